@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+// Reads one section of the crystal-structure and isotope files: a line "#" followed by the
+// atomic number, a line with the number n of content lines, then n lines. Text is
+// Windows-1252; lines end with CR LF, CR or LF.
+class SectionFile
+{
+public:
+    struct Section
+    {
+        bool found = false;
+        QString countText; // the count line as it stands
+        QStringList lines; // all content lines, fewer when the file ends early
+    };
+
+    // The section of `atomicNumber` (the text after "#", compared exactly). A missing section
+    // gives an empty result. A count line that is no integer raises EConvertError
+    // "'%s' is not a valid integer value", with the line as its place.
+    static Section read(QByteArrayView bytes, const QString &atomicNumber,
+                        const QString &sourceName = {});
+    // Raises EInOutError "File not found" when the file cannot be opened.
+    static Section readFile(const QString &fileName, const QString &atomicNumber);
+};

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class QIODevice;
+
+// A matrix of strings kept in one flat list, row after row, that reads and writes delimited
+// text files. The first cell of each row carries an integer tag besides its text, which the
+// table uses as the row's bookmark.
+class TStrGrid
+{
+public:
+    static constexpr int MaxLineLength = 4096;
+
+    int RowCount() const { return m_rowCount; }
+    int ColCount() const { return m_colCount; }
+    // Both keep the cells that stay inside the new bounds; new cells are empty, new rows tag 0.
+    void setRowCount(int rows);
+    void setColCount(int cols);
+
+    QChar DivChar() const { return m_divChar; }
+    void setDivChar(QChar c) { m_divChar = c; }
+    // The quote character; 0 turns quoting off.
+    QChar SepChar() const { return m_sepChar; }
+    void setSepChar(QChar c) { m_sepChar = c; }
+    // Off: the file is in the OEM code page 850 rather than Windows-1252.
+    bool WinText() const { return m_winText; }
+    void setWinText(bool on) { m_winText = on; }
+
+    void Clear();
+    // Cells out of the matrix read as empty; writes to them are ignored.
+    QString Cell(int col, int row) const;
+    void setCell(int col, int row, const QString &text);
+    const QStringList &Cells() const { return m_cells; }
+    QStringList Row(int row) const;
+
+    int RowTag(int row) const;
+    void setRowTag(int row, int tag);
+    // Inserts ColCount empty cells before row `row` (0..RowCount), the first tagged `tag`.
+    void InsertRow(int row, int tag);
+    void DeleteRow(int row);
+    // The first row tagged `tag`, or -1.
+    int FindTag(int tag) const;
+
+    // Replaces the grid by the file's table; false, with the grid untouched, when the file
+    // cannot be opened. Line ends are CR or CR LF, Ctrl-Z ends the file, lines are cut at
+    // MaxLineLength characters and the first empty line ends the table.
+    bool LoadFromFile(const QString &fileName);
+    void LoadFromDevice(QIODevice &device);
+    void LoadFromBytes(QByteArrayView bytes);
+
+    // The table as the file bytes, each line ended by CR LF, cells quoted where they hold the
+    // divider or begin with the quote character. Raises ETxtTblError, naming line and column,
+    // for a cell that could not be read back the same: one holding a line end or Ctrl-Z, a
+    // character the code page cannot hold, a quote directly before the divider, or a line
+    // longer than MaxLineLength.
+    QByteArray SaveToBytes() const;
+    // Writes through a temporary file renamed over the old one, so that a failed write keeps
+    // the old file; raises EInOutError when the write fails and ETxtTblError as SaveToBytes.
+    void SaveToFile(const QString &fileName) const;
+
+private:
+    void appendRow(const QStringList &fields);
+    QString quoted(const QString &cell, int col, int row) const;
+    QByteArray encodeLine(const QString &line, int row) const;
+
+    QStringList m_cells;
+    QVector<int> m_tags;
+    int m_rowCount = 0;
+    int m_colCount = 0;
+    QChar m_divChar = QChar(u'\t');
+    QChar m_sepChar = QChar(u'"');
+    bool m_winText = true;
+};

@@ -1,0 +1,575 @@
+#include "data/TTextTable.h"
+
+#include "data/Errors.h"
+
+namespace {
+
+[[noreturn]] void noRecords()
+{
+    throw EDatabaseError(QStringLiteral("No Records"));
+}
+
+} // namespace
+
+TTextTable::TTextTable(QObject *parent) : QObject(parent)
+{
+    // The program's files: fields divided by semicolons, quoted by double quotes, Windows text.
+    m_grid.setDivChar(u';');
+}
+
+TTextTable::~TTextTable()
+{
+    try {
+        Close();
+    } catch (...) {
+        // A table that goes away must not throw; a failed write has been signalled already.
+    }
+}
+
+void TTextTable::setFileName(const QString &name)
+{
+    if (m_active)
+        throw ETxtTblError(QStringLiteral("Can't change this property while table is active "));
+    if (name == m_fileName)
+        return;
+    m_fileName = name;
+    if (!name.isEmpty())
+        m_keepData = false;
+}
+
+void TTextTable::setFldNames(const QStringList &names)
+{
+    m_fieldNames = names;
+    m_fieldIndex.clear();
+    for (int i = 0; i < m_fieldNames.size(); ++i)
+        m_fieldIndex.insert(m_fieldNames[i].toLower(), i);
+}
+
+void TTextTable::setDeclaredFields(const QVector<FieldDecl> &fields)
+{
+    m_declared = fields;
+}
+
+void TTextTable::setDeclaredFields(const QStringList &names)
+{
+    m_declared.clear();
+    for (const QString &name : names)
+        m_declared.append({name, 0});
+}
+
+void TTextTable::setActive(bool on)
+{
+    if (on)
+        Open();
+    else
+        Close();
+}
+
+void TTextTable::Open()
+{
+    if (m_active)
+        return;
+    if (!m_keepData) {
+        // A file that cannot be read leaves the cells held in memory; the table opens on them.
+        m_grid.LoadFromFile(m_fileName);
+        if (m_grid.RowCount() > 0) {
+            setFldNames(m_grid.Row(0));
+            m_grid.DeleteRow(0);
+        }
+    }
+    try {
+        checkDeclaredFields();
+        openFields();
+        m_active = true;
+        if (m_filtered)
+            applyFilter(m_filter);
+    } catch (...) {
+        m_active = false;
+        if (!m_keepData) {
+            m_grid.Clear();
+            setFldNames({});
+        }
+        throw;
+    }
+    setState(State::Browse);
+    emit activeChanged(true);
+    resetCursor();
+}
+
+void TTextTable::checkDeclaredFields() const
+{
+    for (const FieldDecl &decl : m_declared) {
+        if (FieldIndex(decl.name) < 0)
+            fieldNotFound(decl.name);
+    }
+}
+
+void TTextTable::openFields()
+{
+    const int cols = FieldCount();
+    if (m_grid.ColCount() != cols)
+        m_grid.setColCount(cols);
+    // Each field is as wide as its longest text, its name included, plus 5.
+    m_fieldSizes = QVector<int>(cols, 0);
+    for (int c = 0; c < cols; ++c)
+        m_fieldSizes[c] = static_cast<int>(m_fieldNames[c].size());
+    const QStringList &cells = m_grid.Cells();
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        int &size = m_fieldSizes[static_cast<int>(i % cols)];
+        size = qMax(size, static_cast<int>(cells[i].size()));
+    }
+    for (int &size : m_fieldSizes)
+        size += 5;
+    // A window may declare a field narrower than its longest text; reading cuts to it.
+    for (const FieldDecl &decl : m_declared) {
+        const int c = FieldIndex(decl.name);
+        if (c >= 0 && decl.size > 0)
+            m_fieldSizes[c] = qMin(m_fieldSizes[c], decl.size);
+    }
+    for (int r = 0; r < m_grid.RowCount(); ++r)
+        m_grid.setRowTag(r, r + 1);
+    m_tagCounter = m_grid.RowCount();
+}
+
+void TTextTable::Close()
+{
+    if (!m_active)
+        return;
+    m_buffer.clear();
+    m_bufferChanged = false;
+    dropFilter();
+    if (!m_fieldNames.isEmpty() && !m_fileName.isEmpty() && m_modified)
+        writeBack();
+    if (!m_keepData) {
+        m_grid.Clear();
+        setFldNames({});
+    }
+    m_fieldSizes.clear();
+    m_active = false;
+    m_index = -1;
+    m_bof = m_eof = true;
+    setState(State::Inactive);
+    emit activeChanged(false);
+    emit contentsChanged();
+}
+
+void TTextTable::writeBack()
+{
+    m_grid.InsertRow(0, 0);
+    for (int c = 0; c < FieldCount(); ++c)
+        m_grid.setCell(c, 0, m_fieldNames[c]);
+    try {
+        m_grid.SaveToFile(m_fileName);
+    } catch (const MirelonError &e) {
+        m_grid.DeleteRow(0);
+        emit writeFailed(e.message());
+        return;
+    }
+    m_grid.DeleteRow(0);
+}
+
+void TTextTable::resetCursor()
+{
+    const int count = RecordCount();
+    m_index = count > 0 ? 0 : -1;
+    m_bof = true;
+    m_eof = count == 0;
+    emit contentsChanged();
+    emit recordChanged();
+}
+
+void TTextTable::setFiltered(bool on)
+{
+    if (on == m_filtered)
+        return;
+    if (!m_active) {
+        m_filtered = on;
+        return;
+    }
+    checkBrowseMode();
+    if (on)
+        applyFilter(m_filter);
+    else
+        dropFilter();
+    m_filtered = on;
+    resetCursor();
+}
+
+void TTextTable::setFilter(const QString &expression)
+{
+    if (m_active && m_filtered) {
+        checkBrowseMode();
+        applyFilter(expression);
+        m_filter = expression;
+        resetCursor();
+        return;
+    }
+    m_filter = expression;
+}
+
+void TTextTable::applyFilter(const QString &expression)
+{
+    auto expr = std::make_unique<FilterExpression>(expression);
+    for (const QString &name : expr->FieldNames())
+        requireField(name);
+    QVector<int> rows;
+    for (int r = 0; r < m_grid.RowCount(); ++r) {
+        const auto cell = [&](const QString &name) { return m_grid.Cell(FieldIndex(name), r); };
+        if (expr->Evaluate(cell))
+            rows.append(r);
+    }
+    m_filterExpr = std::move(expr);
+    m_filterRows = std::move(rows);
+}
+
+void TTextTable::dropFilter()
+{
+    m_filterExpr.reset();
+    m_filterRows.clear();
+}
+
+int TTextTable::RecordCount() const
+{
+    if (!m_active)
+        return 0;
+    return m_filterExpr ? static_cast<int>(m_filterRows.size()) : m_grid.RowCount();
+}
+
+int TTextTable::physicalRow(int index) const
+{
+    if (!m_filterExpr)
+        return index;
+    return index >= 0 && index < m_filterRows.size() ? m_filterRows[index] : m_grid.RowCount();
+}
+
+void TTextTable::moveTo(int index)
+{
+    if (index == m_index)
+        return;
+    m_index = index;
+    emit recordChanged();
+}
+
+void TTextTable::First()
+{
+    checkBrowseMode();
+    const int count = RecordCount();
+    moveTo(count > 0 ? 0 : -1);
+    m_bof = true;
+    m_eof = count == 0;
+}
+
+void TTextTable::Last()
+{
+    checkBrowseMode();
+    const int count = RecordCount();
+    moveTo(count - 1);
+    m_eof = true;
+    m_bof = count == 0;
+}
+
+void TTextTable::Next()
+{
+    MoveBy(1);
+}
+
+void TTextTable::Prior()
+{
+    MoveBy(-1);
+}
+
+int TTextTable::MoveBy(int distance)
+{
+    checkBrowseMode();
+    const int count = RecordCount();
+    if (count == 0) {
+        m_bof = m_eof = true;
+        return 0;
+    }
+    const qint64 wanted = qint64(m_index) + distance;
+    const int target = static_cast<int>(qBound<qint64>(0, wanted, qint64(count) - 1));
+    const int moved = target - m_index;
+    if (distance != 0) {
+        m_eof = distance > 0 && wanted > target;
+        m_bof = distance < 0 && wanted < target;
+    }
+    moveTo(target);
+    return moved;
+}
+
+int TTextTable::RecNo() const
+{
+    if (m_index == -1 && RecordCount() > 0)
+        return 1;
+    return m_index + 1;
+}
+
+void TTextTable::setRecNo(int recNo)
+{
+    if (recNo < 1 || recNo > RecordCount())
+        return;
+    checkBrowseMode();
+    moveTo(recNo - 1);
+    m_bof = m_eof = false;
+}
+
+int TTextTable::FieldIndex(const QString &name) const
+{
+    return m_fieldIndex.value(name.toLower(), -1);
+}
+
+int TTextTable::FieldSize(int field) const
+{
+    return field >= 0 && field < m_fieldSizes.size() ? m_fieldSizes[field] : 0;
+}
+
+int TTextTable::RecordSize() const
+{
+    int sum = 0;
+    for (int size : m_fieldSizes)
+        sum += size;
+    return sum;
+}
+
+void TTextTable::fieldNotFound(const QString &name) const
+{
+    const QString prefix = objectName().isEmpty() ? QString() : objectName() + QStringLiteral(": ");
+    throw EDatabaseError(prefix + QStringLiteral("Field '%1' not found").arg(name));
+}
+
+int TTextTable::requireField(const QString &name) const
+{
+    const int c = FieldIndex(name);
+    if (c >= 0)
+        return c;
+    // A declared field of a closed table exists and reads as empty.
+    if (!m_active) {
+        for (const FieldDecl &decl : m_declared) {
+            if (decl.name.compare(name, Qt::CaseInsensitive) == 0)
+                return -1;
+        }
+    }
+    fieldNotFound(name);
+}
+
+QString TTextTable::FieldText(const QString &name) const
+{
+    const int c = requireField(name);
+    if (!m_active || c < 0)
+        return {};
+    if (m_state == State::Edit || m_state == State::Insert)
+        return m_buffer.value(c);
+    return RecordText(m_index, c);
+}
+
+std::optional<QString> TTextTable::FieldValue(const QString &name) const
+{
+    QString text = FieldText(name);
+    if (text.isEmpty())
+        return std::nullopt;
+    return text;
+}
+
+QString TTextTable::RecordText(int record, int field) const
+{
+    if (!m_active || record < 0 || record >= RecordCount())
+        return {};
+    return m_grid.Cell(field, physicalRow(record)).left(FieldSize(field));
+}
+
+void TTextTable::setState(State s)
+{
+    if (s == m_state)
+        return;
+    m_state = s;
+    emit stateChanged(s);
+}
+
+void TTextTable::checkBrowseMode()
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        return;
+    if (m_bufferChanged)
+        Post();
+    else
+        Cancel();
+}
+
+void TTextTable::requireActive() const
+{
+    if (!m_active)
+        throw EDatabaseError(QStringLiteral("Cannot perform this operation on a closed dataset"));
+}
+
+void TTextTable::Edit()
+{
+    requireActive();
+    if (m_state == State::Edit || m_state == State::Insert)
+        return;
+    if (RecordCount() == 0) {
+        Insert();
+        return;
+    }
+    m_buffer.clear();
+    for (int c = 0; c < FieldCount(); ++c)
+        m_buffer.append(RecordText(m_index, c));
+    m_bufferChanged = false;
+    setState(State::Edit);
+}
+
+void TTextTable::startInsert(bool append)
+{
+    requireActive();
+    checkBrowseMode();
+    m_buffer = QStringList();
+    for (int c = 0; c < FieldCount(); ++c)
+        m_buffer.append(QString());
+    m_bufferChanged = false;
+    m_appending = append;
+    if (append)
+        m_index = RecordCount();
+    setState(State::Insert);
+    emit recordChanged();
+}
+
+void TTextTable::Insert()
+{
+    startInsert(false);
+}
+
+void TTextTable::Append()
+{
+    startInsert(true);
+}
+
+void TTextTable::insertRow()
+{
+    ++m_tagCounter;
+    if (m_index == -1)
+        m_index = 0;
+    const int row = qMin(physicalRow(m_index), m_grid.RowCount());
+    m_grid.InsertRow(row, m_tagCounter);
+    if (m_filterExpr) {
+        // Keep the visible rows pointing at the same records, and show the new one here.
+        for (int &r : m_filterRows) {
+            if (r >= row)
+                ++r;
+        }
+        m_filterRows.insert(qMin<qsizetype>(m_index, m_filterRows.size()), row);
+    }
+    if (m_appending)
+        m_index = RecordCount() - 1;
+}
+
+void TTextTable::Post()
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        return;
+    m_modified = true;
+    if (m_state == State::Insert)
+        insertRow();
+    const int row = physicalRow(m_index);
+    for (int c = 0; c < FieldCount(); ++c)
+        m_grid.setCell(c, row, m_buffer.value(c));
+    m_buffer.clear();
+    m_bufferChanged = false;
+    m_appending = false;
+    m_bof = m_eof = false;
+    setState(State::Browse);
+    emit contentsChanged();
+}
+
+void TTextTable::Cancel()
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        return;
+    const bool wasInsert = m_state == State::Insert;
+    m_buffer.clear();
+    m_bufferChanged = false;
+    if (wasInsert && m_appending)
+        m_index = RecordCount() - 1;
+    m_appending = false;
+    setState(State::Browse);
+    if (wasInsert)
+        emit recordChanged();
+}
+
+void TTextTable::Delete()
+{
+    requireActive();
+    if (m_state == State::Insert) {
+        Cancel();
+        return;
+    }
+    Cancel();
+    if (m_index < 0 || m_index >= RecordCount())
+        noRecords();
+    m_modified = true;
+    const int row = physicalRow(m_index);
+    m_grid.DeleteRow(row);
+    if (m_filterExpr) {
+        m_filterRows.remove(m_index);
+        for (int &r : m_filterRows) {
+            if (r > row)
+                --r;
+        }
+    }
+    const int count = RecordCount();
+    if (m_index >= count)
+        --m_index;
+    m_bof = m_eof = count == 0;
+    emit contentsChanged();
+    emit recordChanged();
+}
+
+void TTextTable::setFieldText(const QString &name, const QString &text)
+{
+    const int c = requireField(name);
+    requireActive();
+    if (m_state == State::Browse)
+        Edit();
+    m_buffer[c] = text.left(FieldSize(c));
+    m_bufferChanged = true;
+    emit fieldChanged(m_fieldNames[c]);
+}
+
+std::optional<int> TTextTable::Bookmark() const
+{
+    if (!m_active || m_index < 0 || m_index >= RecordCount())
+        return std::nullopt;
+    return m_grid.RowTag(physicalRow(m_index));
+}
+
+void TTextTable::GotoBookmark(int bookmark)
+{
+    requireActive();
+    checkBrowseMode();
+    const int row = m_grid.FindTag(bookmark);
+    const int index = row < 0 || !m_filterExpr ? row : static_cast<int>(m_filterRows.indexOf(row));
+    if (index < 0)
+        throw EDatabaseError(QStringLiteral("Bookmark not found"));
+    moveTo(index);
+    m_bof = m_eof = false;
+}
+
+bool TTextTable::Locate(const QString &field, const QString &key, LocateOptions options)
+{
+    const int c = requireField(field);
+    if (!m_active || c < 0)
+        return false;
+    checkBrowseMode();
+    const bool caseless = options.testFlag(CaseInsensitive);
+    const QString wanted = caseless ? key.toLower() : key;
+    // Under a filter only the records it lets through can become current.
+    for (int i = 0; i < RecordCount(); ++i) {
+        QString cell = m_grid.Cell(c, physicalRow(i));
+        if (caseless)
+            cell = cell.toLower();
+        if (options.testFlag(PartialKey) ? cell.contains(wanted) : cell == wanted) {
+            moveTo(i);
+            m_bof = m_eof = false;
+            return true;
+        }
+    }
+    return false;
+}

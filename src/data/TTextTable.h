@@ -1,0 +1,164 @@
+#pragma once
+
+#include "data/FilterExpression.h"
+#include "data/TStrGrid.h"
+
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+#include <QVector>
+#include <memory>
+#include <optional>
+
+// A data set over a delimited text file: the file's first line names the fields, each further
+// line is a record. The cells live in a TStrGrid; the table adds the cursor, editing, bookmarks,
+// locating and filtering, and writes the whole file back when it closes after a change.
+// Record errors raise EDatabaseError, property errors ETxtTblError.
+class TTextTable : public QObject
+{
+    Q_OBJECT
+public:
+    enum class State { Inactive, Browse, Edit, Insert };
+    enum LocateOption { NoLocateOptions = 0, CaseInsensitive = 1, PartialKey = 2 };
+    Q_DECLARE_FLAGS(LocateOptions, LocateOption)
+
+    // A field a window binds; size 0 keeps the size computed at opening.
+    struct FieldDecl
+    {
+        QString name;
+        int size = 0;
+    };
+
+    explicit TTextTable(QObject *parent = nullptr);
+    ~TTextTable() override;
+
+    // File settings, held by the grid.
+    QChar DivChar() const { return m_grid.DivChar(); }
+    void setDivChar(QChar c) { m_grid.setDivChar(c); }
+    QChar SepChar() const { return m_grid.SepChar(); }
+    void setSepChar(QChar c) { m_grid.setSepChar(c); }
+    bool WinText() const { return m_grid.WinText(); }
+    void setWinText(bool on) { m_grid.setWinText(on); }
+
+    QString FileName() const { return m_fileName; }
+    // Raises ETxtTblError while the table is open; a new non-empty name turns KeepData off.
+    void setFileName(const QString &name);
+    // On: opening takes the names and cells held in memory, closing keeps them.
+    bool KeepData() const { return m_keepData; }
+    void setKeepData(bool on) { m_keepData = on; }
+
+    // The names and cells held in memory, used when KeepData is on or the file cannot be read.
+    QStringList FldNames() const { return m_fieldNames; }
+    void setFldNames(const QStringList &names);
+    TStrGrid &Grid() { return m_grid; }
+    const TStrGrid &Grid() const { return m_grid; }
+
+    // The fields the window binds: opening fails with "%s: Field '%s' not found" when one is
+    // missing from the file (names compared without regard to case).
+    void setDeclaredFields(const QVector<FieldDecl> &fields);
+    void setDeclaredFields(const QStringList &names);
+
+    bool Active() const { return m_active; }
+    void setActive(bool on);
+    void Open();
+    // Writes the file back when a change was posted since the table object was created; an
+    // unposted edit is dropped. A failed write is reported through writeFailed().
+    void Close();
+    State state() const { return m_state; }
+
+    bool Filtered() const { return m_filtered; }
+    void setFiltered(bool on);
+    QString Filter() const { return m_filter; }
+    void setFilter(const QString &expression);
+
+    // Cursor. Moves past either end do nothing but set Eof or Bof.
+    void First();
+    void Last();
+    void Next();
+    void Prior();
+    int MoveBy(int distance); // the number of records actually moved, signed
+    bool Eof() const { return m_eof; }
+    bool Bof() const { return m_bof; }
+    int RecordCount() const;
+    int RecNo() const;
+    void setRecNo(int recNo); // 1..RecordCount, other values ignored
+
+    // Fields of the current record; an unknown name raises EDatabaseError.
+    int FieldCount() const { return static_cast<int>(m_fieldNames.size()); }
+    QStringList FieldNames() const { return m_fieldNames; }
+    int FieldIndex(const QString &name) const; // -1 when unknown
+    int FieldSize(int field) const;
+    int RecordSize() const;
+    QString FieldText(const QString &name) const;
+    std::optional<QString> FieldValue(const QString &name) const;
+    // Any record without moving the cursor (0-based record index, field index), cut to size.
+    QString RecordText(int record, int field) const;
+
+    // Editing. Edit on an empty table starts an insertion; moving to another record posts a
+    // changed record; setFieldText starts an edit when the table is browsing.
+    void Edit();
+    void Insert();
+    void Append();
+    void Post();
+    void Cancel();
+    void Delete();
+    void setFieldText(const QString &name, const QString &text);
+    // Set by every posting, insertion or deletion; stays set for the life of the object.
+    bool Modified() const { return m_modified; }
+
+    std::optional<int> Bookmark() const;
+    void GotoBookmark(int bookmark);
+    bool Locate(const QString &field, const QString &key, LocateOptions options = {});
+
+signals:
+    void activeChanged(bool active);
+    // Once per actual move of the cursor (and when a record appears or goes at the cursor).
+    void recordChanged();
+    void stateChanged(TTextTable::State state);
+    void fieldChanged(const QString &fieldName);
+    // The records changed as a whole: opened, closed, filtered, a record posted or deleted.
+    void contentsChanged();
+    // Closing could not write the file; the old file is kept. The message is for the user.
+    void writeFailed(const QString &message);
+
+private:
+    void openFields();
+    void checkDeclaredFields() const;
+    int requireField(const QString &name) const;
+    int physicalRow(int index) const;
+    void dropFilter();
+    void checkBrowseMode();
+    void requireActive() const;
+    void resetCursor();
+    void startInsert(bool append);
+    void insertRow();
+    void applyFilter(const QString &expression);
+    void setState(State s);
+    void moveTo(int index);
+    void writeBack();
+    [[noreturn]] void fieldNotFound(const QString &name) const;
+
+    TStrGrid m_grid;
+    QString m_fileName;
+    bool m_keepData = false;
+    bool m_active = false;
+    bool m_filtered = false;
+    QString m_filter;
+    QStringList m_fieldNames;
+    QVector<int> m_fieldSizes;
+    QHash<QString, int> m_fieldIndex; // lower-case name -> column
+    QVector<FieldDecl> m_declared;
+    State m_state = State::Inactive;
+    int m_index = -1;
+    bool m_bof = true;
+    bool m_eof = true;
+    int m_tagCounter = 0;
+    bool m_modified = false;
+    QStringList m_buffer; // the record being edited or inserted
+    bool m_bufferChanged = false;
+    bool m_appending = false;
+    std::unique_ptr<FilterExpression> m_filterExpr;
+    QVector<int> m_filterRows; // rows passing the filter while one is applied
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TTextTable::LocateOptions)
