@@ -1,0 +1,168 @@
+#include "controls/HoverButton.h"
+
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVariant>
+
+HoverButton::HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColor fontColor)
+    : QWidget(parent), m_color(color), m_fontColor(fontColor)
+{
+    resize(defaultSize);
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true); // mouse moves are reported even without a button held
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+    // Until a caption is given, the button shows its name.
+    connect(this, &QObject::objectNameChanged, this, [this](const QString &name) {
+        if (!m_captionSet) {
+            m_caption = name;
+            update();
+        }
+    });
+}
+
+void HoverButton::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    m_captionSet = true;
+    showLook(Look::Normal);
+}
+
+void HoverButton::setColor(const QColor &color)
+{
+    m_color = color;
+    showLook(Look::Normal);
+}
+
+void HoverButton::setFontColor(const QColor &color)
+{
+    m_fontColor = color;
+    update();
+}
+
+void HoverButton::showLook(Look look)
+{
+    m_look = look;
+    update();
+}
+
+QSize HoverButton::captionSize() const
+{
+    const QFontMetrics metrics(font());
+    return {metrics.horizontalAdvance(m_caption), metrics.height()};
+}
+
+void HoverButton::drawCaption(QPainter &painter, QPoint topLeft, const QColor &color) const
+{
+    painter.setFont(font());
+    painter.setPen(color);
+    painter.drawText(topLeft.x(), topLeft.y() + QFontMetrics(font()).ascent(), m_caption);
+}
+
+bool HoverButton::hintsShown() const
+{
+    if (m_parentShowHint && parentWidget()) {
+        const QVariant inherited = parentWidget()->property("ShowHint");
+        if (inherited.isValid())
+            return inherited.toBool();
+    }
+    return m_showHint;
+}
+
+bool HoverButton::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ToolTip:
+        if (!hintsShown()) {
+            event->ignore();
+            return true;
+        }
+        break;
+    case QEvent::ParentChange:
+        // Placed on a parent, the button shows its name until a caption is given.
+        if (parentWidget()) {
+            m_caption = objectName();
+            m_captionSet = false;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void HoverButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paintLook(painter, m_look);
+}
+
+void HoverButton::enterEvent(QEnterEvent *)
+{
+    if (m_enabled && hasHoverLook())
+        showLook(Look::Hover);
+}
+
+void HoverButton::leaveEvent(QEvent *)
+{
+    showLook(Look::Normal);
+}
+
+void HoverButton::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_leftPressed = true;
+    if (!m_enabled)
+        return;
+    emit mouseDown(event->position().toPoint());
+    showLook(Look::Pressed);
+}
+
+void HoverButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_leftPressed)
+        return;
+    m_leftPressed = false;
+    const QPoint pos = event->position().toPoint();
+    if (rect().contains(pos)) {
+        // The click comes first, drawn in the normal look: a handler that opens a
+        // modal window returns only when that window closes.
+        m_look = Look::Normal;
+        repaint();
+        if (m_enabled)
+            emit clicked();
+    }
+    if (!m_enabled)
+        return;
+    emit mouseUp(pos);
+    // Lit again only if the cursor is still on the button (a modal window opened by
+    // the click has sent the button a leave in the meantime).
+    const bool stillOver = rect().contains(pos) && underMouse();
+    showLook(stillOver && hasHoverLook() ? Look::Hover : Look::Normal);
+}
+
+void HoverButton::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved(event->position().toPoint());
+}
+
+void fillInnerArea(QPainter &painter, QSize size, const QColor &color)
+{
+    painter.fillRect(1, 1, size.width() - 2, size.height() - 2, color);
+}
+
+void drawFrame(QPainter &painter, QSize size, const QColor &color, int inset)
+{
+    const int w = size.width() - 2 * inset;
+    const int h = size.height() - 2 * inset;
+    if (w <= 0 || h <= 0)
+        return;
+    painter.fillRect(inset, inset, w, 1, color);
+    painter.fillRect(inset, inset + h - 1, w, 1, color);
+    painter.fillRect(inset, inset, 1, h, color);
+    painter.fillRect(inset + w - 1, inset, 1, h, color);
+}

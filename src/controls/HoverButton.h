@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+class QPainter;
+
+// Common ground of the program's self-drawn buttons: a caption, a fill colour, a
+// frame colour and an enable flag of their own, and the mouse protocol that moves a
+// button between its normal, hover and pressed looks. Subclasses only paint.
+//
+// The button's own `Enabled` flag is separate from QWidget's enabled state: a
+// button with Enabled off still paints normally and reports mouse moves, but shows
+// no hover or pressed look and emits neither mouseDown, mouseUp nor clicked.
+class HoverButton : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(QColor Color READ Color WRITE setColor)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setButtonEnabled)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE setShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE setParentShowHint)
+
+public:
+    enum class Look { Normal, Hover, Pressed };
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    QColor Color() const { return m_color; }
+    void setColor(const QColor &color);
+    bool Enabled() const { return m_enabled; }
+    void setButtonEnabled(bool enabled) { m_enabled = enabled; }
+    bool ShowHint() const { return m_showHint; }
+    void setShowHint(bool show) { m_showHint = show; }
+    bool ParentShowHint() const { return m_parentShowHint; }
+    void setParentShowHint(bool fromParent) { m_parentShowHint = fromParent; }
+
+    // The caption colour of the normal look (the colour of the button's font).
+    QColor FontColor() const { return m_fontColor; }
+    void setFontColor(const QColor &color);
+
+    Look currentLook() const { return m_look; }
+
+signals:
+    void mouseDown(QPoint pos);
+    void mouseUp(QPoint pos);
+    void clicked();
+    void mouseMoved(QPoint pos);
+
+protected:
+    HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColor fontColor);
+
+    // Whether the mouse entering lights the button (not so for the raised kind).
+    virtual bool hasHoverLook() const { return true; }
+    virtual void paintLook(QPainter &painter, Look look) = 0;
+
+    // Shows `look` now and keeps it as the button's state.
+    void showLook(Look look);
+    // Draws the caption with its top-left corner at `topLeft`.
+    void drawCaption(QPainter &painter, QPoint topLeft, const QColor &color) const;
+    QSize captionSize() const;
+
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    bool hintsShown() const;
+
+    QString m_caption;
+    bool m_captionSet = false;
+    QColor m_color;
+    QColor m_fontColor;
+    bool m_enabled = true;
+    bool m_showHint = true;
+    bool m_parentShowHint = true;
+    bool m_leftPressed = false;
+    Look m_look = Look::Normal;
+};
+
+// Fills the inner area of a w x h button, the rectangle (1, 1)-(w - 1, h - 1).
+void fillInnerArea(QPainter &painter, QSize size, const QColor &color);
+// Draws the one-pixel outline of the rectangle (inset, inset)-(w - inset, h - inset).
+void drawFrame(QPainter &painter, QSize size, const QColor &color, int inset = 0);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+// A plain panel with an outer and an inner one-pixel bevel, each raised, lowered or
+// absent, on its background colour: the program's legends, hover panel and frames.
+class TBevelPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Bevel { None, Raised, Lowered };
+
+    explicit TBevelPanel(QWidget *parent = nullptr);
+
+    Bevel BevelOuter() const { return m_outer; }
+    void setBevelOuter(Bevel bevel);
+    Bevel BevelInner() const { return m_inner; }
+    void setBevelInner(Bevel bevel);
+    // The fill; an invalid colour lets the parent show through.
+    QColor Color() const { return m_color; }
+    void setColor(const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Bevel m_outer = Bevel::Raised;
+    Bevel m_inner = Bevel::None;
+    QColor m_color;
+};

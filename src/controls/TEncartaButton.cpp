@@ -1,0 +1,84 @@
+#include "controls/TEncartaButton.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QPainter>
+#include <QPalette>
+
+TEncartaButton::TEncartaButton(QWidget *parent)
+    : HoverButton(parent, QSize(86, 22), QApplication::palette().color(QPalette::Button),
+                  Qt::black)
+{
+}
+
+void TEncartaButton::setColorBorder(const QColor &color)
+{
+    m_colorBorder = color;
+    showLook(Look::Normal);
+}
+
+void TEncartaButton::setShowCaption(bool show)
+{
+    m_showCaption = show;
+    showLook(Look::Normal);
+}
+
+void TEncartaButton::setGlyph(const QPixmap &glyph)
+{
+    m_glyph = glyph;
+    if (!m_glyph.isNull()) {
+        // The colour of the top-left pixel is the glyph's transparent colour.
+        const QImage image = m_glyph.toImage();
+        m_glyph.setMask(QBitmap::fromImage(
+            image.createMaskFromColor(image.pixel(0, 0), Qt::MaskInColor)));
+    }
+    update();
+}
+
+void drawBevel(QPainter &painter, QSize size, bool raised)
+{
+    const int w = size.width();
+    const int h = size.height();
+    const QColor topLeft(raised ? BevelLight : BevelDark);
+    const QColor bottomRight(raised ? BevelDark : BevelLight);
+    painter.fillRect(0, 1, 1, h - 2, topLeft); // left edge, y = h - 2 up to 1
+    painter.fillRect(0, 0, w - 1, 1, topLeft); // top edge, x = 0 to w - 2
+    painter.fillRect(w - 1, 0, 1, h, bottomRight);
+    painter.fillRect(0, h - 1, w, 1, bottomRight);
+}
+
+void TEncartaButton::paintLook(QPainter &painter, Look look)
+{
+    const QColor fills[] = {Color(), m_colorOver, m_colorDown};
+    fillInnerArea(painter, size(), fills[static_cast<int>(look)]);
+    drawContent(painter, look);
+    drawFrame(painter, size(), m_colorBorder);
+    if (look != Look::Normal)
+        drawBevel(painter, size(), look == Look::Hover);
+}
+
+void TEncartaButton::drawContent(QPainter &painter, Look look) const
+{
+    const int w = width();
+    const int h = height();
+    const QSize text = captionSize();
+    const QPoint offset = look == Look::Pressed ? QPoint(1, 1) : QPoint(0, 0);
+    const QColor captionColor = look == Look::Normal ? FontColor() : m_colorOverCaption;
+    if (m_glyph.isNull()) {
+        if (m_showCaption)
+            drawCaption(painter, QPoint(w / 2 - text.width() / 2, h / 2 - text.height() / 2) + offset,
+                        captionColor);
+        return;
+    }
+    const int gw = m_glyph.width();
+    const int gh = m_glyph.height();
+    if (!m_showCaption) {
+        painter.drawPixmap(QPoint(w / 2 - gw / 2, h / 2 - gh / 2) + offset, m_glyph);
+        return;
+    }
+    painter.drawPixmap(QPoint(w / 2 - (gw + text.width()) / 2 - 1, h / 2 - gh / 2) + offset,
+                       m_glyph);
+    drawCaption(painter,
+                QPoint(w / 2 + (gw - text.width()) / 2 + 4, h / 2 - text.height() / 2) + offset,
+                captionColor);
+}

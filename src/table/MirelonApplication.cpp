@@ -1,0 +1,38 @@
+#include "table/MirelonApplication.h"
+
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QTranslator>
+
+#include <exception>
+
+MirelonApplication::MirelonApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("mirelon"));
+    setApplicationDisplayName(QStringLiteral("mirelon II"));
+}
+
+bool MirelonApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        showError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        showError(QStringLiteral("Erreur inconnue"));
+    }
+    return false;
+}
+
+void MirelonApplication::showError(const QString &message)
+{
+    QMessageBox::critical(nullptr, applicationDisplayName(), message);
+}
+
+void MirelonApplication::installFrenchTranslation()
+{
+    auto *translator = new QTranslator(this);
+    if (translator->load(QStringLiteral("qtbase_fr"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+}
