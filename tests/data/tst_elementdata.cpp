@@ -1,6 +1,7 @@
 // Checks the shipped element data (prop.yop, iso.yop, struct.yop) through the program's own
 // readers: the rules every record must obey, the facts other windows rely on, and a
 // cross-check of masses, temperatures, ionisation energies and isotopes against bodr.
+#include "BodrReference.h"
 #include "data/Cp1252.h"
 #include "data/Numbers.h"
 #include "data/SectionFile.h"
@@ -11,7 +12,6 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <algorithm>
@@ -146,69 +146,6 @@ std::pair<int, int> layoutCell(int z)
 const std::map<int, double> kHandbookBoilingPoints = {
     {4, 2742}, {14, 3538}, {25, 2334}, {28, 3186}, {56, 2170}, {88, 2010}, {95, 2284}};
 
-// Values of bodr's elements.xml and isotopes.xml that the data is compared with.
-struct Bodr
-{
-    QHash<int, QHash<QString, QString>> elements;                      // Z -> dictRef -> text
-    QHash<QString, std::pair<double, std::optional<double>>> isotopes; // "56Fe" -> mass, abundance
-    bool loaded = false;
-};
-
-// The scalars and the symbol label of the element the reader stands on, which it leaves.
-QHash<QString, QString> readScalars(QXmlStreamReader &xml)
-{
-    QHash<QString, QString> values;
-    while (xml.readNextStartElement()) {
-        const auto a = xml.attributes();
-        if (xml.name() == QLatin1String("scalar")) {
-            values.insert(a.value(QLatin1String("dictRef")).toString(), xml.readElementText());
-            continue;
-        }
-        if (xml.name() == QLatin1String("label") &&
-            a.value(QLatin1String("dictRef")) == QLatin1String("bo:symbol"))
-            values.insert(QStringLiteral("symbol"), a.value(QLatin1String("value")).toString());
-        xml.skipCurrentElement();
-    }
-    return values;
-}
-
-void readBodrFile(const QString &path, const QString &tag, Bodr &bodr)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return;
-    QXmlStreamReader xml(&f);
-    QHash<int, QString> symbols;
-    for (auto it = bodr.elements.cbegin(); it != bodr.elements.cend(); ++it)
-        symbols.insert(it.key(), it.value().value(QStringLiteral("symbol")));
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement() || xml.name() != tag)
-            continue;
-        const QString number = xml.attributes().value(QLatin1String("number")).toString();
-        const auto values = readScalars(xml);
-        const int z = values.value(QStringLiteral("bo:atomicNumber")).toInt();
-        if (tag == u"atom") {
-            bodr.elements.insert(z, values);
-            continue;
-        }
-        std::optional<double> abundance;
-        if (values.contains(QStringLiteral("bo:relativeAbundance")))
-            abundance = values.value(QStringLiteral("bo:relativeAbundance")).toDouble();
-        bodr.isotopes.insert(number + symbols.value(z),
-                             {values.value(QStringLiteral("bo:exactMass")).toDouble(), abundance});
-    }
-    bodr.loaded = !xml.hasError() && !bodr.elements.isEmpty();
-}
-
-std::optional<double> bodrValue(const Bodr &bodr, int z, const char *ref)
-{
-    const QString text = bodr.elements.value(z).value(QString::fromLatin1(ref));
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    return ok ? std::optional<double>(v) : std::nullopt;
-}
-
 // The sections of all elements as the property sheet reads them; a section that is missing
 // or whose count line disagrees with its lines is left out, so the section tests report it.
 QHash<int, QStringList> readSections(const QString &path)
@@ -280,7 +217,7 @@ private:
     QVector<QStringList> m_records; // index z - 1
     QVector<int> m_recordNumbers;   // _NO_AT read at each cursor position
     QHash<int, QStringList> m_iso, m_struct;
-    Bodr m_bodr;
+    BodrReference m_bodr{kBodrDir};
 };
 
 QString TestElementData::value(int z, const char *field) const
@@ -321,9 +258,6 @@ void TestElementData::initTestCase()
 
     m_iso = readSections(sharePath(QStringLiteral("iso.yop")));
     m_struct = readSections(sharePath(QStringLiteral("struct.yop")));
-
-    readBodrFile(kBodrDir + QStringLiteral("/elements.xml"), QStringLiteral("atom"), m_bodr);
-    readBodrFile(kBodrDir + QStringLiteral("/isotopes.xml"), QStringLiteral("isotope"), m_bodr);
 }
 
 void TestElementData::lineEnds_data()
@@ -696,10 +630,10 @@ void TestElementData::againstBodr()
     QFETCH(QString, field);
     QFETCH(QString, ref);
     QFETCH(double, factor);
-    if (!m_bodr.loaded)
+    if (!m_bodr.loaded())
         QSKIP("bodr is not installed");
     const auto ours = Numbers::parseDecimal(value(z, field.toLatin1().constData()));
-    auto theirs = bodrValue(m_bodr, z, ref.toLatin1().constData());
+    auto theirs = m_bodr.elementValue(z, ref);
     if (!ours || !theirs || *theirs <= 0)
         QSKIP("no value to compare");
     const bool temperature = field == u"_TF" || field == u"_TEB";
@@ -733,12 +667,13 @@ void TestElementData::isotopesAgainstBodr_data()
 void TestElementData::isotopesAgainstBodr()
 {
     QFETCH(QString, line);
-    if (!m_bodr.loaded)
+    if (!m_bodr.loaded())
         QSKIP("bodr is not installed");
     const IsotopeLine parts = splitIsotopeLine(line);
     const QString key = parts.name.trimmed();
-    QVERIFY2(m_bodr.isotopes.contains(key), qPrintable(key + QStringLiteral(" unknown to bodr")));
-    const auto [mass, abundance] = m_bodr.isotopes.value(key);
+    const auto iso = m_bodr.isotope(key);
+    QVERIFY2(iso, qPrintable(key + QStringLiteral(" unknown to bodr")));
+    const auto [mass, abundance] = *iso;
     QVERIFY(std::abs(*Numbers::parseDecimal(parts.mass) - mass) <= 1e-5);
     if (parts.abundance == kTraces) {
         QVERIFY2(!abundance, "bodr gives an abundance");
