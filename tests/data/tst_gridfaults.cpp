@@ -1,0 +1,163 @@
+// Faults around the grid's file: missing and unreadable files, garbage, huge lines, and writes
+// that fail half-way, which must keep the old file whole.
+#include "data/Errors.h"
+#include "data/TStrGrid.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+namespace {
+
+TStrGrid bigGrid(int rows)
+{
+    TStrGrid grid;
+    grid.setDivChar(u';');
+    grid.setColCount(4);
+    grid.setRowCount(rows);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < 4; ++c)
+            grid.setCell(c, r, QStringLiteral("cellule %1-%2 ").arg(r).arg(c).repeated(8));
+    }
+    return grid;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Every row holds exactly ColCount cells, none longer than a line may be.
+void checkShape(const TStrGrid &grid)
+{
+    QCOMPARE(grid.Cells().size(), qsizetype(grid.RowCount()) * grid.ColCount());
+    for (const QString &cell : grid.Cells())
+        QVERIFY(cell.size() <= TStrGrid::MaxLineLength);
+}
+
+} // namespace
+
+class TestGridFaults : public QObject
+{
+    Q_OBJECT
+private slots:
+    void missingFileKeepsTheGrid();
+    void binaryGarbage();
+    void tenMegabyteLine();
+    void unwritableFolder();
+    void fullDiskKeepsOldFile();
+    void readOnlyFileKeepsOldFile();
+    void refusedCellLeavesFileUntouched();
+};
+
+void TestGridFaults::missingFileKeepsTheGrid()
+{
+    TStrGrid grid = bigGrid(3);
+    QTemporaryDir dir;
+    QVERIFY(!grid.LoadFromFile(dir.filePath("absent.yop")));
+    QVERIFY(!grid.LoadFromFile(QString()));
+    QCOMPARE(grid.RowCount(), 3);
+    QCOMPARE(grid.Cell(0, 2), bigGrid(3).Cell(0, 2));
+}
+
+void TestGridFaults::binaryGarbage()
+{
+    QRandomGenerator random(7);
+    for (int round = 0; round < 20; ++round) {
+        QByteArray bytes(64 * 1024, Qt::Uninitialized);
+        for (char &b : bytes)
+            b = static_cast<char>(random.bounded(256));
+        TStrGrid grid;
+        grid.setDivChar(u';');
+        grid.LoadFromBytes(bytes);
+        QVERIFY(grid.RowCount() >= 1);
+        checkShape(grid);
+    }
+}
+
+void TestGridFaults::tenMegabyteLine()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("long.yop");
+    writeFile(path, QByteArray("a;").repeated(5 * 1024 * 1024));
+    TStrGrid grid;
+    grid.setDivChar(u';');
+    QVERIFY(grid.LoadFromFile(path));
+    // The first 4096 characters hold 2048 times "a;": 2048 names and an empty last one.
+    QCOMPARE(grid.RowCount(), 1);
+    QCOMPARE(grid.ColCount(), TStrGrid::MaxLineLength / 2 + 1);
+    QCOMPARE(grid.Cell(grid.ColCount() - 1, 0), QString());
+    checkShape(grid);
+}
+
+void TestGridFaults::unwritableFolder()
+{
+    QTemporaryDir dir;
+    // A plain file standing where the folder should be stops even the super-user.
+    const QString notAFolder = dir.filePath("plain");
+    writeFile(notAFolder, "x");
+    QVERIFY_THROWS_EXCEPTION(EInOutError, bigGrid(2).SaveToFile(notAFolder + "/prop.yop"));
+    QCOMPARE(readAll(notAFolder), QByteArray("x"));
+}
+
+void TestGridFaults::fullDiskKeepsOldFile()
+{
+    if (geteuid() != 0)
+        QSKIP("mounting a small tmpfs needs the super-user");
+    QTemporaryDir dir;
+    const QString mountPoint = dir.path();
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mountPoint}) != 0)
+        QSKIP("no tmpfs could be mounted");
+    const QString path = mountPoint + "/prop.yop";
+    const QByteArray old("n;m\r\nold;file\r\n");
+    writeFile(path, old);
+    bool raised = false;
+    try {
+        bigGrid(400).SaveToFile(path); // about 150 KB
+    } catch (const EInOutError &e) {
+        raised = !e.message().isEmpty();
+    }
+    const QByteArray after = readAll(path);
+    const QStringList left = QDir(mountPoint).entryList(QDir::Files);
+    QProcess::execute("umount", {mountPoint});
+    QVERIFY(raised);
+    QCOMPARE(after, old);
+    QCOMPARE(left, QStringList{"prop.yop"});
+}
+
+void TestGridFaults::readOnlyFileKeepsOldFile()
+{
+    if (geteuid() == 0)
+        QSKIP("the super-user writes through read-only modes");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("prop.yop");
+    writeFile(path, "old");
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY_THROWS_EXCEPTION(EInOutError, bigGrid(2).SaveToFile(path));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(readAll(path), QByteArray("old"));
+}
+
+void TestGridFaults::refusedCellLeavesFileUntouched()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("prop.yop");
+    writeFile(path, "old");
+    TStrGrid grid = bigGrid(3);
+    grid.setCell(2, 2, QStringLiteral("deux\r\nlignes"));
+    QVERIFY_THROWS_EXCEPTION(ETxtTblError, grid.SaveToFile(path));
+    QCOMPARE(readAll(path), QByteArray("old"));
+}
+
+QTEST_GUILESS_MAIN(TestGridFaults)
+#include "tst_gridfaults.moc"

@@ -1,0 +1,88 @@
+// Sections of the crystal-structure and isotope files.
+#include "data/Errors.h"
+#include "data/SectionFile.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QByteArray kFile("en-t\xEAte\r\n"
+                       "#1\r\n2\r\nH-1\r\nH-2\r\n"
+                       "#2\r\n0\r\n"
+                       "#26\r\n12\r\nl1\r\nl2\r\nl3\r\nl4\r\nl5\r\nl6\r\nl7\r\nl8\r\nl9\r\nl10\r\n"
+                       "l11\r\nl12\r\n"
+                       "#8\r\nhuit\r\n"
+                       "#9\r\n3\r\nseule\r\n");
+
+} // namespace
+
+class TestSectionFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sections_data();
+    void sections();
+    void countMustBeInteger();
+    void missingFile();
+};
+
+void TestSectionFile::sections_data()
+{
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("first") << "1" << true << "2" << QStringList{"H-1", "H-2"};
+    QTest::newRow("count of zero") << "2" << true << "0" << QStringList{};
+    const QStringList twelve{"l1", "l2", "l3", "l4",  "l5",  "l6",
+                             "l7", "l8", "l9", "l10", "l11", "l12"};
+    QTest::newRow("twelve lines") << "26" << true << "12" << twelve;
+    QTest::newRow("file ends early") << "9" << true << "3" << QStringList{"seule"};
+    QTest::newRow("absent number") << "104" << false << "" << QStringList{};
+    QTest::newRow("empty number") << "" << false << "" << QStringList{};
+    QTest::newRow("lines compared whole") << "6" << false << "" << QStringList{};
+}
+
+void TestSectionFile::sections()
+{
+    QFETCH(QString, number);
+    QFETCH(bool, found);
+    QFETCH(QString, count);
+    QFETCH(QStringList, lines);
+    const SectionFile::Section section = SectionFile::read(kFile, number);
+    QCOMPARE(section.found, found);
+    QCOMPARE(section.countText, count);
+    QCOMPARE(section.lines, lines);
+}
+
+void TestSectionFile::countMustBeInteger()
+{
+    try {
+        SectionFile::read(kFile, "8", "iso.yop");
+        QFAIL("a word was taken as a count");
+    } catch (const EConvertError &e) {
+        QCOMPARE(e.message(), QStringLiteral("'huit' is not a valid integer value"));
+        QCOMPARE(e.place(), QStringLiteral("iso.yop:23"));
+    }
+}
+
+void TestSectionFile::missingFile()
+{
+    QTemporaryDir dir;
+    try {
+        SectionFile::readFile(dir.filePath("struct.yop"), "1");
+        QFAIL("a missing file was read");
+    } catch (const EInOutError &e) {
+        QCOMPARE(e.message(), QStringLiteral("File not found"));
+    }
+    QFile file(dir.filePath("iso.yop"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("#3\n1\nLi-7 \xB5\n");
+    file.close();
+    const SectionFile::Section section = SectionFile::readFile(file.fileName(), "3");
+    QCOMPARE(section.lines, QStringList{QString::fromUtf16(u"Li-7 µ")});
+}
+
+QTEST_GUILESS_MAIN(TestSectionFile)
+#include "tst_sectionfile.moc"

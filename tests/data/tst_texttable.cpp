@@ -1,0 +1,468 @@
+// The data set over a delimited text file: opening, the cursor and its signals, fields,
+// editing, bookmarks, locating, write-back on closing, and the grid model over it.
+#include "data/Errors.h"
+#include "data/TTextTable.h"
+#include "data/TTextTableModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// 103 records "n;Sn;Nom n;mass" where every tenth mass is missing.
+QByteArray elementsFile()
+{
+    QByteArray bytes("_NO_AT;_SYMBOLE;_NOM;_M__AT\r\n");
+    for (int n = 1; n <= 103; ++n) {
+        const QByteArray mass = n % 10 == 0 ? QByteArray() : QByteArray::number(n * 2) + ",5";
+        bytes += QByteArray::number(n) + ";S" + QByteArray::number(n) + ";Nom " +
+                 QByteArray::number(n) + ";" + mass + "\r\n";
+    }
+    return bytes;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A table named Table1 on a file of its own in a temporary folder.
+struct Fixture
+{
+    explicit Fixture(const QByteArray &bytes = elementsFile())
+    {
+        path = dir.filePath("prop.yop");
+        writeFile(path, bytes);
+        table.setObjectName("Table1");
+        table.setFileName(path);
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    TTextTable table;
+};
+
+} // namespace
+
+class TestTextTable : public QObject
+{
+    Q_OBJECT
+private slots:
+    void openingComputesFields();
+    void emptyFileGivesOneNamelessField();
+    void cursorStopsAtTheEnds();
+    void recordNumber();
+    void walkingToTheEnd();
+    void readingFields();
+    void declaredFieldsMustExist();
+    void fileNameWhileOpen();
+    void storedDataWhenKeepData();
+    void missingFileTakesStoredRecordAsNames();
+    void postedChangeIsWrittenBack();
+    void unpostedEditIsDropped();
+    void insertAppendDelete();
+    void editOnEmptyTableInserts();
+    void bookmarks();
+    void locate();
+    void filterListsMatchingRows();
+    void failedWriteIsReported();
+    void model();
+};
+
+void TestTextTable::openingComputesFields()
+{
+    Fixture f("_NO_AT;_SYMBOLE;_NOM\r\n1;H;Hydrog\xE8ne\r\n2;He;H\xE9lium\r\n");
+    QSignalSpy active(&f.table, &TTextTable::activeChanged);
+    f.table.Open();
+    QVERIFY(f.table.Active());
+    QCOMPARE(active.count(), 1);
+    QCOMPARE(f.table.FieldNames(), (QStringList{"_NO_AT", "_SYMBOLE", "_NOM"}));
+    // The longest text of each column, its name included, plus 5.
+    QCOMPARE(f.table.FieldSize(0), 11);
+    QCOMPARE(f.table.FieldSize(1), 13);
+    QCOMPARE(f.table.FieldSize(2), 14);
+    QCOMPARE(f.table.RecordSize(), 38);
+    QCOMPARE(f.table.RecordCount(), 2);
+    QCOMPARE(f.table.RecNo(), 1);
+    QCOMPARE(f.table.FieldText("_NOM"), QString::fromUtf16(u"Hydrogène"));
+    QCOMPARE(f.table.Bookmark(), std::optional<int>(1));
+    f.table.Next();
+    QCOMPARE(f.table.Bookmark(), std::optional<int>(2));
+}
+
+void TestTextTable::emptyFileGivesOneNamelessField()
+{
+    Fixture f("");
+    f.table.Open();
+    QCOMPARE(f.table.FieldNames(), QStringList{QString()});
+    QCOMPARE(f.table.FieldSize(0), 5);
+    QCOMPARE(f.table.RecordCount(), 0);
+    QVERIFY(f.table.Eof() && f.table.Bof());
+    QCOMPARE(f.table.Bookmark(), std::nullopt);
+}
+
+void TestTextTable::cursorStopsAtTheEnds()
+{
+    Fixture f;
+    f.table.Open();
+    QSignalSpy moved(&f.table, &TTextTable::recordChanged);
+    f.table.Prior();
+    QCOMPARE(f.table.FieldText("_NO_AT"), QStringLiteral("1"));
+    QVERIFY(f.table.Bof());
+    QCOMPARE(moved.count(), 0);
+    QCOMPARE(f.table.MoveBy(200), 102);
+    QCOMPARE(moved.count(), 1);
+    QVERIFY(f.table.Eof());
+    QCOMPARE(f.table.FieldText("_NO_AT"), QStringLiteral("103"));
+    f.table.Next();
+    f.table.Last();
+    QCOMPARE(moved.count(), 1);
+    QCOMPARE(f.table.FieldText("_NO_AT"), QStringLiteral("103"));
+    f.table.Prior();
+    QCOMPARE(moved.count(), 2);
+    QVERIFY(!f.table.Eof() && !f.table.Bof());
+    QCOMPARE(f.table.MoveBy(-500), -101);
+    QCOMPARE(moved.count(), 3);
+    QVERIFY(f.table.Bof());
+    f.table.First();
+    QCOMPARE(moved.count(), 3);
+    // Element n is shown by going to the first record and moving n - 1 forward.
+    f.table.MoveBy(25);
+    QCOMPARE(f.table.FieldText("_SYMBOLE"), QStringLiteral("S26"));
+}
+
+void TestTextTable::recordNumber()
+{
+    Fixture f;
+    f.table.Open();
+    QSignalSpy moved(&f.table, &TTextTable::recordChanged);
+    f.table.setRecNo(103);
+    QCOMPARE(f.table.RecNo(), 103);
+    QCOMPARE(f.table.FieldText("_NO_AT"), QStringLiteral("103"));
+    f.table.setRecNo(0);
+    f.table.setRecNo(104);
+    f.table.setRecNo(103);
+    QCOMPARE(f.table.RecNo(), 103);
+    QCOMPARE(moved.count(), 1);
+}
+
+void TestTextTable::walkingToTheEnd()
+{
+    Fixture f;
+    f.table.Open();
+    int seen = 0;
+    int sum = 0;
+    for (f.table.First(); !f.table.Eof(); f.table.Next()) {
+        ++seen;
+        sum += f.table.FieldText("_NO_AT").toInt();
+    }
+    QCOMPARE(seen, 103);
+    QCOMPARE(sum, 103 * 104 / 2);
+}
+
+void TestTextTable::readingFields()
+{
+    Fixture f;
+    f.table.setDeclaredFields(QVector<TTextTable::FieldDecl>{{"_NOM", 3}, {"_no_at", 0}});
+    f.table.Open();
+    f.table.setRecNo(10);
+    QCOMPARE(f.table.FieldText("_NOM"), QStringLiteral("Nom"));
+    QCOMPARE(f.table.FieldText("_m__at"), QString());
+    QCOMPARE(f.table.FieldValue("_M__AT"), std::nullopt);
+    f.table.Next();
+    QCOMPARE(f.table.FieldValue("_M__AT"), std::optional<QString>("22,5"));
+    try {
+        f.table.FieldText("NOPE");
+        QFAIL("an unknown field was read");
+    } catch (const EDatabaseError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Table1: Field 'NOPE' not found"));
+    }
+    f.table.Close();
+    QCOMPARE(f.table.FieldText("_NOM"), QString());
+}
+
+void TestTextTable::declaredFieldsMustExist()
+{
+    Fixture f;
+    f.table.setDeclaredFields(QStringList{"_NO_AT", "_ABSENT"});
+    try {
+        f.table.Open();
+        QFAIL("opened without a declared field");
+    } catch (const EDatabaseError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Table1: Field '_ABSENT' not found"));
+    }
+    QVERIFY(!f.table.Active());
+    // Without its file the table has no field at all; the first declared one is named.
+    QFile::remove(f.path);
+    f.table.setDeclaredFields(QStringList{"_NO_AT", "_NOM"});
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, f.table.Open());
+    try {
+        f.table.Open();
+    } catch (const EDatabaseError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Table1: Field '_NO_AT' not found"));
+    }
+}
+
+void TestTextTable::fileNameWhileOpen()
+{
+    Fixture f;
+    f.table.Open();
+    try {
+        f.table.setFileName("other.yop");
+        QFAIL("the name changed while open");
+    } catch (const ETxtTblError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Can't change this property while table is active "));
+    }
+    QCOMPARE(f.table.FileName(), f.path);
+    f.table.Close();
+    f.table.setKeepData(true);
+    f.table.setFileName(f.dir.filePath("other.yop"));
+    QVERIFY(!f.table.KeepData());
+}
+
+void TestTextTable::storedDataWhenKeepData()
+{
+    TTextTable table;
+    table.setKeepData(true);
+    table.setFldNames({"A", "B"});
+    table.Grid().setColCount(2);
+    table.Grid().setRowCount(2);
+    table.Grid().setCell(0, 1, "x");
+    table.Open();
+    QCOMPARE(table.RecordCount(), 2);
+    table.Next();
+    QCOMPARE(table.FieldText("a"), QStringLiteral("x"));
+    table.Close();
+    QCOMPARE(table.FldNames(), (QStringList{"A", "B"}));
+    QCOMPARE(table.Grid().RowCount(), 2);
+}
+
+void TestTextTable::missingFileTakesStoredRecordAsNames()
+{
+    Fixture f;
+    QFile::remove(f.path);
+    f.table.Grid().setColCount(2);
+    f.table.Grid().setRowCount(2);
+    f.table.Grid().setCell(0, 0, "1");
+    f.table.Grid().setCell(1, 0, "H");
+    f.table.Grid().setCell(1, 1, "He");
+    f.table.Open();
+    QCOMPARE(f.table.FieldNames(), (QStringList{"1", "H"}));
+    QCOMPARE(f.table.RecordCount(), 1);
+}
+
+void TestTextTable::postedChangeIsWrittenBack()
+{
+    Fixture f("A;B\r\n\"x;y\";1\r\n\xA0z;2\r\n");
+    f.table.Open();
+    f.table.setFieldText("B", "9");
+    QCOMPARE(f.table.state(), TTextTable::State::Edit);
+    f.table.Next(); // moving on posts the change
+    QCOMPARE(f.table.state(), TTextTable::State::Browse);
+    QVERIFY(f.table.Modified());
+    f.table.Close();
+    QCOMPARE(readAll(f.path), QByteArray("A;B\r\n\"x;y\";9\r\n\xA0z;2\r\n"));
+    // The mark stays: a later opening and closing writes the file again.
+    f.table.Open();
+    QVERIFY(QFile::remove(f.path));
+    f.table.Close();
+    QCOMPARE(readAll(f.path), QByteArray("A;B\r\n\"x;y\";9\r\n\xA0z;2\r\n"));
+    // A fresh table on the same file writes nothing.
+    TTextTable fresh;
+    fresh.setFileName(f.path);
+    fresh.Open();
+    QVERIFY(QFile::remove(f.path));
+    fresh.Close();
+    QVERIFY(!QFile::exists(f.path));
+}
+
+void TestTextTable::unpostedEditIsDropped()
+{
+    Fixture f("A;B\r\nx;1\r\n");
+    f.table.Open();
+    f.table.setFieldText("B", "changed");
+    QCOMPARE(f.table.FieldText("B"), QStringLiteral("change")); // cut to the field's size
+    f.table.Close();
+    QVERIFY(!f.table.Modified());
+    QCOMPARE(readAll(f.path), QByteArray("A;B\r\nx;1\r\n"));
+}
+
+void TestTextTable::insertAppendDelete()
+{
+    Fixture f("A;B\r\nr1;1\r\nr2;2\r\nr3;3\r\n");
+    f.table.Open();
+    f.table.Append();
+    f.table.setFieldText("A", "r4");
+    f.table.Post();
+    QCOMPARE(f.table.RecordCount(), 4);
+    QCOMPARE(f.table.RecNo(), 4);
+    QCOMPARE(f.table.Bookmark(), std::optional<int>(4));
+    f.table.setRecNo(2);
+    f.table.Insert();
+    QCOMPARE(f.table.FieldText("A"), QString());
+    f.table.setFieldText("A", "new");
+    f.table.Post();
+    QCOMPARE(f.table.RecNo(), 2);
+    QCOMPARE(f.table.Bookmark(), std::optional<int>(5));
+    f.table.Next();
+    QCOMPARE(f.table.FieldText("A"), QStringLiteral("r2"));
+    f.table.Insert();
+    f.table.Cancel();
+    QCOMPARE(f.table.RecordCount(), 5);
+    QCOMPARE(f.table.FieldText("A"), QStringLiteral("r2"));
+    f.table.Last();
+    f.table.Delete();
+    QCOMPARE(f.table.RecordCount(), 4);
+    QCOMPARE(f.table.FieldText("A"), QStringLiteral("r3"));
+    f.table.Close();
+    QCOMPARE(readAll(f.path), QByteArray("A;B\r\nr1;1\r\nnew;\r\nr2;2\r\nr3;3\r\n"));
+}
+
+void TestTextTable::editOnEmptyTableInserts()
+{
+    Fixture f("A;B\r\n");
+    f.table.Open();
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, f.table.Delete());
+    f.table.Edit();
+    QCOMPARE(f.table.state(), TTextTable::State::Insert);
+    f.table.setFieldText("A", "z");
+    f.table.Post();
+    QCOMPARE(f.table.RecordCount(), 1);
+    QCOMPARE(f.table.FieldText("a"), QStringLiteral("z"));
+}
+
+void TestTextTable::bookmarks()
+{
+    Fixture f;
+    f.table.Open();
+    f.table.setRecNo(50);
+    const std::optional<int> mark = f.table.Bookmark();
+    QVERIFY(mark);
+    f.table.First();
+    f.table.GotoBookmark(*mark);
+    QCOMPARE(f.table.FieldText("_NO_AT"), QStringLiteral("50"));
+    f.table.Delete();
+    try {
+        f.table.GotoBookmark(*mark);
+        QFAIL("went to a deleted record");
+    } catch (const EDatabaseError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Bookmark not found"));
+    }
+    QCOMPARE(f.table.FieldText("_NO_AT"), QStringLiteral("51"));
+}
+
+void TestTextTable::locate()
+{
+    Fixture f;
+    f.table.Open();
+    QSignalSpy moved(&f.table, &TTextTable::recordChanged);
+    QVERIFY(!f.table.Locate("_SYMBOLE", "s26"));
+    QVERIFY(f.table.Locate("_SYMBOLE", "s26", TTextTable::CaseInsensitive));
+    QCOMPARE(f.table.RecNo(), 26);
+    QVERIFY(f.table.Locate("_NOM", "m 10", TTextTable::PartialKey));
+    QCOMPARE(f.table.RecNo(), 10);
+    QVERIFY(!f.table.Locate("_NOM", "absent", TTextTable::PartialKey));
+    QCOMPARE(f.table.RecNo(), 10);
+    QCOMPARE(moved.count(), 2);
+}
+
+void TestTextTable::filterListsMatchingRows()
+{
+    Fixture f;
+    f.table.setFilter("_NO_AT > 100 OR [_SYMBOLE] = 'S7'");
+    f.table.setFiltered(true);
+    f.table.Open();
+    QCOMPARE(f.table.RecordCount(), 4);
+    QCOMPARE(f.table.FieldText("_NO_AT"), QStringLiteral("7"));
+    f.table.setFilter("_M__AT = NULL");
+    QCOMPARE(f.table.RecordCount(), 10);
+    // Records deleted under the filter leave the others in place.
+    f.table.setRecNo(2);
+    f.table.Delete();
+    QCOMPARE(f.table.FieldText("_NO_AT"), QStringLiteral("30"));
+    QVERIFY(f.table.Locate("_NO_AT", "100"));
+    QCOMPARE(f.table.RecNo(), 9);
+    QVERIFY(!f.table.Locate("_NO_AT", "5"));
+    f.table.setFiltered(false);
+    QCOMPARE(f.table.RecordCount(), 102);
+    // A faulty expression leaves the filter applied as it was.
+    f.table.setFiltered(true);
+    QCOMPARE(f.table.RecordCount(), 9);
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, f.table.setFilter("_NO_AT ="));
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, f.table.setFilter("ABSENT = 1"));
+    QCOMPARE(f.table.RecordCount(), 9);
+    QCOMPARE(f.table.Filter(), QStringLiteral("_M__AT = NULL"));
+}
+
+void TestTextTable::failedWriteIsReported()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("sub");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(writeFile(folder + "/prop.yop", "A;B\r\nx;1\r\n"));
+    {
+        TTextTable table;
+        table.setFileName(folder + "/prop.yop");
+        QSignalSpy failed(&table, &TTextTable::writeFailed);
+        table.Open();
+        table.setFieldText("B", "2");
+        table.Post();
+        // The folder gives way to a plain file: no write can succeed.
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(writeFile(folder, "plain"));
+        table.Close();
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(!failed.first().first().toString().isEmpty());
+        QVERIFY(!table.Active());
+    }
+    // A value the file cannot hold is refused and the old file stays.
+    QFile::remove(folder);
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(writeFile(folder + "/prop.yop", "A;B\r\nx;1\r\n"));
+    TTextTable table;
+    table.setFileName(folder + "/prop.yop");
+    QSignalSpy failed(&table, &TTextTable::writeFailed);
+    table.Open();
+    table.setFieldText("A", QString::fromUtf16(u"\u03A9"));
+    table.Post();
+    table.Close();
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(readAll(folder + "/prop.yop"), QByteArray("A;B\r\nx;1\r\n"));
+}
+
+void TestTextTable::model()
+{
+    Fixture f;
+    TTextTableModel model(&f.table);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(model.rowCount(), 0);
+    f.table.Open();
+    QCOMPARE(model.rowCount(), 103);
+    QCOMPARE(model.columnCount(), 4);
+    QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("_NOM"));
+    QCOMPARE(model.data(model.index(25, 1)).toString(), QStringLiteral("S26"));
+    QVERIFY(model.setData(model.index(4, 2), "Bore"));
+    QVERIFY(f.table.Modified());
+    QCOMPARE(f.table.RecNo(), 5);
+    QCOMPARE(f.table.FieldText("_NOM"), QStringLiteral("Bore"));
+    f.table.Delete();
+    QCOMPARE(model.rowCount(), 102);
+    f.table.setFilter("_NO_AT < 4");
+    f.table.setFiltered(true);
+    QCOMPARE(model.rowCount(), 3);
+    f.table.Close();
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(model.columnCount(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestTextTable)
+#include "tst_texttable.moc"
