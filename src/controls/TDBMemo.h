@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QPointer>
+
+class TTextTable;
+
+// A multi-line box bound by field name (without regard to case) to the current record of a
+// table, for the long texts of a record. Typing puts the table into edit mode and the table
+// posts the text when it moves to another record. A record line cannot hold a line end, so a
+// line break typed or pasted is stored as a space.
+class TDBMemo : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit TDBMemo(QWidget *parent = nullptr);
+
+    // The table is not owned; the memo shows nothing once it is gone.
+    void setDataSource(TTextTable *table);
+    TTextTable *DataSource() const;
+    void setDataField(const QString &field);
+    QString DataField() const { return m_field; }
+
+private:
+    void refresh();
+    void userEdited();
+
+    QPointer<TTextTable> m_table;
+    QString m_field;
+    bool m_refreshing = false;
+    bool m_writing = false;
+};
