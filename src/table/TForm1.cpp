@@ -147,15 +147,18 @@ void TForm1::buildToolbar(QWidget *client)
 void TForm1::buildLabels(QWidget *client)
 {
     const QFont font = pixelFont(SansSerif, 13, true);
+    const QFontMetrics metrics(font);
     for (const ElementLayout::Label &row : ElementLayout::labels()) {
-        auto *label = new QLabel(QString::fromLatin1(row.caption), client);
+        const QString caption = QString::fromLatin1(row.caption);
+        auto *label = new QLabel(caption, client);
         label->setObjectName(QStringLiteral("Label_") + QString::fromLatin1(row.caption));
         label->setFont(font);
         QPalette white = label->palette();
         white.setColor(QPalette::WindowText, Qt::white);
         label->setPalette(white);
-        label->adjustSize();
-        label->move(row.left, row.top);
+        // Sized from the font directly: the labels are single words.
+        label->setGeometry(row.left, row.top, metrics.horizontalAdvance(caption) + 1,
+                           metrics.height());
     }
 }
 

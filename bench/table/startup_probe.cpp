@@ -1,0 +1,62 @@
+// Started by the start-up benchmark: builds the real main window, or one of two
+// bare windows, and writes one line to stdout at its first paint, then quits.
+#include "table/MirelonApplication.h"
+#include "table/Startup.h"
+#include "table/TForm1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+class FirstPaint : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            std::puts("painted");
+            std::fflush(stdout);
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_seen = false;
+};
+
+int bareWindow(int argc, char *argv[], bool withText)
+{
+    QApplication app(argc, argv);
+    FirstPaint probe;
+    QWidget window;
+    if (withText)
+        new QLabel(QStringLiteral("Mirelon 2"), &window);
+    window.installEventFilter(&probe);
+    window.show();
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const char *mode = argc > 1 ? argv[1] : "";
+    if (std::strcmp(mode, "bare") == 0 || std::strcmp(mode, "text") == 0)
+        return bareWindow(argc, argv, std::strcmp(mode, "text") == 0);
+    MirelonApplication app(argc, argv);
+    FirstPaint probe;
+    Startup::prepare(app);
+    const std::unique_ptr<TForm1> form = Startup::createWindows();
+    form->installEventFilter(&probe);
+    form->centralWidget()->installEventFilter(&probe);
+    form->show();
+    return app.exec();
+}

@@ -1,0 +1,27 @@
+#include "table/Startup.h"
+
+#include "controls/Fonts.h"
+#include "controls/TAboutBox.h"
+#include "table/MirelonApplication.h"
+#include "table/TForm1.h"
+
+#include <QLocale>
+
+namespace Startup {
+
+
+void prepare(MirelonApplication &app)
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    app.installFrenchTranslation();
+    installFontSubstitutions();
+}
+
+std::unique_ptr<TForm1> createWindows()
+{
+    auto form = std::make_unique<TForm1>();
+    form->setAboutBox(new TAboutBox(form.get()));
+    return form;
+}
+
+} // namespace Startup

@@ -1,0 +1,200 @@
+"""End-to-end checks of the real mirelon binary under Xvfb, driven with xdotool.
+
+Screens are read back as pixels (ImageMagick's import), never compared with stored
+pictures. Usage: mirelon_e2e.py BINARY SHARE_DIR [CASE ...]
+"""
+import os
+import subprocess
+import sys
+import time
+
+SCREEN = (1024, 768)
+FE_CLIENT = (256, 224)  # iron's button in the client area
+HOVER = (0xD8, 0xBE, 0x0A)
+NAVY = (0x00, 0x00, 0x80)
+
+
+class Session:
+    """One Xvfb server and one running program."""
+
+    def __init__(self, binary, share):
+        self.xvfb = None
+        self.app = None
+        read_fd, write_fd = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % SCREEN,
+             "-nolisten", "tcp"], pass_fds=[write_fd], stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        with os.fdopen(read_fd) as pipe:
+            number = pipe.readline().strip()
+        self.env = dict(os.environ, DISPLAY=":" + number)
+        self.env.pop("QT_QPA_PLATFORM", None)
+        self.app = subprocess.Popen([binary], cwd=share, env=self.env,
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.window = self.wait_window("Mirelon 2 par")
+        self.origin = self.client_origin()
+
+    def close(self):
+        for proc in (self.app, self.xvfb):
+            if proc and proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(5)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env, capture_output=True,
+                              text=True, timeout=30).stdout.strip()
+
+    def wait_window(self, name, timeout=20):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            ids = self.xdotool("search", "--onlyvisible", "--name", name).split()
+            if ids:
+                return ids[-1]
+            time.sleep(0.1)
+        raise AssertionError("no window named %r appeared" % name)
+
+    def geometry(self, window):
+        values = {}
+        for line in self.xdotool("getwindowgeometry", "--shell", window).splitlines():
+            key, _, value = line.partition("=")
+            values[key] = int(value) if value.lstrip("-").isdigit() else value
+        return values
+
+    def screen(self):
+        raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
+                             env=self.env, capture_output=True, timeout=30).stdout
+        assert len(raw) == SCREEN[0] * SCREEN[1] * 3, "short screen grab"
+        return raw
+
+    @staticmethod
+    def pixel(raw, x, y):
+        i = (y * SCREEN[0] + x) * 3
+        return tuple(raw[i:i + 3])
+
+    def client_origin(self):
+        """The client area's top-left on screen: the navy area starts 33 pixels
+        (the toolbar) below it."""
+        g = self.geometry(self.window)
+        deadline = time.time() + 10
+        while time.time() < deadline:
+            raw = self.screen()
+            x = g["X"] + 5
+            for y in range(g["Y"], g["Y"] + 120):
+                if self.pixel(raw, x, y) == NAVY:
+                    return g["X"], y - 33
+            time.sleep(0.2)
+        raise AssertionError("the navy table never showed")
+
+    def at_client(self, x, y):
+        return self.origin[0] + x, self.origin[1] + y
+
+    def move(self, x, y):
+        self.xdotool("mousemove", "--sync", str(x), str(y))
+
+    def click(self, x, y):
+        self.move(x, y)
+        self.xdotool("click", "1")
+
+    def wait_pixel(self, x, y, predicate, what, timeout=5):
+        deadline = time.time() + timeout
+        last = None
+        while time.time() < deadline:
+            last = self.pixel(self.screen(), x, y)
+            if predicate(last):
+                return last
+            time.sleep(0.1)
+        raise AssertionError("%s: pixel at (%d, %d) is %s" % (what, x, y, last))
+
+    def menu_words(self):
+        """Horizontal extents of the words of the menu bar, from the dark pixels of
+        its row."""
+        g = self.geometry(self.window)
+        raw = self.screen()
+        columns = []
+        for x in range(g["X"], g["X"] + g["WIDTH"]):
+            dark = any(sum(self.pixel(raw, x, y)) < 300
+                       for y in range(g["Y"] + 2, self.origin[1] - 2))
+            columns.append(dark)
+        words, start, gap = [], None, 0
+        for i, dark in enumerate(columns + [False] * 8):
+            if dark:
+                start = i if start is None else start
+                gap = 0
+            elif start is not None:
+                gap += 1
+                if gap > 6:
+                    words.append((g["X"] + start, g["X"] + i - gap))
+                    start, gap = None, 0
+        return words, g["Y"] + (self.origin[1] - g["Y"]) // 2
+
+
+def case_title_and_hover(s):
+    title = s.xdotool("getwindowname", s.window)
+    assert title.startswith("Mirelon 2 par "), title
+    fe = s.at_client(FE_CLIENT[0] + 16, FE_CLIENT[1] + 16)
+    probe = s.at_client(FE_CLIENT[0] + 16, FE_CLIENT[1] + 4)
+    s.move(*s.at_client(600, 420))
+    normal = s.wait_pixel(*probe, lambda c: c != HOVER, "before hover")
+    s.move(*fe)
+    s.wait_pixel(*probe, lambda c: c == HOVER, "iron lit under the mouse")
+    s.move(*s.at_client(600, 420))
+    s.wait_pixel(*probe, lambda c: c == normal, "iron restored after leaving")
+
+
+def case_about_opens_and_closes(s):
+    words, y = s.menu_words()
+    # The last two words are "About" and "Exit" (a disabled entry reads too pale).
+    assert len(words) >= 3, "menu words: %r" % words
+    about = words[-2]
+    s.click((about[0] + about[1]) // 2, y)
+    box = s.wait_window("^About$")
+    g = s.geometry(box)
+    assert (g["WIDTH"], g["HEIGHT"]) == (353, 212), g
+    s.click(g["X"] + 135 + 37, g["Y"] + 180 + 12)  # OK
+    deadline = time.time() + 10
+    while time.time() < deadline and s.xdotool("search", "--onlyvisible", "--name", "^About$"):
+        time.sleep(0.1)
+    assert not s.xdotool("search", "--onlyvisible", "--name", "^About$"), "About still open"
+
+
+def case_exit_ends_program(s):
+    words, y = s.menu_words()
+    exit_word = words[-1]
+    s.click((exit_word[0] + exit_word[1]) // 2, y)
+    s.app.wait(10)
+    assert s.app.returncode == 0, s.app.returncode
+
+
+CASES = {
+    "title_and_hover": case_title_and_hover,
+    "about": case_about_opens_and_closes,
+    "exit": case_exit_ends_program,
+}
+
+
+def main():
+    binary, share = sys.argv[1], sys.argv[2]
+    names = sys.argv[3:] or list(CASES)
+    passed = failed = 0
+    for name in names:
+        session = None
+        try:
+            session = Session(binary, share)
+            CASES[name](session)
+            print("PASS   : %s" % name)
+            passed += 1
+        except Exception as error:  # report every case, then fail the run
+            print("FAIL!  : %s: %s" % (name, error))
+            failed += 1
+        finally:
+            if session:
+                session.close()
+    print("%d passed, %d failed" % (passed, failed))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,270 @@
+// The main window's fixed layout: element buttons, labels, toolbar, menu and widths.
+#include "controls/Fonts.h"
+#include "controls/TAboutBox.h"
+#include "controls/TEncartaButton.h"
+#include "table/TForm1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSet>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+    void init();
+    void cleanup();
+
+    void lookupFindsButtonsAtTheirPlaces_data();
+    void lookupFindsButtonsAtTheirPlaces();
+    void everyButtonHasItsSymbolSizeAndLook();
+    void buttonsShareFramesWithoutOverlapping();
+    void lookupOutsideTheTableFindsNothing();
+    void labelsStandAboveColumnsAndBesideRows_data();
+    void labelsStandAboveColumnsAndBesideRows();
+    void widths();
+    void toolbarAndCombo();
+    void speedButtonsAndMenuShareActions_data();
+    void speedButtonsAndMenuShareActions();
+    void aboutBlocksUntilClosedAndExitCloses();
+    void hoverAndClickTrackTheElement();
+
+private:
+    QAction *menuAction(const QString &text) const;
+    TForm1 *m_form = nullptr;
+};
+
+void TestMainWindow::init()
+{
+    m_form = new TForm1;
+    m_form->setAboutBox(new TAboutBox(m_form));
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+}
+
+void TestMainWindow::cleanup()
+{
+    delete m_form;
+    m_form = nullptr;
+}
+
+QAction *TestMainWindow::menuAction(const QString &text) const
+{
+    for (QAction *top : m_form->menuBar()->actions()) {
+        if (top->text() == text)
+            return top;
+        if (top->menu())
+            for (QAction *entry : top->menu()->actions())
+                if (entry->text() == text)
+                    return entry;
+    }
+    return nullptr;
+}
+
+void TestMainWindow::lookupFindsButtonsAtTheirPlaces_data()
+{
+    QTest::addColumn<int>("z");
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("H, group 1 period 1") << 1 << "H" << QPoint(32, 128);
+    QTest::newRow("He, group 18") << 2 << "He" << QPoint(576, 128);
+    QTest::newRow("B, group 13 period 2") << 5 << "B" << QPoint(416, 160);
+    QTest::newRow("Fe, group 8 period 4") << 26 << "Fe" << QPoint(256, 224);
+    QTest::newRow("La in group 3") << 57 << "La" << QPoint(96, 288);
+    QTest::newRow("Ce starts the lanthanide row") << 58 << "Ce" << QPoint(112, 360);
+    QTest::newRow("Lu ends it") << 71 << "Lu" << QPoint(528, 360);
+    QTest::newRow("Hf, group 4 period 6") << 72 << "Hf" << QPoint(128, 288);
+    QTest::newRow("Ac in group 3") << 89 << "Ac" << QPoint(96, 320);
+    QTest::newRow("Th starts the actinide row") << 90 << "Th" << QPoint(112, 392);
+    QTest::newRow("Lr ends it") << 103 << "Lr" << QPoint(528, 392);
+}
+
+void TestMainWindow::lookupFindsButtonsAtTheirPlaces()
+{
+    QFETCH(int, z);
+    TEncartaButton *button = m_form->elementButton(z);
+    QVERIFY(button);
+    QCOMPARE(button->objectName(), QStringLiteral("E%1").arg(z));
+    QTEST(button->Caption(), "symbol");
+    QTEST(button->pos(), "position");
+}
+
+void TestMainWindow::everyButtonHasItsSymbolSizeAndLook()
+{
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    for (int z = 1; z <= 103; ++z) {
+        TEncartaButton *button = m_form->elementButton(z);
+        QVERIFY2(button, qPrintable(QString::number(z)));
+        QCOMPARE(button->size(), QSize(33, 33));
+        QVERIFY(!button->Caption().isEmpty() && button->Caption().size() <= 2);
+        QVERIFY(button->Caption().at(0).isUpper());
+        QCOMPARE(button->Color(), face);
+        QCOMPARE(button->ColorBorder(), QColor(0x99, 0x8F, 0x82));
+        QCOMPARE(button->ColorOver(), QColor(0xD8, 0xBE, 0x0A));
+        QCOMPARE(button->ColorDown(), QColor(0xD8, 0xBE, 0x0A));
+        QCOMPARE(button->font().pixelSize(), 15);
+        QVERIFY(button->font().bold());
+        QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+    }
+}
+
+void TestMainWindow::buttonsShareFramesWithoutOverlapping()
+{
+    // On a 32-pixel pitch, neighbours share one line; no two cells coincide.
+    QSet<QPair<int, int>> cells;
+    QSet<QString> captions;
+    for (int z = 1; z <= 103; ++z) {
+        const QPoint p = m_form->elementButton(z)->pos();
+        QCOMPARE(p.x() % 16, 0);
+        QCOMPARE(p.y() % 8, 0);
+        cells.insert({p.x(), p.y()});
+        captions.insert(m_form->elementButton(z)->Caption());
+    }
+    QCOMPARE(cells.size(), 103);
+    QCOMPARE(captions.size(), 103);
+    QCOMPARE(m_form->elementButton(27)->x() - m_form->elementButton(26)->x(), 32);
+}
+
+void TestMainWindow::lookupOutsideTheTableFindsNothing()
+{
+    QVERIFY(!m_form->elementButton(0));
+    QVERIFY(!m_form->elementButton(104));
+}
+
+void TestMainWindow::labelsStandAboveColumnsAndBesideRows_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("group 1") << "1" << QPoint(44, 104);
+    QTest::newRow("group 3") << "3" << QPoint(108, 200);
+    QTest::newRow("group 18") << "18" << QPoint(584, 104);
+    QTest::newRow("period I") << "I" << QPoint(12, 136);
+    QTest::newRow("lanthanides VIII") << "VIII" << QPoint(84, 367);
+    QTest::newRow("actinides IX") << "IX" << QPoint(92, 399);
+}
+
+void TestMainWindow::labelsStandAboveColumnsAndBesideRows()
+{
+    QFETCH(QString, caption);
+    const QList<QLabel *> labels = m_form->findChildren<QLabel *>();
+    auto found = std::find_if(labels.begin(), labels.end(),
+                              [&](QLabel *label) { return label->text() == caption; });
+    QVERIFY(found != labels.end());
+    QTEST((*found)->pos(), "position");
+    QCOMPARE((*found)->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QCOMPARE((*found)->font().pixelSize(), 13);
+    QVERIFY((*found)->font().bold());
+}
+
+void TestMainWindow::widths()
+{
+    QCOMPARE(m_form->layoutWidth(), TForm1::StartWidth);
+    QCOMPARE(m_form->centralWidget()->width(), 644);
+    QCOMPARE(m_form->centralWidget()->height(), 453);
+    m_form->setLayoutWidth(TForm1::LegendWidth);
+    QCOMPARE(m_form->centralWidget()->width(), 783);
+    QCOMPARE(m_form->findChild<QWidget *>(QStringLiteral("SpeedBar1"))->width(), 783);
+    m_form->HideLegends();
+    QCOMPARE(m_form->layoutWidth(), TForm1::DefaultWidth);
+    QCOMPARE(m_form->centralWidget()->width(), 635);
+    QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("ChemEdit1"))->isVisible());
+}
+
+void TestMainWindow::toolbarAndCombo()
+{
+    auto *bar = m_form->findChild<QWidget *>(QStringLiteral("SpeedBar1"));
+    QCOMPARE(bar->geometry(), QRect(0, 0, 644, 33));
+    auto *combo = m_form->findChild<QComboBox *>(QStringLiteral("combobox1"));
+    QVERIFY(combo && combo->isEditable());
+    QCOMPARE(combo->geometry(), QRect(224, 6, 169, 21));
+    QCOMPARE(combo->count(), 43);
+    QCOMPARE(combo->maxVisibleItems(), 15);
+    QCOMPARE(combo->currentText(), QStringLiteral("Propriétés"));
+    QCOMPARE(combo->itemText(0), QStringLiteral("Defaut"));
+    QCOMPARE(combo->itemText(1), QString(75, QLatin1Char('-')));
+    QCOMPARE(combo->itemText(5), QStringLiteral("Etat Physique"));
+    QCOMPARE(combo->itemText(7), QString(78, QLatin1Char('-')));
+    QCOMPARE(combo->itemText(8), QStringLiteral("Numero Atomique"));
+    QCOMPARE(combo->itemText(42), QStringLiteral("Abondance organismes vivants"));
+    auto *molar = m_form->findChild<TEncartaButton *>(QStringLiteral("EncartaButton1"));
+    QCOMPARE(molar->geometry(), QRect(104, 6, 105, 22));
+    QCOMPARE(molar->Caption(), QStringLiteral("Mode M / %"));
+    QCOMPARE(molar->Color(), QColor(0xF9, 0xB0, 0x68));
+    QCOMPARE(molar->ColorOver(), QColor(0x1E, 0xD7, 0xBB));
+    QCOMPARE(molar->toolTip(), QStringLiteral("Cliquez ici  pour calculer la masse molaire "
+                                              "d\"un composé et son pourcentage massique."));
+    auto *chemEdit = m_form->findChild<QWidget *>(QStringLiteral("ChemEdit1"));
+    QCOMPARE(chemEdit->geometry(), QRect(592, 4, 185, 26));
+    QVERIFY(!chemEdit->isVisible());
+}
+
+void TestMainWindow::speedButtonsAndMenuShareActions_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("left");
+    QTest::newRow("Graph XY") << "RxSpeedButton1" << "Graph XY" << 8;
+    QTest::newRow("Graph L/C") << "RxSpeedButton2" << "Graph L/C" << 40;
+    QTest::newRow("Graph 3D") << "RxSpeedButton3" << "Graph 3D" << 72;
+}
+
+void TestMainWindow::speedButtonsAndMenuShareActions()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, entry);
+    auto *speed = m_form->findChild<QToolButton *>(button);
+    QVERIFY(speed);
+    QFETCH(int, left);
+    QCOMPARE(speed->geometry(), QRect(left, 4, 25, 25));
+    QCOMPARE(speed->iconSize(), QSize(20, 20));
+    QAction *action = menuAction(entry);
+    QVERIFY(action);
+    QCOMPARE(speed->defaultAction(), action);
+    // Its window is not part of the program yet, so neither way in pretends to work.
+    QVERIFY(!action->isEnabled());
+    QVERIFY(!speed->isEnabled());
+}
+
+void TestMainWindow::aboutBlocksUntilClosedAndExitCloses()
+{
+    QAction *about = menuAction(QStringLiteral("About"));
+    QVERIFY(about && about->isEnabled());
+    bool sawModal = false;
+    QTimer::singleShot(0, m_form, [&] {
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        sawModal = QApplication::activeModalWidget()->windowTitle() == QStringLiteral("About");
+        QApplication::activeModalWidget()->close();
+    });
+    about->trigger(); // returns only when the box is closed
+    QVERIFY(sawModal);
+    QVERIFY(!QApplication::activeModalWidget());
+
+    QAction *exit = menuAction(QStringLiteral("Exit"));
+    QVERIFY(exit);
+    exit->trigger();
+    QTRY_VERIFY(!m_form->isVisible());
+}
+
+void TestMainWindow::hoverAndClickTrackTheElement()
+{
+    QCOMPARE(m_form->hoveredElement(), 0);
+    QCOMPARE(m_form->selectedElement(), 0);
+    QVERIFY(!m_form->molarMode());
+    QCOMPARE(m_form->nextFreeRow(), 1);
+    TEncartaButton *iron = m_form->elementButton(26);
+    QTest::mouseMove(iron, QPoint(10, 10));
+    QCOMPARE(m_form->hoveredElement(), 26);
+    QCOMPARE(iron->currentLook(), HoverButton::Look::Hover);
+    QTest::mouseClick(iron, Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(m_form->selectedElement(), 26);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
