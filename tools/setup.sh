@@ -12,7 +12,7 @@ packages=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick x11-utils
-  bodr emf2svg libwmf-bin
+  bodr emf2svg libwmf-bin desktop-file-utils
 )
 
 missing=()
