@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -188,11 +189,19 @@ void TStrGrid::LoadFromBytes(QByteArrayView bytes)
         FieldSplitter::split(decodeLine(reader.readLine(), table), m_divChar, m_sepChar);
     m_colCount = static_cast<int>(names.size());
     appendRow(names);
+    // One allocation for the whole list: a well-formed file holds at least one byte per cell.
+    const qsizetype lines = std::count(bytes.begin(), bytes.end(), '\r');
+    m_cells.reserve(qMin(lines * m_colCount, bytes.size() + lines) + m_colCount);
+    m_tags.reserve(lines + 1);
     while (!reader.atEnd()) {
         const QByteArrayView line = reader.readLine();
         if (line.isEmpty())
             break;
-        appendRow(FieldSplitter::split(decodeLine(line, table), m_divChar, m_sepChar, m_colCount));
+        FieldSplitter fields(decodeLine(line, table), m_divChar, m_sepChar);
+        for (int c = 0; c < m_colCount; ++c)
+            m_cells.append(fields.next());
+        m_tags.append(0);
+        ++m_rowCount;
     }
 }
 
