@@ -4,8 +4,17 @@
 #include "controls/TAboutBox.h"
 #include "controls/TBevelPanel.h"
 #include "controls/TEncartaButton.h"
+#include "controls/TDBEdit.h"
+#include "data/ElementColumns.h"
+#include "data/Numbers.h"
+#include "data/TTextTable.h"
 #include "table/ColouringEntries.h"
+#include "table/ColouringRules.h"
 #include "table/ElementLayout.h"
+#include "table/HoverPanel.h"
+#include "table/Legends.h"
+#include "table/MirelonApplication.h"
+#include "table/TableColourist.h"
 #include "table/ToolbarGlyphs.h"
 
 #include <QApplication>
@@ -13,7 +22,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPalette>
+#include <QSpinBox>
 #include <QToolButton>
 
 namespace {
@@ -53,13 +64,70 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     buildToolbar(m_client);
     buildLabels(m_client);
     buildElementButtons(m_client);
+    Legends::build(m_client);
+    m_panel1 = new HoverPanel(m_client);
+    // Mouse moves over the bare window hide the hover panel.
+    m_client->setMouseTracking(true);
+    m_client->installEventFilter(this);
+    openViews();
 
     move(3, 49);
     resize(StartWidth - FrameAllowance, menuBar()->sizeHint().height() + ClientHeight);
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // An edited value is written back while the window is still whole.
+    m_table1->Close();
+}
+
+void TForm1::openViews()
+{
+    QVector<TTextTable::FieldDecl> fields;
+    for (const ElementColumn &column : ElementColumns::all())
+        fields.append({column.field, column.size});
+    for (TTextTable **view : {&m_table1, &m_textTable1}) {
+        *view = new TTextTable(this);
+        (*view)->setObjectName(view == &m_table1 ? QStringLiteral("Table1")
+                                                 : QStringLiteral("TextTable1"));
+        (*view)->setDivChar(QLatin1Char(';'));
+        (*view)->setSepChar(QLatin1Char('"'));
+        (*view)->setFileName(QStringLiteral("prop.yop"));
+        (*view)->setDeclaredFields(fields);
+        connect(*view, &TTextTable::writeFailed, this, &MirelonApplication::showError);
+        (*view)->Open();
+    }
+    m_panel1->bind(m_table1);
+    child<TDBEdit>("DBEdit3")->setDataSource(m_table1);
+
+    m_reader1 = new TDBEdit(m_client);
+    m_reader1->setObjectName(QStringLiteral("DBEdit1"));
+    m_reader2 = new TDBEdit(m_client);
+    m_reader2->setObjectName(QStringLiteral("DBEdit2"));
+    for (TDBEdit *reader : {m_reader1, m_reader2}) {
+        reader->setDataSource(m_textTable1);
+        reader->hide();
+    }
+    m_colourist = std::make_unique<TableColourist>(
+        *m_textTable1, *m_reader1, *m_reader2, [this](int z) {
+            TEncartaButton *button = elementButton(z);
+            if (!button)
+                throw std::logic_error("no element button E" + std::to_string(z));
+            return button;
+        });
+    connect(m_combo, &QComboBox::editTextChanged, this, &TForm1::combobox1Change);
+    for (const char *spin : {"SpinEdit1", "SpinEdit2"})
+        connect(child<QSpinBox>(spin), &QSpinBox::textChanged, this, &TForm1::combobox1Change);
+}
+
+template <class T> T *TForm1::child(const char *name) const
+{
+    T *found = m_client->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        throw std::logic_error(std::string("the main window has no control ") + name);
+    return found;
+}
 
 void TForm1::FormCreate()
 {
@@ -131,6 +199,7 @@ void TForm1::buildToolbar(QWidget *client)
     m_combo->setGeometry(224, 6, 169, 21);
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
+    m_combo->setCompleter(nullptr); // a typed text is taken as it stands
     m_combo->setMaxVisibleItems(15);
     for (int i = 0; i < ColouringEntries::Count; ++i)
         m_combo->addItem(ColouringEntries::text(i));
@@ -219,11 +288,34 @@ void TForm1::HideLegends()
 void TForm1::elementMouseMove(int z)
 {
     m_hoveredElement = z;
+    ShowHoverPanel();
 }
 
 void TForm1::elementClick(int z)
 {
     m_selectedElement = z;
+    ElementClicked();
+}
+
+void TForm1::ShowHoverPanel()
+{
+    if (!m_table1->Active())
+        m_table1->Open();
+    m_table1->First();
+    m_panel1->show();
+    m_table1->MoveBy(m_hoveredElement - 1);
+}
+
+void TForm1::ElementClicked()
+{
+    // The property sheet and the molar-mass mode are not part of the program yet.
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_client && event->type() == QEvent::MouseMove)
+        m_panel1->hide();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::AboutClick()
@@ -235,4 +327,145 @@ void TForm1::AboutClick()
 void TForm1::exitClick()
 {
     close();
+}
+
+void TForm1::showWidget(const char *name, bool visible)
+{
+    child<QWidget>(name)->setVisible(visible);
+}
+
+void TForm1::showOnly(const char *legend)
+{
+    HideLegends();
+    showWidget(legend, true);
+    setLayoutWidth(LegendWidth);
+}
+
+void TForm1::combobox1Change()
+{
+    const QString text = m_combo->currentText();
+    if (text == QStringLiteral("Defaut")) {
+        m_colourist->plainTable();
+        HideLegends();
+        return;
+    }
+    setLayoutWidth(LegendWidth);
+    if (text == QStringLiteral("Groupe"))
+        applyFamily();
+    else if (text == QStringLiteral("Blocs s/p/d/f"))
+        applyBlock();
+    else if (text == QStringLiteral("Acide-Base"))
+        applyAcidBase();
+    else if (text == QStringLiteral("Etat Physique"))
+        applyPhysicalState();
+    else if (text == QStringLiteral("Decouverte"))
+        applyDiscovery();
+    else
+        applyNumeric(m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void TForm1::applyFamily()
+{
+    m_colourist->resetCaptions();
+    m_colourist->scan(QStringLiteral("groupe"), {},
+                      [](TEncartaButton &button, const QString &groupe, const QString &) {
+                          if (const auto colour = ColouringRules::familyColour(groupe))
+                              button.setColor(*colour);
+                      });
+    showOnly("legende1");
+}
+
+void TForm1::applyBlock()
+{
+    m_colourist->resetCaptions();
+    m_colourist->scan(QStringLiteral("bloc"), {},
+                      [](TEncartaButton &button, const QString &bloc, const QString &) {
+                          if (const auto colour = ColouringRules::blockColour(bloc))
+                              button.setColor(*colour);
+                      });
+    showOnly("legende2");
+}
+
+void TForm1::applyAcidBase()
+{
+    m_colourist->resetCaptions(true);
+    m_colourist->scan(QStringLiteral("Acidbase"), {},
+                      [](TEncartaButton &button, const QString &character, const QString &) {
+                          button.setColor(ColouringRules::acidBaseColour(character));
+                      });
+    showOnly("legende3");
+}
+
+namespace {
+
+// A spin edit's value as its handlers read it: the whole number its text holds, or the
+// spin edit's minimum when the text is not one.
+int spinValue(const QSpinBox &spin)
+{
+    bool ok = false;
+    const int value = spin.cleanText().trimmed().toInt(&ok);
+    return ok ? value : spin.minimum();
+}
+
+} // namespace
+
+void TForm1::applyPhysicalState()
+{
+    const auto *spin = child<QSpinBox>("SpinEdit1");
+    const int t = spinValue(*spin);
+    m_colourist->resetCaptions();
+    if (!spin->cleanText().isEmpty()) {
+        m_colourist->scan(QStringLiteral("_TF"), QStringLiteral("_TEB"),
+                          [t](TEncartaButton &button, const QString &tf, const QString &teb) {
+                              if (const auto colour = ColouringRules::physicalStateColour(tf, teb, t))
+                                  button.setColor(*colour);
+                          });
+    } else if (m_textTable1->Active()) {
+        m_textTable1->Close();
+    }
+    child<QLineEdit>("edit1")->setText(Numbers::formatGeneral(t - 273.15, 15));
+    child<QLineEdit>("Edit2")->setText(Numbers::formatGeneral(t * 1.8 - 459.67, 15));
+    for (const char *other : {"legende5", "legende1", "legende2", "legende3"})
+        showWidget(other, false);
+    showWidget("legende4", true);
+    showWidget("Panel2", false);
+    if (layoutWidth() != LegendWidth)
+        setLayoutWidth(LegendWidth);
+}
+
+void TForm1::applyDiscovery()
+{
+    const auto *spin = child<QSpinBox>("SpinEdit2");
+    const int y = spinValue(*spin);
+    m_colourist->resetCaptions();
+    if (!spin->cleanText().isEmpty()) {
+        m_colourist->scan(QStringLiteral("_7DECOUVER"), {},
+                          [y](TEncartaButton &button, const QString &year, const QString &) {
+                              button.setColor(ColouringRules::discoveryColour(year, y));
+                          });
+    } else if (m_textTable1->Active()) {
+        m_textTable1->Close();
+    }
+    for (const char *other : {"legende1", "legende4", "legende2", "legende3"})
+        showWidget(other, false);
+    showWidget("legende5", true);
+    showWidget("Panel2", false);
+    setLayoutWidth(LegendWidth);
+}
+
+void TForm1::applyNumeric(int entryIndex)
+{
+    QString column;
+    QString title;
+    if (entryIndex >= ColouringEntries::FirstNumeric && entryIndex < ColouringEntries::Count) {
+        const ColouringEntries::Entry &entry = ColouringEntries::entries()[entryIndex];
+        column = QString::fromLatin1(entry.column);
+        title = QString::fromUtf8(entry.title);
+    }
+    HideLegends();
+    setLayoutWidth(LegendWidth);
+    child<QLabel>("RxLabel1")->setText(title);
+    showWidget("Panel2", true);
+    child<TDBEdit>("DBEdit3")->setDataField(column);
+    m_colourist->greyScale(column);
 }

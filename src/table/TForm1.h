@@ -2,11 +2,17 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QComboBox;
+class HoverPanel;
 class TAboutBox;
 class TBevelPanel;
+class TDBEdit;
 class TEncartaButton;
+class TTextTable;
+class TableColourist;
 
 // The main window: the periodic table as 103 element buttons on navy, with the
 // group and period labels, the toolbar and the menu bar. Every other window of the
@@ -42,6 +48,14 @@ public:
     // the window to DefaultWidth.
     void HideLegends();
 
+    // Shows the hovered element's data in the hover panel.
+    void ShowHoverPanel();
+    // Routes a click on the selected element.
+    void ElementClicked();
+    // The one handler of the colouring list and of the two spin edits of the legends: it
+    // applies the mode named by the list's current text.
+    void combobox1Change();
+
     int hoveredElement() const { return m_hoveredElement; }
     int selectedElement() const { return m_selectedElement; }
     bool molarMode() const { return m_molarMode; }
@@ -49,8 +63,20 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void openViews();
+    void applyFamily();
+    void applyBlock();
+    void applyAcidBase();
+    void applyPhysicalState();
+    void applyDiscovery();
+    void applyNumeric(int entryIndex);
+    void showOnly(const char *legend);
+    void showWidget(const char *name, bool visible);
+    template <class T> T *child(const char *name) const;
+
     void buildMenu();
     void buildToolbar(QWidget *client);
     void buildElementButtons(QWidget *client);
@@ -70,6 +96,12 @@ private:
     QAction *m_graphLC = nullptr;
     QAction *m_graph3D = nullptr;
     QAction *m_ensembles = nullptr;
+    TTextTable *m_table1 = nullptr;     // follows the mouse; owned by the window
+    TTextTable *m_textTable1 = nullptr; // walked by the colouring modes; owned by the window
+    HoverPanel *m_panel1 = nullptr;     // owned by m_client
+    TDBEdit *m_reader1 = nullptr;       // hidden reader fields, owned by m_client
+    TDBEdit *m_reader2 = nullptr;
+    std::unique_ptr<TableColourist> m_colourist;
 
     int m_hoveredElement = 0;
     int m_selectedElement = 0;

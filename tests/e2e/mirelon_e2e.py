@@ -4,7 +4,9 @@ Screens are read back as pixels (ImageMagick's import), never compared with stor
 pictures. Usage: mirelon_e2e.py BINARY SHARE_DIR [CASE ...]
 """
 import os
+import shutil
 import subprocess
+import tempfile
 import sys
 import time
 
@@ -20,6 +22,7 @@ class Session:
     def __init__(self, binary, share):
         self.xvfb = None
         self.app = None
+        self.workdir = None
         read_fd, write_fd = os.pipe()
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % SCREEN,
@@ -29,7 +32,11 @@ class Session:
             number = pipe.readline().strip()
         self.env = dict(os.environ, DISPLAY=":" + number)
         self.env.pop("QT_QPA_PLATFORM", None)
-        self.app = subprocess.Popen([binary], cwd=share, env=self.env,
+        # The program runs on its own copy of the data files, which it may write back.
+        self.workdir = tempfile.mkdtemp(prefix="mirelon-e2e-")
+        for name in ("prop.yop", "struct.yop", "iso.yop"):
+            shutil.copy(os.path.join(share, name), self.workdir)
+        self.app = subprocess.Popen([binary], cwd=self.workdir, env=self.env,
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.window = self.wait_window("Mirelon 2 par")
         self.origin = self.client_origin()
@@ -42,6 +49,7 @@ class Session:
                     proc.wait(5)
                 except subprocess.TimeoutExpired:
                     proc.kill()
+        shutil.rmtree(self.workdir, ignore_errors=True)
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env, capture_output=True,
@@ -168,10 +176,41 @@ def case_exit_ends_program(s):
     assert s.app.returncode == 0, s.app.returncode
 
 
+def type_into_combo(s, text):
+    s.click(*s.at_client(224 + 60, 6 + 10))
+    s.xdotool("key", "--clearmodifiers", "ctrl+a")
+    s.xdotool("type", "--delay", "20", text)
+
+
+def case_group_colouring(s):
+    type_into_combo(s, "Groupe")
+    s.wait_pixel(*s.at_client(FE_CLIENT[0] + 16, FE_CLIENT[1] + 4),
+                 lambda c: c == (0xFF, 0xFF, 0x80), "iron in the transition-metal yellow")
+
+
+def case_hover_panel(s):
+    panel = s.at_client(112 + 120, 40 + 140)  # a point of the panel's right column
+    s.move(*s.at_client(FE_CLIENT[0] + 16, FE_CLIENT[1] + 16))
+    s.wait_pixel(*panel, lambda c: c != NAVY, "the hover panel over the navy")
+    s.move(*s.at_client(600, 420))
+    s.wait_pixel(*panel, lambda c: c == NAVY, "the hover panel hidden again")
+
+
+def case_temperature_step(s):
+    gallium = s.at_client(416 + 16, 224 + 4)
+    type_into_combo(s, "Etat Physique")
+    s.wait_pixel(*gallium, lambda c: c == (0xF8, 0x5E, 0x47), "gallium solid at 298 K")
+    s.click(*s.at_client(648 + 8 + 73 - 7, 136 + 104 + 5))  # up arrow of the spin edit
+    s.wait_pixel(*gallium, lambda c: c == (0x00, 0x80, 0xC0), "gallium liquid at 308 K")
+
+
 CASES = {
     "title_and_hover": case_title_and_hover,
     "about": case_about_opens_and_closes,
     "exit": case_exit_ends_program,
+    "group_colouring": case_group_colouring,
+    "hover_panel": case_hover_panel,
+    "temperature_step": case_temperature_step,
 }
 
 

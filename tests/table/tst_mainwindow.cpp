@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -39,10 +40,15 @@ private slots:
 private:
     QAction *menuAction(const QString &text) const;
     TForm1 *m_form = nullptr;
+    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 void TestMainWindow::init()
 {
+    // The window reads the element table from its working directory.
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), m_dir->filePath("prop.yop")));
+    QVERIFY(QDir::setCurrent(m_dir->path()));
     m_form = new TForm1;
     m_form->setAboutBox(new TAboutBox(m_form));
     m_form->show();
@@ -53,6 +59,7 @@ void TestMainWindow::cleanup()
 {
     delete m_form;
     m_form = nullptr;
+    m_dir.reset();
 }
 
 QAction *TestMainWindow::menuAction(const QString &text) const

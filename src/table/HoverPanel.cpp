@@ -1,0 +1,128 @@
+#include "table/HoverPanel.h"
+
+#include "controls/Fonts.h"
+#include "controls/TDBEdit.h"
+#include "data/TTextTable.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+
+const QString SansSerif = QStringLiteral("MS Sans Serif");
+const QColor Maroon(0x80, 0x00, 0x00);
+
+struct FieldRow
+{
+    const char *name;
+    const char *column;
+    QRect geometry;
+    const char *family;
+    int pixels;
+    bool bold;
+    bool framed; // a sunken border; the others are flat
+};
+
+// Left column: the element's identity.
+const FieldRow IdentityFields[] = {
+    {"Edit_NO_AT", "_NO_AT", {6, 14, 43, 26}, "MS Sans Serif", 17, true, false},
+    {"Edit_M__AT", "_M__AT", {54, 24, 51, 19}, "MS Sans Serif", 11, false, false},
+    {"Edit_SYMBOLE", "_SYMBOLE", {30, 40, 67, 48}, "Times New Roman", 37, true, false},
+    {"Edit_NOM", "_NOM", {14, 90, 83, 19}, "MS Sans Serif", 11, false, false},
+    {"Edit_CONFIG__", "_2CONFIG__", {6, 118, 123, 21}, "MS Sans Serif", 11, false, true},
+};
+
+// Right column: caption at 143, value at 190, unit at 241.
+struct PropertyRow
+{
+    int top;
+    const char *caption;
+    const char *name;
+    const char *column;
+    int width;
+    const char *unit;
+};
+const PropertyRow PropertyRows[] = {
+    {9, "E.N. :", "Edit_EN", "_3EN", 43, ""},
+    {32, "A.E. :", "Edit_AE", "_4AE", 49, "(KJ/mol)"},
+    {56, "Tfus :", "Edit_TF", "_TF", 43, "(K)"},
+    {80, "Teb :", "Edit_TEB", "_TEB", 43, "(K)"},
+    {104, "m vol :", "Edit_M__VOL", "_M__VOL", 43, "(g/cm3)"},
+    {128, "vol at :", "Edit_VOL_AT", "_6VOL_AT", 43, "(ml/mol)"},
+};
+
+QLabel *maroonLabel(QWidget *parent, const QString &text, QPoint at)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(pixelFont(SansSerif, 11, true));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Maroon);
+    label->setPalette(palette);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+TDBEdit *fieldBox(QWidget *parent, const char *name, const char *column, QRect geometry,
+                  const QFont &font, bool framed)
+{
+    auto *box = new TDBEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setDataField(QString::fromLatin1(column));
+    box->setGeometry(geometry);
+    box->setFont(font);
+    box->setReadOnly(true);
+    box->setFrame(framed);
+    if (!framed) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, QApplication::palette().color(QPalette::Button));
+        box->setPalette(palette);
+    }
+    return box;
+}
+
+} // namespace
+
+HoverPanel::HoverPanel(QWidget *parent) : TBevelPanel(parent)
+{
+    setObjectName(QStringLiteral("Panel1"));
+    setGeometry(112, 40, 297, 149);
+    setColor(QApplication::palette().color(QPalette::Button));
+    setFont(pixelFont(SansSerif, 11));
+    setMouseTracking(true);
+
+    for (const FieldRow &row : IdentityFields)
+        fieldBox(this, row.name, row.column, row.geometry,
+                 pixelFont(QString::fromLatin1(row.family), row.pixels, row.bold), row.framed);
+    maroonLabel(this, QStringLiteral("masse at."), {56, 8});
+
+    for (const PropertyRow &row : PropertyRows) {
+        maroonLabel(this, QString::fromLatin1(row.caption), {143, row.top});
+        fieldBox(this, row.name, row.column, {190, row.top, row.width, 19},
+                 pixelFont(SansSerif, 11), false);
+        if (*row.unit)
+            maroonLabel(this, QString::fromLatin1(row.unit), {241, row.top});
+    }
+
+    auto *rule = new QWidget(this);
+    rule->setObjectName(QStringLiteral("Bevel1"));
+    rule->setGeometry(136, 0, 1, 147);
+    QPalette black = rule->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    rule->setPalette(black);
+    rule->setAutoFillBackground(true);
+    hide();
+}
+
+void HoverPanel::bind(TTextTable *view)
+{
+    for (TDBEdit *box : findChildren<TDBEdit *>())
+        box->setDataSource(view);
+}
+
+void HoverPanel::mouseMoveEvent(QMouseEvent *event)
+{
+    hide();
+    event->accept();
+}

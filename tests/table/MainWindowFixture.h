@@ -1,0 +1,70 @@
+#pragma once
+
+// A main window on its own copy of the shipped element table, in a scratch working
+// directory, for the tests of the main window's behaviour.
+#include "controls/Fonts.h"
+#include "controls/TEncartaButton.h"
+#include "data/ElementColumns.h"
+#include "data/TStrGrid.h"
+#include "table/TForm1.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+class MainWindowFixture
+{
+public:
+    // `edit` may change the table's cells (row 0 holds the field names) before the window
+    // reads it.
+    explicit MainWindowFixture(const std::function<void(TStrGrid &)> &edit = {})
+    {
+        installFontSubstitutions();
+        const QString prop = m_dir.filePath(QStringLiteral("prop.yop"));
+        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), prop);
+        QFile::setPermissions(prop, QFile::ReadOwner | QFile::WriteOwner);
+        if (edit) {
+            TStrGrid grid;
+            grid.setDivChar(QLatin1Char(';'));
+            grid.LoadFromFile(prop);
+            edit(grid);
+            grid.SaveToFile(prop);
+        }
+        QDir::setCurrent(m_dir.path());
+        form = std::make_unique<TForm1>();
+        form->show();
+    }
+    ~MainWindowFixture()
+    {
+        form.reset();
+        QDir::setCurrent(QDir::tempPath());
+    }
+
+    QString path(const QString &file) const { return m_dir.filePath(file); }
+
+    TEncartaButton *button(int z) const { return form->elementButton(z); }
+    QColor fill(int z) const { return button(z)->Color(); }
+    QComboBox *combo() const { return form->findChild<QComboBox *>(QStringLiteral("combobox1")); }
+    void choose(const QString &entry) const
+    {
+        QComboBox *list = combo();
+        list->setCurrentIndex(list->findText(entry));
+    }
+    template <class T> T *child(const QString &name) const { return form->findChild<T *>(name); }
+
+    // The cell of element z's record in column `field` of a loaded grid.
+    static void setCell(TStrGrid &grid, int z, const QString &field, const QString &text)
+    {
+        grid.setCell(ElementColumns::indexOf(field), z, text);
+    }
+
+    std::unique_ptr<TForm1> form;
+
+private:
+    QTemporaryDir m_dir;
+};
