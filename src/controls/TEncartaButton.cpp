@@ -6,10 +6,8 @@
 #include <QPalette>
 
 TEncartaButton::TEncartaButton(QWidget *parent)
-    : HoverButton(parent, QSize(86, 22), QApplication::palette().color(QPalette::Button),
-                  Qt::black)
-{
-}
+    : HoverButton(parent, QSize(86, 22), QApplication::palette().color(QPalette::Button), Qt::black)
+{}
 
 void TEncartaButton::setColorBorder(const QColor &color)
 {
@@ -29,8 +27,8 @@ void TEncartaButton::setGlyph(const QPixmap &glyph)
     if (!m_glyph.isNull()) {
         // The colour of the top-left pixel is the glyph's transparent colour.
         const QImage image = m_glyph.toImage();
-        m_glyph.setMask(QBitmap::fromImage(
-            image.createMaskFromColor(image.pixel(0, 0), Qt::MaskInColor)));
+        m_glyph.setMask(
+            QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, 0), Qt::MaskInColor)));
     }
     update();
 }
@@ -66,7 +64,8 @@ void TEncartaButton::drawContent(QPainter &painter, Look look) const
     const QColor captionColor = look == Look::Normal ? FontColor() : m_colorOverCaption;
     if (m_glyph.isNull()) {
         if (m_showCaption)
-            drawCaption(painter, QPoint(w / 2 - text.width() / 2, h / 2 - text.height() / 2) + offset,
+            drawCaption(painter,
+                        QPoint(w / 2 - text.width() / 2, h / 2 - text.height() / 2) + offset,
                         captionColor);
         return;
     }

@@ -7,8 +7,7 @@
 TSelButton::TSelButton(QWidget *parent)
     : HoverButton(parent, QSize(105, 20), QApplication::palette().color(QPalette::Button),
                   QColor(0x80, 0x80, 0x80))
-{
-}
+{}
 
 void TSelButton::setColorBorder(const QColor &color)
 {

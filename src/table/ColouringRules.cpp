@@ -40,16 +40,11 @@ double toNumber(const QString &text)
 std::optional<QColor> familyColour(const QString &groupe)
 {
     static const QHash<QString, QRgb> colours = {
-        {QStringLiteral("Non métal"), 0x96BFC2},
-        {QStringLiteral("Gaz Noble"), 0xFFFFFF},
-        {QStringLiteral("Alcalin"), 0xFDA85B},
-        {QStringLiteral("Alcalino-terreux"), 0xF23A0D},
-        {QStringLiteral("Halogène"), 0x6B7BED},
-        {QStringLiteral("Metal de transition"), 0xFFFF80},
-        {QStringLiteral("Metal"), 0xB7B7B7},
-        {QStringLiteral("Lanthanide"), 0xDAD6A7},
-        {QStringLiteral("Actinide"), 0xB5AD53},
-        {QStringLiteral("Metalloide"), 0xB88FFC},
+        {QStringLiteral("Non métal"), 0x96BFC2}, {QStringLiteral("Gaz Noble"), 0xFFFFFF},
+        {QStringLiteral("Alcalin"), 0xFDA85B},   {QStringLiteral("Alcalino-terreux"), 0xF23A0D},
+        {QStringLiteral("Halogène"), 0x6B7BED},  {QStringLiteral("Metal de transition"), 0xFFFF80},
+        {QStringLiteral("Metal"), 0xB7B7B7},     {QStringLiteral("Lanthanide"), 0xDAD6A7},
+        {QStringLiteral("Actinide"), 0xB5AD53},  {QStringLiteral("Metalloide"), 0xB88FFC},
     };
     return lookUp(colours, groupe);
 }
@@ -68,7 +63,7 @@ std::optional<QColor> blockColour(const QString &bloc)
 QColor acidBaseColour(const QString &acidbase)
 {
     static const QHash<QString, QRgb> colours = {
-        {QStringLiteral("Base faible"), 0x17D5FD}, {QStringLiteral("Base forte"), 0x166DFE},
+        {QStringLiteral("Base faible"), 0x17D5FD},  {QStringLiteral("Base forte"), 0x166DFE},
         {QStringLiteral("Acide faible"), 0xFCB818}, {QStringLiteral("Acide fort"), 0xFF1515},
         {QStringLiteral("Amphotère"), 0xFFFFFF},
     };

@@ -20,8 +20,7 @@ QColor acidBaseColour(const QString &acidbase);
 
 // "Etat Physique" at temperature t (K): silver when either point is missing; nothing
 // when t equals a point. Raises EConvertError for a point that is not a number.
-std::optional<QColor> physicalStateColour(const QString &melting, const QString &boiling,
-                                          int t);
+std::optional<QColor> physicalStateColour(const QString &melting, const QString &boiling, int t);
 
 // "Decouverte" in year y. Raises EConvertError for a year that is not a number.
 QColor discoveryColour(const QString &year, int y);

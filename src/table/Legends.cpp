@@ -76,11 +76,15 @@ const std::vector<Legend> &legends()
          {{8, 80, "A la température:"}, {96, 108, "K"}, {88, 132, "°C"}, {88, 156, "°F"}}},
         {"legende5",
          {640, 160, 121, 129},
-         {{32, 0x808080, "avant 1600"}, {48, 0xFFFFFF, "Découvert"}, {64, 0x000080, "Pas découvert"}},
+         {{32, 0x808080, "avant 1600"},
+          {48, 0xFFFFFF, "Découvert"},
+          {64, 0x000080, "Pas découvert"}},
          {{40, 8, "Decouverte"}, {40, 80, "A la date :"}}},
         {"Panel2",
          {624, 176, 153, 97},
-         {{48, 0x000000, "+ forte valeur"}, {64, 0xFFFFFF, "+ faible valeur"}, {80, 0x000080, "N/A"}},
+         {{48, 0x000000, "+ forte valeur"},
+          {64, 0xFFFFFF, "+ faible valeur"},
+          {80, 0x000080, "N/A"}},
          {}},
     };
     return table;
@@ -109,8 +113,7 @@ void addSwatch(QWidget *panel, const Row &row, int index)
     addText(panel, 32, row.top, QString::fromUtf8(row.caption));
 }
 
-QSpinBox *addSpin(QWidget *panel, const char *name, QPoint at, int minimum, int maximum,
-                  int start)
+QSpinBox *addSpin(QWidget *panel, const char *name, QPoint at, int minimum, int maximum, int start)
 {
     auto *spin = new QSpinBox(panel);
     spin->setObjectName(QString::fromLatin1(name));
@@ -171,8 +174,8 @@ void build(QWidget *client)
     addSpin(state, "SpinEdit1", {8, 104}, 0, 10000, 298);
     addDisplay(state, "edit1", {8, 128});
     addDisplay(state, "Edit2", {8, 152});
-    addSpin(client->findChild<QWidget *>(QStringLiteral("legende5")), "SpinEdit2", {32, 96},
-            1600, 2000, 1600);
+    addSpin(client->findChild<QWidget *>(QStringLiteral("legende5")), "SpinEdit2", {32, 96}, 1600,
+            2000, 1600);
     addNumericControls(client->findChild<QWidget *>(QStringLiteral("Panel2")));
 }
 

@@ -9,7 +9,6 @@
 
 namespace Startup {
 
-
 void prepare(MirelonApplication &app)
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));

@@ -3,8 +3,8 @@
 #include "controls/Fonts.h"
 #include "controls/TAboutBox.h"
 #include "controls/TBevelPanel.h"
-#include "controls/TEncartaButton.h"
 #include "controls/TDBEdit.h"
+#include "controls/TEncartaButton.h"
 #include "data/ElementColumns.h"
 #include "data/Numbers.h"
 #include "data/TTextTable.h"
@@ -109,8 +109,8 @@ void TForm1::openViews()
         reader->setDataSource(m_textTable1);
         reader->hide();
     }
-    m_colourist = std::make_unique<TableColourist>(
-        *m_textTable1, *m_reader1, *m_reader2, [this](int z) {
+    m_colourist =
+        std::make_unique<TableColourist>(*m_textTable1, *m_reader1, *m_reader2, [this](int z) {
             TEncartaButton *button = elementButton(z);
             if (!button)
                 throw std::logic_error("no element button E" + std::to_string(z));
@@ -417,7 +417,8 @@ void TForm1::applyPhysicalState()
     if (!spin->cleanText().isEmpty()) {
         m_colourist->scan(QStringLiteral("_TF"), QStringLiteral("_TEB"),
                           [t](TEncartaButton &button, const QString &tf, const QString &teb) {
-                              if (const auto colour = ColouringRules::physicalStateColour(tf, teb, t))
+                              if (const auto colour =
+                                      ColouringRules::physicalStateColour(tf, teb, t))
                                   button.setColor(*colour);
                           });
     } else if (m_textTable1->Active()) {

@@ -88,10 +88,10 @@ private:
     void AboutClick();
     void exitClick();
 
-    QWidget *m_client = nullptr;        // central widget, owned by the window
-    TBevelPanel *m_speedBar = nullptr;  // owned by m_client
-    QComboBox *m_combo = nullptr;       // owned by m_speedBar
-    TAboutBox *m_about = nullptr;       // owned by the window
+    QWidget *m_client = nullptr;       // central widget, owned by the window
+    TBevelPanel *m_speedBar = nullptr; // owned by m_client
+    QComboBox *m_combo = nullptr;      // owned by m_speedBar
+    TAboutBox *m_about = nullptr;      // owned by the window
     QAction *m_graphXY = nullptr;
     QAction *m_graphLC = nullptr;
     QAction *m_graph3D = nullptr;

@@ -13,8 +13,7 @@
 TableColourist::TableColourist(TTextTable &view, TDBEdit &reader1, TDBEdit &reader2,
                                ButtonLookup buttons)
     : m_view(view), m_reader1(reader1), m_reader2(reader2), m_buttons(std::move(buttons))
-{
-}
+{}
 
 void TableColourist::resetCaptions(bool silver)
 {

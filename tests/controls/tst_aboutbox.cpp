@@ -36,10 +36,10 @@ void TestAboutBox::layoutAndTexts_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
-    QTest::newRow("ProductName")
-        << "ProductName" << QRect(73, 16, 188, 39)
-        << QStringLiteral("              MIRELON 2\nTableau périodique des élements\n"
-                          "   Proprietés des corps simples");
+    QTest::newRow("ProductName") << "ProductName" << QRect(73, 16, 188, 39)
+                                 << QStringLiteral(
+                                        "              MIRELON 2\nTableau périodique des élements\n"
+                                        "   Proprietés des corps simples");
     QTest::newRow("Label3") << "Label3" << QRect(9, 80, 316, 13) << QString();
     QTest::newRow("statictext1") << "statictext1" << QRect(105, 120, 134, 17)
                                  << TAboutBox::contactAddress();

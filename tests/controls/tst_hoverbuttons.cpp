@@ -140,13 +140,13 @@ void TestHoverButtons::encartaLooksByPixel_data()
     QTest::addColumn<bool>("enter");
     QTest::addColumn<bool>("press");
     QTest::addColumn<QColor>("fill");
-    QTest::addColumn<QColor>("topLeft");     // (0, 0)
-    QTest::addColumn<QColor>("top");         // (10, 0)
-    QTest::addColumn<QColor>("left");        // (0, 10)
-    QTest::addColumn<QColor>("topRight");    // (W - 1, 0)
-    QTest::addColumn<QColor>("right");       // (W - 1, 10)
-    QTest::addColumn<QColor>("bottomLeft");  // (0, H - 1)
-    QTest::addColumn<QColor>("bottom");      // (10, H - 1)
+    QTest::addColumn<QColor>("topLeft");    // (0, 0)
+    QTest::addColumn<QColor>("top");        // (10, 0)
+    QTest::addColumn<QColor>("left");       // (0, 10)
+    QTest::addColumn<QColor>("topRight");   // (W - 1, 0)
+    QTest::addColumn<QColor>("right");      // (W - 1, 10)
+    QTest::addColumn<QColor>("bottomLeft"); // (0, H - 1)
+    QTest::addColumn<QColor>("bottom");     // (10, H - 1)
     QTest::newRow("normal") << false << false << Face << Border << Border << Border << Border
                             << Border << Border << Border;
     QTest::newRow("hover, raised edge")

@@ -49,7 +49,8 @@ class Session:
                     proc.wait(5)
                 except subprocess.TimeoutExpired:
                     proc.kill()
-        shutil.rmtree(self.workdir, ignore_errors=True)
+        if self.workdir:
+            shutil.rmtree(self.workdir, ignore_errors=True)
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env, capture_output=True,

@@ -21,7 +21,7 @@ const QColor Grey(0x80, 0x80, 0x80);
 const QColor White(0xFF, 0xFF, 0xFF);
 
 const QList<int> Gases = {1, 2, 7, 8, 9, 10, 17, 18, 36, 54, 86};
-const QList<int> Liquids = {35, 80};                         // Br, Hg
+const QList<int> Liquids = {35, 80};                              // Br, Hg
 const QList<int> NoPoints = {96, 97, 98, 99, 100, 101, 102, 103}; // Cm to Lr
 
 int countFill(const MainWindowFixture &f, const QColor &colour)
@@ -83,7 +83,8 @@ void TestColouring::familyColoursAndLegend()
     QTEST(f.fill(z), "colour");
     QVERIFY(visible(f, "legende1"));
     int swatches = 0;
-    for (const QFrame *frame : f.child<QWidget>(QStringLiteral("legende1"))->findChildren<QFrame *>())
+    for (const QFrame *frame :
+         f.child<QWidget>(QStringLiteral("legende1"))->findChildren<QFrame *>())
         swatches += frame->objectName().startsWith(QStringLiteral("legende1_swatch"));
     QCOMPARE(swatches, 10);
     QCOMPARE(f.form->layoutWidth(), TForm1::LegendWidth);
@@ -142,8 +143,8 @@ void TestColouring::temperatureEqualToAPointKeepsTheColour()
     MainWindowFixture f;
     f.choose(QStringLiteral("Etat Physique"));
     f.child<QSpinBox>(QStringLiteral("SpinEdit1"))->setValue(1810);
-    QCOMPARE(f.fill(26), Solid); // iron melts at exactly 1810 K: left as it was at 298 K
-    QCOMPARE(f.fill(74), Solid); // tungsten still solid
+    QCOMPARE(f.fill(26), Solid);  // iron melts at exactly 1810 K: left as it was at 298 K
+    QCOMPARE(f.fill(74), Solid);  // tungsten still solid
     QCOMPARE(f.fill(29), Liquid); // copper melts at 1358 K
 }
 
@@ -229,7 +230,8 @@ void TestColouring::defautRestoresThePlainTable()
     const QColor face = QApplication::palette().color(QPalette::Button);
     QCOMPARE(countFill(f, face), 103);
     QCOMPARE(f.button(103)->FontColor(), QColor(Qt::black));
-    for (const char *legend : {"legende1", "legende2", "legende3", "legende4", "legende5", "Panel2"})
+    for (const char *legend :
+         {"legende1", "legende2", "legende3", "legende4", "legende5", "Panel2"})
         QVERIFY2(!visible(f, legend), legend);
     QCOMPARE(f.form->layoutWidth(), TForm1::DefaultWidth);
 }
@@ -248,9 +250,9 @@ void TestColouring::nonNumberStopsTheScan()
     } catch (const EConvertError &error) {
         QCOMPARE(error.message(), QStringLiteral("'abc' is not a valid floating point value"));
     }
-    QCOMPARE(f.fill(1), Gas);    // coloured before the fault
+    QCOMPARE(f.fill(1), Gas); // coloured before the fault
     QCOMPARE(f.fill(4), Solid);
-    QCOMPARE(f.fill(5), face);   // the faulty record and those after it are untouched
+    QCOMPARE(f.fill(5), face); // the faulty record and those after it are untouched
     QCOMPARE(f.fill(26), face);
     QVERIFY(!visible(f, "legende4"));
 }

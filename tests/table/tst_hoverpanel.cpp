@@ -25,9 +25,12 @@ void TestHoverPanel::panelShowsTheHoveredRecord_data()
     QTest::addColumn<int>("z");
     QTest::addColumn<QString>("symbol");
     QTest::addColumn<QString>("name");
-    QTest::newRow("H, first record") << 1 << "H" << "Hydrogène";
-    QTest::newRow("Fe") << 26 << "Fe" << "Fer";
-    QTest::newRow("Lr, last record") << 103 << "Lr" << "Lawrencium";
+    QTest::newRow("H, first record") << 1 << "H"
+                                     << "Hydrogène";
+    QTest::newRow("Fe") << 26 << "Fe"
+                        << "Fer";
+    QTest::newRow("Lr, last record") << 103 << "Lr"
+                                     << "Lawrencium";
 }
 
 void TestHoverPanel::panelShowsTheHoveredRecord()

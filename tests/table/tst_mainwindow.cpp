@@ -47,7 +47,8 @@ void TestMainWindow::init()
 {
     // The window reads the element table from its working directory.
     m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), m_dir->filePath("prop.yop")));
+    QVERIFY(
+        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), m_dir->filePath("prop.yop")));
     QVERIFY(QDir::setCurrent(m_dir->path()));
     m_form = new TForm1;
     m_form->setAboutBox(new TAboutBox(m_form));
@@ -217,9 +218,12 @@ void TestMainWindow::speedButtonsAndMenuShareActions_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("left");
-    QTest::newRow("Graph XY") << "RxSpeedButton1" << "Graph XY" << 8;
-    QTest::newRow("Graph L/C") << "RxSpeedButton2" << "Graph L/C" << 40;
-    QTest::newRow("Graph 3D") << "RxSpeedButton3" << "Graph 3D" << 72;
+    QTest::newRow("Graph XY") << "RxSpeedButton1"
+                              << "Graph XY" << 8;
+    QTest::newRow("Graph L/C") << "RxSpeedButton2"
+                               << "Graph L/C" << 40;
+    QTest::newRow("Graph 3D") << "RxSpeedButton3"
+                              << "Graph 3D" << 72;
 }
 
 void TestMainWindow::speedButtonsAndMenuShareActions()
