@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QLineEdit>
-#include <QPointer>
 
+class FieldLink;
 class TTextTable;
 
 // A one-line box bound by field name (without regard to case) to the current record of a
@@ -18,13 +18,10 @@ public:
     void setDataSource(TTextTable *table);
     TTextTable *DataSource() const;
     void setDataField(const QString &field);
-    QString DataField() const { return m_field; }
+    QString DataField() const;
 
 private:
-    void refresh();
-    void userEdited(const QString &text);
+    void showField(const QString &text);
 
-    QPointer<TTextTable> m_table;
-    QString m_field;
-    bool m_writing = false;
+    FieldLink *m_link; // owned by the box
 };

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QPlainTextEdit>
-#include <QPointer>
 
+class FieldLink;
 class TTextTable;
 
 // A multi-line box bound by field name (without regard to case) to the current record of a
@@ -19,14 +19,12 @@ public:
     void setDataSource(TTextTable *table);
     TTextTable *DataSource() const;
     void setDataField(const QString &field);
-    QString DataField() const { return m_field; }
+    QString DataField() const;
 
 private:
-    void refresh();
+    void showField(const QString &text);
     void userEdited();
 
-    QPointer<TTextTable> m_table;
-    QString m_field;
-    bool m_refreshing = false;
-    bool m_writing = false;
+    FieldLink *m_link; // owned by the memo
+    bool m_showing = false;
 };
