@@ -2,6 +2,7 @@
 // the hover panel.
 #include "controls/Fonts.h"
 #include "controls/TEncartaButton.h"
+#include "data/ProgramState.h"
 #include "table/TForm1.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ namespace {
 struct Window
 {
     QTemporaryDir dir;
+    ProgramState state;
     std::unique_ptr<TForm1> form;
     QComboBox *combo = nullptr;
 
@@ -26,7 +28,7 @@ struct Window
     {
         QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), dir.filePath("prop.yop"));
         QDir::setCurrent(dir.path());
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<TForm1>(state);
         form->show();
         combo = form->findChild<QComboBox *>(QStringLiteral("combobox1"));
         QApplication::processEvents();

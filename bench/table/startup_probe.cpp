@@ -1,5 +1,6 @@
 // Started by the start-up benchmark: builds the real main window, or one of two
 // bare windows, and writes one line to stdout at its first paint, then quits.
+#include "data/ProgramState.h"
 #include "table/MirelonApplication.h"
 #include "table/Startup.h"
 #include "table/TForm1.h"
@@ -54,7 +55,8 @@ int main(int argc, char *argv[])
     MirelonApplication app(argc, argv);
     FirstPaint probe;
     Startup::prepare(app);
-    const std::unique_ptr<TForm1> form = Startup::createWindows();
+    ProgramState state;
+    const std::unique_ptr<TForm1> form = Startup::createWindows(state);
     form->installEventFilter(&probe);
     form->centralWidget()->installEventFilter(&probe);
     form->show();

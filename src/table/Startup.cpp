@@ -16,9 +16,9 @@ void prepare(MirelonApplication &app)
     installFontSubstitutions();
 }
 
-std::unique_ptr<TForm1> createWindows()
+std::unique_ptr<TForm1> createWindows(ProgramState &state)
 {
-    auto form = std::make_unique<TForm1>();
+    auto form = std::make_unique<TForm1>(state);
     form->setAboutBox(new TAboutBox(form.get()));
     return form;
 }

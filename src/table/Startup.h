@@ -4,6 +4,7 @@
 
 class MirelonApplication;
 class TForm1;
+struct ProgramState;
 
 // The program's start-up, shared by main() and the start-up benchmark.
 namespace Startup {
@@ -13,6 +14,6 @@ void prepare(MirelonApplication &app);
 
 // Creates the main window and, hidden, the windows made once at start-up; the
 // caller shows the main window.
-std::unique_ptr<TForm1> createWindows();
+std::unique_ptr<TForm1> createWindows(ProgramState &state);
 
 } // namespace Startup

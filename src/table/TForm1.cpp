@@ -7,6 +7,7 @@
 #include "controls/TEncartaButton.h"
 #include "data/ElementColumns.h"
 #include "data/Numbers.h"
+#include "data/ProgramState.h"
 #include "data/TTextTable.h"
 #include "table/ColouringEntries.h"
 #include "table/ColouringRules.h"
@@ -46,7 +47,7 @@ constexpr SpeedButtonRow SpeedButtons[] = {
 
 } // namespace
 
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+TForm1::TForm1(ProgramState &state, QWidget *parent) : QMainWindow(parent), m_state(state)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Mirelon 2 par l'équipe Mirelon"));
@@ -131,8 +132,8 @@ template <class T> T *TForm1::child(const char *name) const
 
 void TForm1::FormCreate()
 {
-    m_nextFreeRow = 1;
-    m_molarMode = false;
+    m_state.nextFreeRow = 1;
+    m_state.molarMode = false;
 }
 
 void TForm1::buildMenu()
@@ -287,13 +288,13 @@ void TForm1::HideLegends()
 
 void TForm1::elementMouseMove(int z)
 {
-    m_hoveredElement = z;
+    m_state.hoveredElement = z;
     ShowHoverPanel();
 }
 
 void TForm1::elementClick(int z)
 {
-    m_selectedElement = z;
+    m_state.selectedElement = z;
     ElementClicked();
 }
 
@@ -303,7 +304,7 @@ void TForm1::ShowHoverPanel()
         m_table1->Open();
     m_table1->First();
     m_panel1->show();
-    m_table1->MoveBy(m_hoveredElement - 1);
+    m_table1->MoveBy(m_state.hoveredElement - 1);
 }
 
 void TForm1::ElementClicked()

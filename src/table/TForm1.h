@@ -13,6 +13,7 @@ class TDBEdit;
 class TEncartaButton;
 class TTextTable;
 class TableColourist;
+struct ProgramState;
 
 // The main window: the periodic table as 103 element buttons on navy, with the
 // group and period labels, the toolbar and the menu bar. Every other window of the
@@ -30,7 +31,8 @@ public:
     static constexpr int FrameAllowance = 8;
     static constexpr int ClientHeight = 453; // below the menu bar, at start
 
-    explicit TForm1(QWidget *parent = nullptr);
+    // `state` is the program-wide hand-over between windows; it outlives the window.
+    explicit TForm1(ProgramState &state, QWidget *parent = nullptr);
     ~TForm1() override;
 
     // The About box created at start-up; owned by this window.
@@ -56,10 +58,7 @@ public:
     // applies the mode named by the list's current text.
     void combobox1Change();
 
-    int hoveredElement() const { return m_hoveredElement; }
-    int selectedElement() const { return m_selectedElement; }
-    bool molarMode() const { return m_molarMode; }
-    int nextFreeRow() const { return m_nextFreeRow; }
+    const ProgramState &state() const { return m_state; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -103,8 +102,5 @@ private:
     TDBEdit *m_reader2 = nullptr;
     std::unique_ptr<TableColourist> m_colourist;
 
-    int m_hoveredElement = 0;
-    int m_selectedElement = 0;
-    bool m_molarMode = false;
-    int m_nextFreeRow = 1;
+    ProgramState &m_state;
 };

@@ -5,6 +5,7 @@
 #include "controls/Fonts.h"
 #include "controls/TEncartaButton.h"
 #include "data/ElementColumns.h"
+#include "data/ProgramState.h"
 #include "data/TStrGrid.h"
 #include "table/TForm1.h"
 
@@ -36,7 +37,7 @@ public:
             grid.SaveToFile(prop);
         }
         QDir::setCurrent(m_dir.path());
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<TForm1>(state);
         form->show();
     }
     ~MainWindowFixture()
@@ -63,6 +64,7 @@ public:
         grid.setCell(ElementColumns::indexOf(field), z, text);
     }
 
+    ProgramState state;
     std::unique_ptr<TForm1> form;
 
 private:

@@ -41,7 +41,7 @@ void TestHoverPanel::panelShowsTheHoveredRecord()
     QVERIFY(!panel->isVisible());
     QTest::mouseMove(f.button(z), QPoint(12, 12));
     QVERIFY(panel->isVisible());
-    QCOMPARE(f.form->hoveredElement(), z);
+    QCOMPARE(f.state.hoveredElement, z);
     QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_NO_AT"))->text(), QString::number(z));
     QTEST(f.child<QLineEdit>(QStringLiteral("Edit_SYMBOLE"))->text(), "symbol");
     QTEST(f.child<QLineEdit>(QStringLiteral("Edit_NOM"))->text(), "name");
@@ -141,7 +141,8 @@ void TestHoverPanel::missingTableFailsToBuildTheWindow()
     QTemporaryDir empty;
     QDir::setCurrent(empty.path());
     try {
-        TForm1 form;
+        ProgramState state;
+        TForm1 form(state);
         QFAIL("the window was built without its table");
     } catch (const std::exception &error) {
         QCOMPARE(QString::fromUtf8(error.what()),

@@ -2,6 +2,7 @@
 #include "controls/Fonts.h"
 #include "controls/TAboutBox.h"
 #include "controls/TEncartaButton.h"
+#include "data/ProgramState.h"
 #include "table/TForm1.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ private slots:
 
 private:
     QAction *menuAction(const QString &text) const;
+    ProgramState m_state;
     TForm1 *m_form = nullptr;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -50,7 +52,8 @@ void TestMainWindow::init()
     QVERIFY(
         QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), m_dir->filePath("prop.yop")));
     QVERIFY(QDir::setCurrent(m_dir->path()));
-    m_form = new TForm1;
+    m_state = ProgramState{};
+    m_form = new TForm1(m_state);
     m_form->setAboutBox(new TAboutBox(m_form));
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
@@ -265,16 +268,16 @@ void TestMainWindow::aboutBlocksUntilClosedAndExitCloses()
 
 void TestMainWindow::hoverAndClickTrackTheElement()
 {
-    QCOMPARE(m_form->hoveredElement(), 0);
-    QCOMPARE(m_form->selectedElement(), 0);
-    QVERIFY(!m_form->molarMode());
-    QCOMPARE(m_form->nextFreeRow(), 1);
+    QCOMPARE(m_state.hoveredElement, 0);
+    QCOMPARE(m_state.selectedElement, 0);
+    QVERIFY(!m_state.molarMode);
+    QCOMPARE(m_state.nextFreeRow, 1);
     TEncartaButton *iron = m_form->elementButton(26);
     QTest::mouseMove(iron, QPoint(10, 10));
-    QCOMPARE(m_form->hoveredElement(), 26);
+    QCOMPARE(m_state.hoveredElement, 26);
     QCOMPARE(iron->currentLook(), HoverButton::Look::Hover);
     QTest::mouseClick(iron, Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(m_form->selectedElement(), 26);
+    QCOMPARE(m_state.selectedElement, 26);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,0 +1,11 @@
+#pragma once
+
+// What the windows hand over to one another for the whole run: created once at start-up
+// and passed by reference to the windows that read or write it. Nothing here is saved.
+struct ProgramState
+{
+    int hoveredElement = 0;  // atomic number under the mouse, 0 before the first move
+    int selectedElement = 0; // atomic number last clicked, read by the property sheet
+    bool molarMode = false;  // element clicks build a compound instead of opening a sheet
+    int nextFreeRow = 1;     // next row of the molar-mass grid
+};
