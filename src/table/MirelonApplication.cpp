@@ -1,7 +1,8 @@
 #include "table/MirelonApplication.h"
 
+#include "controls/ErrorBox.h"
+
 #include <QLibraryInfo>
-#include <QMessageBox>
 #include <QTranslator>
 
 #include <exception>
@@ -26,7 +27,7 @@ bool MirelonApplication::notify(QObject *receiver, QEvent *event)
 
 void MirelonApplication::showError(const QString &message)
 {
-    QMessageBox::critical(nullptr, applicationDisplayName(), message);
+    showErrorBox(message);
 }
 
 void MirelonApplication::installFrenchTranslation()

@@ -9,6 +9,7 @@
 #include "data/Numbers.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
+#include "sheet/TForm2.h"
 #include "table/ColouringEntries.h"
 #include "table/ColouringRules.h"
 #include "table/ElementLayout.h"
@@ -309,7 +310,10 @@ void TForm1::ShowHoverPanel()
 
 void TForm1::ElementClicked()
 {
-    // The property sheet and the molar-mass mode are not part of the program yet.
+    // The molar-mass mode is not part of the program yet: every click opens a sheet,
+    // made anew and shown modally; the click returns when it is closed.
+    TForm2 sheet(m_state, this);
+    sheet.exec();
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)

@@ -205,6 +205,56 @@ def case_temperature_step(s):
     s.wait_pixel(*gallium, lambda c: c == (0x00, 0x80, 0xC0), "gallium liquid at 308 K")
 
 
+def grab(s, window, width, height):
+    """The pixels of the top-left width x height of a window, as bytes."""
+    g = s.geometry(window)
+    raw = s.screen()
+    rows = []
+    for y in range(g["Y"], g["Y"] + height):
+        start = (y * SCREEN[0] + g["X"]) * 3
+        rows.append(raw[start:start + width * 3])
+    return b"".join(rows)
+
+
+def open_sheet(s, client_pos):
+    s.click(*s.at_client(client_pos[0] + 16, client_pos[1] + 16))
+    sheet = s.wait_window("^Proprietes$")
+    time.sleep(0.3)
+    return sheet
+
+
+def close_sheet(s, sheet):
+    s.xdotool("windowfocus", "--sync", sheet)
+    s.xdotool("key", "Escape")
+    deadline = time.time() + 10
+    while time.time() < deadline and s.xdotool("search", "--onlyvisible", "--name", "^Proprietes$"):
+        time.sleep(0.1)
+    assert not s.xdotool("search", "--onlyvisible", "--name", "^Proprietes$"), "sheet still open"
+
+
+def case_property_sheet(s):
+    cobalt = (FE_CLIENT[0] + 32, FE_CLIENT[1])
+    sheet = open_sheet(s, cobalt)
+    header_of_cobalt = grab(s, sheet, 300, 70)
+    close_sheet(s, sheet)
+
+    sheet = open_sheet(s, FE_CLIENT)
+    header_of_iron = grab(s, sheet, 300, 70)
+    assert header_of_iron != header_of_cobalt, "iron's sheet looks like cobalt's"
+    g = s.geometry(sheet)
+    s.click(g["X"] + 448 + 16, g["Y"] + 16 + 20)  # ">"
+    deadline = time.time() + 5
+    while time.time() < deadline and grab(s, sheet, 300, 70) != header_of_cobalt:
+        time.sleep(0.1)
+    assert grab(s, sheet, 300, 70) == header_of_cobalt, "'>' did not step from Fe to Co"
+    close_sheet(s, sheet)
+    # Back in the main window, which reacts to the mouse again.
+    probe = s.at_client(FE_CLIENT[0] + 16, FE_CLIENT[1] + 4)
+    s.move(*s.at_client(600, 420))
+    s.move(*s.at_client(FE_CLIENT[0] + 16, FE_CLIENT[1] + 16))
+    s.wait_pixel(*probe, lambda c: c == HOVER, "iron lit after the sheet closed")
+
+
 CASES = {
     "title_and_hover": case_title_and_hover,
     "about": case_about_opens_and_closes,
@@ -212,6 +262,7 @@ CASES = {
     "group_colouring": case_group_colouring,
     "hover_panel": case_hover_panel,
     "temperature_step": case_temperature_step,
+    "property_sheet": case_property_sheet,
 }
 
 

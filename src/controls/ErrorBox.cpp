@@ -1,0 +1,10 @@
+#include "controls/ErrorBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+void showErrorBox(const QString &message, QWidget *parent)
+{
+    QMessageBox::critical(parent ? parent : QApplication::activeWindow(),
+                          QApplication::applicationDisplayName(), message);
+}

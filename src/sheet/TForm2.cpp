@@ -1,0 +1,402 @@
+#include "sheet/TForm2.h"
+
+#include "controls/ErrorBox.h"
+#include "controls/Fonts.h"
+#include "controls/TAOLButton.h"
+#include "controls/TDBEdit.h"
+#include "controls/TDBMemo.h"
+#include "data/ElementColumns.h"
+#include "data/Errors.h"
+#include "data/ProgramState.h"
+#include "data/SectionFile.h"
+#include "data/TTextTable.h"
+#include "sheet/SheetLayout.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+using SheetLayout::Page;
+
+const QColor Maroon(0x80, 0x00, 0x00);
+const QColor Silver(0xC0, 0xC0, 0xC0);
+const QString Times = QStringLiteral("Times New Roman");
+constexpr int PageWidth = 512;
+constexpr int BoxHeight = 21;
+constexpr int MemoHeight = 41;
+
+void colour(QWidget *widget, QPalette::ColorRole role, const QColor &c)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, c);
+    widget->setPalette(palette);
+}
+
+// Data boxes are borderless, in bold maroon on the page's colour.
+void styleBox(QWidget *box, const QFont &font, const QColor &background)
+{
+    box->setFont(font);
+    colour(box, QPalette::Text, Maroon);
+    colour(box, QPalette::Base, background);
+}
+
+void styleLine(QLineEdit *box, const QFont &font, const QColor &background)
+{
+    styleBox(box, font, background);
+    box->setFrame(false);
+    box->setReadOnly(true);
+}
+
+QLabel *label(QWidget *parent, const QString &text, const QFont &font, QPoint at)
+{
+    auto *caption = new QLabel(text, parent);
+    caption->setFont(font);
+    caption->adjustSize();
+    caption->move(at);
+    return caption;
+}
+
+void separator(QWidget *parent, int top)
+{
+    auto *line = new QFrame(parent);
+    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    line->setGeometry(8, top, PageWidth - 24, 2);
+}
+
+// The width of a labelled box: to the right edge of the page, except the colour box,
+// which leaves room for the second column of "Divers".
+int boxWidth(const SheetLayout::Row &row, int pageWidth)
+{
+    if (qstrcmp(row.field, "_1COULEUR") == 0)
+        return 140;
+    return pageWidth - row.left - 12;
+}
+
+QWidget *boxPage(Page page, const QColor &background, TTextTable *table, int pageWidth)
+{
+    auto *content = new QWidget;
+    const QFont labelFont = pixelFont(Times, page == Page::Macro ? 16 : 15, true);
+    const QFont boxFont =
+        pixelFont(page == Page::Macro ? QStringLiteral("MS Sans Serif") : Times, 15, true);
+    int bottom = 0;
+    for (const SheetLayout::Row &row : SheetLayout::rows()) {
+        if (row.page != page)
+            continue;
+        const bool memo = row.box == SheetLayout::Box::Memo;
+        const QRect place(row.left, row.top, boxWidth(row, pageWidth),
+                          memo ? MemoHeight : BoxHeight);
+        QWidget *box = nullptr;
+        const QString field = QString::fromLatin1(row.field);
+        if (memo) {
+            auto *editable = new TDBMemo(content);
+            styleBox(editable, boxFont, background);
+            editable->setFrameStyle(QFrame::NoFrame);
+            editable->setDataSource(table);
+            editable->setDataField(field);
+            box = editable;
+        } else {
+            auto *shown = new TDBEdit(content);
+            styleLine(shown, boxFont, background);
+            shown->setDataSource(table);
+            shown->setDataField(field);
+            box = shown;
+        }
+        box->setObjectName(QStringLiteral("DB") + field);
+        box->setGeometry(place);
+        // Each label stands on the line of its box: at the page's left margin, or just
+        // left of a box of the second column.
+        QLabel *caption = label(content, QString::fromUtf8(row.label), labelFont, {8, 0});
+        const int left = row.left > 300 ? row.left - caption->width() - 6 : 8;
+        caption->move(left, row.top + (BoxHeight - caption->height()) / 2);
+        bottom = std::max(bottom, place.bottom());
+    }
+    content->resize(pageWidth, bottom + 12);
+    return content;
+}
+
+QWidget *scrolled(QWidget *content)
+{
+    auto *box = new QScrollArea;
+    box->setFrameStyle(QFrame::NoFrame);
+    box->setWidget(content);
+    box->setWidgetResizable(false);
+    return box;
+}
+
+} // namespace
+
+TForm2::TForm2(const ProgramState &state, QWidget *parent) : QDialog(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Proprietes"));
+    setModal(true);
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    resize(518, 495);
+
+    m_table = new TTextTable(this);
+    m_table->setObjectName(QStringLiteral("TextTable1"));
+    m_table->setDivChar(QLatin1Char(';'));
+    m_table->setSepChar(QLatin1Char('"'));
+    m_table->setFileName(QStringLiteral("prop.yop"));
+    QVector<TTextTable::FieldDecl> fields;
+    for (const ElementColumn &column : ElementColumns::all())
+        fields.append({column.field, column.size});
+    m_table->setDeclaredFields(fields);
+    connect(m_table, &TTextTable::writeFailed, this,
+            [](const QString &message) { showErrorBox(message); });
+
+    buildHeader();
+    auto *pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("PageControl1"));
+    pages->setGeometry(0, 73, width(), height() - 73);
+    buildPages(pages);
+    // The table is stored open: it shows its first record as the sheet is made.
+    m_table->Open();
+}
+
+TForm2::~TForm2()
+{
+    FormDeactivate();
+}
+
+void TForm2::buildHeader()
+{
+    auto *header = new QWidget(this);
+    header->setObjectName(QStringLiteral("Panel1"));
+    header->setGeometry(0, 0, width(), 73);
+    struct HeaderBox
+    {
+        const char *field;
+        QRect geometry;
+        int pixels;
+        bool underline;
+    };
+    const HeaderBox boxes[] = {{"_NOM", {16, 26, 129, 21}, 20, true},
+                               {"_NO_AT", {184, 6, 49, 21}, 17, false},
+                               {"_SYMBOLE", {208, 20, 73, 45}, 37, false},
+                               {"LIGNE", {300, 8, 30, 21}, 11, false},
+                               {"COLONNE", {300, 40, 30, 21}, 11, false}};
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    for (const HeaderBox &spec : boxes) {
+        auto *box = new TDBEdit(header);
+        box->setObjectName(QStringLiteral("DB") + QString::fromLatin1(spec.field));
+        QFont font = pixelFont(Times, spec.pixels, true);
+        font.setUnderline(spec.underline);
+        styleLine(box, font, face);
+        colour(box, QPalette::Text, Qt::black);
+        box->setGeometry(spec.geometry);
+        box->setDataSource(m_table);
+        box->setDataField(QString::fromLatin1(spec.field));
+    }
+    // The layout cell of the element is carried but never shown.
+    for (const char *hidden : {"DBLIGNE", "DBCOLONNE"})
+        header->findChild<QWidget *>(QString::fromLatin1(hidden))->hide();
+    connect(header->findChild<TDBEdit *>(QStringLiteral("DB_NO_AT")), &QLineEdit::textChanged, this,
+            &TForm2::reloadSections);
+
+    struct Step
+    {
+        const char *name;
+        const char *caption;
+        const char *hint;
+        int left;
+        int distance;
+    };
+    for (const Step &step : {Step{"AOLButton1", "<", "element precedent", 392, -1},
+                             Step{"AOLButton2", ">", "element suivant", 448, 1}}) {
+        auto *button = new TAOLButton(header);
+        button->setObjectName(QString::fromLatin1(step.name));
+        button->setGeometry(step.left, 16, 33, 41);
+        button->setCaption(QString::fromLatin1(step.caption));
+        button->setColor(QColor(0x80, 0x00, 0x00));
+        button->setRaiseColor(QColor(0xC6, 0x00, 0x00));
+        button->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
+        button->setFontColor(Qt::white);
+        button->setToolTip(QString::fromLatin1(step.hint));
+        const int distance = step.distance;
+        connect(button, &TAOLButton::clicked, this, [this, distance] {
+            // At either end the move does nothing.
+            if (m_table->Active())
+                m_table->MoveBy(distance);
+        });
+    }
+}
+
+void TForm2::buildPages(QTabWidget *pages)
+{
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    const int inner = PageWidth;
+    pages->addTab(scrolled(boxPage(Page::Macro, face, m_table, inner - 18)),
+                  QStringLiteral("Macro"));
+    QWidget *micro = boxPage(Page::Micro, face, m_table, inner - 18);
+    for (const char *above : {"DB_7R_AT", "DB_6NO_TOTAL"})
+        separator(micro, micro->findChild<QWidget *>(QString::fromLatin1(above))->y() - 8);
+    pages->addTab(scrolled(micro), QStringLiteral("Micro"));
+    pages->addTab(buildStructurePage(), QStringLiteral("Structure Cristalline"));
+    pages->addTab(buildIsotopePage(), QStringLiteral("Isotopes"));
+    pages->addTab(boxPage(Page::Abondances, face, m_table, inner), QStringLiteral("Abondances"));
+    pages->addTab(boxPage(Page::Divers, face, m_table, inner), QStringLiteral("Divers"));
+    QWidget *history = boxPage(Page::Histoire, Silver, m_table, inner);
+    history->setAutoFillBackground(true);
+    colour(history, QPalette::Window, Silver);
+    pages->addTab(history, QStringLiteral("Histoire"));
+    pages->setCurrentIndex(0);
+}
+
+QWidget *TForm2::buildStructurePage()
+{
+    auto *page = new QWidget;
+    const QFont font = pixelFont(Times, 15, true);
+    label(page, QStringLiteral("Structure Cristalline :"), font, {8, 14});
+    auto *structure = new TDBEdit(page);
+    structure->setObjectName(QStringLiteral("DB_9STRUCTUR"));
+    styleLine(structure, font, QApplication::palette().color(QPalette::Button));
+    structure->setGeometry(160, 12, PageWidth - 172, BoxHeight);
+    structure->setDataSource(m_table);
+    structure->setDataField(QStringLiteral("_9STRUCTUR"));
+    separator(page, 42);
+    for (int i = 0; i < StructureLines; ++i) {
+        auto *line = new QLineEdit(page);
+        line->setObjectName(QStringLiteral("struct%1").arg(i + 1));
+        styleLine(line, font, Silver);
+        line->setGeometry(8, 52 + 26 * i, 457, BoxHeight);
+        m_structureBoxes.append(line);
+    }
+    return page;
+}
+
+QWidget *TForm2::buildIsotopePage()
+{
+    auto *page = new QWidget;
+    const QFont font = pixelFont(Times, 15, true);
+    label(page, QStringLiteral("Nombre d'Isotopes  :"), font, {8, 14});
+    auto *count = new TDBEdit(page);
+    count->setObjectName(QStringLiteral("DB_1ISOTOPES"));
+    styleLine(count, font, QApplication::palette().color(QPalette::Button));
+    count->setGeometry(160, 12, 60, BoxHeight);
+    count->setDataSource(m_table);
+    count->setDataField(QStringLiteral("_1ISOTOPES"));
+    separator(page, 42);
+    QLabel *heading = label(
+        page,
+        QStringLiteral("Isotope                        Masse                      Abondance (%)"),
+        font, {8, 50});
+    heading->setObjectName(QStringLiteral("IsotopeHeading"));
+    separator(page, 72);
+    for (int i = 0; i < IsotopeLines; ++i) {
+        auto *line = new QLineEdit(page);
+        line->setObjectName(QStringLiteral("iso%1").arg(i + 1));
+        line->setText(line->objectName());
+        styleLine(line, font, Silver);
+        line->setGeometry(8, 80 + 24 * i, 400, BoxHeight);
+        m_isotopeBoxes.append(line);
+    }
+    return page;
+}
+
+void TForm2::FormActivate()
+{
+    m_activated = true;
+    if (!m_table->Active())
+        m_table->Open();
+    m_table->First();
+    m_table->MoveBy(m_state.selectedElement - 1);
+}
+
+void TForm2::FormDeactivate()
+{
+    if (!m_activated)
+        return;
+    m_activated = false;
+    // A memo edit not yet posted by a move is kept, not dropped with the closing view.
+    if (m_table->state() == TTextTable::State::Edit)
+        m_table->Post();
+    m_table->Close();
+}
+
+void TForm2::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    if (!m_activated)
+        FormActivate();
+}
+
+void TForm2::hideEvent(QHideEvent *event)
+{
+    FormDeactivate();
+    QDialog::hideEvent(event);
+}
+
+void TForm2::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isVisible())
+        return;
+    if (isActiveWindow() && !m_activated)
+        FormActivate();
+    else if (!isActiveWindow() && m_activated && !ownsActiveWindow())
+        FormDeactivate();
+}
+
+bool TForm2::ownsActiveWindow() const
+{
+    // The sheet's own message boxes take the focus without deactivating the sheet.
+    for (const QWidget *w = QApplication::activeWindow(); w; w = w->parentWidget())
+        if (w == this)
+            return true;
+    return false;
+}
+
+namespace {
+
+// Fills `boxes` from the element's section of `file`: the count line in the first box,
+// replaced by the first content line when there is one; lines past the last box are read
+// and not shown. A missing file leaves the boxes as they were.
+void reloadSection(const QString &file, const QString &number, const QList<QLineEdit *> &boxes)
+{
+    SectionFile::Section section;
+    try {
+        section = SectionFile::readFile(file, number);
+    } catch (const EConvertError &) {
+        for (QLineEdit *box : boxes)
+            box->clear();
+        throw;
+    }
+    for (QLineEdit *box : boxes)
+        box->clear();
+    if (!section.found)
+        return;
+    boxes.first()->setText(section.countText);
+    const int shown = std::min<int>(boxes.size(), section.lines.size());
+    for (int i = 0; i < shown; ++i)
+        boxes[i]->setText(section.lines[i]);
+}
+
+} // namespace
+
+void TForm2::reloadSections(const QString &atomicNumber)
+{
+    try {
+        reloadSection(QStringLiteral("struct.yop"), atomicNumber, m_structureBoxes);
+        reloadSection(QStringLiteral("iso.yop"), atomicNumber, m_isotopeBoxes);
+    } catch (const MirelonError &error) {
+        // Shown once the move that asked for the reload has finished, and once per sheet:
+        // the box itself deactivates the sheet, which reloads the pages again.
+        const QString message = error.message();
+        if (m_reported.contains(message))
+            return;
+        m_reported.insert(message);
+        QTimer::singleShot(0, this, [this, message] { showErrorBox(message, this); });
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QSet>
+
+class QLineEdit;
+class QTabWidget;
+class TTextTable;
+struct ProgramState;
+
+// The property sheet: every property of one element on seven pages, with "<" and ">" to
+// step through the elements. Made anew for each element click and shown modally; it
+// holds its own view of the element table, open while the sheet is active, and reads the
+// crystal-structure and isotope lines of the element shown from struct.yop and iso.yop.
+class TForm2 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int StructureLines = 8;
+    static constexpr int IsotopeLines = 10;
+
+    // `state` gives the element to show at each activation; it outlives the sheet.
+    explicit TForm2(const ProgramState &state, QWidget *parent = nullptr);
+    ~TForm2() override;
+
+    TTextTable *table() const { return m_table; }
+
+    // Opens the view and shows the selected element; closes the view again, writing the
+    // element table back after a posted change.
+    void FormActivate();
+    void FormDeactivate();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void buildHeader();
+    void buildPages(QTabWidget *pages);
+    QWidget *buildStructurePage();
+    QWidget *buildIsotopePage();
+    void reloadSections(const QString &atomicNumber);
+    bool ownsActiveWindow() const;
+
+    const ProgramState &m_state;
+    TTextTable *m_table = nullptr; // owned by the sheet
+    QList<QLineEdit *> m_structureBoxes;
+    QList<QLineEdit *> m_isotopeBoxes;
+    bool m_activated = false;
+    QSet<QString> m_reported; // section-file failures already shown
+};

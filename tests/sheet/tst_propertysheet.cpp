@@ -1,0 +1,378 @@
+// The property sheet on copies of the shipped data files, and on crafted section files
+// for the count-line and missing-file paths.
+#include "controls/Fonts.h"
+#include "controls/TAOLButton.h"
+#include "data/Cp1252.h"
+#include "data/ProgramState.h"
+#include "data/TTextTable.h"
+#include "sheet/SheetLayout.h"
+#include "sheet/TForm2.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// A scratch working directory with the three data files; a crafted section file
+// replaces the shipped one, and an empty text leaves the file out.
+class SheetFixture
+{
+public:
+    SheetFixture(int selected, const QByteArray *structure = nullptr,
+                 const QByteArray *isotopes = nullptr)
+    {
+        installFontSubstitutions();
+        place(QStringLiteral("prop.yop"), nullptr);
+        place(QStringLiteral("struct.yop"), structure);
+        place(QStringLiteral("iso.yop"), isotopes);
+        QDir::setCurrent(m_dir.path());
+        state.selectedElement = selected;
+        sheet = std::make_unique<TForm2>(state);
+        sheet->show();
+    }
+    ~SheetFixture()
+    {
+        sheet.reset();
+        QDir::setCurrent(QDir::tempPath());
+    }
+
+    QString text(const QString &box) const
+    {
+        if (auto *line = sheet->findChild<QLineEdit *>(box))
+            return line->text();
+        return sheet->findChild<QPlainTextEdit *>(box)->toPlainText();
+    }
+    void step(const char *button) const
+    {
+        QTest::mouseClick(sheet->findChild<TAOLButton *>(QString::fromLatin1(button)),
+                          Qt::LeftButton, {}, QPoint(10, 10));
+    }
+    QByteArray file(const QString &name) const
+    {
+        QFile f(m_dir.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    ProgramState state;
+    std::unique_ptr<TForm2> sheet;
+
+private:
+    void place(const QString &name, const QByteArray *crafted)
+    {
+        const QString target = m_dir.filePath(name);
+        if (!crafted) {
+            QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + name, target);
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        } else if (!crafted->isEmpty()) {
+            QFile out(target);
+            out.open(QIODevice::WriteOnly);
+            out.write(*crafted);
+        }
+    }
+    QTemporaryDir m_dir;
+};
+
+// Waits for the program's error box, takes its text and closes it; an empty text when
+// no box appeared. The box runs its own event loop, so a timer inside it answers it.
+QString takeErrorBox()
+{
+    QString text;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
+    answer.start(20);
+    if (!QTest::qWaitFor([&] { return !text.isEmpty(); }, 3000))
+        return {};
+    return text;
+}
+
+// Types any text, accented letters included, key by key.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+QStringList boxes(const SheetFixture &f, const char *stem, int count)
+{
+    QStringList texts;
+    for (int i = 1; i <= count; ++i)
+        texts << f.text(QStringLiteral("%1%2").arg(QString::fromLatin1(stem)).arg(i));
+    return texts;
+}
+
+} // namespace
+
+class TestPropertySheet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layout();
+    void everyLabelAndBoxIsThere();
+    void showsTheSelectedElement_data();
+    void showsTheSelectedElement();
+    void stepsStopAtTheEnds_data();
+    void stepsStopAtTheEnds();
+    void steppingReloadsTheSections();
+    void emptyValuesShowEmptyBoxes();
+    void hiddenBoxesNeverShow();
+    void reactivationGoesBackToTheClickedElement();
+    void memoEditIsWrittenBackOnce();
+    void countOfZeroStaysVisible();
+    void twelveIsotopeLinesShowTen();
+    void missingSectionLeavesBoxesEmpty();
+    void missingIsotopeFileIsReported();
+    void missingStructureFileSkipsTheReload();
+    void countLineThatIsNoInteger();
+};
+
+void TestPropertySheet::layout()
+{
+    SheetFixture f(26);
+    QCOMPARE(f.sheet->windowTitle(), QStringLiteral("Proprietes"));
+    QVERIFY(f.sheet->isModal());
+    auto *pages = f.sheet->findChild<QTabWidget *>();
+    QStringList titles;
+    for (int i = 0; i < pages->count(); ++i)
+        titles << pages->tabText(i);
+    QCOMPARE(titles, QStringList({"Macro", "Micro", "Structure Cristalline", "Isotopes",
+                                  "Abondances", "Divers", "Histoire"}));
+    QCOMPARE(pages->currentIndex(), 0);
+    auto *previous = f.sheet->findChild<TAOLButton *>(QStringLiteral("AOLButton1"));
+    auto *next = f.sheet->findChild<TAOLButton *>(QStringLiteral("AOLButton2"));
+    QCOMPARE(previous->Caption(), QStringLiteral("<"));
+    QCOMPARE(previous->toolTip(), QStringLiteral("element precedent"));
+    QCOMPARE(previous->geometry(), QRect(392, 16, 33, 41));
+    QCOMPARE(next->toolTip(), QStringLiteral("element suivant"));
+    QCOMPARE(next->geometry(), QRect(448, 16, 33, 41));
+    QCOMPARE(next->Color(), QColor(0x80, 0x00, 0x00));
+    QCOMPARE(next->RaiseColor(), QColor(0xC6, 0x00, 0x00));
+    QCOMPARE(f.sheet->findChild<QWidget *>(QStringLiteral("DB_SYMBOLE"))->geometry(),
+             QRect(208, 20, 73, 45));
+    QCOMPARE(
+        f.sheet->findChild<QLabel *>(QStringLiteral("IsotopeHeading"))->text(),
+        QStringLiteral("Isotope                        Masse                      Abondance (%)"));
+}
+
+void TestPropertySheet::everyLabelAndBoxIsThere()
+{
+    SheetFixture f(26);
+    QStringList labels;
+    for (const QLabel *label : f.sheet->findChildren<QLabel *>())
+        labels << label->text();
+    for (const SheetLayout::Row &row : SheetLayout::rows()) {
+        const QString field = QString::fromLatin1(row.field);
+        QWidget *box = f.sheet->findChild<QWidget *>(QStringLiteral("DB") + field);
+        QVERIFY2(box, row.field);
+        QCOMPARE(box->pos(), QPoint(row.left, row.top));
+        QVERIFY2(labels.contains(QString::fromUtf8(row.label)), row.label);
+        const bool editable =
+            field == QStringLiteral("DECPAR") || field == QStringLiteral("ORINOM");
+        if (auto *line = qobject_cast<QLineEdit *>(box))
+            QVERIFY(line->isReadOnly() && !editable);
+        else
+            QVERIFY(!qobject_cast<QPlainTextEdit *>(box)->isReadOnly() && editable);
+    }
+    QCOMPARE(boxes(f, "iso", 10).size(), 10);
+    QCOMPARE(boxes(f, "struct", 8).size(), 8);
+}
+
+void TestPropertySheet::showsTheSelectedElement_data()
+{
+    QTest::addColumn<int>("z");
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("hydrogen") << 1 << "H"
+                              << "Hydrogène";
+    QTest::newRow("iron") << 26 << "Fe"
+                          << "Fer";
+    QTest::newRow("lawrencium") << 103 << "Lr"
+                                << "Lawrencium";
+}
+
+void TestPropertySheet::showsTheSelectedElement()
+{
+    QFETCH(int, z);
+    SheetFixture f(z);
+    QCOMPARE(f.sheet->table()->RecNo(), z);
+    QCOMPARE(f.text("DB_NO_AT"), QString::number(z));
+    QTEST(f.text("DB_SYMBOLE"), "symbol");
+    QTEST(f.text("DB_NOM"), "name");
+}
+
+void TestPropertySheet::stepsStopAtTheEnds_data()
+{
+    QTest::addColumn<int>("z");
+    QTest::addColumn<QByteArray>("button");
+    QTest::newRow("< on hydrogen") << 1 << QByteArray("AOLButton1");
+    QTest::newRow("> on lawrencium") << 103 << QByteArray("AOLButton2");
+}
+
+void TestPropertySheet::stepsStopAtTheEnds()
+{
+    QFETCH(int, z);
+    QFETCH(QByteArray, button);
+    SheetFixture f(z);
+    f.step(button.constData());
+    QCOMPARE(f.sheet->table()->RecNo(), z);
+    QCOMPARE(f.text("DB_NO_AT"), QString::number(z));
+}
+
+void TestPropertySheet::steppingReloadsTheSections()
+{
+    SheetFixture f(26);
+    QVERIFY(f.text("iso1").startsWith(QStringLiteral("54Fe")));
+    f.step("AOLButton2");
+    QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Co"));
+    QVERIFY(f.text("iso1").startsWith(QStringLiteral("59Co")));
+    QCOMPARE(f.text("iso2"), QString()); // cobalt has one natural isotope
+    QVERIFY(!f.text("struct1").isEmpty());
+    f.step("AOLButton1");
+    f.step("AOLButton1");
+    QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Mn"));
+}
+
+void TestPropertySheet::emptyValuesShowEmptyBoxes()
+{
+    SheetFixture f(85); // astatine: no density, no hardness
+    QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("At"));
+    QCOMPARE(f.text("DB_M__VOL"), QString());
+    QCOMPARE(f.text("DB_0DURET_"), QString());
+    QVERIFY(!f.text("DB_M__AT").isEmpty());
+}
+
+void TestPropertySheet::hiddenBoxesNeverShow()
+{
+    SheetFixture f(26);
+    for (const char *name : {"DBLIGNE", "DBCOLONNE"}) {
+        QWidget *box = f.sheet->findChild<QWidget *>(QString::fromLatin1(name));
+        QVERIFY(box);
+        QVERIFY(!box->isVisible());
+    }
+    QCOMPARE(f.text("DBLIGNE"), QStringLiteral("4"));
+    QCOMPARE(f.text("DBCOLONNE"), QStringLiteral("8"));
+}
+
+void TestPropertySheet::reactivationGoesBackToTheClickedElement()
+{
+    SheetFixture f(26);
+    f.step("AOLButton2");
+    f.step("AOLButton2");
+    QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Ni"));
+    f.sheet->FormDeactivate();
+    QVERIFY(!f.sheet->table()->Active());
+    QCOMPARE(f.text("DB_NO_AT"), QString()); // the closed view shows nothing
+    QCOMPARE(f.text("iso1"), QString());
+    f.sheet->FormActivate();
+    QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Fe"));
+    QVERIFY(f.text("iso1").startsWith(QStringLiteral("54Fe")));
+}
+
+void TestPropertySheet::memoEditIsWrittenBackOnce()
+{
+    const QString typed = QStringLiteral("Inconnu; à vérifier");
+    SheetFixture f(26);
+    const QByteArray before = f.file(QStringLiteral("prop.yop"));
+    auto *memo = f.sheet->findChild<QPlainTextEdit *>(QStringLiteral("DBDECPAR"));
+    QCOMPARE(memo->toPlainText(), QString());
+    memo->setFocus();
+    typeText(memo, typed);
+    f.step("AOLButton2"); // the move posts the edit
+    QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Co"));
+    f.sheet->FormDeactivate(); // and the closing view writes it
+    const QByteArray after = f.file(QStringLiteral("prop.yop"));
+    const QByteArray encoded = *Cp1252::encode(typed, nullptr);
+    QCOMPARE(after.count(encoded), 1);
+    const QList<QByteArray> oldLines = before.split('\n');
+    const QList<QByteArray> newLines = after.split('\n');
+    QCOMPARE(newLines.size(), oldLines.size());
+    for (int i = 0; i < oldLines.size(); ++i)
+        if (i != 26)
+            QCOMPARE(newLines[i], oldLines[i]);
+    QVERIFY(newLines[26].contains(";\"" + encoded + "\";"));
+    // The value with its semicolon comes back as typed.
+    f.sheet->FormActivate();
+    QCOMPARE(f.text("DBDECPAR"), typed);
+}
+
+void TestPropertySheet::countOfZeroStaysVisible()
+{
+    const QByteArray structure = "#25\r\n1\r\nmanganese\r\n#26\r\n0\r\n#27\r\n1\r\ncobalt\r\n";
+    SheetFixture f(26, &structure);
+    QCOMPARE(boxes(f, "struct", 8), QStringList({"0", "", "", "", "", "", "", ""}));
+    f.step("AOLButton2");
+    QCOMPARE(f.text("struct1"), QStringLiteral("cobalt"));
+}
+
+void TestPropertySheet::twelveIsotopeLinesShowTen()
+{
+    QByteArray isotopes = "heading line\r\n#26\r\n12\r\n";
+    for (int i = 1; i <= 12; ++i)
+        isotopes += "line " + QByteArray::number(i) + "\r\n";
+    isotopes += "#27\r\n1\r\n59Co\r\n";
+    SheetFixture f(26, nullptr, &isotopes);
+    QStringList expected;
+    for (int i = 1; i <= 10; ++i)
+        expected << QStringLiteral("line %1").arg(i);
+    QCOMPARE(boxes(f, "iso", 10), expected);
+    f.step("AOLButton2");
+    QCOMPARE(f.text("iso1"), QStringLiteral("59Co"));
+}
+
+void TestPropertySheet::missingSectionLeavesBoxesEmpty()
+{
+    const QByteArray structure = "#25\r\n1\r\nmanganese\r\n";
+    SheetFixture f(26, &structure);
+    QCOMPARE(boxes(f, "struct", 8), QStringList(8, QString()));
+    f.step("AOLButton1");
+    QCOMPARE(f.text("struct1"), QStringLiteral("manganese"));
+}
+
+void TestPropertySheet::missingIsotopeFileIsReported()
+{
+    const QByteArray none;
+    SheetFixture f(26, nullptr, &none);
+    QCOMPARE(takeErrorBox(), QStringLiteral("File not found"));
+    QTRY_COMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Fe"));
+    // The isotope boxes keep their layout texts; the rest of the sheet works.
+    QCOMPARE(f.text("iso1"), QStringLiteral("iso1"));
+    QCOMPARE(f.text("iso10"), QStringLiteral("iso10"));
+    QVERIFY(!f.text("struct1").isEmpty());
+    QCOMPARE(f.text("DB_M__AT"), QStringLiteral("55,85"));
+}
+
+void TestPropertySheet::missingStructureFileSkipsTheReload()
+{
+    const QByteArray none;
+    SheetFixture f(26, &none);
+    QCOMPARE(takeErrorBox(), QStringLiteral("File not found"));
+    QCOMPARE(f.text("struct1"), QString());
+    QCOMPARE(f.text("iso1"), QStringLiteral("iso1")); // the isotopes were not read either
+}
+
+void TestPropertySheet::countLineThatIsNoInteger()
+{
+    const QByteArray structure = "#26\r\nabc\r\nline\r\n";
+    SheetFixture f(26, &structure);
+    QCOMPARE(takeErrorBox(), QStringLiteral("'abc' is not a valid integer value"));
+    QCOMPARE(f.text("struct1"), QString());
+}
+
+QTEST_MAIN(TestPropertySheet)
+#include "tst_propertysheet.moc"
