@@ -3,6 +3,8 @@
 #include "controls/TAboutBox.h"
 #include "controls/TEncartaButton.h"
 #include "data/ProgramState.h"
+#include "data/TTextTable.h"
+#include "sheet/TForm2.h"
 #include "table/TForm1.h"
 
 #include <QApplication>
@@ -49,8 +51,9 @@ void TestMainWindow::init()
 {
     // The window reads the element table from its working directory.
     m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(
-        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), m_dir->filePath("prop.yop")));
+    for (const char *name : {"prop.yop", "struct.yop", "iso.yop"})
+        QVERIFY(QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + QLatin1String(name),
+                            m_dir->filePath(QLatin1String(name))));
     QVERIFY(QDir::setCurrent(m_dir->path()));
     m_state = ProgramState{};
     m_form = new TForm1(m_state);
@@ -276,8 +279,23 @@ void TestMainWindow::hoverAndClickTrackTheElement()
     QTest::mouseMove(iron, QPoint(10, 10));
     QCOMPARE(m_state.hoveredElement, 26);
     QCOMPARE(iron->currentLook(), HoverButton::Look::Hover);
+    // A click opens the element's property sheet, modally: the click returns when the
+    // sheet is closed. Each click makes a new sheet.
+    QStringList shown;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (auto *sheet = qobject_cast<TForm2 *>(QApplication::activeModalWidget())) {
+            shown << sheet->table()->FieldText(QStringLiteral("_SYMBOLE"));
+            sheet->close();
+        }
+    });
+    closer.start(20);
     QTest::mouseClick(iron, Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(m_state.selectedElement, 26);
+    QTest::mouseClick(m_form->elementButton(103), Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(m_state.selectedElement, 103);
+    QCOMPARE(shown, QStringList({"Fe", "Lr"}));
+    QVERIFY(m_form->findChildren<TForm2 *>().isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)
