@@ -1,6 +1,6 @@
 // Opening the property sheet up to its first paint, and one step with ">" (which reloads
 // both section pages).
-#include "controls/Fonts.h"
+#include "QtBenchmarkMain.h"
 #include "controls/TAOLButton.h"
 #include "data/ProgramState.h"
 #include "sheet/TForm2.h"
@@ -82,11 +82,5 @@ BENCHMARK(BM_StepNext)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -1,6 +1,6 @@
 // Applying the colouring modes, with the repaint of the 103 buttons, and one update of
 // the hover panel.
-#include "controls/Fonts.h"
+#include "QtBenchmarkMain.h"
 #include "controls/TEncartaButton.h"
 #include "data/ProgramState.h"
 #include "table/TForm1.h"
@@ -87,11 +87,5 @@ BENCHMARK(BM_HoverUpdate)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

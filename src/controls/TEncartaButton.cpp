@@ -1,19 +1,12 @@
 #include "controls/TEncartaButton.h"
 
-#include <QApplication>
 #include <QBitmap>
 #include <QPainter>
-#include <QPalette>
 
 TEncartaButton::TEncartaButton(QWidget *parent)
-    : HoverButton(parent, QSize(86, 22), QApplication::palette().color(QPalette::Button), Qt::black)
+    : FlatButton(parent, QSize(86, 22), Qt::black, QColor(0x99, 0x8F, 0x82),
+                 QColor(0xD8, 0xBE, 0x0A))
 {}
-
-void TEncartaButton::setColorBorder(const QColor &color)
-{
-    m_colorBorder = color;
-    showLook(Look::Normal);
-}
 
 void TEncartaButton::setShowCaption(bool show)
 {
@@ -47,10 +40,9 @@ void drawBevel(QPainter &painter, QSize size, bool raised)
 
 void TEncartaButton::paintLook(QPainter &painter, Look look)
 {
-    const QColor fills[] = {Color(), m_colorOver, m_colorDown};
-    fillInnerArea(painter, size(), fills[static_cast<int>(look)]);
+    fillInnerArea(painter, size(), fillOf(look));
     drawContent(painter, look);
-    drawFrame(painter, size(), m_colorBorder);
+    drawFrame(painter, size(), ColorBorder());
     if (look != Look::Normal)
         drawBevel(painter, size(), look == Look::Hover);
 }
@@ -61,7 +53,7 @@ void TEncartaButton::drawContent(QPainter &painter, Look look) const
     const int h = height();
     const QSize text = captionSize();
     const QPoint offset = look == Look::Pressed ? QPoint(1, 1) : QPoint(0, 0);
-    const QColor captionColor = look == Look::Normal ? FontColor() : m_colorOverCaption;
+    const QColor captionColor = captionColourOf(look);
     if (m_glyph.isNull()) {
         if (m_showCaption)
             drawCaption(painter,

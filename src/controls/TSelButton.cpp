@@ -1,19 +1,11 @@
 #include "controls/TSelButton.h"
 
-#include <QApplication>
 #include <QPainter>
-#include <QPalette>
 
 TSelButton::TSelButton(QWidget *parent)
-    : HoverButton(parent, QSize(105, 20), QApplication::palette().color(QPalette::Button),
-                  QColor(0x80, 0x80, 0x80))
+    : FlatButton(parent, QSize(105, 20), QColor(0x80, 0x80, 0x80), QColor(0x80, 0x80, 0x80),
+                 QColor(0x84, 0xB9, 0xA4))
 {}
-
-void TSelButton::setColorBorder(const QColor &color)
-{
-    m_colorBorder = color;
-    showLook(Look::Normal);
-}
 
 void TSelButton::setAlignment(CaptionAlignment alignment)
 {
@@ -44,11 +36,10 @@ QPoint TSelButton::captionPlace() const
 
 void TSelButton::paintLook(QPainter &painter, Look look)
 {
-    const QColor fills[] = {Color(), m_colorOver, m_colorDown};
-    painter.fillRect(rect(), fills[static_cast<int>(look)]);
+    painter.fillRect(rect(), fillOf(look));
     const bool pressed = look == Look::Pressed;
     drawCaption(painter, captionPlace() + (pressed ? QPoint(1, 1) : QPoint(0, 0)),
-                look == Look::Normal ? FontColor() : m_colorOverCaption);
+                captionColourOf(look));
     for (int i = 0; i < m_borderWidth; ++i)
-        drawFrame(painter, size(), m_colorBorder, i);
+        drawFrame(painter, size(), ColorBorder(), i);
 }
