@@ -3,8 +3,11 @@
 #include "controls/TEncartaButton.h"
 #include "controls/TSelButton.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QImage>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QtTest>
 
 namespace {
@@ -78,6 +81,8 @@ private slots:
     void selButtonFrames_data();
     void selButtonFrames();
     void selButtonCaptionPlaces();
+    void hintsFollowShowHintAndTheParent_data();
+    void hintsFollowShowHintAndTheParent();
 
 private:
     template <class Button> Button *makeButton(QSize size);
@@ -422,6 +427,35 @@ void TestHoverButtons::selButtonCaptionPlaces()
     QCOMPARE(darkBox(button->grab().toImage(), inner).topLeft(), normal.topLeft() + QPoint(1, 1));
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(50, 12));
     QCOMPARE(button->currentLook(), HoverButton::Look::Hover);
+}
+
+void TestHoverButtons::hintsFollowShowHintAndTheParent_data()
+{
+    QTest::addColumn<bool>("showHint");
+    QTest::addColumn<bool>("parentShowHint");
+    QTest::addColumn<QVariant>("parentSetting");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("defaults") << true << true << QVariant() << true;
+    QTest::newRow("own flag off") << false << false << QVariant() << false;
+    QTest::newRow("parent says no") << true << true << QVariant(false) << false;
+    QTest::newRow("parent ignored") << true << false << QVariant(false) << true;
+}
+
+void TestHoverButtons::hintsFollowShowHintAndTheParent()
+{
+    QFETCH(bool, showHint);
+    QFETCH(bool, parentShowHint);
+    QFETCH(QVariant, parentSetting);
+    QFETCH(bool, shown);
+    auto *button = makeButton<TEncartaButton>(QSize(40, 30));
+    button->setToolTip(QStringLiteral("element suivant"));
+    button->setShowHint(showHint);
+    button->setParentShowHint(parentShowHint);
+    m_form->setProperty("ShowHint", parentSetting);
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(button, &help);
+    QTRY_COMPARE(QToolTip::isVisible(), shown);
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(TestHoverButtons)
