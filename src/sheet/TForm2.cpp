@@ -183,16 +183,16 @@ void TForm2::buildHeader()
                                {"LIGNE", {300, 8, 30, 21}, 11, false},
                                {"COLONNE", {300, 40, 30, 21}, 11, false}};
     const QColor face = QApplication::palette().color(QPalette::Button);
-    for (const HeaderBox &spec : boxes) {
+    for (const HeaderBox &entry : boxes) {
         auto *box = new TDBEdit(header);
-        box->setObjectName(QStringLiteral("DB") + QString::fromLatin1(spec.field));
-        QFont font = pixelFont(Times, spec.pixels, true);
-        font.setUnderline(spec.underline);
+        box->setObjectName(QStringLiteral("DB") + QString::fromLatin1(entry.field));
+        QFont font = pixelFont(Times, entry.pixels, true);
+        font.setUnderline(entry.underline);
         styleLine(box, font, face);
         colour(box, QPalette::Text, Qt::black);
-        box->setGeometry(spec.geometry);
+        box->setGeometry(entry.geometry);
         box->setDataSource(m_table);
-        box->setDataField(QString::fromLatin1(spec.field));
+        box->setDataField(QString::fromLatin1(entry.field));
     }
     // The layout cell of the element is carried but never shown.
     for (const char *hidden : {"DBLIGNE", "DBCOLONNE"})
