@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -75,81 +76,126 @@ QString place(int col, int row)
 void TStrGrid::setRowCount(int rows)
 {
     rows = qMax(0, rows);
-    m_cells.resize(qsizetype(rows) * m_colCount);
+    m_rows.resize(rows);
+    // New rows' cells all end at 0: they are empty.
+    m_ends.resize(qsizetype(rows) * m_colCount);
     m_tags.resize(rows);
-    m_rowCount = rows;
 }
 
 void TStrGrid::setColCount(int cols)
 {
     cols = qMax(0, cols);
-    QStringList cells;
-    cells.reserve(qsizetype(cols) * m_rowCount);
-    for (int r = 0; r < m_rowCount; ++r) {
-        for (int c = 0; c < cols; ++c)
-            cells.append(Cell(c, r));
+    QVector<int> ends;
+    ends.reserve(qsizetype(cols) * RowCount());
+    for (int r = 0; r < RowCount(); ++r) {
+        QString text;
+        for (int c = 0; c < cols; ++c) {
+            text += CellView(c, r);
+            ends.append(static_cast<int>(text.size()));
+        }
+        m_rows[r] = std::move(text);
     }
-    m_cells = std::move(cells);
+    m_ends = std::move(ends);
     m_colCount = cols;
 }
 
 void TStrGrid::Clear()
 {
-    m_cells.clear();
+    m_rows.clear();
+    m_ends.clear();
     m_tags.clear();
-    m_rowCount = 0;
     m_colCount = 0;
+}
+
+int TStrGrid::cellStart(qsizetype at) const
+{
+    // A row's first cell starts its text; any other where the cell before it ends.
+    return at % m_colCount == 0 ? 0 : m_ends.at(at - 1);
+}
+
+QStringView TStrGrid::CellView(int col, int row) const
+{
+    if (col < 0 || col >= m_colCount || row < 0 || row >= RowCount())
+        return {};
+    const qsizetype at = col + qsizetype(row) * m_colCount;
+    const int start = cellStart(at);
+    return QStringView(m_rows.at(row)).sliced(start, m_ends.at(at) - start);
 }
 
 QString TStrGrid::Cell(int col, int row) const
 {
-    if (col < 0 || col >= m_colCount || row < 0 || row >= m_rowCount)
-        return {};
-    return m_cells.at(col + qsizetype(row) * m_colCount);
+    return CellView(col, row).toString();
 }
 
 void TStrGrid::setCell(int col, int row, const QString &text)
 {
-    if (col < 0 || col >= m_colCount || row < 0 || row >= m_rowCount)
+    if (col < 0 || col >= m_colCount || row < 0 || row >= RowCount())
         return;
-    m_cells[col + qsizetype(row) * m_colCount] = text;
+    const qsizetype at = col + qsizetype(row) * m_colCount;
+    const int start = cellStart(at);
+    const int oldSize = m_ends.at(at) - start;
+    if (m_rows[row].size() - oldSize + text.size() > std::numeric_limits<int>::max())
+        throw ETxtTblError(QStringLiteral("La ligne %1 deviendrait trop longue pour être gardée "
+                                          "en mémoire (%2).")
+                               .arg(row + 1)
+                               .arg(place(col, row)),
+                           place(col, row));
+    m_rows[row].replace(start, oldSize, text);
+    // The cells after it in the row move by the change in length.
+    const int delta = static_cast<int>(text.size()) - oldSize;
+    const qsizetype rowEnd = qsizetype(row + 1) * m_colCount;
+    for (qsizetype i = at; i < rowEnd; ++i)
+        m_ends[i] += delta;
+}
+
+QStringList TStrGrid::Cells() const
+{
+    QStringList cells;
+    cells.reserve(m_ends.size());
+    for (qsizetype at = 0; at < m_ends.size(); ++at) {
+        const int start = cellStart(at);
+        cells.append(m_rows.at(at / m_colCount).sliced(start, m_ends.at(at) - start));
+    }
+    return cells;
 }
 
 QStringList TStrGrid::Row(int row) const
 {
-    if (row < 0 || row >= m_rowCount)
+    if (row < 0 || row >= RowCount())
         return {};
-    return m_cells.mid(qsizetype(row) * m_colCount, m_colCount);
+    QStringList cells;
+    cells.reserve(m_colCount);
+    for (int c = 0; c < m_colCount; ++c)
+        cells.append(CellView(c, row).toString());
+    return cells;
 }
 
 int TStrGrid::RowTag(int row) const
 {
-    return row >= 0 && row < m_rowCount ? m_tags.at(row) : 0;
+    return row >= 0 && row < RowCount() ? m_tags.at(row) : 0;
 }
 
 void TStrGrid::setRowTag(int row, int tag)
 {
-    if (row >= 0 && row < m_rowCount)
+    if (row >= 0 && row < RowCount())
         m_tags[row] = tag;
 }
 
 void TStrGrid::InsertRow(int row, int tag)
 {
-    row = qBound(0, row, m_rowCount);
-    const qsizetype at = qsizetype(row) * m_colCount;
-    for (int c = 0; c < m_colCount; ++c)
-        m_cells.insert(at, QString());
+    row = qBound(0, row, RowCount());
+    m_rows.insert(row, QString());
+    m_ends.insert(qsizetype(row) * m_colCount, m_colCount, 0);
     m_tags.insert(row, tag);
-    ++m_rowCount;
 }
 
 void TStrGrid::DeleteRow(int row)
 {
-    if (row < 0 || row >= m_rowCount)
+    if (row < 0 || row >= RowCount())
         return;
-    m_cells.remove(qsizetype(row) * m_colCount, m_colCount);
+    m_rows.remove(row);
+    m_ends.remove(qsizetype(row) * m_colCount, m_colCount);
     m_tags.remove(row);
-    --m_rowCount;
 }
 
 int TStrGrid::FindTag(int tag) const
@@ -174,9 +220,13 @@ void TStrGrid::LoadFromDevice(QIODevice &device)
 
 void TStrGrid::appendRow(const QStringList &fields)
 {
-    m_cells.append(fields);
+    QString text;
+    for (const QString &field : fields) {
+        text += field;
+        m_ends.append(static_cast<int>(text.size()));
+    }
+    m_rows.append(std::move(text));
     m_tags.append(0);
-    ++m_rowCount;
 }
 
 void TStrGrid::LoadFromBytes(QByteArrayView bytes)
@@ -188,20 +238,26 @@ void TStrGrid::LoadFromBytes(QByteArrayView bytes)
     const QStringList names =
         FieldSplitter::split(decodeLine(reader.readLine(), table), m_divChar, m_sepChar);
     m_colCount = static_cast<int>(names.size());
-    appendRow(names);
-    // One allocation for the whole list: a well-formed file holds at least one byte per cell.
+    // One allocation for the bounds: a well-formed file holds at least one byte per cell.
     const qsizetype lines = std::count(bytes.begin(), bytes.end(), '\r');
-    m_cells.reserve(qMin(lines * m_colCount, bytes.size() + lines) + m_colCount);
+    m_ends.reserve(qMin(lines * m_colCount, bytes.size() + lines) + m_colCount);
+    m_rows.reserve(lines + 1);
     m_tags.reserve(lines + 1);
+    appendRow(names);
     while (!reader.atEnd()) {
         const QByteArrayView line = reader.readLine();
         if (line.isEmpty())
             break;
         FieldSplitter fields(decodeLine(line, table), m_divChar, m_sepChar);
-        for (int c = 0; c < m_colCount; ++c)
-            m_cells.append(fields.next());
+        // The cells never hold more characters than the line they come from.
+        QString text;
+        text.reserve(line.size());
+        for (int c = 0; c < m_colCount; ++c) {
+            text += fields.next();
+            m_ends.append(static_cast<int>(text.size()));
+        }
+        m_rows.append(std::move(text));
         m_tags.append(0);
-        ++m_rowCount;
     }
 }
 
@@ -270,7 +326,7 @@ QByteArray TStrGrid::encodeLine(const QString &line, int row) const
 QByteArray TStrGrid::SaveToBytes() const
 {
     QByteArray out;
-    for (int r = 0; r < m_rowCount; ++r) {
+    for (int r = 0; r < RowCount(); ++r) {
         QString line;
         for (int c = 0; c < m_colCount; ++c) {
             if (c > 0)

@@ -5,19 +5,19 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QVector>
 
 class QIODevice;
 
-// A matrix of strings kept in one flat list, row after row, that reads and writes delimited
-// text files. The first cell of each row carries an integer tag besides its text, which the
-// table uses as the row's bookmark.
+// A matrix of strings that reads and writes delimited text files. The first cell of each row
+// carries an integer tag besides its text, which the table uses as the row's bookmark.
 class TStrGrid
 {
 public:
     static constexpr int MaxLineLength = 4096;
 
-    int RowCount() const { return m_rowCount; }
+    int RowCount() const { return static_cast<int>(m_rows.size()); }
     int ColCount() const { return m_colCount; }
     // Both keep the cells that stay inside the new bounds; new cells are empty, new rows tag 0.
     void setRowCount(int rows);
@@ -35,8 +35,11 @@ public:
     void Clear();
     // Cells out of the matrix read as empty; writes to them are ignored.
     QString Cell(int col, int row) const;
+    // The same text without a copy; valid until the grid next changes.
+    QStringView CellView(int col, int row) const;
     void setCell(int col, int row, const QString &text);
-    const QStringList &Cells() const { return m_cells; }
+    // Every cell, row after row, read from the stored cell bounds (a copy of each).
+    QStringList Cells() const;
     QStringList Row(int row) const;
 
     int RowTag(int row) const;
@@ -65,13 +68,18 @@ public:
     void SaveToFile(const QString &fileName) const;
 
 private:
+    int cellStart(qsizetype at) const;
     void appendRow(const QStringList &fields);
     QString quoted(const QString &cell, int col, int row) const;
     QByteArray encodeLine(const QString &line, int row) const;
 
-    QStringList m_cells;
+    // Each row's cells stand back to back in one string, and m_ends holds ColCount entries a
+    // row saying where each cell ends in it. A cell per string meant millions of small blocks
+    // for a large file, and malloc spent more time on them than the parsing took. The ends are
+    // ints to halve the memory that a load must touch; setCell keeps a row within their range.
+    QVector<QString> m_rows;
+    QVector<int> m_ends;
     QVector<int> m_tags;
-    int m_rowCount = 0;
     int m_colCount = 0;
     QChar m_divChar = QChar(u'\t');
     QChar m_sepChar = QChar(u'"');

@@ -113,10 +113,9 @@ void TTextTable::openFields()
     m_fieldSizes = QVector<int>(cols, 0);
     for (int c = 0; c < cols; ++c)
         m_fieldSizes[c] = static_cast<int>(m_fieldNames[c].size());
-    const QStringList &cells = m_grid.Cells();
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        int &size = m_fieldSizes[static_cast<int>(i % cols)];
-        size = qMax(size, static_cast<int>(cells[i].size()));
+    for (int r = 0; r < m_grid.RowCount(); ++r) {
+        for (int c = 0; c < cols; ++c)
+            m_fieldSizes[c] = qMax(m_fieldSizes[c], static_cast<int>(m_grid.CellView(c, r).size()));
     }
     for (int &size : m_fieldSizes)
         size += 5;
@@ -374,7 +373,7 @@ QString TTextTable::RecordText(int record, int field) const
 {
     if (!m_active || record < 0 || record >= RecordCount())
         return {};
-    return m_grid.Cell(field, physicalRow(record)).left(FieldSize(field));
+    return m_grid.CellView(field, physicalRow(record)).left(FieldSize(field)).toString();
 }
 
 void TTextTable::setState(State s)
