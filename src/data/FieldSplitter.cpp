@@ -1,54 +1,65 @@
 #include "data/FieldSplitter.h"
 
-#include <utility>
-
-FieldSplitter::FieldSplitter(QString line, QChar divider, QChar quoteChar)
-    : m_line(std::move(line)), m_divider(divider), m_quote(quoteChar)
+FieldSplitter::FieldSplitter(QStringView line, QChar divider, QChar quoteChar)
+    : m_line(line), m_divider(divider), m_quote(quoteChar)
 {}
+
+void FieldSplitter::appendNext(QString &out)
+{
+    if (m_cursor < 0)
+        return;
+    if (!m_quote.isNull() && m_cursor < m_line.size() && m_line[m_cursor] == m_quote) {
+        appendQuoted(out);
+        return;
+    }
+    const qsizetype end = m_line.indexOf(m_divider, m_cursor);
+    if (end < 0) {
+        out += m_line.sliced(m_cursor);
+        m_cursor = -1;
+    } else {
+        out += m_line.sliced(m_cursor, end - m_cursor);
+        m_cursor = end + 1;
+    }
+}
 
 QString FieldSplitter::next()
 {
-    if (m_cursor < 0)
-        return {};
-    if (!m_quote.isNull() && m_cursor < m_line.size() && m_line[m_cursor] == m_quote)
-        return takeQuoted();
-    const qsizetype end = m_line.indexOf(m_divider, m_cursor);
     QString field;
-    if (end < 0) {
-        field = m_line.mid(m_cursor);
-        m_cursor = -1;
-    } else {
-        field = m_line.mid(m_cursor, end - m_cursor);
-        m_cursor = end + 1;
-    }
+    appendNext(field);
     return field;
 }
 
-QString FieldSplitter::takeQuoted()
+void FieldSplitter::appendQuoted(QString &out)
 {
-    const qsizetype start = m_cursor + 1;
-    qsizetype from = start;
+    // The field is read in pieces: a quote pair keeps only its second character, so the text
+    // before the pair is copied out and the next piece starts at that second character.
+    qsizetype piece = m_cursor + 1;
+    qsizetype from = piece;
+    const qsizetype size = m_line.size();
     for (;;) {
         const qsizetype p = m_line.indexOf(m_quote, from);
         if (p < 0) {
+            out += m_line.sliced(piece);
             m_cursor = -1;
-            return m_line.mid(start);
+            return;
         }
-        // A pair: drop the first character so that p holds the one quote it stands for. The
-        // pair is recognised by a double-quote character whatever the quote character is.
-        if (p + 1 < m_line.size() && m_line[p + 1] == u'"')
-            m_line.remove(p, 1);
-        const qsizetype q = p + 1;
-        if (q >= m_line.size() || m_line[q] == m_divider) {
-            m_cursor = q >= m_line.size() ? -1 : q + 1;
-            return m_line.mid(start, p - start);
+        // The pair is recognised by a double-quote character whatever the quote character is.
+        const bool pair = p + 1 < size && m_line[p + 1] == u'"';
+        const qsizetype q = pair ? p + 2 : p + 1;
+        if (q >= size || m_line[q] == m_divider) {
+            out += m_line.sliced(piece, p - piece);
+            m_cursor = q >= size ? -1 : q + 1;
+            return;
+        }
+        if (pair) {
+            out += m_line.sliced(piece, p - piece);
+            piece = p + 1;
         }
         from = q;
     }
 }
 
-QStringList FieldSplitter::split(const QString &line, QChar divider, QChar quoteChar,
-                                 qsizetype count)
+QStringList FieldSplitter::split(QStringView line, QChar divider, QChar quoteChar, qsizetype count)
 {
     FieldSplitter splitter(line, divider, quoteChar);
     QStringList fields;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // Splits the record lines of a delimited-text file into fields. A field may stand between
 // quote characters so that it can hold the divider; inside it a quote followed by a
@@ -11,24 +12,27 @@
 class FieldSplitter
 {
 public:
-    // quoteChar 0 turns quoting off.
-    FieldSplitter(QString line, QChar divider, QChar quoteChar);
+    // quoteChar 0 turns quoting off. The splitter only looks at `line`, which must outlive it.
+    FieldSplitter(QStringView line, QChar divider, QChar quoteChar);
 
     // True while the line has a field left; an empty line has one, the empty field.
     bool hasField() const { return m_cursor >= 0; }
 
+    // Appends the next field to `out`, and nothing once the line has none left. Loading a file
+    // builds each row this way, with no string made for the single field.
+    void appendNext(QString &out);
     // The next field; the empty text once the line has none left.
     QString next();
 
     // All fields of the line, or the first `count` of them padded with empty texts when
     // count >= 0.
-    static QStringList split(const QString &line, QChar divider, QChar quoteChar,
+    static QStringList split(QStringView line, QChar divider, QChar quoteChar,
                              qsizetype count = -1);
 
 private:
-    QString takeQuoted();
+    void appendQuoted(QString &out);
 
-    QString m_line;
+    QStringView m_line;
     qsizetype m_cursor = 0;
     QChar m_divider;
     QChar m_quote;

@@ -3,6 +3,7 @@
 #include "data/Cp1252.h"
 #include "data/Errors.h"
 #include "data/FieldSplitter.h"
+#include "data/LineReader.h"
 #include "data/Oem850.h"
 
 #include <QFile>
@@ -11,39 +12,9 @@
 #include <array>
 #include <limits>
 
+static_assert(TStrGrid::MaxLineLength == LineReader::MaxLineLength);
+
 namespace {
-
-constexpr char kCtrlZ = 0x1A;
-
-// Reads the lines of a text file held in memory: a line ends at CR (with an LF right after it
-// belonging to the line end), Ctrl-Z ends the file, and only the first MaxLineLength characters
-// of a line are kept.
-class LineReader
-{
-public:
-    explicit LineReader(QByteArrayView data) : m_data(data) {}
-
-    bool atEnd() const { return m_pos >= m_data.size() || m_data[m_pos] == kCtrlZ; }
-
-    QByteArrayView readLine()
-    {
-        const qsizetype start = m_pos;
-        while (m_pos < m_data.size() && m_data[m_pos] != '\r' && m_data[m_pos] != kCtrlZ)
-            ++m_pos;
-        const QByteArrayView line =
-            m_data.sliced(start, qMin<qsizetype>(m_pos - start, TStrGrid::MaxLineLength));
-        if (m_pos < m_data.size() && m_data[m_pos] == '\r') {
-            ++m_pos;
-            if (m_pos < m_data.size() && m_data[m_pos] == '\n')
-                ++m_pos;
-        }
-        return line;
-    }
-
-private:
-    QByteArrayView m_data;
-    qsizetype m_pos = 0;
-};
 
 using CharTable = std::array<char16_t, 256>;
 
@@ -57,13 +28,13 @@ CharTable makeCharTable(bool winText)
     return table;
 }
 
-QString decodeLine(QByteArrayView bytes, const CharTable &table)
+// Decodes a line into `text`, whose storage is reused from one line to the next.
+void decodeLine(QByteArrayView bytes, const CharTable &table, QString &text)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
+    text.resize(bytes.size());
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     for (qsizetype i = 0; i < bytes.size(); ++i)
         out[i] = table[static_cast<unsigned char>(bytes[i])];
-    return text;
 }
 
 QString place(int col, int row)
@@ -101,6 +72,10 @@ void TStrGrid::setColCount(int cols)
 
 void TStrGrid::Clear()
 {
+    for (QString &row : m_rows) {
+        row.truncate(0);
+        m_spareRows.append(std::move(row));
+    }
     m_rows.clear();
     m_ends.clear();
     m_tags.clear();
@@ -170,6 +145,21 @@ QStringList TStrGrid::Row(int row) const
     return cells;
 }
 
+QVector<int> TStrGrid::LongestCells() const
+{
+    QVector<int> longest(m_colCount, 0);
+    int *out = longest.data();
+    const int *ends = m_ends.constData();
+    for (int r = 0; r < RowCount(); ++r, ends += m_colCount) {
+        int start = 0;
+        for (int c = 0; c < m_colCount; ++c) {
+            out[c] = qMax(out[c], ends[c] - start);
+            start = ends[c];
+        }
+    }
+    return longest;
+}
+
 int TStrGrid::RowTag(int row) const
 {
     return row >= 0 && row < RowCount() ? m_tags.at(row) : 0;
@@ -215,7 +205,14 @@ bool TStrGrid::LoadFromFile(const QString &fileName)
 void TStrGrid::LoadFromDevice(QIODevice &device)
 {
     // A read error part-way leaves what was read until then.
-    LoadFromBytes(device.readAll());
+    LineReader reader(device);
+    load(reader);
+}
+
+void TStrGrid::LoadFromBytes(QByteArrayView bytes)
+{
+    LineReader reader(bytes);
+    load(reader);
 }
 
 void TStrGrid::appendRow(const QStringList &fields)
@@ -229,36 +226,42 @@ void TStrGrid::appendRow(const QStringList &fields)
     m_tags.append(0);
 }
 
-void TStrGrid::LoadFromBytes(QByteArrayView bytes)
+void TStrGrid::load(LineReader &reader)
 {
     Clear();
     const CharTable table = makeCharTable(m_winText);
-    LineReader reader(bytes);
+    QString line;
+    line.reserve(MaxLineLength);
     // The first line gives the names and the number of columns.
-    const QStringList names =
-        FieldSplitter::split(decodeLine(reader.readLine(), table), m_divChar, m_sepChar);
-    m_colCount = static_cast<int>(names.size());
-    // One allocation for the bounds: a well-formed file holds at least one byte per cell.
-    const qsizetype lines = std::count(bytes.begin(), bytes.end(), '\r');
-    m_ends.reserve(qMin(lines * m_colCount, bytes.size() + lines) + m_colCount);
-    m_rows.reserve(lines + 1);
-    m_tags.reserve(lines + 1);
-    appendRow(names);
+    decodeLine(reader.readLine(), table, line);
+    appendRow(FieldSplitter::split(line, m_divChar, m_sepChar));
+    m_colCount = static_cast<int>(m_ends.size());
     while (!reader.atEnd()) {
-        const QByteArrayView line = reader.readLine();
-        if (line.isEmpty())
+        const QByteArrayView bytes = reader.readLine();
+        if (bytes.isEmpty())
             break;
-        FieldSplitter fields(decodeLine(line, table), m_divChar, m_sepChar);
+        decodeLine(bytes, table, line);
+        FieldSplitter fields(line, m_divChar, m_sepChar);
         // The cells never hold more characters than the line they come from.
-        QString text;
+        QString text = takeSpareRow();
         text.reserve(line.size());
         for (int c = 0; c < m_colCount; ++c) {
-            text += fields.next();
+            fields.appendNext(text);
             m_ends.append(static_cast<int>(text.size()));
         }
         m_rows.append(std::move(text));
         m_tags.append(0);
     }
+    m_spareRows.clear();
+}
+
+QString TStrGrid::takeSpareRow()
+{
+    if (m_spareRows.isEmpty())
+        return {};
+    QString text = std::move(m_spareRows.last());
+    m_spareRows.removeLast();
+    return text;
 }
 
 QString TStrGrid::quoted(const QString &cell, int col, int row) const

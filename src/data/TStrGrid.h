@@ -8,6 +8,7 @@
 #include <QStringView>
 #include <QVector>
 
+class LineReader;
 class QIODevice;
 
 // A matrix of strings that reads and writes delimited text files. The first cell of each row
@@ -32,6 +33,8 @@ public:
     bool WinText() const { return m_winText; }
     void setWinText(bool on) { m_winText = on; }
 
+    // Empties the grid. The rows' storage is kept for the next load to fill, and freed with the
+    // grid.
     void Clear();
     // Cells out of the matrix read as empty; writes to them are ignored.
     QString Cell(int col, int row) const;
@@ -41,6 +44,8 @@ public:
     // Every cell, row after row, read from the stored cell bounds (a copy of each).
     QStringList Cells() const;
     QStringList Row(int row) const;
+    // The length of the longest cell of each column, in one pass over the cell bounds.
+    QVector<int> LongestCells() const;
 
     int RowTag(int row) const;
     void setRowTag(int row, int tag);
@@ -54,6 +59,7 @@ public:
     // cannot be opened. Line ends are CR or CR LF, Ctrl-Z ends the file, lines are cut at
     // MaxLineLength characters and the first empty line ends the table.
     bool LoadFromFile(const QString &fileName);
+    // The device is read in chunks from its current position; a read error ends the table.
     void LoadFromDevice(QIODevice &device);
     void LoadFromBytes(QByteArrayView bytes);
 
@@ -70,6 +76,8 @@ public:
 private:
     int cellStart(qsizetype at) const;
     void appendRow(const QStringList &fields);
+    void load(LineReader &reader);
+    QString takeSpareRow();
     QString quoted(const QString &cell, int col, int row) const;
     QByteArray encodeLine(const QString &line, int row) const;
 
@@ -80,6 +88,10 @@ private:
     QVector<QString> m_rows;
     QVector<int> m_ends;
     QVector<int> m_tags;
+    // The emptied texts of the rows that Clear removed, whose storage the next load fills again.
+    // The windows close a table and open it again on the same file, and without them every
+    // opening took the memory afresh from the system.
+    QVector<QString> m_spareRows;
     int m_colCount = 0;
     QChar m_divChar = QChar(u'\t');
     QChar m_sepChar = QChar(u'"');

@@ -110,15 +110,9 @@ void TTextTable::openFields()
     if (m_grid.ColCount() != cols)
         m_grid.setColCount(cols);
     // Each field is as wide as its longest text, its name included, plus 5.
-    m_fieldSizes = QVector<int>(cols, 0);
+    m_fieldSizes = m_grid.LongestCells();
     for (int c = 0; c < cols; ++c)
-        m_fieldSizes[c] = static_cast<int>(m_fieldNames[c].size());
-    for (int r = 0; r < m_grid.RowCount(); ++r) {
-        for (int c = 0; c < cols; ++c)
-            m_fieldSizes[c] = qMax(m_fieldSizes[c], static_cast<int>(m_grid.CellView(c, r).size()));
-    }
-    for (int &size : m_fieldSizes)
-        size += 5;
+        m_fieldSizes[c] = qMax(m_fieldSizes[c], static_cast<int>(m_fieldNames[c].size())) + 5;
     // A window may declare a field narrower than its longest text; reading cuts to it.
     for (const FieldDecl &decl : m_declared) {
         const int c = FieldIndex(decl.name);

@@ -53,6 +53,7 @@ private slots:
     void lineFeedsAloneMakeOneCutLine();
     void oemTextIsConverted();
     void rowOperations();
+    void reloadingKeepsNothingOfTheOldTable();
     void cp1252RoundTripsEveryByte();
     void savingQuotes_data();
     void savingQuotes();
@@ -194,6 +195,31 @@ void TestStrGrid::rowOperations()
     grid.Clear();
     QCOMPARE(grid.RowCount(), 0);
     QCOMPARE(grid.ColCount(), 0);
+}
+
+void TestStrGrid::reloadingKeepsNothingOfTheOldTable()
+{
+    // A reload fills the storage of the rows it replaces: nothing of the old rows may show
+    // through, nor may a copy taken before see the new ones.
+    const QByteArray wide("n;m\r\nlong text one;x\r\nlong text two;y\r\nthird;z\r\n");
+    const QByteArray narrow("n;m;o\r\na\r\nb;;c\r\n");
+    TStrGrid grid = semicolonGrid();
+    grid.LoadFromBytes(wide);
+    const TStrGrid copy = grid;
+    grid.LoadFromBytes(narrow);
+    const Rows narrowRows{{"n", "m", "o"}, {"a", "", ""}, {"b", "", "c"}};
+    QCOMPARE(rowsOf(grid), narrowRows);
+    QCOMPARE(grid.LongestCells(), (QVector<int>{1, 1, 1}));
+    QCOMPARE(copy.Row(2), (QStringList{"long text two", "y"}));
+    grid.Clear();
+    QCOMPARE(grid.Cell(0, 0), QString());
+    grid.LoadFromBytes(wide);
+    QCOMPARE(rowsOf(grid), rowsOf(copy));
+    grid.setCell(0, 1, QStringLiteral("changed"));
+    QCOMPARE(grid.LongestCells(), (QVector<int>{13, 1}));
+    grid.LoadFromBytes(narrow);
+    QCOMPARE(rowsOf(grid), narrowRows);
+    QCOMPARE(copy.Cell(0, 1), QStringLiteral("long text one"));
 }
 
 void TestStrGrid::cp1252RoundTripsEveryByte()
