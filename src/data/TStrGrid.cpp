@@ -12,8 +12,6 @@
 #include <array>
 #include <limits>
 
-static_assert(TStrGrid::MaxLineLength == LineReader::MaxLineLength);
-
 namespace {
 
 using CharTable = std::array<char16_t, 256>;
@@ -234,8 +232,9 @@ void TStrGrid::load(LineReader &reader)
     line.reserve(MaxLineLength);
     // The first line gives the names and the number of columns.
     decodeLine(reader.readLine(), table, line);
-    appendRow(FieldSplitter::split(line, m_divChar, m_sepChar));
-    m_colCount = static_cast<int>(m_ends.size());
+    const QStringList names = FieldSplitter::split(line, m_divChar, m_sepChar);
+    m_colCount = static_cast<int>(names.size());
+    appendRow(names);
     while (!reader.atEnd()) {
         const QByteArrayView bytes = reader.readLine();
         if (bytes.isEmpty())

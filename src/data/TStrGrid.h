@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/LineReader.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QChar>
@@ -8,7 +10,6 @@
 #include <QStringView>
 #include <QVector>
 
-class LineReader;
 class QIODevice;
 
 // A matrix of strings that reads and writes delimited text files. The first cell of each row
@@ -16,7 +17,7 @@ class QIODevice;
 class TStrGrid
 {
 public:
-    static constexpr int MaxLineLength = 4096;
+    static constexpr int MaxLineLength = static_cast<int>(LineReader::MaxLineLength);
 
     int RowCount() const { return static_cast<int>(m_rows.size()); }
     int ColCount() const { return m_colCount; }

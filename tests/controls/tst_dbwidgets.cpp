@@ -1,5 +1,6 @@
 // The data-aware boxes: they follow the table's record, and what the user types is posted when
 // the table moves on.
+#include "TestFiles.h"
 #include "controls/TDBEdit.h"
 #include "controls/TDBMemo.h"
 #include "data/TTextTable.h"
@@ -14,11 +15,8 @@ struct Fixture
     Fixture()
     {
         path = dir.filePath("prop.yop");
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(
-                "_NO_AT;DECPAR;ORINOM\r\n1;Cavendish;grec: hydro\r\n2;Ramsay;grec: helios\r\n");
-        file.close();
+        writeFileBytes(path, "_NO_AT;DECPAR;ORINOM\r\n1;Cavendish;grec: hydro\r\n2;Ramsay;grec: "
+                             "helios\r\n");
         table.setFileName(path);
         edit.setObjectName("DBEdit1");
         edit.setDataSource(&table);
@@ -28,11 +26,7 @@ struct Fixture
         memo.setDataField("OriNom");
     }
 
-    QByteArray fileBytes() const
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray fileBytes() const { return readFileBytes(path); }
 
     QTemporaryDir dir;
     QString path;

@@ -1,5 +1,6 @@
 // Faults around the grid's file: missing and unreadable files, garbage, huge lines, and writes
 // that fail half-way, which must keep the old file whole.
+#include "TestFiles.h"
 #include "data/Errors.h"
 #include "data/TStrGrid.h"
 
@@ -22,19 +23,6 @@ TStrGrid bigGrid(int rows)
             grid.setCell(c, r, QStringLiteral("cellule %1-%2 ").arg(r).arg(c).repeated(8));
     }
     return grid;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // Every row holds exactly ColCount cells, none longer than a line may be.
@@ -89,7 +77,7 @@ void TestGridFaults::tenMegabyteLine()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("long.yop");
-    writeFile(path, QByteArray("a;").repeated(5 * 1024 * 1024));
+    QVERIFY(writeFileBytes(path, QByteArray("a;").repeated(5 * 1024 * 1024)));
     TStrGrid grid;
     grid.setDivChar(u';');
     QVERIFY(grid.LoadFromFile(path));
@@ -105,9 +93,9 @@ void TestGridFaults::unwritableFolder()
     QTemporaryDir dir;
     // A plain file standing where the folder should be stops even the super-user.
     const QString notAFolder = dir.filePath("plain");
-    writeFile(notAFolder, "x");
+    QVERIFY(writeFileBytes(notAFolder, "x"));
     QVERIFY_THROWS_EXCEPTION(EInOutError, bigGrid(2).SaveToFile(notAFolder + "/prop.yop"));
-    QCOMPARE(readAll(notAFolder), QByteArray("x"));
+    QCOMPARE(readFileBytes(notAFolder), QByteArray("x"));
 }
 
 void TestGridFaults::fullDiskKeepsOldFile()
@@ -120,14 +108,14 @@ void TestGridFaults::fullDiskKeepsOldFile()
         QSKIP("no tmpfs could be mounted");
     const QString path = mountPoint + "/prop.yop";
     const QByteArray old("n;m\r\nold;file\r\n");
-    writeFile(path, old);
+    QVERIFY(writeFileBytes(path, old));
     bool raised = false;
     try {
         bigGrid(400).SaveToFile(path); // about 150 KB
     } catch (const EInOutError &e) {
         raised = !e.message().isEmpty();
     }
-    const QByteArray after = readAll(path);
+    const QByteArray after = readFileBytes(path);
     const QStringList left = QDir(mountPoint).entryList(QDir::Files);
     QProcess::execute("umount", {mountPoint});
     QVERIFY(raised);
@@ -141,22 +129,22 @@ void TestGridFaults::readOnlyFileKeepsOldFile()
         QSKIP("the super-user writes through read-only modes");
     QTemporaryDir dir;
     const QString path = dir.filePath("prop.yop");
-    writeFile(path, "old");
+    QVERIFY(writeFileBytes(path, "old"));
     QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
     QVERIFY_THROWS_EXCEPTION(EInOutError, bigGrid(2).SaveToFile(path));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(readAll(path), QByteArray("old"));
+    QCOMPARE(readFileBytes(path), QByteArray("old"));
 }
 
 void TestGridFaults::refusedCellLeavesFileUntouched()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("prop.yop");
-    writeFile(path, "old");
+    QVERIFY(writeFileBytes(path, "old"));
     TStrGrid grid = bigGrid(3);
     grid.setCell(2, 2, QStringLiteral("deux\r\nlignes"));
     QVERIFY_THROWS_EXCEPTION(ETxtTblError, grid.SaveToFile(path));
-    QCOMPARE(readAll(path), QByteArray("old"));
+    QCOMPARE(readFileBytes(path), QByteArray("old"));
 }
 
 QTEST_GUILESS_MAIN(TestGridFaults)

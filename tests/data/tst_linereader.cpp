@@ -1,5 +1,6 @@
 // The line reader over a device read in chunks: line ends, Ctrl-Z and the line cut must come
 // out the same wherever a chunk happens to end, and as when the bytes are read from memory.
+#include "TestFiles.h"
 #include "data/LineReader.h"
 #include "data/TStrGrid.h"
 
@@ -176,10 +177,7 @@ void TestLineReader::gridLoadsTheSameFromFileAndMemory()
     }
     QTemporaryDir dir;
     const QString path = dir.filePath("t.yop");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    QVERIFY(writeFileBytes(path, bytes));
     TStrGrid fromFile;
     fromFile.setDivChar(u';');
     QVERIFY(fromFile.LoadFromFile(path));

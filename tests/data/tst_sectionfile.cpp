@@ -1,4 +1,5 @@
 // Sections of the crystal-structure and isotope files.
+#include "TestFiles.h"
 #include "data/Errors.h"
 #include "data/SectionFile.h"
 
@@ -76,11 +77,9 @@ void TestSectionFile::missingFile()
     } catch (const EInOutError &e) {
         QCOMPARE(e.message(), QStringLiteral("File not found"));
     }
-    QFile file(dir.filePath("iso.yop"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("#3\n1\nLi-7 \xB5\n");
-    file.close();
-    const SectionFile::Section section = SectionFile::readFile(file.fileName(), "3");
+    const QString path = dir.filePath("iso.yop");
+    QVERIFY(writeFileBytes(path, "#3\n1\nLi-7 \xB5\n"));
+    const SectionFile::Section section = SectionFile::readFile(path, "3");
     QCOMPARE(section.lines, QStringList{QString::fromUtf16(u"Li-7 µ")});
 }
 

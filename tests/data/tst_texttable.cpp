@@ -1,5 +1,6 @@
 // The data set over a delimited text file: opening, the cursor and its signals, fields,
 // editing, bookmarks, locating, write-back on closing, and the grid model over it.
+#include "TestFiles.h"
 #include "data/Errors.h"
 #include "data/TTextTable.h"
 #include "data/TTextTableModel.h"
@@ -23,25 +24,13 @@ QByteArray elementsFile()
     return bytes;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // A table named Table1 on a file of its own in a temporary folder.
 struct Fixture
 {
     explicit Fixture(const QByteArray &bytes = elementsFile())
     {
         path = dir.filePath("prop.yop");
-        writeFile(path, bytes);
+        writeFileBytes(path, bytes);
         table.setObjectName("Table1");
         table.setFileName(path);
     }
@@ -270,12 +259,12 @@ void TestTextTable::postedChangeIsWrittenBack()
     QCOMPARE(f.table.state(), TTextTable::State::Browse);
     QVERIFY(f.table.Modified());
     f.table.Close();
-    QCOMPARE(readAll(f.path), QByteArray("A;B\r\n\"x;y\";9\r\n\xA0z;2\r\n"));
+    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\n\"x;y\";9\r\n\xA0z;2\r\n"));
     // The mark stays: a later opening and closing writes the file again.
     f.table.Open();
     QVERIFY(QFile::remove(f.path));
     f.table.Close();
-    QCOMPARE(readAll(f.path), QByteArray("A;B\r\n\"x;y\";9\r\n\xA0z;2\r\n"));
+    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\n\"x;y\";9\r\n\xA0z;2\r\n"));
     // A fresh table on the same file writes nothing.
     TTextTable fresh;
     fresh.setFileName(f.path);
@@ -293,7 +282,7 @@ void TestTextTable::unpostedEditIsDropped()
     QCOMPARE(f.table.FieldText("B"), QStringLiteral("change")); // cut to the field's size
     f.table.Close();
     QVERIFY(!f.table.Modified());
-    QCOMPARE(readAll(f.path), QByteArray("A;B\r\nx;1\r\n"));
+    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\nx;1\r\n"));
 }
 
 void TestTextTable::insertAppendDelete()
@@ -324,7 +313,7 @@ void TestTextTable::insertAppendDelete()
     QCOMPARE(f.table.RecordCount(), 4);
     QCOMPARE(f.table.FieldText("A"), QStringLiteral("r3"));
     f.table.Close();
-    QCOMPARE(readAll(f.path), QByteArray("A;B\r\nr1;1\r\nnew;\r\nr2;2\r\nr3;3\r\n"));
+    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\nr1;1\r\nnew;\r\nr2;2\r\nr3;3\r\n"));
 }
 
 void TestTextTable::editOnEmptyTableInserts()
@@ -408,7 +397,7 @@ void TestTextTable::failedWriteIsReported()
     QTemporaryDir dir;
     const QString folder = dir.filePath("sub");
     QVERIFY(QDir().mkpath(folder));
-    QVERIFY(writeFile(folder + "/prop.yop", "A;B\r\nx;1\r\n"));
+    QVERIFY(writeFileBytes(folder + "/prop.yop", "A;B\r\nx;1\r\n"));
     {
         TTextTable table;
         table.setFileName(folder + "/prop.yop");
@@ -418,7 +407,7 @@ void TestTextTable::failedWriteIsReported()
         table.Post();
         // The folder gives way to a plain file: no write can succeed.
         QVERIFY(QDir(folder).removeRecursively());
-        QVERIFY(writeFile(folder, "plain"));
+        QVERIFY(writeFileBytes(folder, "plain"));
         table.Close();
         QCOMPARE(failed.count(), 1);
         QVERIFY(!failed.first().first().toString().isEmpty());
@@ -427,7 +416,7 @@ void TestTextTable::failedWriteIsReported()
     // A value the file cannot hold is refused and the old file stays.
     QFile::remove(folder);
     QVERIFY(QDir().mkpath(folder));
-    QVERIFY(writeFile(folder + "/prop.yop", "A;B\r\nx;1\r\n"));
+    QVERIFY(writeFileBytes(folder + "/prop.yop", "A;B\r\nx;1\r\n"));
     TTextTable table;
     table.setFileName(folder + "/prop.yop");
     QSignalSpy failed(&table, &TTextTable::writeFailed);
@@ -436,7 +425,7 @@ void TestTextTable::failedWriteIsReported()
     table.Post();
     table.Close();
     QCOMPARE(failed.count(), 1);
-    QCOMPARE(readAll(folder + "/prop.yop"), QByteArray("A;B\r\nx;1\r\n"));
+    QCOMPARE(readFileBytes(folder + "/prop.yop"), QByteArray("A;B\r\nx;1\r\n"));
 }
 
 void TestTextTable::model()

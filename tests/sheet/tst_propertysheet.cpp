@@ -1,5 +1,6 @@
 // The property sheet on copies of the shipped data files, and on crafted section files
 // for the count-line and missing-file paths.
+#include "TestFiles.h"
 #include "controls/Fonts.h"
 #include "controls/TAOLButton.h"
 #include "data/Cp1252.h"
@@ -58,11 +59,7 @@ public:
         QTest::mouseClick(sheet->findChild<TAOLButton *>(QString::fromLatin1(button)),
                           Qt::LeftButton, {}, QPoint(10, 10));
     }
-    QByteArray file(const QString &name) const
-    {
-        QFile f(m_dir.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray file(const QString &name) const { return readFileBytes(m_dir.filePath(name)); }
 
     ProgramState state;
     std::unique_ptr<TForm2> sheet;
@@ -75,9 +72,7 @@ private:
             QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + name, target);
             QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
         } else if (!crafted->isEmpty()) {
-            QFile out(target);
-            out.open(QIODevice::WriteOnly);
-            out.write(*crafted);
+            writeFileBytes(target, *crafted);
         }
     }
     QTemporaryDir m_dir;

@@ -1,6 +1,7 @@
 // The hover panel following the mouse over the element buttons, and the value box of
 // the numeric legend writing an edited value back to the element table.
 #include "MainWindowFixture.h"
+#include "TestFiles.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -109,10 +110,9 @@ void TestHoverPanel::editedLegendValueIsWrittenBackOnce()
     QByteArray after;
     {
         MainWindowFixture f;
-        QFile original(f.path(QStringLiteral("prop.yop")));
-        QVERIFY(original.open(QIODevice::ReadOnly));
-        before = original.readAll();
-        original.close();
+        const QString original = f.path(QStringLiteral("prop.yop"));
+        before = readFileBytes(original);
+        QVERIFY(!before.isEmpty());
         f.choose(QStringLiteral("Point de  fusion"));
         QTest::mouseMove(f.button(26), QPoint(12, 12));
         auto *value = f.child<QLineEdit>(QStringLiteral("DBEdit3"));
@@ -122,8 +122,8 @@ void TestHoverPanel::editedLegendValueIsWrittenBackOnce()
         QTest::mouseMove(f.button(27), QPoint(12, 12)); // the move posts the change
         QCOMPARE(value->text(), QStringLiteral("1768"));
         f.form.reset(); // the view writes the table back as the window goes
-        QVERIFY(original.open(QIODevice::ReadOnly));
-        after = original.readAll();
+        after = readFileBytes(original);
+        QVERIFY(!after.isEmpty());
     }
     const QList<QByteArray> oldLines = before.split('\n');
     const QList<QByteArray> newLines = after.split('\n');
