@@ -87,6 +87,7 @@ private:
 
     void elementMouseMove(int z);
     void elementClick(int z);
+    void Graph3D1Click();
     void AboutClick();
     void exitClick();
 
