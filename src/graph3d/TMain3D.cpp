@@ -104,6 +104,9 @@ TMain3D::TMain3D(const Graph3DModel::HeightTable &heights, QWidget *parent)
     m_axes = new QCheckBox(QStringLiteral("Axes"), panel);
     m_axes->setObjectName(QStringLiteral("cbAxes"));
     m_axes->setGeometry(8, 48, 45, 17);
+    // The substitute font is wider than the layout's: the boxes grow to their texts.
+    for (QCheckBox *box : {m_live, m_axes})
+        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
     buildViews(panel);
 
     m_graph = new TGraph3D(&heights, this);
