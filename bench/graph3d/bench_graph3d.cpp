@@ -40,8 +40,7 @@ struct Shown
     void send(QEvent::Type type, QPoint at)
     {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, at, graph.mapToGlobal(at), button, Qt::LeftButton,
-                          Qt::NoModifier);
+        QMouseEvent event(type, at, graph.mapToGlobal(at), button, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&graph, &event);
     }
 };

@@ -151,53 +151,25 @@ int Graph3DModel::Theta() const
     return roundEven(m_theta * RadiansToDegrees);
 }
 
-void Graph3DModel::setTheta(int degrees)
-{
-    degrees = wrapDegrees(degrees);
-    if (degrees == Theta())
-        return;
-    storeAngle(degrees, m_theta, m_cosTheta, m_sinTheta);
-    m_angleChanged = true;
-}
-
 int Graph3DModel::Phi() const
 {
     return roundEven(m_phi * RadiansToDegrees);
 }
 
-void Graph3DModel::setPhi(int degrees)
+void Graph3DModel::changeAngle(int degrees, float &radians, float &cosine, float &sine)
 {
     degrees = wrapDegrees(degrees);
-    if (degrees == Phi())
+    if (degrees == roundEven(radians * RadiansToDegrees))
         return;
-    storeAngle(degrees, m_phi, m_cosPhi, m_sinPhi);
+    storeAngle(degrees, radians, cosine, sine);
     m_angleChanged = true;
 }
 
-namespace {
-
-float clampedZoom(float zoom)
+void Graph3DModel::changeZoom(float zoom, float &stored)
 {
-    if (std::isnan(zoom))
-        return 0.1f;
-    return std::clamp(zoom, 0.1f, 3.0f);
-}
-
-} // namespace
-
-void Graph3DModel::setZoomX(float zoom)
-{
-    if (zoom == m_zoomX)
+    if (zoom == stored)
         return;
-    m_zoomX = clampedZoom(zoom);
-    m_zoomChanged = true;
-}
-
-void Graph3DModel::setZoomY(float zoom)
-{
-    if (zoom == m_zoomY)
-        return;
-    m_zoomY = clampedZoom(zoom);
+    stored = std::isnan(zoom) ? 0.1f : std::clamp(zoom, 0.1f, 3.0f);
     m_zoomChanged = true;
 }
 

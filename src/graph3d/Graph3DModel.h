@@ -96,14 +96,15 @@ public:
 
     void setHeights(const HeightTable *heights) { m_heights = heights; }
 
+    // Angles in whole degrees, wrapped into 0..360; zooms clamped to 0.1..3.
     int Theta() const;
-    void setTheta(int degrees);
+    void setTheta(int degrees) { changeAngle(degrees, m_theta, m_cosTheta, m_sinTheta); }
     int Phi() const;
-    void setPhi(int degrees);
+    void setPhi(int degrees) { changeAngle(degrees, m_phi, m_cosPhi, m_sinPhi); }
     float ZoomX() const { return m_zoomX; }
-    void setZoomX(float zoom);
+    void setZoomX(float zoom) { changeZoom(zoom, m_zoomX); }
     float ZoomY() const { return m_zoomY; }
-    void setZoomY(float zoom);
+    void setZoomY(float zoom) { changeZoom(zoom, m_zoomY); }
 
     // The control's size in pixels.
     int Width() const { return m_width; }
@@ -139,6 +140,8 @@ public:
 private:
     // Stores an angle in radians with its cosine and sine.
     static void storeAngle(int degrees, float &radians, float &cosine, float &sine);
+    void changeAngle(int degrees, float &radians, float &cosine, float &sine);
+    void changeZoom(float zoom, float &stored);
 
     const HeightTable *m_heights = nullptr;
     std::vector<TTrapezeInfo> m_faces;
