@@ -183,6 +183,7 @@ private slots:
     void leavingEndsTheDrag();
     void liveRedrawFollowsEveryMove();
     void viewPresetsForgetThePanKeepTheZoom();
+    void sizeChangesRescaleAndCentre();
     void manyMovesAndTinySizes();
     void redrawLoopRunsFromTheEventLoop();
     void swatchesRecolourThePicture();
@@ -440,6 +441,20 @@ void TestGraph3DWidgets::viewPresetsForgetThePanKeepTheZoom()
     QVERIFY(zoom > 0.9f);
     w.press("Button3");
     QCOMPARE(w.graph->ZoomX(), zoom);
+}
+
+void TestGraph3DWidgets::sizeChangesRescaleAndCentre()
+{
+    Window w;
+    w.choose("pan");
+    drag(w.graph, {{300, 200}, {340, 220}});
+    w.main.resize(900, 700);
+    QTRY_COMPARE(w.graph->size(), QSize(900, 627));
+    w.shot();
+    QCOMPARE(w.graph->model().ScaleX(), 900 * 0.85f * 0.01f);
+    QCOMPARE(w.graph->model().ScaleY(), 627 * 0.65f * 0.01f);
+    QCOMPARE(w.graph->model().ProjectPoint(w.graph->model().Centre()), QPoint(450, 313));
+    QCOMPARE(w.graph->model().Offset(), QPoint(0, 0));
 }
 
 void TestGraph3DWidgets::manyMovesAndTinySizes()
