@@ -299,6 +299,12 @@ void TestGraph3DWidgets::bitmapIsTheClientAreaWithoutNotification()
     w.graph->requestFullDraw();
     w.shot();
     QCOMPARE(drawn.count(), 1);
+    // The frame: shadow along the top and left edges, wiped when it is switched off.
+    QCOMPARE(onScreen.pixel(0, 5), w.graph->palette().color(QPalette::Dark).rgb());
+    w.graph->setShowFrame(false);
+    const QImage plain = w.shot();
+    for (QPoint edge : {QPoint(0, 5), QPoint(5, 0), QPoint(716, 5), QPoint(5, 486)})
+        QCOMPARE(plain.pixelColor(edge), QColor(Qt::white));
 }
 
 void TestGraph3DWidgets::noneModeIgnoresTheMouse()
