@@ -60,6 +60,15 @@ QColor askColour(const QColor &initial, QWidget *parent)
     return QColorDialog::getColor(initial, parent);
 }
 
+// A control of the layout: its name, text and place in its parent.
+template <class T> T *placed(QWidget *parent, const char *name, const char *text, QRect at)
+{
+    auto *widget = new T(QString::fromUtf8(text), parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(at);
+    return widget;
+}
+
 void paintWith(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -85,30 +94,7 @@ TMain3D::TMain3D(const Graph3DModel::HeightTable &heights, QWidget *parent)
     paintWith(this, Qt::white);
     resize(717, 560);
 
-    auto *panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFixedHeight(PanelHeight);
-    paintWith(panel, palette().color(QPalette::Button));
-    auto *colours = new QLabel(QStringLiteral("Couleurs :"), panel);
-    colours->setObjectName(QStringLiteral("Label2"));
-    colours->adjustSize();
-    colours->move(16, 4);
-    buildSwatches(panel);
-    auto *centre = new QPushButton(QStringLiteral("Centre"), panel);
-    centre->setObjectName(QStringLiteral("cmdCentre"));
-    centre->setGeometry(320, 8, 81, 25);
-    buildMouseModes(panel);
-    m_live = new QCheckBox(QStringLiteral("visible pendant Action"), panel);
-    m_live->setObjectName(QStringLiteral("CheckBox1"));
-    m_live->setGeometry(8, 24, 129, 17);
-    m_axes = new QCheckBox(QStringLiteral("Axes"), panel);
-    m_axes->setObjectName(QStringLiteral("cbAxes"));
-    m_axes->setGeometry(8, 48, 45, 17);
-    // The substitute font is wider than the layout's: the boxes grow to their texts.
-    for (QCheckBox *box : {m_live, m_axes})
-        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
-    buildViews(panel);
-
+    QWidget *panel = buildPanel();
     m_graph = new TGraph3D(&heights, this);
     m_graph->setFaceColours([this] {
         return TGraph3D::FaceColours{swatchColour("CouleurHaut"), swatchColour("Couleurdevant"),
@@ -123,19 +109,36 @@ TMain3D::TMain3D(const Graph3DModel::HeightTable &heights, QWidget *parent)
     layout->addWidget(m_graph, 1);
 
     // On the window, over the panel.
-    auto *copy = new QPushButton(QStringLiteral("Copie image"), this);
-    copy->setObjectName(QStringLiteral("Button5"));
-    copy->setGeometry(320, 40, 81, 25);
+    auto *copy = placed<QPushButton>(this, "Button5", "Copie image", {320, 40, 81, 25});
     copy->raise();
     m_copy = new TfrmCopy(this);
 
-    connect(centre, &QPushButton::clicked, this, [this] {
+    connect(findChild<QPushButton *>("cmdCentre"), &QPushButton::clicked, this, [this] {
         m_graph->CentreView();
         m_graph->requestFullDraw();
     });
     connect(copy, &QPushButton::clicked, this, &TMain3D::Button5Click);
     connect(m_axes, &QCheckBox::toggled, m_graph, &TGraph3D::setDrawAxes);
     m_axes->setChecked(m_graph->DrawAxes());
+}
+
+QWidget *TMain3D::buildPanel()
+{
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFixedHeight(PanelHeight);
+    paintWith(panel, palette().color(QPalette::Button));
+    placed<QLabel>(panel, "Label2", "Couleurs :", {16, 4, 0, 0})->adjustSize();
+    buildSwatches(panel);
+    placed<QPushButton>(panel, "cmdCentre", "Centre", {320, 8, 81, 25});
+    buildMouseModes(panel);
+    m_live = placed<QCheckBox>(panel, "CheckBox1", "visible pendant Action", {8, 24, 129, 17});
+    m_axes = placed<QCheckBox>(panel, "cbAxes", "Axes", {8, 48, 45, 17});
+    // The substitute font is wider than the layout's: the boxes grow to their texts.
+    for (QCheckBox *box : {m_live, m_axes})
+        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+    buildViews(panel);
+    return panel;
 }
 
 void TMain3D::buildSwatches(QWidget *panel)
@@ -175,15 +178,11 @@ void TMain3D::buildViews(QWidget *panel)
     views->setObjectName(QStringLiteral("Panel2"));
     views->setFrameStyle(QFrame::Panel | QFrame::Raised);
     views->setGeometry(408, 32, 289, 38);
-    auto *title = new QLabel(QStringLiteral("Vues :"), views);
-    title->setObjectName(QStringLiteral("Label1"));
+    auto *title = placed<QLabel>(views, "Label1", "Vues :", {13, 9, 0, 0});
     title->setFont(pixelFont(SansSerif, 15, true));
     title->adjustSize();
-    title->move(13, 9);
     for (const ViewRow &row : Views) {
-        auto *button = new QPushButton(QString::fromLatin1(row.caption), views);
-        button->setObjectName(QString::fromLatin1(row.name));
-        button->setGeometry(row.left, 5, 49, 25);
+        auto *button = placed<QPushButton>(views, row.name, row.caption, {row.left, 5, 49, 25});
         connect(button, &QPushButton::clicked, this, [this, theta = row.theta] {
             m_graph->setTheta(theta);
             m_graph->setPhi(ViewPhi);

@@ -43,6 +43,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    QWidget *buildPanel();
     void buildSwatches(QWidget *panel);
     void buildMouseModes(QWidget *panel);
     void buildViews(QWidget *panel);
