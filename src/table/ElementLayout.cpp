@@ -1,17 +1,10 @@
 #include "table/ElementLayout.h"
 
+#include "data/ElementSymbols.h"
+
 namespace ElementLayout {
 
 namespace {
-
-constexpr std::array<const char *, ElementCount> Symbols = {
-    "H",  "He", "Li", "Be", "B",  "C",  "N",  "O",  "F",  "Ne", "Na", "Mg", "Al", "Si", "P",
-    "S",  "Cl", "Ar", "K",  "Ca", "Sc", "Ti", "V",  "Cr", "Mn", "Fe", "Co", "Ni", "Cu", "Zn",
-    "Ga", "Ge", "As", "Se", "Br", "Kr", "Rb", "Sr", "Y",  "Zr", "Nb", "Mo", "Tc", "Ru", "Rh",
-    "Pd", "Ag", "Cd", "In", "Sn", "Sb", "Te", "I",  "Xe", "Cs", "Ba", "La", "Ce", "Pr", "Nd",
-    "Pm", "Sm", "Eu", "Gd", "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu", "Hf", "Ta", "W",  "Re",
-    "Os", "Ir", "Pt", "Au", "Hg", "Tl", "Pb", "Bi", "Po", "At", "Rn", "Fr", "Ra", "Ac", "Th",
-    "Pa", "U",  "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr"};
 
 // One row per run of consecutive atomic numbers in the main block:
 // {first z, last z, group of the first, period}.
@@ -55,9 +48,7 @@ constexpr std::array<Label, 27> Labels = {{
 
 QString symbol(int z)
 {
-    if (z < 1 || z > ElementCount)
-        return {};
-    return QString::fromLatin1(Symbols[z - 1]);
+    return ElementSymbols::symbol(z);
 }
 
 QPoint buttonPosition(int z)

@@ -1,7 +1,9 @@
 #include "table/Startup.h"
 
+#include "charts/TFormgr.h"
 #include "controls/Fonts.h"
 #include "controls/TAboutBox.h"
+#include "data/ProgramState.h"
 #include "table/MirelonApplication.h"
 #include "table/TForm1.h"
 
@@ -20,6 +22,7 @@ std::unique_ptr<TForm1> createWindows(ProgramState &state)
 {
     auto form = std::make_unique<TForm1>(state);
     form->setAboutBox(new TAboutBox(form.get()));
+    form->setChooser(new TFormgr(state.graph, form.get()));
     return form;
 }
 

@@ -9,6 +9,7 @@
 #include "data/Numbers.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
+#include "graph3d/Graph3DCommand.h"
 #include "sheet/TForm2.h"
 #include "table/ColouringEntries.h"
 #include "table/ColouringRules.h"
@@ -156,8 +157,9 @@ void TForm1::buildMenu()
     about->setObjectName(QStringLiteral("About1"));
     exit->setObjectName(QStringLiteral("exit1"));
     // The chart and sets windows are not part of the program yet.
-    for (QAction *pending : {m_graphXY, m_graphLC, m_graph3D, m_ensembles})
+    for (QAction *pending : {m_graphXY, m_graphLC, m_ensembles})
         pending->setEnabled(false);
+    connect(m_graph3D, &QAction::triggered, this, &TForm1::Graph3D1Click);
     connect(about, &QAction::triggered, this, &TForm1::AboutClick);
     connect(exit, &QAction::triggered, this, &TForm1::exitClick);
 }
@@ -321,6 +323,12 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_client && event->type() == QEvent::MouseMove)
         m_panel1->hide();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::Graph3D1Click()
+{
+    if (m_formgr)
+        Graph3DCommand::run(m_state, *m_textTable1, *m_formgr, this);
 }
 
 void TForm1::AboutClick()

@@ -11,6 +11,7 @@ class TAboutBox;
 class TBevelPanel;
 class TDBEdit;
 class TEncartaButton;
+class TFormgr;
 class TTextTable;
 class TableColourist;
 struct ProgramState;
@@ -37,6 +38,8 @@ public:
 
     // The About box created at start-up; owned by this window.
     void setAboutBox(TAboutBox *about) { m_about = about; }
+    // The chart property chooser created at start-up; owned by this window.
+    void setChooser(TFormgr *chooser) { m_formgr = chooser; }
 
     // The element button of atomic number z, found by its name "E<z>"; null when z
     // is out of range.
@@ -84,6 +87,7 @@ private:
 
     void elementMouseMove(int z);
     void elementClick(int z);
+    void Graph3D1Click();
     void AboutClick();
     void exitClick();
 
@@ -91,6 +95,7 @@ private:
     TBevelPanel *m_speedBar = nullptr; // owned by m_client
     QComboBox *m_combo = nullptr;      // owned by m_speedBar
     TAboutBox *m_about = nullptr;      // owned by the window
+    TFormgr *m_formgr = nullptr;       // owned by the window
     QAction *m_graphXY = nullptr;
     QAction *m_graphLC = nullptr;
     QAction *m_graph3D = nullptr;

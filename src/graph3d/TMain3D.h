@@ -1,0 +1,61 @@
+#pragma once
+
+#include "graph3d/Graph3DModel.h"
+
+#include <QColor>
+#include <QDialog>
+
+#include <functional>
+
+class ColourSwatch;
+class QButtonGroup;
+class QCheckBox;
+class TfrmCopy;
+class TGraph3D;
+
+// The 3-D window: the bar graph below a panel of colour swatches, the axes box, the mouse
+// modes, the view presets, "Centre" and "Copie image". Made anew, with its own image copy
+// window, for each Graph 3D command and shown modally.
+class TMain3D : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `heights` (not owned) is read when the graph is first drawn.
+    explicit TMain3D(const Graph3DModel::HeightTable &heights, QWidget *parent = nullptr);
+
+    // Decodes the layouts' colour numbers: blue * 65536 + green * 256 + red.
+    static QColor colourFromNumber(unsigned number);
+
+    // Asks for a colour, starting from `initial`; an invalid colour means the user cancelled.
+    // By default the colour dialog.
+    using ColourChooser = std::function<QColor(const QColor &initial, QWidget *parent)>;
+    void setColourChooser(ColourChooser chooser) { m_chooseColour = std::move(chooser); }
+
+    TGraph3D *graph() const { return m_graph; }
+    TfrmCopy *frmCopy() const { return m_copy; }
+
+    // "Copie image": the picture as it stands now, into the image copy window, shown modally.
+    void Button5Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    QWidget *buildPanel();
+    void buildSwatches(QWidget *panel);
+    void buildMouseModes(QWidget *panel);
+    void buildViews(QWidget *panel);
+    void swatchClick(ColourSwatch *swatch);
+    void FormShow();
+    QColor swatchColour(const char *name) const;
+
+    TGraph3D *m_graph = nullptr;     // owned by the window
+    TfrmCopy *m_copy = nullptr;      // owned by the window
+    QCheckBox *m_live = nullptr;     // "visible pendant Action"
+    QCheckBox *m_axes = nullptr;     // "Axes"
+    QButtonGroup *m_modes = nullptr; // "Action"
+    ColourChooser m_chooseColour;
+    QColor m_lastColour = Qt::black; // where the colour dialog opens
+};

@@ -1,0 +1,83 @@
+#include "graph3d/TfrmCopy.h"
+
+#include "controls/ErrorBox.h"
+#include "controls/Fonts.h"
+#include "graph3d/WindowCentre.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+QString askFileName(QWidget *parent)
+{
+    return QFileDialog::getSaveFileName(parent, QString(), QString(),
+                                        QStringLiteral("Bitmaps (*.bmp)"));
+}
+
+} // namespace
+
+TfrmCopy::TfrmCopy(QWidget *parent) : QDialog(parent), m_chooseFile(askFileName)
+{
+    setObjectName(QStringLiteral("frmCopy"));
+    setWindowTitle(QStringLiteral("frmCopy"));
+    setModal(true);
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    resize(740, 555);
+
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFixedHeight(41);
+    auto *save = new QPushButton(QStringLiteral("SAVE AS BITMAP"), panel);
+    save->setObjectName(QStringLiteral("Button1"));
+    save->setGeometry(40, 8, 145, 25);
+    connect(save, &QPushButton::clicked, this, &TfrmCopy::Button1Click);
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("ScrollBox1"));
+    m_scroll->setWidgetResizable(false);
+    m_scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_image = new QLabel;
+    m_image->setObjectName(QStringLiteral("Image1"));
+    m_image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_scroll->setWidget(m_image);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(panel);
+    layout->addWidget(m_scroll);
+}
+
+void TfrmCopy::showEvent(QShowEvent *event)
+{
+    // The image takes the picture's size, so that all of it can be scrolled into view.
+    m_image->setPixmap(QPixmap::fromImage(m_picture));
+    m_image->setFixedSize(m_picture.size());
+    QDialog::showEvent(event);
+    centreOnScreen(*this);
+}
+
+QString TfrmCopy::completedFileName(const QString &name)
+{
+    if (name.endsWith(QLatin1Char('.')))
+        return name + QStringLiteral("bmp");
+    if (QFileInfo(name).suffix().isEmpty())
+        return name + QStringLiteral(".bmp");
+    return name;
+}
+
+void TfrmCopy::Button1Click()
+{
+    const QString chosen = m_chooseFile(this);
+    if (chosen.isEmpty())
+        return;
+    const QString name = completedFileName(chosen);
+    if (!m_picture.save(name, "BMP"))
+        showErrorBox(QStringLiteral("Impossible de créer le fichier %1.").arg(name), this);
+}

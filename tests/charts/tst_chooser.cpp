@@ -1,0 +1,216 @@
+// The chart property chooser: its property table, the confirmation rules of the graph
+// selection, and the dialog driven as the user drives it.
+#include "charts/TFormgr.h"
+#include "controls/Fonts.h"
+#include "data/ChartProperties.h"
+#include "data/ElementColumns.h"
+#include "data/GraphSelection.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QSet>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+class TestChooser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+    void propertyTable();
+    void confirmRules_data();
+    void confirmRules();
+    void firstUseConfirmsAtomicNumber();
+    void clickDoubleClickAndHighlight();
+    void closeBoxConfirmsNothing();
+    void layout();
+};
+
+namespace {
+
+// Runs the chooser modally under `caption`; `act` plays the user once it is showing.
+bool runChooser(TFormgr &chooser, const QString &caption, const std::function<void()> &act)
+{
+    QTimer::singleShot(0, &chooser, [&] {
+        if (QTest::qWaitForWindowExposed(&chooser))
+            act();
+    });
+    // A step that fails to close the chooser fails the test instead of hanging it.
+    QTimer::singleShot(5000, &chooser, &QDialog::reject);
+    return chooser.choose(caption);
+}
+
+QListWidget *list(TFormgr &chooser)
+{
+    return chooser.findChild<QListWidget *>(QStringLiteral("ListBox2"));
+}
+
+void clickRow(TFormgr &chooser, int row, bool twice = false)
+{
+    QListWidget *items = list(chooser);
+    items->scrollToItem(items->item(row));
+    items->doItemsLayout();
+    const QPoint at = items->visualItemRect(items->item(row)).center();
+    QTest::mouseClick(items->viewport(), Qt::LeftButton, {}, at);
+    if (twice) { // what a mouse sends: press, release, double click, release
+        QTest::mouseDClick(items->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(items->viewport(), Qt::LeftButton, {}, at);
+    }
+}
+
+void clickOk(TFormgr &chooser)
+{
+    QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+}
+
+} // namespace
+
+// Every chartable column exists in the element table and is offered there under the same
+// wording (the column list is kept independently); no column twice; the texts whose
+// double blanks are easily lost stay as they are.
+void TestChooser::propertyTable()
+{
+    QSet<QString> columns;
+    for (const ChartProperties::Property &property : ChartProperties::all()) {
+        const QString column = QString::fromLatin1(property.column);
+        const auto known = ElementColumns::byField(column);
+        QVERIFY2(known, qPrintable(column));
+        QCOMPARE(QString::fromUtf8(property.text), known->listName);
+        QVERIFY2(!columns.contains(column), qPrintable(column));
+        columns.insert(column);
+        QVERIFY(*property.title);
+    }
+    const auto &all = ChartProperties::all();
+    QCOMPARE(QString::fromUtf8(all[3].text), QStringLiteral("Point de  fusion"));
+    QCOMPARE(QString::fromUtf8(all[13].text), QStringLiteral("Energie de  2ème ionisation"));
+    QCOMPARE(QString::fromUtf8(all[22].text), QStringLiteral("Rayon ionique :  ion 1+"));
+    QCOMPARE(QString::fromUtf8(all[24].title), QStringLiteral("RI (ion3+)(pm)"));
+    QCOMPARE(QString::fromUtf8(all[34].title), QStringLiteral("Ab. organismes vivants (%)"));
+}
+
+// Title and column each go to X while X's own part is empty, to Y otherwise.
+void TestChooser::confirmRules_data()
+{
+    QTest::addColumn<QStringList>("before"); // X title, X column, Y title, Y column
+    QTest::addColumn<QStringList>("after");
+    const QString e;
+    QTest::newRow("empty: X") << QStringList{e, e, e, e} << QStringList{"T eb (K)", "_TEB", e, e};
+    QTest::newRow("X set: Y") << QStringList{"E.N.", "_3EN", e, e}
+                              << QStringList{"E.N.", "_3EN", "T eb (K)", "_TEB"};
+    QTest::newRow("only X title set")
+        << QStringList{"E.N.", e, e, e} << QStringList{"E.N.", "_TEB", "T eb (K)", e};
+    QTest::newRow("only X column set")
+        << QStringList{e, "_3EN", e, e} << QStringList{"T eb (K)", "_3EN", e, "_TEB"};
+    QTest::newRow("both set: Y replaced") << QStringList{"E.N.", "_3EN", "Dureté", "_0DURET_"}
+                                          << QStringList{"E.N.", "_3EN", "T eb (K)", "_TEB"};
+}
+
+void TestChooser::confirmRules()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+    GraphSelection selection{QStringLiteral("T eb (K)"),
+                             QStringLiteral("_TEB"),
+                             before[0],
+                             before[1],
+                             before[2],
+                             before[3]};
+    selection.confirmCurrent();
+    QCOMPARE(
+        (QStringList{selection.xTitle, selection.xColumn, selection.yTitle, selection.yColumn}),
+        after);
+    QCOMPARE(selection.currentColumn, QStringLiteral("_TEB"));
+}
+
+// "OK" without a click, at the first use, gives the atomic number; the same property may
+// serve as X and as Y.
+void TestChooser::firstUseConfirmsAtomicNumber()
+{
+    GraphSelection selection;
+    selection.currentTitle = QStringLiteral("stale");
+    selection.currentColumn = QStringLiteral("stale");
+    TFormgr chooser(selection);
+    QVERIFY(runChooser(chooser, QStringLiteral("Abscisse"), [&] {
+        QCOMPARE(chooser.windowTitle(), QStringLiteral("Abscisse"));
+        clickOk(chooser);
+    }));
+    QVERIFY(runChooser(chooser, QStringLiteral("Ordonnée"), [&] { clickOk(chooser); }));
+    QCOMPARE(selection.xTitle, QStringLiteral("N° At"));
+    QCOMPARE(selection.xColumn, QStringLiteral("_NO_AT"));
+    QCOMPARE(selection.yTitle, QStringLiteral("N° At"));
+    QCOMPARE(selection.yColumn, QStringLiteral("_NO_AT"));
+}
+
+// A click sets the choice, a double click confirms it, and the highlighted item is still
+// there at the next use, where "OK" confirms it again.
+void TestChooser::clickDoubleClickAndHighlight()
+{
+    GraphSelection selection;
+    TFormgr chooser(selection);
+    QVERIFY(runChooser(chooser, QStringLiteral("Abscisse"), [&] {
+        clickRow(chooser, 4);
+        clickOk(chooser);
+    }));
+    QVERIFY(runChooser(chooser, QStringLiteral("Ordonnée"), [&] { clickRow(chooser, 15, true); }));
+    QCOMPARE(selection.xTitle, QStringLiteral("T eb (K)"));
+    QCOMPARE(selection.xColumn, QStringLiteral("_TEB"));
+    QCOMPARE(selection.yTitle, QStringLiteral("E.N."));
+    QCOMPARE(selection.yColumn, QStringLiteral("_3EN"));
+
+    selection.clearX();
+    int shownRow = -1;
+    QVERIFY(runChooser(chooser, QStringLiteral("Proprieté"), [&] {
+        shownRow = chooser.currentRow();
+        clickOk(chooser);
+    }));
+    QCOMPARE(shownRow, 15);
+    QCOMPARE(selection.xColumn, QStringLiteral("_3EN"));
+    QCOMPARE(selection.yColumn, QStringLiteral("_3EN"));
+}
+
+// The close box, after a click, confirms nothing; the click still moved the current choice.
+void TestChooser::closeBoxConfirmsNothing()
+{
+    GraphSelection selection;
+    TFormgr chooser(selection);
+    QVERIFY(!runChooser(chooser, QStringLiteral("Abscisse"), [&] {
+        clickRow(chooser, 10);
+        chooser.close();
+    }));
+    QVERIFY(selection.xTitle.isEmpty() && selection.xColumn.isEmpty());
+    QVERIFY(selection.yTitle.isEmpty() && selection.yColumn.isEmpty());
+    QCOMPARE(selection.currentColumn, QStringLiteral("_0DURET_"));
+    QVERIFY(!chooser.isVisible());
+}
+
+// Place and size, the list above the 41-pixel panel, "OK" in it, and every list text
+// readable in full without a horizontal scroll.
+void TestChooser::layout()
+{
+    GraphSelection selection;
+    TFormgr chooser(selection);
+    QVERIFY(!list(chooser)); // nothing built until first shown
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    QCOMPARE(chooser.pos(), QPoint(301, 142));
+    QCOMPARE(chooser.size(), QSize(194, 256));
+    QListWidget *items = list(chooser);
+    QCOMPARE(items->count(), 35);
+    QCOMPARE(items->geometry(), QRect(0, 0, 194, 256 - 41));
+    auto *ok = chooser.findChild<QPushButton *>(QStringLiteral("Button1"));
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QCOMPARE(ok->geometry(), QRect(64, 8, 75, 25));
+    QCOMPARE(ok->parentWidget()->geometry(), QRect(0, 256 - 41, 194, 41));
+    const int room = items->viewport()->width() - 2 * items->spacing();
+    for (int row = 0; row < items->count(); ++row)
+        QVERIFY2(items->fontMetrics().horizontalAdvance(items->item(row)->text()) + 6 <= room,
+                 qPrintable(items->item(row)->text()));
+    QCOMPARE(items->item(0)->text(), QStringLiteral("Numero Atomique"));
+    QCOMPARE(items->currentRow(), 0);
+}
+
+QTEST_MAIN(TestChooser)
+#include "tst_chooser.moc"

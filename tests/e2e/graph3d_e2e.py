@@ -1,0 +1,103 @@
+"""End-to-end run of the Graph 3D command: through the menu and the property chooser to
+the window "Propriété : ...", a drag in rotate mode that turns the picture, and the image
+copy window. Usage: graph3d_e2e.py BINARY SHARE_DIR
+"""
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from mirelon_e2e import Session  # noqa: E402
+
+HAUT = (247, 162, 34)
+GRAPH_TOP = 73  # the graph fills the window below its 73-pixel panel
+GRAPH_SIZE = (717, 487)
+
+
+def graph_pixels(s, window):
+    g = s.geometry(window)
+    raw = s.screen()
+    rows = []
+    for y in range(g["Y"] + GRAPH_TOP, g["Y"] + GRAPH_TOP + GRAPH_SIZE[1]):
+        start = (y * 1024 + g["X"]) * 3
+        rows.append(raw[start:start + GRAPH_SIZE[0] * 3])
+    return b"".join(rows)
+
+
+def count_colour(pixels, colour):
+    wanted = bytes(colour)
+    return sum(1 for i in range(0, len(pixels), 3) if pixels[i:i + 3] == wanted)
+
+
+def wait_for(what, condition, timeout=10):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        if condition():
+            return
+        time.sleep(0.1)
+    raise AssertionError(what)
+
+
+def open_graph3d(s):
+    words, y = s.menu_words()
+    graphs = words[0]
+    s.click((graphs[0] + graphs[1]) // 2, y)
+    time.sleep(0.3)
+    # "Graph 3D" is the last entry of the menu.
+    s.xdotool("key", "Up")
+    s.xdotool("key", "Return")
+    chooser = s.wait_window("^Propriet")
+    assert s.xdotool("getwindowname", chooser).startswith("Proprieté"), "chooser caption"
+    g = s.geometry(chooser)
+    s.click(g["X"] + 40, g["Y"] + 4 * 13 + 7)  # "Point d'ébullition", the fifth item
+    time.sleep(0.2)
+    s.click(g["X"] + 64 + 37, g["Y"] + g["HEIGHT"] - 41 + 8 + 12)  # OK
+    return s.wait_window("^Propriété : T eb \\(K\\)")
+
+
+def case_rotate_drag(s):
+    window = open_graph3d(s)
+    g = s.geometry(window)
+    wait_for("the bars were never drawn",
+             lambda: count_colour(graph_pixels(s, window), HAUT) > 10000)
+    before = graph_pixels(s, window)
+    s.click(g["X"] + 408 + 8 + 68 + 6, g["Y"] + 14 + 8)  # "rotate"
+    x, y = g["X"] + 500, g["Y"] + GRAPH_TOP + 250
+    s.move(x, y)
+    s.xdotool("mousedown", "1")
+    for step in range(1, 11):
+        s.move(x - 20 * step, y + 4 * step)
+    # Without live redraw only the axis preview shows while the button is held.
+    wait_for("the picture was not blanked during the drag",
+             lambda: count_colour(graph_pixels(s, window), HAUT) == 0)
+    s.xdotool("mouseup", "1")
+    wait_for("the bars were not drawn again at the release",
+             lambda: count_colour(graph_pixels(s, window), HAUT) > 10000)
+    after = graph_pixels(s, window)
+    assert after != before, "the drag did not turn the picture"
+
+    # "Copie image" opens the copy window under the same caption.
+    s.click(g["X"] + 320 + 40, g["Y"] + 40 + 12)
+    wait_for("no image copy window",
+             lambda: len(s.xdotool("search", "--onlyvisible", "--name",
+                                   "^Propriété : T eb \\(K\\)").split()) == 2)
+
+
+def main():
+    binary, share = sys.argv[1], sys.argv[2]
+    session = None
+    try:
+        session = Session(binary, share)
+        case_rotate_drag(session)
+        print("PASS   : rotate_drag")
+        return 0
+    except Exception as error:
+        print("FAIL!  : rotate_drag: %s" % error)
+        return 1
+    finally:
+        if session:
+            session.close()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
