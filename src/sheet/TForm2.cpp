@@ -57,7 +57,7 @@ QLabel *label(QWidget *parent, const QString &text, const QFont &font, QPoint at
 {
     auto *caption = new QLabel(text, parent);
     caption->setFont(font);
-    caption->adjustSize();
+    sizeToText(caption);
     caption->move(at);
     return caption;
 }
@@ -97,6 +97,10 @@ QWidget *boxPage(Page page, const QColor &background, TTextTable *table, int pag
             auto *editable = new TDBMemo(content);
             styleBox(editable, boxFont, background);
             editable->setFrameStyle(QFrame::NoFrame);
+            // Two lines of the longest text fit the memo's height with a slim margin; the
+            // text wraps, so it never needs a scroll bar across.
+            editable->document()->setDocumentMargin(2);
+            editable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             editable->setDataSource(table);
             editable->setDataField(field);
             box = editable;
@@ -110,9 +114,11 @@ QWidget *boxPage(Page page, const QColor &background, TTextTable *table, int pag
         box->setObjectName(QStringLiteral("DB") + field);
         box->setGeometry(place);
         // Each label stands on the line of its box: at the page's left margin, or just
-        // left of a box of the second column.
+        // left of a box of the second column. One wider than the room before its box
+        // starts further left, so that its colon stays clear of the value.
         QLabel *caption = label(content, QString::fromUtf8(row.label), labelFont, {8, 0});
-        const int left = row.left > 300 ? row.left - caption->width() - 6 : 8;
+        const int left = row.left > 300 ? row.left - caption->width() - 6
+                                        : std::clamp(row.left - caption->width() - 2, 0, 8);
         caption->move(left, row.top + (BoxHeight - caption->height()) / 2);
         bottom = std::max(bottom, place.bottom());
     }
@@ -188,12 +194,14 @@ void TForm2::buildHeader()
         box->setObjectName(QStringLiteral("DB") + QString::fromLatin1(entry.field));
         QFont font = pixelFont(Times, entry.pixels, true);
         font.setUnderline(entry.underline);
-        styleLine(box, font, face);
+        styleLine(box, fontForHeight(font, entry.geometry.height()), face);
         colour(box, QPalette::Text, Qt::black);
         box->setGeometry(entry.geometry);
         box->setDataSource(m_table);
         box->setDataField(QString::fromLatin1(entry.field));
     }
+    // The symbol's box overlaps the foot of the number's: the number stands above it.
+    header->findChild<QWidget *>(QStringLiteral("DB_NO_AT"))->raise();
     // The layout cell of the element is carried but never shown.
     for (const char *hidden : {"DBLIGNE", "DBCOLONNE"})
         header->findChild<QWidget *>(QString::fromLatin1(hidden))->hide();

@@ -207,6 +207,11 @@ void TForm1::buildToolbar(QWidget *client)
         m_combo->addItem(ColouringEntries::text(i));
     m_combo->setCurrentIndex(-1);
     m_combo->setEditText(QStringLiteral("Propriétés"));
+    // The longest entries take a narrower face rather than scroll out of the box.
+    QLineEdit *entry = m_combo->lineEdit();
+    connect(m_combo, &QComboBox::editTextChanged, entry, [entry](const QString &text) {
+        entry->setFont(fittingFont(entry->parentWidget()->font(), text, entry->width() - 5));
+    });
 
     // Reserved for the formula edit of the molar-mass mode.
     auto *chemEdit = new QLineEdit(m_speedBar);
@@ -218,7 +223,6 @@ void TForm1::buildToolbar(QWidget *client)
 void TForm1::buildLabels(QWidget *client)
 {
     const QFont font = pixelFont(SansSerif, 13, true);
-    const QFontMetrics metrics(font);
     for (const ElementLayout::Label &row : ElementLayout::labels()) {
         const QString caption = QString::fromLatin1(row.caption);
         auto *label = new QLabel(caption, client);
@@ -227,9 +231,8 @@ void TForm1::buildLabels(QWidget *client)
         QPalette white = label->palette();
         white.setColor(QPalette::WindowText, Qt::white);
         label->setPalette(white);
-        // Sized from the font directly: the labels are single words.
-        label->setGeometry(row.left, row.top, metrics.horizontalAdvance(caption) + 1,
-                           metrics.height());
+        label->move(row.left, row.top);
+        sizeToText(label);
     }
 }
 
@@ -470,7 +473,7 @@ void TForm1::applyNumeric(int entryIndex)
     }
     HideLegends();
     setLayoutWidth(LegendWidth);
-    child<QLabel>("RxLabel1")->setText(title);
+    Legends::setNumericTitle(*child<QLabel>("RxLabel1"), title);
     showWidget("Panel2", true);
     child<TDBEdit>("DBEdit3")->setDataField(column);
     m_colourist->greyScale(column);
