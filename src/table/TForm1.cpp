@@ -118,7 +118,10 @@ void TForm1::openViews()
                 throw std::logic_error("no element button E" + std::to_string(z));
             return button;
         });
-    connect(m_combo, &QComboBox::editTextChanged, this, &TForm1::combobox1Change);
+    // A choice in the list applies its mode even when that entry is already showing; a
+    // typed text applies as it changes.
+    connect(m_combo, &QComboBox::activated, this, &TForm1::combobox1Change);
+    connect(m_combo->lineEdit(), &QLineEdit::textEdited, this, &TForm1::combobox1Change);
     for (const char *spin : {"SpinEdit1", "SpinEdit2"})
         connect(child<QSpinBox>(spin), &QSpinBox::textChanged, this, &TForm1::combobox1Change);
 }

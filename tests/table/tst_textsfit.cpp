@@ -229,14 +229,19 @@ void TestTextsFit::everyTextFitsItsBox()
 {
     MainWindowFixture f;
     QStringList faults;
+    // Each mode with its legend; in the numeric ones, the hovered element's value too.
+    const QWidget *numericLegend = f.child<QWidget>(QStringLiteral("Panel2"));
     for (int entry = 0; entry < ColouringEntries::Count; ++entry) {
-        f.combo()->setCurrentIndex(entry);
+        f.choose(entry);
         check(f.form.get(), faults);
+        for (int z = 1; z <= 103 && entry >= ColouringEntries::FirstNumeric; ++z) {
+            QTest::mouseMove(f.button(z), QPoint(12, 12));
+            check(numericLegend, faults);
+        }
     }
-    f.choose(QStringLiteral("Masse Atomique "));
     for (int z = 1; z <= 103; ++z) {
         QTest::mouseMove(f.button(z), QPoint(12, 12));
-        check(f.form.get(), faults);
+        check(f.child<QWidget>(QStringLiteral("Panel1")), faults);
     }
 
     for (const char *name : {"struct.yop", "iso.yop"})
