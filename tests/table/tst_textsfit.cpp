@@ -132,7 +132,7 @@ QList<Ink> inkOf(const QWidget *widget)
     return {};
 }
 
-QString show(const QRect &r)
+QString rectText(const QRect &r)
 {
     return QStringLiteral("(%1, %2, %3 x %4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
@@ -163,7 +163,8 @@ QString textOf(const QWidget *widget)
 QString fault(const QWidget *widget, const Ink &ink)
 {
     if (!ink.limit.contains(ink.rect))
-        return QStringLiteral("ink %1 outside the box's %2").arg(show(ink.rect), show(ink.limit));
+        return QStringLiteral("ink %1 outside the box's %2")
+            .arg(rectText(ink.rect), rectText(ink.limit));
     QRect rect = ink.rect;
     for (const QWidget *w = widget; w->parentWidget() && !w->isWindow(); w = w->parentWidget()) {
         const QWidget *parent = w->parentWidget();
@@ -173,13 +174,13 @@ QString fault(const QWidget *widget, const Ink &ink)
             auto *above = qobject_cast<const QWidget *>(siblings[i]);
             if (above && !above->isWindow() && above->isVisible() &&
                 above->geometry().intersects(rect))
-                return QStringLiteral("covered by %1 %2 %3 %4")
-                    .arg(above->objectName(), QString::fromLatin1(above->metaObject()->className()),
-                         show(above->geometry()), show(rect));
+                return QStringLiteral("covered by %1 %2 at %3")
+                    .arg(QString::fromLatin1(above->metaObject()->className()), above->objectName(),
+                         rectText(above->geometry()));
         }
         // A scroll area's content is scrolled to, not clipped.
-        if (qobject_cast<const QAbstractScrollArea *>(parent->parentWidget()) &&
-            !qobject_cast<const QAbstractScrollArea *>(widget->parentWidget()->parentWidget()))
+        auto *area = qobject_cast<const QAbstractScrollArea *>(parent->parentWidget());
+        if (area && area->viewport() == parent)
             break;
         if (!parent->rect().contains(rect))
             return QStringLiteral("runs out of %1").arg(parent->objectName());
