@@ -5,6 +5,10 @@
 
 void showErrorBox(const QString &message, QWidget *parent)
 {
-    QMessageBox::critical(parent ? parent : QApplication::activeWindow(),
-                          QApplication::applicationDisplayName(), message);
+    QMessageBox::critical(parent ? parent : QApplication::activeWindow(), programTitle(), message);
+}
+
+QString programTitle()
+{
+    return QStringLiteral("mirelon II");
 }

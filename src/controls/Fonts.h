@@ -3,10 +3,32 @@
 #include <QFont>
 #include <QString>
 
+class QFontMetrics;
+class QLabel;
+
 // Fonts named as the window layouts name them, with character heights in pixels.
 QFont pixelFont(const QString &family, int pixelHeight, bool bold = false);
 
 // Maps the layouts' Windows font names onto the metric-compatible fonts installed
-// on Linux: Arial and MS Sans Serif onto Liberation Sans, Times New Roman onto
-// Liberation Serif. Called once at start-up, before any window is built.
+// on Linux: Arial and MS Sans Serif onto Liberation Sans, Arial Narrow onto Liberation
+// Sans Narrow, Times New Roman onto Liberation Serif. Called once at start-up, before
+// any window is built.
 void installFontSubstitutions();
+
+// The width a one-line text takes in pixels: its advance, or more where the ink of a
+// bold glyph at its end reaches past the advance.
+int textWidth(const QFontMetrics &metrics, const QString &text);
+
+// `font` when `text` fits `width` pixels in it; otherwise the narrow face of the same
+// size, and failing that the largest smaller size of the narrow face that fits, down to
+// 8 pixels (below that, `font` again: such a text, a rule of hyphens, is not meant to
+// fit). The substitutes are wider than the fonts the layouts were drawn for, and a box
+// keeps its size.
+QFont fittingFont(const QFont &font, const QString &text, int width);
+
+// `font`, or the largest smaller size of it whose line, from the top of its accents to
+// the foot of its descenders, fits `height` pixels.
+QFont fontForHeight(const QFont &font, int height);
+
+// Sizes a one-line label to its text, ink included.
+void sizeToText(QLabel *label);

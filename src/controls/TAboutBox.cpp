@@ -50,12 +50,14 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     panel->setBevelOuter(TBevelPanel::Bevel::Lowered);
     panel->setBevelInner(TBevelPanel::Bevel::Raised);
 
-    // The leading blanks centre the first and third lines under the second.
+    // The label centres its three lines itself: leading blanks would centre them only in
+    // the font they were counted for.
     QLabel *product = addLabel(panel, "ProductName",
-                               QStringLiteral("              MIRELON 2\n"
+                               QStringLiteral("MIRELON 2\n"
                                               "Tableau périodique des élements\n"
-                                              "   Proprietés des corps simples"),
+                                              "Proprietés des corps simples"),
                                QRect(73, 16, 188, 39));
+    product->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     product->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
     addLabel(panel, "Label3", QString(), QRect(9, 80, 316, 13));
 

@@ -57,7 +57,7 @@ QLabel *label(QWidget *parent, const QString &text, const QFont &font, QPoint at
 {
     auto *caption = new QLabel(text, parent);
     caption->setFont(font);
-    caption->adjustSize();
+    sizeToText(caption);
     caption->move(at);
     return caption;
 }
@@ -78,6 +78,33 @@ int boxWidth(const SheetLayout::Row &row, int pageWidth)
     return pageWidth - row.left - 12;
 }
 
+QWidget *dataBox(QWidget *content, const SheetLayout::Row &row, const QFont &font,
+                 const QColor &background, TTextTable *table)
+{
+    const QString field = QString::fromLatin1(row.field);
+    QWidget *box = nullptr;
+    if (row.box == SheetLayout::Box::Memo) {
+        auto *editable = new TDBMemo(content);
+        styleBox(editable, font, background);
+        editable->setFrameStyle(QFrame::NoFrame);
+        // Two lines of the longest text fit the memo's height with a slim margin; the
+        // text wraps, so it never needs a scroll bar across.
+        editable->document()->setDocumentMargin(2);
+        editable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        editable->setDataSource(table);
+        editable->setDataField(field);
+        box = editable;
+    } else {
+        auto *shown = new TDBEdit(content);
+        styleLine(shown, font, background);
+        shown->setDataSource(table);
+        shown->setDataField(field);
+        box = shown;
+    }
+    box->setObjectName(QStringLiteral("DB") + field);
+    return box;
+}
+
 QWidget *boxPage(Page page, const QColor &background, TTextTable *table, int pageWidth)
 {
     auto *content = new QWidget;
@@ -85,37 +112,29 @@ QWidget *boxPage(Page page, const QColor &background, TTextTable *table, int pag
     const QFont boxFont =
         pixelFont(page == Page::Macro ? QStringLiteral("MS Sans Serif") : Times, 15, true);
     int bottom = 0;
+    int margin = 8; // the left of the page's first column of labels
+    QList<QLabel *> firstColumn;
     for (const SheetLayout::Row &row : SheetLayout::rows()) {
         if (row.page != page)
             continue;
         const bool memo = row.box == SheetLayout::Box::Memo;
         const QRect place(row.left, row.top, boxWidth(row, pageWidth),
                           memo ? MemoHeight : BoxHeight);
-        QWidget *box = nullptr;
-        const QString field = QString::fromLatin1(row.field);
-        if (memo) {
-            auto *editable = new TDBMemo(content);
-            styleBox(editable, boxFont, background);
-            editable->setFrameStyle(QFrame::NoFrame);
-            editable->setDataSource(table);
-            editable->setDataField(field);
-            box = editable;
-        } else {
-            auto *shown = new TDBEdit(content);
-            styleLine(shown, boxFont, background);
-            shown->setDataSource(table);
-            shown->setDataField(field);
-            box = shown;
-        }
-        box->setObjectName(QStringLiteral("DB") + field);
-        box->setGeometry(place);
-        // Each label stands on the line of its box: at the page's left margin, or just
+        dataBox(content, row, boxFont, background, table)->setGeometry(place);
+        // Each label stands on the line of its box: in the page's first column, or just
         // left of a box of the second column.
         QLabel *caption = label(content, QString::fromUtf8(row.label), labelFont, {8, 0});
-        const int left = row.left > 300 ? row.left - caption->width() - 6 : 8;
-        caption->move(left, row.top + (BoxHeight - caption->height()) / 2);
+        caption->move(row.left > 300 ? row.left - caption->width() - 6 : margin,
+                      row.top + (BoxHeight - caption->height()) / 2);
+        if (row.left <= 300) {
+            firstColumn << caption;
+            margin = std::clamp(row.left - caption->width() - 2, 0, margin);
+        }
         bottom = std::max(bottom, place.bottom());
     }
+    // The column starts further left where its widest label would reach its value.
+    for (QLabel *caption : firstColumn)
+        caption->move(margin, caption->y());
     content->resize(pageWidth, bottom + 12);
     return content;
 }
@@ -188,12 +207,14 @@ void TForm2::buildHeader()
         box->setObjectName(QStringLiteral("DB") + QString::fromLatin1(entry.field));
         QFont font = pixelFont(Times, entry.pixels, true);
         font.setUnderline(entry.underline);
-        styleLine(box, font, face);
+        styleLine(box, fontForHeight(font, entry.geometry.height()), face);
         colour(box, QPalette::Text, Qt::black);
         box->setGeometry(entry.geometry);
         box->setDataSource(m_table);
         box->setDataField(QString::fromLatin1(entry.field));
     }
+    // The symbol's box overlaps the foot of the number's: the number stands above it.
+    header->findChild<QWidget *>(QStringLiteral("DB_NO_AT"))->raise();
     // The layout cell of the element is carried but never shown.
     for (const char *hidden : {"DBLIGNE", "DBCOLONNE"})
         header->findChild<QWidget *>(QString::fromLatin1(hidden))->hide();

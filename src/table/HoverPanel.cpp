@@ -60,7 +60,7 @@ QLabel *maroonLabel(QWidget *parent, const QString &text, QPoint at)
     palette.setColor(QPalette::WindowText, Maroon);
     label->setPalette(palette);
     label->move(at);
-    label->adjustSize();
+    sizeToText(label);
     return label;
 }
 
@@ -75,6 +75,10 @@ TDBEdit *fieldBox(QWidget *parent, const char *name, const char *column, QRect g
     box->setReadOnly(true);
     box->setFrame(framed);
     if (!framed) {
+        // A flat value stands on the line of its caption, as the captions stand at the
+        // top of their places: at the top of its box, less the edit's own one-pixel margin.
+        box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        box->setTextMargins(0, -1, 0, 0);
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, QApplication::palette().color(QPalette::Button));
         box->setPalette(palette);

@@ -90,12 +90,14 @@ const std::vector<Legend> &legends()
     return table;
 }
 
+const QString SansSerif = QStringLiteral("MS Sans Serif");
+
 QLabel *addText(QWidget *panel, int left, int top, const QString &caption)
 {
     auto *label = new QLabel(caption, panel);
-    label->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    label->setFont(pixelFont(SansSerif, 11, true));
     label->move(left, top);
-    label->adjustSize();
+    sizeToText(label);
     return label;
 }
 
@@ -130,7 +132,7 @@ void addDisplay(QWidget *panel, const char *name, QPoint at)
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(at.x(), at.y(), 73, 21);
     box->setReadOnly(true);
-    box->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    box->setFont(pixelFont(SansSerif, 11, true));
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, QApplication::palette().color(QPalette::Button));
     box->setPalette(palette);
@@ -140,13 +142,13 @@ void addNumericControls(QWidget *panel)
 {
     auto *title = new QLabel(panel);
     title->setObjectName(QStringLiteral("RxLabel1"));
-    title->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    title->setFont(pixelFont(SansSerif, 11, true));
     title->setGeometry(8, 8, panel->width() - 16, 14);
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     auto *value = new TDBEdit(panel);
     value->setObjectName(QStringLiteral("DBEdit3"));
     value->setGeometry(40, 24, 81, 21);
-    value->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    value->setFont(pixelFont(SansSerif, 11, true));
     QPalette palette = value->palette();
     palette.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
     value->setPalette(palette);
@@ -177,6 +179,12 @@ void build(QWidget *client)
     addSpin(client->findChild<QWidget *>(QStringLiteral("legende5")), "SpinEdit2", {32, 96}, 1600,
             2000, 1600);
     addNumericControls(client->findChild<QWidget *>(QStringLiteral("Panel2")));
+}
+
+void setNumericTitle(QLabel &label, const QString &title)
+{
+    label.setFont(fittingFont(pixelFont(SansSerif, 11, true), title, label.contentsRect().width()));
+    label.setText(title);
 }
 
 } // namespace Legends

@@ -1,5 +1,7 @@
 #pragma once
 
+class QLabel;
+class QString;
 class QWidget;
 
 // The legend panels right of the table, one per colouring mode, and the numeric legend
@@ -9,5 +11,9 @@ class QWidget;
 namespace Legends {
 
 void build(QWidget *client);
+
+// Shows `title` in the numeric legend's title `RxLabel1`, in a narrower face where the
+// legend's font would run past the label's ends.
+void setNumericTitle(QLabel &label, const QString &title);
 
 } // namespace Legends

@@ -9,8 +9,10 @@
 
 MirelonApplication::MirelonApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
+    // The program's title, "mirelon II", titles its message boxes (programTitle()). It is
+    // not set as Qt's application display name: the X11 windowing would append that to
+    // every window's title.
     setApplicationName(QStringLiteral("mirelon"));
-    setApplicationDisplayName(QStringLiteral("mirelon II"));
 }
 
 bool MirelonApplication::notify(QObject *receiver, QEvent *event)

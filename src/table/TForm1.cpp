@@ -119,7 +119,10 @@ void TForm1::openViews()
                 throw std::logic_error("no element button E" + std::to_string(z));
             return button;
         });
-    connect(m_combo, &QComboBox::editTextChanged, this, &TForm1::combobox1Change);
+    // A choice in the list applies its mode even when that entry is already showing; a
+    // typed text applies as it changes.
+    connect(m_combo, &QComboBox::activated, this, &TForm1::combobox1Change);
+    connect(m_combo->lineEdit(), &QLineEdit::textEdited, this, &TForm1::combobox1Change);
     for (const char *spin : {"SpinEdit1", "SpinEdit2"})
         connect(child<QSpinBox>(spin), &QSpinBox::textChanged, this, &TForm1::combobox1Change);
 }
@@ -209,6 +212,11 @@ void TForm1::buildToolbar(QWidget *client)
         m_combo->addItem(ColouringEntries::text(i));
     m_combo->setCurrentIndex(-1);
     m_combo->setEditText(QStringLiteral("Propriétés"));
+    // The longest entries take a narrower face rather than scroll out of the box.
+    QLineEdit *entry = m_combo->lineEdit();
+    connect(m_combo, &QComboBox::editTextChanged, entry, [entry](const QString &text) {
+        entry->setFont(fittingFont(entry->parentWidget()->font(), text, entry->width() - 5));
+    });
 
     // Reserved for the formula edit of the molar-mass mode.
     auto *chemEdit = new QLineEdit(m_speedBar);
@@ -220,7 +228,6 @@ void TForm1::buildToolbar(QWidget *client)
 void TForm1::buildLabels(QWidget *client)
 {
     const QFont font = pixelFont(SansSerif, 13, true);
-    const QFontMetrics metrics(font);
     for (const ElementLayout::Label &row : ElementLayout::labels()) {
         const QString caption = QString::fromLatin1(row.caption);
         auto *label = new QLabel(caption, client);
@@ -229,9 +236,8 @@ void TForm1::buildLabels(QWidget *client)
         QPalette white = label->palette();
         white.setColor(QPalette::WindowText, Qt::white);
         label->setPalette(white);
-        // Sized from the font directly: the labels are single words.
-        label->setGeometry(row.left, row.top, metrics.horizontalAdvance(caption) + 1,
-                           metrics.height());
+        label->move(row.left, row.top);
+        sizeToText(label);
     }
 }
 
@@ -478,7 +484,7 @@ void TForm1::applyNumeric(int entryIndex)
     }
     HideLegends();
     setLayoutWidth(LegendWidth);
-    child<QLabel>("RxLabel1")->setText(title);
+    Legends::setNumericTitle(*child<QLabel>("RxLabel1"), title);
     showWidget("Panel2", true);
     child<TDBEdit>("DBEdit3")->setDataField(column);
     m_colourist->greyScale(column);

@@ -1,4 +1,5 @@
 // The About box: its fixed texts and places, OK, and the mail link.
+#include "controls/Fonts.h"
 #include "controls/TAboutBox.h"
 
 #include <QDesktopServices>
@@ -25,6 +26,7 @@ class TestAboutBox : public QObject
 private slots:
     void layoutAndTexts_data();
     void layoutAndTexts();
+    void productNameLinesAreCentred();
     void windowIsFixedAndSilver();
     void okAndEnterClose_data();
     void okAndEnterClose();
@@ -37,9 +39,8 @@ void TestAboutBox::layoutAndTexts_data()
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
     QTest::newRow("ProductName") << "ProductName" << QRect(73, 16, 188, 39)
-                                 << QStringLiteral(
-                                        "              MIRELON 2\nTableau périodique des élements\n"
-                                        "   Proprietés des corps simples");
+                                 << QStringLiteral("MIRELON 2\nTableau périodique des élements\n"
+                                                   "Proprietés des corps simples");
     QTest::newRow("Label3") << "Label3" << QRect(9, 80, 316, 13) << QString();
     QTest::newRow("statictext1") << "statictext1" << QRect(105, 120, 134, 17)
                                  << TAboutBox::contactAddress();
@@ -55,6 +56,31 @@ void TestAboutBox::layoutAndTexts()
     QCOMPARE(label->parentWidget()->geometry(), QRect(8, 8, 337, 161));
     QTEST(label->geometry(), "geometry");
     QTEST(label->text(), "text");
+}
+
+void TestAboutBox::productNameLinesAreCentred()
+{
+    installFontSubstitutions();
+    TAboutBox box;
+    auto *label = box.findChild<QLabel *>(QStringLiteral("ProductName"));
+    const QImage shot = label->grab().toImage();
+    const int lineHeight = label->fontMetrics().lineSpacing();
+    // The dark pixels of each line as drawn, against the label's middle.
+    for (int line = 0; line < 3; ++line) {
+        int left = shot.width();
+        int right = -1;
+        for (int y = line * lineHeight; y < std::min(shot.height(), (line + 1) * lineHeight); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (qGray(shot.pixel(x, y)) < 96) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        QVERIFY2(right > left, qPrintable(QStringLiteral("line %1 not drawn").arg(line + 1)));
+        const double offset = (left + right + 1) / 2.0 - shot.width() / 2.0;
+        QVERIFY2(
+            std::abs(offset) <= 1.5,
+            qPrintable(QStringLiteral("line %1 is %2 px off centre").arg(line + 1).arg(offset)));
+    }
 }
 
 void TestAboutBox::windowIsFixedAndSilver()

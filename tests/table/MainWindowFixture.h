@@ -9,6 +9,7 @@
 #include "data/TStrGrid.h"
 #include "table/TForm1.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,16 @@
 
 #include <functional>
 #include <memory>
+
+// Picks entry `index` of a list as the user does: in its drop-down list.
+inline void chooseInList(QComboBox &list, int index)
+{
+    list.showPopup();
+    QAbstractItemView *view = list.view();
+    view->setCurrentIndex(view->model()->index(index, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    QVERIFY(!view->isVisible());
+}
 
 class MainWindowFixture
 {
@@ -51,11 +62,8 @@ public:
     TEncartaButton *button(int z) const { return form->elementButton(z); }
     QColor fill(int z) const { return button(z)->Color(); }
     QComboBox *combo() const { return form->findChild<QComboBox *>(QStringLiteral("combobox1")); }
-    void choose(const QString &entry) const
-    {
-        QComboBox *list = combo();
-        list->setCurrentIndex(list->findText(entry));
-    }
+    void choose(int index) const { chooseInList(*combo(), index); }
+    void choose(const QString &entry) const { choose(combo()->findText(entry)); }
     template <class T> T *child(const QString &name) const { return form->findChild<T *>(name); }
 
     // The cell of element z's record in column `field` of a loaded grid.

@@ -44,9 +44,11 @@ class TestColouring : public QObject
     Q_OBJECT
 
 private slots:
-    void familyColoursAndLegend_data();
-    void familyColoursAndLegend();
+    void categoryColours_data();
+    void categoryColours();
+    void familyLegendRows();
     void typingAModeNameAppliesIt();
+    void choosingTheShowingEntryAgainRecolours();
     void acidBaseLeavesElementsWithoutValueSilver();
     void physicalStateAtRoomTemperature();
     void steppingTheTemperatureMeltsGallium();
@@ -62,32 +64,67 @@ private slots:
     void columnOfEqualValuesIsWhite();
 };
 
-void TestColouring::familyColoursAndLegend_data()
+void TestColouring::categoryColours_data()
 {
+    QTest::addColumn<QString>("mode");
     QTest::addColumn<int>("z");
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("Fe, transition metal") << 26 << QColor(0xFF, 0xFF, 0x80);
-    QTest::newRow("Al, metal") << 13 << QColor(0xB7, 0xB7, 0xB7);
-    QTest::newRow("B, metalloid") << 5 << QColor(0xB8, 0x8F, 0xFC);
-    QTest::newRow("La, lanthanide") << 57 << QColor(0xDA, 0xD6, 0xA7);
-    QTest::newRow("C, non-metal") << 6 << QColor(0x96, 0xBF, 0xC2);
-    QTest::newRow("Ne, noble gas") << 10 << White;
-    QTest::newRow("Cl, halogen") << 17 << QColor(0x6B, 0x7B, 0xED);
+    QTest::addColumn<QString>("legend");
+    const QString family = QStringLiteral("Groupe");
+    QTest::newRow("Fe, transition metal") << family << 26 << QColor(0xFF, 0xFF, 0x80) << "legende1";
+    QTest::newRow("Al, metal") << family << 13 << QColor(0xB7, 0xB7, 0xB7) << "legende1";
+    QTest::newRow("B, metalloid") << family << 5 << QColor(0xB8, 0x8F, 0xFC) << "legende1";
+    QTest::newRow("La, lanthanide") << family << 57 << QColor(0xDA, 0xD6, 0xA7) << "legende1";
+    QTest::newRow("C, non-metal") << family << 6 << QColor(0x96, 0xBF, 0xC2) << "legende1";
+    QTest::newRow("Ne, noble gas") << family << 10 << White << "legende1";
+    QTest::newRow("Cl, halogen") << family << 17 << QColor(0x6B, 0x7B, 0xED) << "legende1";
+    const QString block = QStringLiteral("Blocs s/p/d/f");
+    QTest::newRow("Na, block s") << block << 11 << White << "legende2";
+    QTest::newRow("Cl, block p") << block << 17 << QColor(0xFF, 0xFF, 0x80) << "legende2";
+    QTest::newRow("Fe, block d") << block << 26 << QColor(0x96, 0xBF, 0xC2) << "legende2";
+    QTest::newRow("U, block f") << block << 92 << QColor(0xF2, 0x3A, 0x0D) << "legende2";
 }
 
-void TestColouring::familyColoursAndLegend()
+void TestColouring::categoryColours()
 {
+    QFETCH(QString, mode);
     QFETCH(int, z);
+    QFETCH(QString, legend);
+    MainWindowFixture f;
+    f.choose(mode);
+    QTEST(f.fill(z), "colour");
+    for (const char *name : {"legende1", "legende2", "legende3", "legende4", "legende5", "Panel2"})
+        QCOMPARE(visible(f, name), legend == QLatin1String(name));
+    QCOMPARE(f.form->layoutWidth(), TForm1::LegendWidth);
+}
+
+void TestColouring::familyLegendRows()
+{
+    struct Row
+    {
+        int top;
+        QRgb swatch;
+        const char *caption;
+    };
+    const Row rows[] = {{8, 0x96BFC2, "Non Métal"},         {24, 0xFDA85B, "Alcalins"},
+                        {40, 0xF23A0D, "Alcalino-Terreux"}, {56, 0xFFFF80, "Métal de Transition"},
+                        {72, 0xB7B7B7, "Métal "},           {88, 0xB88FFC, "Métalloide"},
+                        {104, 0x6B7BED, "Halogènes"},       {120, 0xFFFFFF, "Gaz nobles"},
+                        {136, 0xDAD6A7, "Lanthanide"},      {152, 0xB5AD53, "Actinide"}};
     MainWindowFixture f;
     f.choose(QStringLiteral("Groupe"));
-    QTEST(f.fill(z), "colour");
-    QVERIFY(visible(f, "legende1"));
-    int swatches = 0;
-    for (const QFrame *frame :
-         f.child<QWidget>(QStringLiteral("legende1"))->findChildren<QFrame *>())
-        swatches += frame->objectName().startsWith(QStringLiteral("legende1_swatch"));
-    QCOMPARE(swatches, 10);
-    QCOMPARE(f.form->layoutWidth(), TForm1::LegendWidth);
+    auto *legend = f.child<QWidget>(QStringLiteral("legende1"));
+    QCOMPARE(legend->geometry(), QRect(624, 136, 145, 177));
+    const auto at = [legend](QPoint place) { return legend->childAt(place + QPoint(1, 1)); };
+    for (const Row &row : rows) {
+        QWidget *swatch = at({8, row.top});
+        QVERIFY2(swatch && swatch->geometry() == QRect(8, row.top, 15, 13), row.caption);
+        QCOMPARE(swatch->palette().color(QPalette::Window), QColor(row.swatch));
+        auto *caption = qobject_cast<QLabel *>(at({32, row.top}));
+        QVERIFY2(caption && caption->pos() == QPoint(32, row.top), row.caption);
+        QCOMPARE(caption->text(), QString::fromUtf8(row.caption));
+    }
+    QCOMPARE(legend->findChildren<QLabel *>().size(), 10);
 }
 
 void TestColouring::typingAModeNameAppliesIt()
@@ -99,6 +136,15 @@ void TestColouring::typingAModeNameAppliesIt()
     QCOMPARE(f.combo()->currentText(), QStringLiteral("Groupe"));
     QCOMPARE(f.fill(26), QColor(0xFF, 0xFF, 0x80));
     QVERIFY(visible(f, "legende1"));
+}
+
+void TestColouring::choosingTheShowingEntryAgainRecolours()
+{
+    MainWindowFixture f;
+    f.choose(QStringLiteral("Groupe"));
+    f.button(26)->setColor(Qt::red);
+    f.choose(QStringLiteral("Groupe"));
+    QCOMPARE(f.fill(26), QColor(0xFF, 0xFF, 0x80));
 }
 
 void TestColouring::acidBaseLeavesElementsWithoutValueSilver()
@@ -159,7 +205,13 @@ void TestColouring::discoveryAt1600And2000()
     QCOMPARE(countFill(f, White), 0);
     QCOMPARE(countFill(f, Grey) + countFill(f, Navy), 103);
     QVERIFY(visible(f, "legende5"));
-    f.child<QSpinBox>(QStringLiteral("SpinEdit2"))->setValue(2000);
+    // A year equal to the chosen one is not yet discovered.
+    auto *year = f.child<QSpinBox>(QStringLiteral("SpinEdit2"));
+    year->setValue(1669);
+    QCOMPARE(f.fill(15), Navy);
+    year->setValue(1670);
+    QCOMPARE(f.fill(15), White);
+    year->setValue(2000);
     QCOMPARE(f.fill(15), White);
     QCOMPARE(f.fill(103), White);
     QCOMPARE(f.fill(26), Grey);
@@ -206,7 +258,7 @@ void TestColouring::crustAbundanceOxygenIsBlack()
 void TestColouring::separatorLineColoursEverythingNavy()
 {
     MainWindowFixture f;
-    f.combo()->setCurrentIndex(1);
+    f.choose(1);
     QCOMPARE(countFill(f, Navy), 103);
     QCOMPARE(f.child<QLabel>(QStringLiteral("RxLabel1"))->text(), QString());
     QTest::mouseMove(f.button(26), QPoint(10, 10));

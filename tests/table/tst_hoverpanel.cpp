@@ -94,6 +94,27 @@ void TestHoverPanel::layoutOfThePanel()
     for (const char *text : {"masse at.", "E.N. :", "A.E. :", "(KJ/mol)", "Tfus :", "(K)",
                              "Teb :", "m vol :", "(g/cm3)", "vol at :", "(ml/mol)"})
         QVERIFY2(captions.contains(QString::fromLatin1(text)), text);
+
+    // Each value is drawn on the line of its caption: the first dark row of the caption's
+    // letters and of the value's digits are the same, on iron, whose values all exist.
+    QTest::mouseMove(f.button(26), QPoint(12, 12));
+    const QImage shot = f.child<QWidget>(QStringLiteral("Panel1"))->grab().toImage();
+    const auto firstInkRow = [&](int left, int right, int top) {
+        for (int y = top; y < top + 19; ++y)
+            for (int x = left; x < right; ++x)
+                if (qGray(shot.pixel(x, y)) < 128)
+                    return y;
+        return -1;
+    };
+    for (const int top : {9, 32, 56, 80, 104, 128}) {
+        const int caption = firstInkRow(143, 188, top);
+        const int value = firstInkRow(190, 233, top);
+        QVERIFY2(caption >= 0 && std::abs(value - caption) <= 1,
+                 qPrintable(QStringLiteral("row at %1: caption ink from %2, value ink from %3")
+                                .arg(top)
+                                .arg(caption)
+                                .arg(value)));
+    }
 }
 
 void TestHoverPanel::missingValueShowsEmptyBox()

@@ -1,4 +1,5 @@
 // The main window's fixed layout: element buttons, labels, toolbar, menu and widths.
+#include "MainWindowFixture.h"
 #include "controls/Fonts.h"
 #include "controls/TAboutBox.h"
 #include "controls/TEncartaButton.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -136,8 +138,6 @@ void TestMainWindow::buttonsShareFramesWithoutOverlapping()
     QSet<QString> captions;
     for (int z = 1; z <= 103; ++z) {
         const QPoint p = m_form->elementButton(z)->pos();
-        QCOMPARE(p.x() % 16, 0);
-        QCOMPARE(p.y() % 8, 0);
         cells.insert({p.x(), p.y()});
         captions.insert(m_form->elementButton(z)->Caption());
     }
@@ -179,16 +179,17 @@ void TestMainWindow::labelsStandAboveColumnsAndBesideRows()
 
 void TestMainWindow::widths()
 {
-    QCOMPARE(m_form->layoutWidth(), TForm1::StartWidth);
+    // Outer widths of 652, 791 and 643 pixels, less a four-pixel frame on each side.
     QCOMPARE(m_form->centralWidget()->width(), 644);
     QCOMPARE(m_form->centralWidget()->height(), 453);
-    m_form->setLayoutWidth(TForm1::LegendWidth);
+    auto *list = m_form->findChild<QComboBox *>(QStringLiteral("combobox1"));
+    chooseInList(*list, list->findText(QStringLiteral("Groupe")));
     QCOMPARE(m_form->centralWidget()->width(), 783);
     QCOMPARE(m_form->findChild<QWidget *>(QStringLiteral("SpeedBar1"))->width(), 783);
-    m_form->HideLegends();
-    QCOMPARE(m_form->layoutWidth(), TForm1::DefaultWidth);
+    chooseInList(*list, list->findText(QStringLiteral("Defaut")));
     QCOMPARE(m_form->centralWidget()->width(), 635);
-    QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("ChemEdit1"))->isVisible());
+    QCOMPARE(m_form->findChild<QWidget *>(QStringLiteral("SpeedBar1"))->width(), 635);
+    QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("legende1"))->isVisible());
 }
 
 void TestMainWindow::toolbarAndCombo()
@@ -284,10 +285,12 @@ void TestMainWindow::hoverAndClickTrackTheElement()
     // A click opens the element's property sheet, modally: the click returns when the
     // sheet is closed. Each click makes a new sheet.
     QStringList shown;
+    QList<QPointer<TForm2>> sheets;
     QTimer closer;
     connect(&closer, &QTimer::timeout, [&] {
         if (auto *sheet = qobject_cast<TForm2 *>(QApplication::activeModalWidget())) {
             shown << sheet->table()->FieldText(QStringLiteral("_SYMBOLE"));
+            sheets << sheet;
             sheet->close();
         }
     });
@@ -297,7 +300,9 @@ void TestMainWindow::hoverAndClickTrackTheElement()
     QTest::mouseClick(m_form->elementButton(103), Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(m_state.selectedElement, 103);
     QCOMPARE(shown, QStringList({"Fe", "Lr"}));
-    QVERIFY(m_form->findChildren<TForm2 *>().isEmpty());
+    // Neither sheet outlives its click: the next click cannot have reused it.
+    QCOMPARE(sheets.size(), 2);
+    QVERIFY(!sheets[0] && !sheets[1]);
 }
 
 QTEST_MAIN(TestMainWindow)
