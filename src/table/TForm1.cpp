@@ -5,7 +5,8 @@
 #include "controls/TBevelPanel.h"
 #include "controls/TDBEdit.h"
 #include "controls/TEncartaButton.h"
-#include "data/ElementColumns.h"
+#include "data/ElementTable.h"
+#include "data/Errors.h"
 #include "data/Numbers.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
@@ -86,19 +87,14 @@ TForm1::~TForm1()
 
 void TForm1::openViews()
 {
-    QVector<TTextTable::FieldDecl> fields;
-    for (const ElementColumn &column : ElementColumns::all())
-        fields.append({column.field, column.size});
     for (TTextTable **view : {&m_table1, &m_textTable1}) {
         *view = new TTextTable(this);
         (*view)->setObjectName(view == &m_table1 ? QStringLiteral("Table1")
                                                  : QStringLiteral("TextTable1"));
-        (*view)->setDivChar(QLatin1Char(';'));
-        (*view)->setSepChar(QLatin1Char('"'));
-        (*view)->setFileName(QStringLiteral("prop.yop"));
-        (*view)->setDeclaredFields(fields);
+        ElementTable::configure(**view);
         connect(*view, &TTextTable::writeFailed, this, &MirelonApplication::showError);
-        (*view)->Open();
+        // An incomplete table stops the start, before any edit could make it permanent.
+        ElementTable::openWhole(**view);
     }
     m_panel1->bind(m_table1);
     child<TDBEdit>("DBEdit3")->setDataSource(m_table1);
@@ -303,6 +299,17 @@ void TForm1::ShowHoverPanel()
 {
     if (!m_table1->Active())
         m_table1->Open();
+    // A value typed into the legend is posted by the move; one the table refuses is dropped,
+    // or every later move would refuse it again.
+    if (m_table1->state() == TTextTable::State::Edit) {
+        try {
+            m_table1->Post();
+        } catch (const ETxtTblError &refused) {
+            m_table1->Cancel();
+            MirelonApplication::showError(refused.message() +
+                                          QStringLiteral(" L'ancienne valeur est gardée."));
+        }
+    }
     m_table1->First();
     m_panel1->show();
     m_table1->MoveBy(m_state.hoveredElement - 1);

@@ -3,6 +3,7 @@
 // cross-check of masses, temperatures, ionisation energies and isotopes against bodr.
 #include "BodrReference.h"
 #include "data/Cp1252.h"
+#include "data/ElementTable.h"
 #include "data/Numbers.h"
 #include "data/SectionFile.h"
 #include "data/TTextTable.h"
@@ -384,6 +385,8 @@ void TestElementData::columnRules()
             bad << QStringLiteral("%1:'%2'").arg(z).arg(v);
     }
     QVERIFY2(bad.isEmpty(), qPrintable(bad.join(u' ')));
+    // The table refuses a posted non-number exactly in the columns of numbers.
+    QCOMPARE(ElementTable::isNumeric(QString::fromLatin1(rule.name)), rule.kind == Kind::Num);
     if (rule.kind != Kind::Num)
         QCOMPARE(m_fieldSizes.value(index), rule.size);
     QVERIFY(m_fieldSizes.value(index) <= rule.size);
