@@ -495,6 +495,10 @@ void TestTextTable::model()
     QVERIFY(f.table.Modified());
     QCOMPARE(f.table.RecNo(), 5);
     QCOMPARE(f.table.FieldText("_NOM"), QStringLiteral("Bore"));
+    QVERIFY_THROWS_EXCEPTION(ETxtTblError,
+                             model.setData(model.index(4, 2), QStringLiteral("\u03A9")));
+    QCOMPARE(f.table.state(), TTextTable::State::Browse);
+    QCOMPARE(model.data(model.index(4, 2)).toString(), QStringLiteral("Bore"));
     f.table.Delete();
     QCOMPARE(model.rowCount(), 102);
     f.table.setFilter("_NO_AT < 4");
