@@ -6,6 +6,7 @@
 #include "controls/Fonts.h"
 #include "controls/TAOLButton.h"
 #include "data/ProgramState.h"
+#include "data/TTextTable.h"
 #include "sheet/TForm2.h"
 
 #include <QClipboard>
@@ -128,6 +129,10 @@ void TestSheetEdits::refusedTextStaysToBeCorrected()
         QCOMPARE(s.symbol(), QStringLiteral("Co"));
         QCOMPARE(orinom->toPlainText(), typed);
     }
+    // Losing the focus to another program keeps the view open on it, without a word.
+    QVERIFY(messageBoxesDuring([&] { s.form->FormDeactivate(); }).isEmpty());
+    QVERIFY(s.form->table()->Active());
+    QCOMPARE(orinom->toPlainText(), typed);
     // Corrected, it goes with the closing sheet.
     orinom->selectAll();
     QTest::keyClicks(orinom, QStringLiteral("Dupont\" ; Durand"));
