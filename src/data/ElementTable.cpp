@@ -66,8 +66,8 @@ void openWhole(TTextTable &table)
 {
     const QString file = table.FileName();
     const auto stop = [&file](const QString &what) {
-        throw EInOutError(QStringLiteral("Le fichier « %1 » %2 : le programme ne peut pas "
-                                         "démarrer sans lui.")
+        throw EInOutError(QStringLiteral("Le fichier « %1 » %2. Le programme ne peut pas "
+                                         "démarrer ; le fichier n'a pas été modifié.")
                               .arg(QFileInfo(file).absoluteFilePath(), what),
                           file);
     };
