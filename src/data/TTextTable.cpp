@@ -481,6 +481,18 @@ void TTextTable::Post()
     emit contentsChanged();
 }
 
+std::optional<QString> TTextTable::TryPost()
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        return std::nullopt;
+    try {
+        Post();
+    } catch (const ETxtTblError &refused) {
+        return refused.message();
+    }
+    return std::nullopt;
+}
+
 void TTextTable::checkPosted() const
 {
     const bool inserting = m_state == State::Insert;

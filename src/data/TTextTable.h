@@ -105,6 +105,9 @@ public:
     // record line over the length limit, or one that the value check refuses, raises
     // ETxtTblError naming the record and the field, and the edit stays as it was.
     void Post();
+    // Posts a pending edit or insertion; the refusal's message instead, the edit then staying
+    // as it is. Nothing when there was nothing to post.
+    std::optional<QString> TryPost();
     void Cancel();
     void Delete();
     void setFieldText(const QString &name, const QString &text);

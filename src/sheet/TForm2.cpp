@@ -159,7 +159,7 @@ TForm2::~TForm2()
     // The view closes while the sheet is whole: closing it reloads the section pages.
     if (!m_activated)
         return;
-    if (const std::optional<QString> refusal = postPendingEdit())
+    if (const std::optional<QString> refusal = m_table->TryPost())
         dropRefused(*refusal);
     closeView();
 }
@@ -315,7 +315,7 @@ void TForm2::FormDeactivate()
     // A memo edit not yet posted by a move is kept, not dropped with the closing view. One
     // that the file cannot hold keeps the view open while the sheet is shown, so that the
     // user finds it again to correct it; a sheet that goes drops it, saying so.
-    if (const std::optional<QString> refusal = postPendingEdit()) {
+    if (const std::optional<QString> refusal = m_table->TryPost()) {
         if (isVisible())
             return;
         dropRefused(*refusal);
@@ -335,21 +335,9 @@ void TForm2::dropRefused(const QString &refusal)
     showErrorBox(refusal + QStringLiteral(" Le texte n'a pas été enregistré."));
 }
 
-std::optional<QString> TForm2::postPendingEdit()
-{
-    if (m_table->state() != TTextTable::State::Edit)
-        return std::nullopt;
-    try {
-        m_table->Post();
-    } catch (const ETxtTblError &refused) {
-        return refused.message();
-    }
-    return std::nullopt;
-}
-
 bool TForm2::postOrReport()
 {
-    const std::optional<QString> refusal = postPendingEdit();
+    const std::optional<QString> refusal = m_table->TryPost();
     if (refusal)
         showErrorBox(*refusal + QStringLiteral(" Corrigez le texte : il n'a pas été enregistré."),
                      this);

@@ -49,10 +49,7 @@ private:
     QWidget *buildIsotopePage();
     void reloadSections(const QString &atomicNumber);
     bool ownsActiveWindow() const;
-    // Posts a pending memo edit; the message of its refusal when the file cannot hold it, the
-    // edit then staying as it is.
-    std::optional<QString> postPendingEdit();
-    // Posts, or shows the refusal and answers false.
+    // Posts a pending memo edit, or shows its refusal and answers false.
     bool postOrReport();
     void dropRefused(const QString &refusal);
     void closeView();

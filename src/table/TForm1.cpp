@@ -6,7 +6,6 @@
 #include "controls/TDBEdit.h"
 #include "controls/TEncartaButton.h"
 #include "data/ElementTable.h"
-#include "data/Errors.h"
 #include "data/Numbers.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
@@ -301,14 +300,9 @@ void TForm1::ShowHoverPanel()
         m_table1->Open();
     // A value typed into the legend is posted by the move; one the table refuses is dropped,
     // or every later move would refuse it again.
-    if (m_table1->state() == TTextTable::State::Edit) {
-        try {
-            m_table1->Post();
-        } catch (const ETxtTblError &refused) {
-            m_table1->Cancel();
-            MirelonApplication::showError(refused.message() +
-                                          QStringLiteral(" L'ancienne valeur est gardée."));
-        }
+    if (const std::optional<QString> refusal = m_table1->TryPost()) {
+        m_table1->Cancel();
+        MirelonApplication::showError(*refusal + QStringLiteral(" L'ancienne valeur est gardée."));
     }
     m_table1->First();
     m_panel1->show();
