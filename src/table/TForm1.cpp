@@ -80,7 +80,11 @@ TForm1::TForm1(ProgramState &state, QWidget *parent) : QMainWindow(parent), m_st
 
 TForm1::~TForm1()
 {
-    // An edited value is written back while the window is still whole.
+    // An edited value is written back while the window is still whole, the legend's value
+    // too when no move has posted it yet.
+    if (const std::optional<QString> refusal = m_table1->TryPost())
+        MirelonApplication::showError(*refusal + QStringLiteral(" La valeur n'a pas été "
+                                                                "enregistrée."));
     m_table1->Close();
 }
 

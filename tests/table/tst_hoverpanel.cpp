@@ -21,6 +21,7 @@ private slots:
     void missingValueShowsEmptyBox();
     void editedLegendValueIsWrittenBackOnce();
     void legendRefusesANonNumber();
+    void legendValueTypedLastIsKept();
     void startStopsOnAnIncompleteTable_data();
     void startStopsOnAnIncompleteTable();
 };
@@ -145,8 +146,10 @@ void TestHoverPanel::legendRefusesANonNumber()
     MainWindowFixture f;
     const QByteArray before = readFileBytes(f.path(QStringLiteral("prop.yop")));
     f.choose(QStringLiteral("Point de  fusion"));
+    QTest::mouseMove(f.button(25), QPoint(12, 12));
     QTest::mouseMove(f.button(26), QPoint(12, 12));
     auto *value = f.child<QLineEdit>(QStringLiteral("DBEdit3"));
+    QCOMPARE(value->text(), QStringLiteral("1810"));
     value->selectAll();
     QTest::keyClicks(value, QStringLiteral("1810 K"));
     // The move that would post it says why it is refused, once; the table keeps 1810.
@@ -161,6 +164,23 @@ void TestHoverPanel::legendRefusesANonNumber()
     QCOMPARE(value->text(), QStringLiteral("1810"));
     f.form.reset();
     QCOMPARE(readFileBytes(f.path(QStringLiteral("prop.yop"))), before);
+}
+
+// A value typed into the legend and not yet posted by a move is saved as the program ends.
+void TestHoverPanel::legendValueTypedLastIsKept()
+{
+    MainWindowFixture f;
+    const QByteArray before = readFileBytes(f.path(QStringLiteral("prop.yop")));
+    f.choose(QStringLiteral("Point de  fusion"));
+    QTest::mouseMove(f.button(25), QPoint(12, 12));
+    QTest::mouseMove(f.button(26), QPoint(12, 12));
+    auto *value = f.child<QLineEdit>(QStringLiteral("DBEdit3"));
+    QCOMPARE(value->text(), QStringLiteral("1810"));
+    value->selectAll();
+    QTest::keyClicks(value, QStringLiteral("1811"));
+    QVERIFY(messageBoxesDuring([&] { f.form.reset(); }).isEmpty());
+    QCOMPARE(readFileBytes(f.path(QStringLiteral("prop.yop"))),
+             QByteArray(before).replace(";1810;3020;", ";1811;3020;"));
 }
 
 void TestHoverPanel::startStopsOnAnIncompleteTable_data()
