@@ -8,6 +8,23 @@
 #include <QLabel>
 #include <QLineEdit>
 
+namespace {
+
+// Types `text` over iron's melting point in the numeric legend's value box. The mouse comes
+// from manganese: a move to where it already stands would not reach the button.
+QLineEdit *typeIronMeltingPoint(const MainWindowFixture &f, const QString &text)
+{
+    f.choose(QStringLiteral("Point de  fusion"));
+    QTest::mouseMove(f.button(25), QPoint(12, 12));
+    QTest::mouseMove(f.button(26), QPoint(12, 12));
+    auto *value = f.child<QLineEdit>(QStringLiteral("DBEdit3"));
+    value->selectAll();
+    QTest::keyClicks(value, text);
+    return value;
+}
+
+} // namespace
+
 class TestHoverPanel : public QObject
 {
     Q_OBJECT
@@ -145,13 +162,7 @@ void TestHoverPanel::legendRefusesANonNumber()
 {
     MainWindowFixture f;
     const QByteArray before = readFileBytes(f.path(QStringLiteral("prop.yop")));
-    f.choose(QStringLiteral("Point de  fusion"));
-    QTest::mouseMove(f.button(25), QPoint(12, 12));
-    QTest::mouseMove(f.button(26), QPoint(12, 12));
-    auto *value = f.child<QLineEdit>(QStringLiteral("DBEdit3"));
-    QCOMPARE(value->text(), QStringLiteral("1810"));
-    value->selectAll();
-    QTest::keyClicks(value, QStringLiteral("1810 K"));
+    QLineEdit *value = typeIronMeltingPoint(f, QStringLiteral("1810 K"));
     // The move that would post it says why it is refused, once; the table keeps 1810.
     const QStringList boxes =
         messageBoxesDuring([&] { QTest::mouseMove(f.button(27), QPoint(12, 12)); });
@@ -171,13 +182,7 @@ void TestHoverPanel::legendValueTypedLastIsKept()
 {
     MainWindowFixture f;
     const QByteArray before = readFileBytes(f.path(QStringLiteral("prop.yop")));
-    f.choose(QStringLiteral("Point de  fusion"));
-    QTest::mouseMove(f.button(25), QPoint(12, 12));
-    QTest::mouseMove(f.button(26), QPoint(12, 12));
-    auto *value = f.child<QLineEdit>(QStringLiteral("DBEdit3"));
-    QCOMPARE(value->text(), QStringLiteral("1810"));
-    value->selectAll();
-    QTest::keyClicks(value, QStringLiteral("1811"));
+    typeIronMeltingPoint(f, QStringLiteral("1811"));
     QVERIFY(messageBoxesDuring([&] { f.form.reset(); }).isEmpty());
     QCOMPARE(readFileBytes(f.path(QStringLiteral("prop.yop"))),
              QByteArray(before).replace(";1810;3020;", ";1811;3020;"));
