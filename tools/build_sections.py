@@ -13,8 +13,10 @@ Which isotopes count as naturally occurring:
   * an element without any primordial isotope gets the isotopes that occur
     in nature as traces: members of the three natural decay series (238U,
     235U, 232Th) and products of fission or neutron capture in uranium ores.
-    Decay-series traces of elements that do own primordial isotopes (Th, Pa,
-    Pb, Bi, Tl) are not counted.
+    Decay-series traces of elements that do own primordial isotopes (Th, Pb,
+    Bi, Tl) are not counted.  Protactinium has no primordial isotope, but
+    bodr gives 231Pa (of the 235U series) a natural abundance of 100 %: the
+    isotopic composition of natural protactinium, shown as it is.
 Trace isotopes are listed with the abundance "traces".
 
 Usage: tools/build_sections.py [--bodr DIR]

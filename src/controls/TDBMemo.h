@@ -8,7 +8,8 @@ class TTextTable;
 // A multi-line box bound by field name (without regard to case) to the current record of a
 // table, for the long texts of a record. Typing puts the table into edit mode and the table
 // posts the text when it moves to another record. A record line cannot hold a line end, so a
-// line break typed or pasted is stored as a space.
+// line break typed or pasted is stored as a space. It takes no more characters than the
+// field's size, typed or pasted.
 class TDBMemo : public QPlainTextEdit
 {
     Q_OBJECT
@@ -24,7 +25,9 @@ public:
 private:
     void showField(const QString &text);
     void userEdited();
+    void dropExcess();
 
     FieldLink *m_link; // owned by the memo
     bool m_showing = false;
+    int m_insertEnd = 0; // where the last change to the text ended
 };

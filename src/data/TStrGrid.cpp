@@ -263,37 +263,87 @@ QString TStrGrid::takeSpareRow()
     return text;
 }
 
-QString TStrGrid::quoted(const QString &cell, int col, int row) const
+std::optional<QString> TStrGrid::quote(const QString &cell, QString &out) const
 {
-    const auto refuse = [&](const QString &why) {
-        throw ETxtTblError(QStringLiteral("%1 (%2).").arg(why, place(col, row)), place(col, row));
-    };
-    if (cell.contains(u'\r') || cell.contains(u'\n') || cell.contains(QChar(u'\x1A')))
-        refuse(QStringLiteral("Une valeur contenant une fin de ligne ne peut pas être écrite"));
+    // A line ends at CR and the file at Ctrl-Z; an LF read alone is ordinary text.
+    if (cell.contains(u'\r') || cell.contains(QChar(u'\x1A')))
+        return QStringLiteral("une valeur contenant un retour chariot ou un Ctrl-Z ne peut pas "
+                              "être écrite");
     const bool quoteOff = m_sepChar.isNull();
     // A line must not come out empty: that would end the table when it is read.
     const bool lonelyEmpty = cell.isEmpty() && m_colCount == 1;
     const bool needsQuotes =
         cell.contains(m_divChar) || lonelyEmpty || (!quoteOff && cell.startsWith(m_sepChar));
-    if (!needsQuotes)
-        return cell;
+    if (!needsQuotes) {
+        out = cell;
+        return std::nullopt;
+    }
     const QString refused =
-        QStringLiteral("La valeur « %1 » ne peut pas être écrite telle quelle").arg(cell.left(40));
+        QStringLiteral("la valeur « %1 » ne peut pas être écrite telle quelle").arg(cell.left(40));
     if (quoteOff)
-        refuse(refused);
+        return refused;
     if (m_sepChar == u'"') {
         // Inside quotes every quote is doubled; a quote before the divider would close the
         // field whatever is done.
         if (cell.contains(QString(u'"') + m_divChar))
-            refuse(refused);
+            return QStringLiteral("un guillemet directement suivi de « %1 » ne peut pas être "
+                                  "écrit")
+                .arg(m_divChar);
         QString body = cell;
         body.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-        return u'"' + body + u'"';
+        out = u'"' + body + u'"';
+        return std::nullopt;
     }
     // Another quote character cannot be doubled: it may only stand around the text.
     if (cell.contains(m_sepChar))
-        refuse(refused);
-    return m_sepChar + cell + m_sepChar;
+        return refused;
+    out = m_sepChar + cell + m_sepChar;
+    return std::nullopt;
+}
+
+QString TStrGrid::quoted(const QString &cell, int col, int row) const
+{
+    QString out;
+    if (const auto why = quote(cell, out)) {
+        QString message = *why;
+        message[0] = message[0].toUpper();
+        throw ETxtTblError(QStringLiteral("%1 (%2).").arg(message, place(col, row)),
+                           place(col, row));
+    }
+    return out;
+}
+
+qsizetype TStrGrid::unencodable(QStringView text) const
+{
+    qsizetype bad = -1;
+    auto bytes = Cp1252::encode(text, &bad);
+    if (bytes && !m_winText) {
+        for (qsizetype i = 0; i < bytes->size(); ++i) {
+            if (!Oem850::fromAnsi(static_cast<unsigned char>(bytes->at(i))))
+                return i;
+        }
+    }
+    return bad;
+}
+
+std::optional<QString> TStrGrid::CellRefusal(const QString &cell) const
+{
+    const qsizetype bad = unencodable(cell);
+    if (bad >= 0)
+        return QStringLiteral("le caractère « %1 » ne peut pas être écrit dans le jeu de "
+                              "caractères du fichier")
+            .arg(cell.at(bad));
+    QString out;
+    return quote(cell, out);
+}
+
+qsizetype TStrGrid::LineLength(const QStringList &cells) const
+{
+    qsizetype length = qMax<qsizetype>(0, cells.size() - 1);
+    QString out;
+    for (const QString &cell : cells)
+        length += quote(cell, out) ? cell.size() : out.size();
+    return length;
 }
 
 QByteArray TStrGrid::encodeLine(const QString &line, int row) const
@@ -305,24 +355,19 @@ QByteArray TStrGrid::encodeLine(const QString &line, int row) const
                 .arg(row + 1)
                 .arg(MaxLineLength),
             where);
-    qsizetype bad = -1;
-    auto bytes = Cp1252::encode(line, &bad);
-    if (bytes && !m_winText) {
-        for (qsizetype i = 0; i < bytes->size() && bad < 0; ++i) {
-            const auto oem = Oem850::fromAnsi(static_cast<unsigned char>(bytes->at(i)));
-            if (oem)
-                (*bytes)[i] = static_cast<char>(*oem);
-            else
-                bad = i;
-        }
-    }
+    const qsizetype bad = unencodable(line);
     if (bad >= 0)
         throw ETxtTblError(QStringLiteral("Le caractère « %1 » de la ligne %2 ne peut pas être "
                                           "écrit dans le jeu de caractères du fichier.")
                                .arg(line.at(bad))
                                .arg(row + 1),
                            where);
-    return *bytes;
+    QByteArray bytes = *Cp1252::encode(line);
+    if (!m_winText) {
+        for (char &b : bytes)
+            b = static_cast<char>(*Oem850::fromAnsi(static_cast<unsigned char>(b)));
+    }
+    return bytes;
 }
 
 QByteArray TStrGrid::SaveToBytes() const

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <QVector>
+#include <optional>
 
 class QIODevice;
 
@@ -64,11 +65,17 @@ public:
     void LoadFromDevice(QIODevice &device);
     void LoadFromBytes(QByteArrayView bytes);
 
+    // Why the cell could not be written and read back the same, for the user: it holds a CR or
+    // a Ctrl-Z, a character the code page cannot hold, or a quote directly before the divider.
+    // Nothing when it can be written. An LF alone reads back as text and is written as it is.
+    std::optional<QString> CellRefusal(const QString &cell) const;
+    // The length of the line that SaveToBytes writes for a row of these cells (each refused
+    // cell counted as it stands).
+    qsizetype LineLength(const QStringList &cells) const;
+
     // The table as the file bytes, each line ended by CR LF, cells quoted where they hold the
     // divider or begin with the quote character. Raises ETxtTblError, naming line and column,
-    // for a cell that could not be read back the same: one holding a line end or Ctrl-Z, a
-    // character the code page cannot hold, a quote directly before the divider, or a line
-    // longer than MaxLineLength.
+    // for a refused cell (CellRefusal) or a line longer than MaxLineLength.
     QByteArray SaveToBytes() const;
     // Writes through a temporary file renamed over the old one, so that a failed write keeps
     // the old file; raises EInOutError when the write fails and ETxtTblError as SaveToBytes.
@@ -79,7 +86,11 @@ private:
     void appendRow(const QStringList &fields);
     void load(LineReader &reader);
     QString takeSpareRow();
+    // The cell as written, into `out`; or why it cannot be written.
+    std::optional<QString> quote(const QString &cell, QString &out) const;
     QString quoted(const QString &cell, int col, int row) const;
+    // The index of the first character the file's code page cannot hold, or -1.
+    qsizetype unencodable(QStringView text) const;
     QByteArray encodeLine(const QString &line, int row) const;
 
     // Each row's cells stand back to back in one string, and m_ends holds ColCount entries a

@@ -151,11 +151,19 @@ void TTextTable::writeBack()
     m_grid.InsertRow(0, 0);
     for (int c = 0; c < FieldCount(); ++c)
         m_grid.setCell(c, 0, m_fieldNames[c]);
+    // The old file stays whole when the write fails (SaveToFile).
+    const auto failed = [this](const QString &why) {
+        m_grid.DeleteRow(0);
+        emit writeFailed(why + QStringLiteral(" Les modifications n'ont pas été enregistrées."));
+    };
     try {
         m_grid.SaveToFile(m_fileName);
+    } catch (const EInOutError &e) {
+        failed(e.message()); // it names the file
+        return;
     } catch (const MirelonError &e) {
-        m_grid.DeleteRow(0);
-        emit writeFailed(e.message());
+        failed(QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : %2")
+                   .arg(m_fileName, e.message()));
         return;
     }
     m_grid.DeleteRow(0);
@@ -327,7 +335,7 @@ int TTextTable::RecordSize() const
 void TTextTable::fieldNotFound(const QString &name) const
 {
     const QString prefix = objectName().isEmpty() ? QString() : objectName() + QStringLiteral(": ");
-    throw EDatabaseError(prefix + QStringLiteral("Field '%1' not found").arg(name));
+    throw EDatabaseError(prefix + QStringLiteral("Field '%1' not found").arg(name), name);
 }
 
 int TTextTable::requireField(const QString &name) const
@@ -351,7 +359,7 @@ QString TTextTable::FieldText(const QString &name) const
     if (!m_active || c < 0)
         return {};
     if (m_state == State::Edit || m_state == State::Insert)
-        return m_buffer.value(c);
+        return m_buffer.value(c).left(FieldSize(c));
     return RecordText(m_index, c);
 }
 
@@ -403,9 +411,9 @@ void TTextTable::Edit()
         Insert();
         return;
     }
-    m_buffer.clear();
-    for (int c = 0; c < FieldCount(); ++c)
-        m_buffer.append(RecordText(m_index, c));
+    // The cells as they stand: reading cuts a text to its field's size, but a post must not
+    // write the cut texts of the fields the user did not touch.
+    m_buffer = m_grid.Row(physicalRow(m_index));
     m_bufferChanged = false;
     setState(State::Edit);
 }
@@ -458,6 +466,7 @@ void TTextTable::Post()
 {
     if (m_state != State::Edit && m_state != State::Insert)
         return;
+    checkPosted();
     m_modified = true;
     if (m_state == State::Insert)
         insertRow();
@@ -470,6 +479,49 @@ void TTextTable::Post()
     m_bof = m_eof = false;
     setState(State::Browse);
     emit contentsChanged();
+}
+
+std::optional<QString> TTextTable::TryPost()
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        return std::nullopt;
+    try {
+        Post();
+    } catch (const ETxtTblError &refused) {
+        return refused.message();
+    }
+    return std::nullopt;
+}
+
+void TTextTable::checkPosted() const
+{
+    const bool inserting = m_state == State::Insert;
+    const int row = inserting ? -1 : physicalRow(m_index);
+    int changed = -1;
+    for (int c = 0; c < FieldCount(); ++c) {
+        const QString text = m_buffer.value(c);
+        if (inserting ? text.isEmpty() : text == m_grid.CellView(c, row))
+            continue;
+        changed = c;
+        std::optional<QString> why = m_grid.CellRefusal(text);
+        if (!why && m_valueCheck)
+            why = m_valueCheck(c, text);
+        if (why)
+            refusePost(c, *why);
+    }
+    if (changed >= 0 && m_grid.LineLength(m_buffer) > TStrGrid::MaxLineLength)
+        refusePost(changed, QStringLiteral("l'enregistrement dépasserait %1 caractères et ne "
+                                           "pourrait pas être relu")
+                                .arg(TStrGrid::MaxLineLength));
+}
+
+void TTextTable::refusePost(int field, const QString &why) const
+{
+    const QString place = m_placeName ? m_placeName(field)
+                                      : QStringLiteral("Enregistrement %1, champ %2")
+                                            .arg(RecNo())
+                                            .arg(m_fieldNames.value(field));
+    throw ETxtTblError(QStringLiteral("%1 : %2.").arg(place, why), m_fieldNames.value(field));
 }
 
 void TTextTable::Cancel()

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -99,12 +100,28 @@ public:
     void Edit();
     void Insert();
     void Append();
+    // Checks every changed field before a cell changes, so that the file is never asked to
+    // hold what it cannot: a text the grid could not write back (TStrGrid::CellRefusal), a
+    // record line over the length limit, or one that the value check refuses, raises
+    // ETxtTblError naming the record and the field, and the edit stays as it was.
     void Post();
+    // Posts a pending edit or insertion; the refusal's message instead, the edit then staying
+    // as it is. Nothing when there was nothing to post.
+    std::optional<QString> TryPost();
     void Cancel();
     void Delete();
     void setFieldText(const QString &name, const QString &text);
     // Set by every posting, insertion or deletion; stays set for the life of the object.
     bool Modified() const { return m_modified; }
+
+    // Why the posted text of a field (by index) is refused, for the user; nothing when it is
+    // accepted. Called for every changed field, after the grid's own checks.
+    using ValueCheck = std::function<std::optional<QString>(int field, const QString &text)>;
+    void setValueCheck(ValueCheck check) { m_valueCheck = std::move(check); }
+    // How a refused post names the current record and a field for the user; by default
+    // "Enregistrement <n>, champ <name>".
+    using PlaceName = std::function<QString(int field)>;
+    void setPlaceName(PlaceName name) { m_placeName = std::move(name); }
 
     std::optional<int> Bookmark() const;
     void GotoBookmark(int bookmark);
@@ -136,6 +153,8 @@ private:
     void setState(State s);
     void moveTo(int index);
     void writeBack();
+    void checkPosted() const;
+    [[noreturn]] void refusePost(int field, const QString &why) const;
     [[noreturn]] void fieldNotFound(const QString &name) const;
 
     TStrGrid m_grid;
@@ -157,6 +176,8 @@ private:
     QStringList m_buffer; // the record being edited or inserted
     bool m_bufferChanged = false;
     bool m_appending = false;
+    ValueCheck m_valueCheck;
+    PlaceName m_placeName;
     std::unique_ptr<FilterExpression> m_filterExpr;
     QVector<int> m_filterRows; // rows passing the filter while one is applied
 };

@@ -72,6 +72,9 @@ bool TTextTableModel::setData(const QModelIndex &index, const QVariant &value, i
         m_table->setFieldText(m_table->FieldNames().at(index.column()), value.toString());
         m_table->Post();
     } catch (...) {
+        // A refused value leaves the record as it was, not an edit that every later move
+        // would refuse again.
+        m_table->Cancel();
         m_posting = false;
         throw;
     }

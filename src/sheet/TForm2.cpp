@@ -5,7 +5,7 @@
 #include "controls/TAOLButton.h"
 #include "controls/TDBEdit.h"
 #include "controls/TDBMemo.h"
-#include "data/ElementColumns.h"
+#include "data/ElementTable.h"
 #include "data/Errors.h"
 #include "data/ProgramState.h"
 #include "data/SectionFile.h"
@@ -160,13 +160,7 @@ TForm2::TForm2(const ProgramState &state, QWidget *parent) : QDialog(parent), m_
 
     m_table = new TTextTable(this);
     m_table->setObjectName(QStringLiteral("TextTable1"));
-    m_table->setDivChar(QLatin1Char(';'));
-    m_table->setSepChar(QLatin1Char('"'));
-    m_table->setFileName(QStringLiteral("prop.yop"));
-    QVector<TTextTable::FieldDecl> fields;
-    for (const ElementColumn &column : ElementColumns::all())
-        fields.append({column.field, column.size});
-    m_table->setDeclaredFields(fields);
+    ElementTable::configure(*m_table);
     connect(m_table, &TTextTable::writeFailed, this,
             [](const QString &message) { showErrorBox(message); });
 
@@ -181,7 +175,12 @@ TForm2::TForm2(const ProgramState &state, QWidget *parent) : QDialog(parent), m_
 
 TForm2::~TForm2()
 {
-    FormDeactivate();
+    // The view closes while the sheet is whole: closing it reloads the section pages.
+    if (!m_activated)
+        return;
+    if (const std::optional<QString> refusal = m_table->TryPost())
+        dropRefused(*refusal);
+    closeView();
 }
 
 void TForm2::buildHeader()
@@ -242,8 +241,8 @@ void TForm2::buildHeader()
         button->setToolTip(QString::fromLatin1(step.hint));
         const int distance = step.distance;
         connect(button, &TAOLButton::clicked, this, [this, distance] {
-            // At either end the move does nothing.
-            if (m_table->Active())
+            // At either end the move does nothing; a refused memo text stops it.
+            if (m_table->Active() && postOrReport())
                 m_table->MoveBy(distance);
         });
     }
@@ -334,11 +333,44 @@ void TForm2::FormDeactivate()
 {
     if (!m_activated)
         return;
+    // A memo edit not yet posted by a move is kept, not dropped with the closing view. One
+    // that the file cannot hold keeps the view open while the sheet is shown, so that the
+    // user finds it again to correct it; a sheet that goes drops it, saying so.
+    if (const std::optional<QString> refusal = m_table->TryPost()) {
+        if (isVisible())
+            return;
+        dropRefused(*refusal);
+    }
+    closeView();
+}
+
+void TForm2::closeView()
+{
     m_activated = false;
-    // A memo edit not yet posted by a move is kept, not dropped with the closing view.
-    if (m_table->state() == TTextTable::State::Edit)
-        m_table->Post();
     m_table->Close();
+}
+
+void TForm2::dropRefused(const QString &refusal)
+{
+    m_table->Cancel();
+    showErrorBox(refusal + QStringLiteral(" Le texte n'a pas été enregistré."));
+}
+
+bool TForm2::postOrReport()
+{
+    const std::optional<QString> refusal = m_table->TryPost();
+    if (refusal)
+        showErrorBox(*refusal + QStringLiteral(" Corrigez le texte : il n'a pas été enregistré."),
+                     this);
+    return !refusal;
+}
+
+void TForm2::done(int result)
+{
+    // Closing posts the memo edit; a refused text keeps the sheet open on it.
+    if (m_activated && !postOrReport())
+        return;
+    QDialog::done(result);
 }
 
 void TForm2::showEvent(QShowEvent *event)

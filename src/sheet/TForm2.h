@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QList>
 #include <QSet>
+#include <QString>
+#include <optional>
 
 class QLineEdit;
 class QTabWidget;
@@ -32,6 +34,9 @@ public:
     void FormActivate();
     void FormDeactivate();
 
+    // Closing (Escape, the close box) posts a pending memo edit first.
+    void done(int result) override;
+
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -44,6 +49,10 @@ private:
     QWidget *buildIsotopePage();
     void reloadSections(const QString &atomicNumber);
     bool ownsActiveWindow() const;
+    // Posts a pending memo edit, or shows its refusal and answers false.
+    bool postOrReport();
+    void dropRefused(const QString &refusal);
+    void closeView();
 
     const ProgramState &m_state;
     TTextTable *m_table = nullptr; // owned by the sheet

@@ -5,7 +5,7 @@
 #include "controls/TBevelPanel.h"
 #include "controls/TDBEdit.h"
 #include "controls/TEncartaButton.h"
-#include "data/ElementColumns.h"
+#include "data/ElementTable.h"
 #include "data/Numbers.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
@@ -81,25 +81,24 @@ TForm1::TForm1(ProgramState &state, QWidget *parent) : QMainWindow(parent), m_st
 
 TForm1::~TForm1()
 {
-    // An edited value is written back while the window is still whole.
+    // An edited value is written back while the window is still whole, the legend's value
+    // too when no move has posted it yet.
+    if (const std::optional<QString> refusal = m_table1->TryPost())
+        MirelonApplication::showError(*refusal + QStringLiteral(" La valeur n'a pas été "
+                                                                "enregistrée."));
     m_table1->Close();
 }
 
 void TForm1::openViews()
 {
-    QVector<TTextTable::FieldDecl> fields;
-    for (const ElementColumn &column : ElementColumns::all())
-        fields.append({column.field, column.size});
     for (TTextTable **view : {&m_table1, &m_textTable1}) {
         *view = new TTextTable(this);
         (*view)->setObjectName(view == &m_table1 ? QStringLiteral("Table1")
                                                  : QStringLiteral("TextTable1"));
-        (*view)->setDivChar(QLatin1Char(';'));
-        (*view)->setSepChar(QLatin1Char('"'));
-        (*view)->setFileName(QStringLiteral("prop.yop"));
-        (*view)->setDeclaredFields(fields);
+        ElementTable::configure(**view);
         connect(*view, &TTextTable::writeFailed, this, &MirelonApplication::showError);
-        (*view)->Open();
+        // An incomplete table stops the start, before any edit could make it permanent.
+        ElementTable::openWhole(**view);
     }
     m_panel1->bind(m_table1);
     child<TDBEdit>("DBEdit3")->setDataSource(m_table1);
@@ -311,6 +310,12 @@ void TForm1::ShowHoverPanel()
 {
     if (!m_table1->Active())
         m_table1->Open();
+    // A value typed into the legend is posted by the move; one the table refuses is dropped,
+    // or every later move would refuse it again.
+    if (const std::optional<QString> refusal = m_table1->TryPost()) {
+        m_table1->Cancel();
+        MirelonApplication::showError(*refusal + QStringLiteral(" L'ancienne valeur est gardée."));
+    }
     m_table1->First();
     m_panel1->show();
     m_table1->MoveBy(m_state.hoveredElement - 1);

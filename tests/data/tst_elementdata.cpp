@@ -3,6 +3,7 @@
 // cross-check of masses, temperatures, ionisation energies and isotopes against bodr.
 #include "BodrReference.h"
 #include "data/Cp1252.h"
+#include "data/ElementTable.h"
 #include "data/Numbers.h"
 #include "data/SectionFile.h"
 #include "data/TTextTable.h"
@@ -200,6 +201,13 @@ private slots:
     void facts_data();
     void facts();
     void quotedDiscoverer();
+    void mineralFormulas_data();
+    void mineralFormulas();
+    void discoverersCountries_data();
+    void discoverersCountries();
+    void accentedCapitals_data();
+    void accentedCapitals();
+    void nitrogenExpandsOnWarming();
     void isotopeSections_data();
     void isotopeSections();
     void structureSections();
@@ -377,6 +385,8 @@ void TestElementData::columnRules()
             bad << QStringLiteral("%1:'%2'").arg(z).arg(v);
     }
     QVERIFY2(bad.isEmpty(), qPrintable(bad.join(u' ')));
+    // The table refuses a posted non-number exactly in the columns of numbers.
+    QCOMPARE(ElementTable::isNumeric(QString::fromLatin1(rule.name)), rule.kind == Kind::Num);
     if (rule.kind != Kind::Num)
         QCOMPARE(m_fieldSizes.value(index), rule.size);
     QVERIFY(m_fieldSizes.value(index) <= rule.size);
@@ -552,6 +562,121 @@ void TestElementData::quotedDiscoverer()
         QVERIFY2(v.isEmpty() ||
                      QRegularExpression(QStringLiteral("^\\([^()]+\\)$")).match(v).hasMatch(),
                  qPrintable(v));
+}
+
+void TestElementData::mineralFormulas_data()
+{
+    QTest::addColumn<QString>("mineral");
+    QTest::addColumn<QString>("formula");
+    // Mineralogy handbooks' formulas; hydrates written as the file writes them.
+    const char *const minerals[][2] = {
+        {"Gypse", "CaSO4·2H2O"},    {"Natron", "Na2CO3·10H2O"},
+        {"Borax", "Na2B4O7·10H2O"}, {"Carnallite", "KMgCl3·6H2O"},
+        {"Halite", "NaCl"},         {"Sylvite", "KCl"},
+        {"Pyrite", "FeS2"},         {"Calcite", "CaCO3"},
+        {"Fluorine", "CaF2"},       {"Cryolithe", "Na3AlF6"},
+        {"Hématite", "Fe2O3"},      {"Magnétite", "Fe3O4"},
+        {"Blende", "ZnS"},          {"Galène", "PbS"},
+        {"Cinabre", "HgS"},         {"Cassitérite", "SnO2"},
+        {"Barytine", "BaSO4"},      {"Célestine", "SrSO4"},
+        {"Pechblende", "UO2"},
+    };
+    for (const auto &m : minerals)
+        QTest::newRow(m[0]) << QString::fromUtf8(m[0]) << QString::fromUtf8(m[1]);
+}
+
+// Wherever a source names a mineral with a formula, the formula is the mineral's own.
+void TestElementData::mineralFormulas()
+{
+    QFETCH(QString, mineral);
+    QFETCH(QString, formula);
+    const QRegularExpression named(QStringLiteral("\\b%1 ([A-Z(][^ ,]*)").arg(mineral));
+    int seen = 0;
+    for (int z = 1; z <= kElements; ++z) {
+        for (const auto &m : named.globalMatch(value(z, "_8SOURCE"))) {
+            QVERIFY2(m.captured(1) == formula, qPrintable(value(z, "_8SOURCE")));
+            ++seen;
+        }
+    }
+    QVERIFY(seen > 0);
+}
+
+void TestElementData::discoverersCountries_data()
+{
+    QTest::addColumn<QString>("discoverer");
+    QTest::addColumn<QString>("country");
+    const char *const where[][2] = {
+        {"Humphry Davy", "Angleterre"},
+        {"William Ramsay", "Angleterre"},
+        {"Gay-Lussac", "France"},
+        {"Thénard", "France"},
+        {"Lecoq de Boisbaudran", "France"},
+        {"Scheele", "Suède"},
+        {"Berzelius", "Suède"},
+        {"Mosander", "Suède"},
+        {"Cleve", "Suède"},
+        {"Klaproth", "Allemagne"},
+        {"Bunsen", "Allemagne"},
+        {"Marignac", "Suisse"},
+    };
+    for (const auto &w : where)
+        QTest::newRow(w[0]) << QString::fromUtf8(w[0]) << QString::fromUtf8(w[1]);
+}
+
+// The place of discovery names the country where each named discoverer worked.
+void TestElementData::discoverersCountries()
+{
+    QFETCH(QString, discoverer);
+    QFETCH(QString, country);
+    int seen = 0;
+    for (int z = 1; z <= kElements; ++z) {
+        if (!value(z, "DECPAR").contains(discoverer))
+            continue;
+        ++seen;
+        QVERIFY2(value(z, "LIEUDEC").contains(country),
+                 qPrintable(value(z, "_SYMBOLE") + u' ' + value(z, "LIEUDEC")));
+    }
+    QVERIFY(seen > 0);
+}
+
+void TestElementData::accentedCapitals_data()
+{
+    QTest::addColumn<QString>("word");
+    // French keeps its accents on capitals: these stand for Étain, État, À, SUÉDOIS, MINÉRAL.
+    for (const char *word : {"Etain", "Etat", "A", "SUEDOIS", "MINERAL"})
+        QTest::newRow(word) << QString::fromLatin1(word);
+}
+
+// No value of the table nor structure line writes the word without its accent.
+void TestElementData::accentedCapitals()
+{
+    QFETCH(QString, word);
+    const QRegularExpression bare(QStringLiteral("(^|[^\\w'])%1(?![\\w.])").arg(word));
+    QStringList texts;
+    for (const QStringList &record : std::as_const(m_records))
+        texts << record;
+    for (const QStringList &lines : std::as_const(m_struct))
+        texts << lines;
+    for (const QString &text : std::as_const(texts))
+        QVERIFY2(!bare.match(text).hasMatch(), qPrintable(text));
+}
+
+// Beta-nitrogen, the phase above 35,6 K, takes more room per molecule than alpha-nitrogen
+// (cubic Pa-3, 4 molecules a cell) below it: hexagonal close packing, 2 molecules a cell.
+void TestElementData::nitrogenExpandsOnWarming()
+{
+    const QString lines = m_struct.value(7).join(u'\n');
+    const auto number = [&](const char *pattern) {
+        const auto m = QRegularExpression(QString::fromUtf8(pattern)).match(lines);
+        return m.hasMatch() ? Numbers::parseDecimal(m.captured(1)).value_or(0) : 0.0;
+    };
+    const double a = number("Maille : a = ([0-9,]+) pm");
+    const double c = number("Maille : a = [0-9,]+ pm, c = ([0-9,]+) pm");
+    const double alpha = number("alpha cubique.*a = ([0-9,]+) pm");
+    QVERIFY(a > 0 && c > 0 && alpha > 0);
+    const double beta = std::sqrt(3.0) / 2 * a * a * c / 2;
+    QVERIFY2(beta > std::pow(alpha, 3) / 4,
+             qPrintable(QStringLiteral("%1 pm3 against %2").arg(beta).arg(std::pow(alpha, 3) / 4)));
 }
 
 void TestElementData::isotopeSections_data()

@@ -46,6 +46,7 @@ private slots:
     void fullDiskKeepsOldFile();
     void readOnlyFileKeepsOldFile();
     void refusedCellLeavesFileUntouched();
+    void writeGoesThroughATemporaryFile();
 };
 
 void TestGridFaults::missingFileKeepsTheGrid()
@@ -145,6 +146,22 @@ void TestGridFaults::refusedCellLeavesFileUntouched()
     grid.setCell(2, 2, QStringLiteral("deux\r\nlignes"));
     QVERIFY_THROWS_EXCEPTION(ETxtTblError, grid.SaveToFile(path));
     QCOMPARE(readFileBytes(path), QByteArray("old"));
+}
+
+void TestGridFaults::writeGoesThroughATemporaryFile()
+{
+    // The new table is written beside the old file and renamed over it: a second name of the
+    // old file keeps the old bytes, which a write in place would overwrite, and no
+    // temporary file is left behind.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("prop.yop");
+    const QString second = dir.filePath("second-name.yop");
+    QVERIFY(writeFileBytes(path, "old"));
+    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(second).constData()), 0);
+    bigGrid(2).SaveToFile(path);
+    QCOMPARE(readFileBytes(path), bigGrid(2).SaveToBytes());
+    QCOMPARE(readFileBytes(second), QByteArray("old"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"prop.yop", "second-name.yop"}));
 }
 
 QTEST_GUILESS_MAIN(TestGridFaults)

@@ -249,6 +249,10 @@ void TestStrGrid::savingQuotes_data()
         << Rows{{"a;b\"", "c"}} << QByteArray("\"a;b\"\"\";c\r\n");
     QTest::newRow("lonely empty cell") << Rows{{"n"}, {""}} << QByteArray("n\r\n\"\"\r\n");
     QTest::newRow("empty cells") << Rows{{"a", "b"}, {"", ""}} << QByteArray("a;b\r\n;\r\n");
+    // An LF not after a CR is text: a stray one (CR LF LF from an editor) must not stop saving.
+    QTest::newRow("lone line feed") << Rows{{"a\nb", "c"}} << QByteArray("a\nb;c\r\n");
+    QTest::newRow("line feed after a line end")
+        << Rows{{"n"}, {"\nx"}} << QByteArray("n\r\n\nx\r\n");
     QTest::newRow("accents") << Rows{{QString::fromUtf16(u"Préhistoire"),
                                       QString::fromUtf16(u"\u00A0x ")}}
                              << QByteArray("Pr\xE9histoire;\xA0x \r\n");
@@ -271,7 +275,6 @@ void TestStrGrid::savingRefuses_data()
     QTest::addColumn<QChar>("quote");
     const QChar dq(u'"');
     QTest::newRow("carriage return") << "a\rb" << dq;
-    QTest::newRow("line feed") << "a\nb" << dq;
     QTest::newRow("Ctrl-Z") << "a\x1A" << dq;
     QTest::newRow("quote before divider") << "a\";b" << dq;
     QTest::newRow("no code point") << QString::fromUtf16(u"\u03A9") << dq;

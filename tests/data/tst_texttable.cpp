@@ -57,7 +57,10 @@ private slots:
     void storedDataWhenKeepData();
     void missingFileTakesStoredRecordAsNames();
     void postedChangeIsWrittenBack();
+    void editKeepsTheOtherCellsWhole();
     void unpostedEditIsDropped();
+    void postRefuses_data();
+    void postRefuses();
     void insertAppendDelete();
     void editOnEmptyTableInserts();
     void bookmarks();
@@ -193,9 +196,9 @@ void TestTextTable::declaredFieldsMustExist()
     // Without its file the table has no field at all; the first declared one is named.
     QFile::remove(f.path);
     f.table.setDeclaredFields(QStringList{"_NO_AT", "_NOM"});
-    QVERIFY_THROWS_EXCEPTION(EDatabaseError, f.table.Open());
     try {
         f.table.Open();
+        QFAIL("opened without its file");
     } catch (const EDatabaseError &e) {
         QCOMPARE(e.message(), QStringLiteral("Table1: Field '_NO_AT' not found"));
     }
@@ -272,6 +275,64 @@ void TestTextTable::postedChangeIsWrittenBack()
     QVERIFY(QFile::remove(f.path));
     fresh.Close();
     QVERIFY(!QFile::exists(f.path));
+}
+
+void TestTextTable::editKeepsTheOtherCellsWhole()
+{
+    // A window may declare a field narrower than its longest text: reading cuts it, an edit
+    // of another field of the record must not.
+    Fixture f("A;B\r\nlonger than declared;1\r\n");
+    f.table.setDeclaredFields(QVector<TTextTable::FieldDecl>{{"A", 6}, {"B", 0}});
+    f.table.Open();
+    QCOMPARE(f.table.FieldText("A"), QStringLiteral("longer"));
+    f.table.setFieldText("B", "2");
+    QCOMPARE(f.table.FieldText("A"), QStringLiteral("longer"));
+    f.table.Post();
+    f.table.Close();
+    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\nlonger than declared;2\r\n"));
+}
+
+void TestTextTable::postRefuses_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no code point") << QString::fromUtf16(u"r\u00E9sum\u00E9 \u03A9");
+    QTest::newRow("quote before divider") << "Dupont\"; Durand";
+    QTest::newRow("carriage return") << "a\rb";
+    QTest::newRow("Ctrl-Z") << "a\x1A";
+    QTest::newRow("line too long") << QString(3000, u'"');
+    QTest::newRow("value check") << "refused";
+}
+
+// A value the file cannot hold is refused when it is posted, not found at the file's write:
+// the record keeps the text to be corrected, the other posted edits are written.
+void TestTextTable::postRefuses()
+{
+    QFETCH(QString, text);
+    const QByteArray wide(3000, 'w');
+    Fixture f("A;B\r\nx;1\r\ny;" + wide + "\r\n");
+    f.table.setValueCheck([](int field, const QString &t) -> std::optional<QString> {
+        if (field == 1 && t == u"refused")
+            return QStringLiteral("refusé par la règle");
+        return std::nullopt;
+    });
+    f.table.Open();
+    f.table.setFieldText("B", "a\nb"); // an LF alone reads back and is accepted
+    f.table.Next();
+    f.table.setFieldText("B", text);
+    try {
+        f.table.Post();
+        QFAIL("the value was posted");
+    } catch (const ETxtTblError &e) {
+        QVERIFY2(e.message().startsWith(QStringLiteral("Enregistrement 2, champ B : ")),
+                 qPrintable(e.message()));
+    }
+    QCOMPARE(f.table.state(), TTextTable::State::Edit);
+    QCOMPARE(f.table.FieldText("B"), text);
+    QVERIFY_THROWS_EXCEPTION(ETxtTblError, f.table.Prior()); // nor does a move post it
+    QCOMPARE(f.table.RecNo(), 2);
+    f.table.Cancel();
+    f.table.Close();
+    QCOMPARE(readFileBytes(f.path), "A;B\r\nx;a\nb\r\ny;" + wide + "\r\n");
 }
 
 void TestTextTable::unpostedEditIsDropped()
@@ -410,22 +471,13 @@ void TestTextTable::failedWriteIsReported()
         QVERIFY(writeFileBytes(folder, "plain"));
         table.Close();
         QCOMPARE(failed.count(), 1);
-        QVERIFY(!failed.first().first().toString().isEmpty());
+        // The message names the file and says that the changes are lost.
+        const QString message = failed.first().first().toString();
+        QVERIFY2(message.contains(folder + "/prop.yop"), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("modifications n'ont pas été enregistrées")),
+                 qPrintable(message));
         QVERIFY(!table.Active());
     }
-    // A value the file cannot hold is refused and the old file stays.
-    QFile::remove(folder);
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(writeFileBytes(folder + "/prop.yop", "A;B\r\nx;1\r\n"));
-    TTextTable table;
-    table.setFileName(folder + "/prop.yop");
-    QSignalSpy failed(&table, &TTextTable::writeFailed);
-    table.Open();
-    table.setFieldText("A", QString::fromUtf16(u"\u03A9"));
-    table.Post();
-    table.Close();
-    QCOMPARE(failed.count(), 1);
-    QCOMPARE(readFileBytes(folder + "/prop.yop"), QByteArray("A;B\r\nx;1\r\n"));
 }
 
 void TestTextTable::model()
@@ -443,6 +495,10 @@ void TestTextTable::model()
     QVERIFY(f.table.Modified());
     QCOMPARE(f.table.RecNo(), 5);
     QCOMPARE(f.table.FieldText("_NOM"), QStringLiteral("Bore"));
+    QVERIFY_THROWS_EXCEPTION(ETxtTblError,
+                             model.setData(model.index(4, 2), QStringLiteral("\u03A9")));
+    QCOMPARE(f.table.state(), TTextTable::State::Browse);
+    QCOMPARE(model.data(model.index(4, 2)).toString(), QStringLiteral("Bore"));
     f.table.Delete();
     QCOMPARE(model.rowCount(), 102);
     f.table.setFilter("_NO_AT < 4");

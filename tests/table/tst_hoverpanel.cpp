@@ -1,10 +1,29 @@
 // The hover panel following the mouse over the element buttons, and the value box of
 // the numeric legend writing an edited value back to the element table.
 #include "MainWindowFixture.h"
+#include "MessageBoxes.h"
 #include "TestFiles.h"
+#include "table/Startup.h"
 
 #include <QLabel>
 #include <QLineEdit>
+
+namespace {
+
+// Types `text` over iron's melting point in the numeric legend's value box. The mouse comes
+// from manganese: a move to where it already stands would not reach the button.
+QLineEdit *typeIronMeltingPoint(const MainWindowFixture &f, const QString &text)
+{
+    f.choose(QStringLiteral("Point de  fusion"));
+    QTest::mouseMove(f.button(25), QPoint(12, 12));
+    QTest::mouseMove(f.button(26), QPoint(12, 12));
+    auto *value = f.child<QLineEdit>(QStringLiteral("DBEdit3"));
+    value->selectAll();
+    QTest::keyClicks(value, text);
+    return value;
+}
+
+} // namespace
 
 class TestHoverPanel : public QObject
 {
@@ -18,7 +37,10 @@ private slots:
     void layoutOfThePanel();
     void missingValueShowsEmptyBox();
     void editedLegendValueIsWrittenBackOnce();
-    void missingTableFailsToBuildTheWindow();
+    void legendRefusesANonNumber();
+    void legendValueTypedLastIsKept();
+    void startStopsOnAnIncompleteTable_data();
+    void startStopsOnAnIncompleteTable();
 };
 
 void TestHoverPanel::panelShowsTheHoveredRecord_data()
@@ -157,19 +179,78 @@ void TestHoverPanel::editedLegendValueIsWrittenBackOnce()
     }
 }
 
-void TestHoverPanel::missingTableFailsToBuildTheWindow()
+void TestHoverPanel::legendRefusesANonNumber()
 {
-    QTemporaryDir empty;
-    QDir::setCurrent(empty.path());
+    MainWindowFixture f;
+    const QByteArray before = readFileBytes(f.path(QStringLiteral("prop.yop")));
+    QLineEdit *value = typeIronMeltingPoint(f, QStringLiteral("1810 K"));
+    // The move that would post it says why it is refused, once; the table keeps 1810.
+    const QStringList boxes =
+        messageBoxesDuring([&] { QTest::mouseMove(f.button(27), QPoint(12, 12)); });
+    QCOMPARE(boxes.size(), 1);
+    for (const QString &part : {QStringLiteral("Fer"), QStringLiteral("_TF"),
+                                QStringLiteral("« 1810 K » n'est pas un nombre")})
+        QVERIFY2(boxes.first().contains(part), qPrintable(boxes.first()));
+    QCOMPARE(value->text(), QStringLiteral("1768"));
+    QVERIFY(messageBoxesDuring([&] { QTest::mouseMove(f.button(26), QPoint(12, 12)); }).isEmpty());
+    QCOMPARE(value->text(), QStringLiteral("1810"));
+    f.form.reset();
+    QCOMPARE(readFileBytes(f.path(QStringLiteral("prop.yop"))), before);
+}
+
+// A value typed into the legend and not yet posted by a move is saved as the program ends.
+void TestHoverPanel::legendValueTypedLastIsKept()
+{
+    MainWindowFixture f;
+    const QByteArray before = readFileBytes(f.path(QStringLiteral("prop.yop")));
+    typeIronMeltingPoint(f, QStringLiteral("1811"));
+    QVERIFY(messageBoxesDuring([&] { f.form.reset(); }).isEmpty());
+    QCOMPARE(readFileBytes(f.path(QStringLiteral("prop.yop"))),
+             QByteArray(before).replace(";1810;3020;", ";1811;3020;"));
+}
+
+void TestHoverPanel::startStopsOnAnIncompleteTable_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("fault");
+    QFile shipped(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const QByteArray whole = shipped.readAll();
+    const QList<QByteArray> lines = whole.split('\n');
+    // Line 37 holds krypton: cut in its middle, the file holds 35 records and a half.
+    QByteArray cut;
+    for (int i = 0; i < 36; ++i)
+        cut += lines[i] + '\n';
+    cut += lines[36].left(20);
+    QTest::newRow("cut inside krypton") << cut << "contient 36 enregistrements au lieu de 103";
+    QTest::newRow("one record more") << whole + lines[1] + '\n'
+                                     << "contient 104 enregistrements au lieu de 103";
+    QTest::newRow("a column missing")
+        << QByteArray(whole).replace(";_TEB;", ";_TEBX;") << "n'a pas la colonne « _TEB »";
+    QTest::newRow("no file") << QByteArray() << "est introuvable ou illisible";
+}
+
+// The program does not start on a table it would show wrongly and could make worse: the
+// message names the file and what is wrong, and the file is left as it is.
+void TestHoverPanel::startStopsOnAnIncompleteTable()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, fault);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("prop.yop"));
+    if (!bytes.isEmpty())
+        QVERIFY(writeFileBytes(path, bytes));
+    QDir::setCurrent(dir.path());
+    QString message;
     try {
         ProgramState state;
-        TForm1 form(state);
-        QFAIL("the window was built without its table");
+        Startup::createWindows(state);
     } catch (const std::exception &error) {
-        QCOMPARE(QString::fromUtf8(error.what()),
-                 QStringLiteral("Table1: Field '_NO_AT' not found"));
+        message = QString::fromUtf8(error.what());
     }
     QDir::setCurrent(QDir::tempPath());
+    QVERIFY2(message.contains(path) && message.contains(fault), qPrintable(message));
+    QCOMPARE(readFileBytes(path), bytes);
 }
 
 QTEST_MAIN(TestHoverPanel)

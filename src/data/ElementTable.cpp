@@ -1,0 +1,93 @@
+#include "data/ElementTable.h"
+
+#include "data/ElementColumns.h"
+#include "data/Errors.h"
+#include "data/Numbers.h"
+#include "data/TTextTable.h"
+
+#include <QFileInfo>
+#include <QSet>
+
+namespace ElementTable {
+
+bool isNumeric(const QString &field)
+{
+    static const QSet<QString> numeric = {
+        "_NO_AT",        "_M__AT",     "_M__VOL",    "_TF",        "_TEB",          "_0COND_ELE",
+        "_1COND_THE",    "_2H_AT",     "_3H_FUS",    "_4H_VAP",    "_5AB_COSM",     "_6AB_TER",
+        "_0DURET_",      "_1ISOTOPES", "_3EN",       "_4AE",       "_5POLARIS",     "_6VOL_AT",
+        "_7R_AT",        "_8E_1ERE_I", "_9E_2EME_I", "_0E_3EME_I", "_1RI_1_",       "_2RI_1_",
+        "_4RI_2_",       "_3RI_2_",    "_5RI_3_",    "_8NO_MAXC",  "_9NO_MINC",     "_0NO_MAX",
+        "_1NO_MIN",      "LIGNE",      "COLONNE",    "ABSOLEIL",   "ABCROUTETERRE", "ABCROUTECONT",
+        "ABCROUTEOCEAN", "ABEAU",      "ABATM",      "ABBOIS",     "ABVIVANT"};
+    return numeric.contains(field);
+}
+
+namespace {
+
+// "Fer, champ « Point de fusion » (_TF)": the element as the user knows it, and the field by
+// the wording of the lists where it has one.
+QString placeName(const TTextTable &table, int field)
+{
+    const QString name = table.FieldIndex(QStringLiteral("_NOM")) >= 0
+                             ? table.FieldText(QStringLiteral("_NOM"))
+                             : QStringLiteral("Élément %1").arg(table.RecNo());
+    const QString fieldName = table.FieldNames().value(field);
+    const auto column = ElementColumns::byField(fieldName);
+    if (!column || column->listName.isEmpty())
+        return QStringLiteral("%1, champ %2").arg(name, fieldName);
+    return QStringLiteral("%1, champ « %2 » (%3)")
+        .arg(name, column->listName.simplified(), fieldName);
+}
+
+} // namespace
+
+void configure(TTextTable &table)
+{
+    table.setDivChar(QLatin1Char(';'));
+    table.setSepChar(QLatin1Char('"'));
+    table.setFileName(QStringLiteral("prop.yop"));
+    QVector<TTextTable::FieldDecl> fields;
+    for (const ElementColumn &column : ElementColumns::all())
+        fields.append({column.field, column.size});
+    table.setDeclaredFields(fields);
+    table.setPlaceName([&table](int field) { return placeName(table, field); });
+    table.setValueCheck([&table](int field, const QString &text) -> std::optional<QString> {
+        if (text.isEmpty() || !isNumeric(table.FieldNames().value(field)) ||
+            Numbers::parseDecimal(text))
+            return std::nullopt;
+        return QStringLiteral("« %1 » n'est pas un nombre ; écrivez-le avec une virgule "
+                              "décimale, par exemple 1,01 ou 4,00E-08")
+            .arg(text);
+    });
+}
+
+void openWhole(TTextTable &table)
+{
+    const QString file = table.FileName();
+    const auto stop = [&file](const QString &what) {
+        throw EInOutError(QStringLiteral("Le fichier « %1 » %2. Le programme ne peut pas "
+                                         "démarrer ; le fichier n'a pas été modifié.")
+                              .arg(QFileInfo(file).absoluteFilePath(), what),
+                          file);
+    };
+    if (!QFileInfo(file).isReadable())
+        stop(QStringLiteral("est introuvable ou illisible"));
+    try {
+        table.Open();
+    } catch (const EDatabaseError &e) {
+        // The declared field that the file's first line does not name.
+        stop(QStringLiteral("n'a pas la colonne « %1 »").arg(e.place()));
+    }
+    if (table.RecordCount() != ElementCount) {
+        const int found = table.RecordCount();
+        table.Close();
+        stop(QStringLiteral("contient %1 enregistrement%2 au lieu de %3 : il est incomplet ou "
+                            "abîmé")
+                 .arg(found)
+                 .arg(found > 1 ? QStringLiteral("s") : QString())
+                 .arg(ElementCount));
+    }
+}
+
+} // namespace ElementTable

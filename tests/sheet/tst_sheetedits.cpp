@@ -1,0 +1,180 @@
+// Edits made in the property sheet's two memos: what closes the sheet posts them, what the
+// file cannot hold is refused with the text kept for correction, and a memo takes no more
+// than its field holds.
+#include "MessageBoxes.h"
+#include "TestFiles.h"
+#include "controls/Fonts.h"
+#include "controls/TAOLButton.h"
+#include "data/ProgramState.h"
+#include "data/TTextTable.h"
+#include "sheet/TForm2.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The shipped data files in a scratch working directory, and a sheet shown on one element.
+struct Sheet
+{
+    explicit Sheet(int z)
+    {
+        installFontSubstitutions();
+        for (const char *name : {"prop.yop", "struct.yop", "iso.yop"})
+            writeFileBytes(dir.filePath(name), readFileBytes(QStringLiteral(MIRELON_SHARE_DIR "/") +
+                                                             QString::fromLatin1(name)));
+        original = file();
+        QDir::setCurrent(dir.path());
+        state.selectedElement = z;
+        form = std::make_unique<TForm2>(state);
+        form->show();
+    }
+    ~Sheet()
+    {
+        form.reset();
+        QDir::setCurrent(QDir::tempPath());
+    }
+
+    QByteArray file() const { return readFileBytes(dir.filePath("prop.yop")); }
+    QPlainTextEdit *memo(const char *field) const
+    {
+        auto *box = form->findChild<QPlainTextEdit *>(QStringLiteral("DB") + field);
+        box->setFocus();
+        box->moveCursor(QTextCursor::End);
+        return box;
+    }
+    QString symbol() const { return form->findChild<QLineEdit *>("DB_SYMBOLE")->text(); }
+    void step(const char *button) const
+    {
+        QTest::mouseClick(form->findChild<TAOLButton *>(button), Qt::LeftButton, {},
+                          QPoint(10, 10));
+    }
+
+    QTemporaryDir dir;
+    QByteArray original;
+    ProgramState state;
+    std::unique_ptr<TForm2> form;
+};
+
+// The iron record as the file holds it (the data's own reference record): empty discoverer
+// and place, "LATIN:ferrum" for the origin of the name.
+const QByteArray kIronMiddle = "Amphot\xE8re;;;LATIN:ferrum;Iron";
+
+} // namespace
+
+class TestSheetEdits : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void closingPostsTheEdit_data();
+    void closingPostsTheEdit();
+    void refusedTextStaysToBeCorrected();
+    void memoTakesNoMoreThanItsField_data();
+    void memoTakesNoMoreThanItsField();
+};
+
+void TestSheetEdits::closingPostsTheEdit_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Escape") << true;
+    QTest::newRow("close box") << false;
+}
+
+// Typed and not posted by a move, the text is still saved when the sheet closes.
+void TestSheetEdits::closingPostsTheEdit()
+{
+    QFETCH(bool, escape);
+    Sheet s(26);
+    QVERIFY(s.original.contains(kIronMiddle));
+    QTest::keyClicks(s.memo("DECPAR"), "Paracelse");
+    if (escape)
+        QTest::keyClick(s.memo("DECPAR"), Qt::Key_Escape);
+    else
+        s.form->close();
+    QVERIFY(!s.form->isVisible());
+    QByteArray expected = s.original;
+    expected.replace(kIronMiddle, "Amphot\xE8re;Paracelse;;LATIN:ferrum;Iron");
+    QCOMPARE(s.file(), expected);
+}
+
+// A text that the file cannot hold stops the move and the closing with a message naming the
+// element and the field; the memo keeps it, and the edits posted before are saved.
+void TestSheetEdits::refusedTextStaysToBeCorrected()
+{
+    Sheet s(26);
+    QTest::keyClicks(s.memo("DECPAR"), "Paracelse");
+    s.step("AOLButton2");
+    QCOMPARE(s.symbol(), QStringLiteral("Co"));
+    QPlainTextEdit *orinom = s.memo("ORINOM");
+    orinom->selectAll();
+    QTest::keyClicks(orinom, QStringLiteral("Dupont\"; Durand"));
+    const QString typed = orinom->toPlainText();
+    QCOMPARE(typed, QStringLiteral("Dupont\"; Durand"));
+    for (const std::function<void()> &leave :
+         {std::function<void()>([&] { s.step("AOLButton2"); }),
+          std::function<void()>([&] { QTest::keyClick(s.memo("ORINOM"), Qt::Key_Escape); })}) {
+        const QStringList boxes = messageBoxesDuring(leave);
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes.first().contains(QStringLiteral("Cobalt")) &&
+                     boxes.first().contains(QStringLiteral("ORINOM")),
+                 qPrintable(boxes.first()));
+        QVERIFY(s.form->isVisible());
+        QCOMPARE(s.symbol(), QStringLiteral("Co"));
+        QCOMPARE(orinom->toPlainText(), typed);
+    }
+    // Losing the focus to another program keeps the view open on it, without a word.
+    QVERIFY(messageBoxesDuring([&] { s.form->FormDeactivate(); }).isEmpty());
+    QVERIFY(s.form->table()->Active());
+    QCOMPARE(orinom->toPlainText(), typed);
+    // Corrected, it goes with the closing sheet.
+    orinom->selectAll();
+    QTest::keyClicks(orinom, QStringLiteral("Dupont\" ; Durand"));
+    QCOMPARE(messageBoxesDuring([&] { s.form->close(); }), QStringList());
+    QVERIFY(!s.form->isVisible());
+    QByteArray iron = s.original;
+    iron.replace(kIronMiddle, "Amphot\xE8re;Paracelse;;LATIN:ferrum;Iron");
+    QList<QByteArray> lines = iron.split('\n');
+    QList<QByteArray> cobalt = lines[27].split(';'); // no quoted value before ORINOM
+    cobalt[60] = "\"Dupont\"\" ; Durand\"";
+    lines[27] = cobalt.join(';');
+    QCOMPARE(s.file(), lines.join('\n'));
+}
+
+void TestSheetEdits::memoTakesNoMoreThanItsField_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<int>("size");
+    QTest::newRow("DECPAR") << QByteArray("DECPAR") << 75;
+    QTest::newRow("ORINOM") << QByteArray("ORINOM") << 69;
+}
+
+// Pasted or typed, the memo stops at the field's size: what it shows is what is stored.
+void TestSheetEdits::memoTakesNoMoreThanItsField()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(int, size);
+    Sheet s(26);
+    QPlainTextEdit *memo = s.memo(field.constData());
+    QString pasted;
+    for (int i = 0; pasted.size() < 100; ++i)
+        pasted += QStringLiteral("mot%1 ").arg(i);
+    QApplication::clipboard()->setText(pasted);
+    memo->selectAll();
+    memo->paste();
+    QCOMPARE(memo->toPlainText(), pasted.left(size));
+    QTest::keyClicks(s.memo(field.constData()), "xyz");
+    QCOMPARE(memo->toPlainText(), pasted.left(size));
+    s.step("AOLButton2");
+    s.step("AOLButton1");
+    QCOMPARE(s.memo(field.constData())->toPlainText(), pasted.left(size));
+}
+
+QTEST_MAIN(TestSheetEdits)
+#include "tst_sheetedits.moc"
