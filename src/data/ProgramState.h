@@ -8,4 +8,6 @@ struct ProgramState
     int selectedElement = 0; // atomic number last clicked, read by the property sheet
     bool molarMode = false;  // element clicks build a compound instead of opening a sheet
     int nextFreeRow = 1;     // next row of the molar-mass grid
+    int dialogRow = 0;       // the grid row that "Données" is editing
+    double percentSum = 0;   // percentages confirmed so far in one "% --> FORMULE" run
 };

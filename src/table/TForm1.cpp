@@ -9,6 +9,7 @@
 #include "data/Numbers.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
+#include "molar/MolarMode.h"
 #include "sheet/TForm2.h"
 #include "table/ColouringEntries.h"
 #include "table/ColouringRules.h"
@@ -68,6 +69,13 @@ TForm1::TForm1(ProgramState &state, QWidget *parent) : QMainWindow(parent), m_st
     buildElementButtons(m_client);
     Legends::build(m_client);
     m_panel1 = new HoverPanel(m_client);
+    m_molar = new MolarMode(m_state,
+                            {m_client, m_speedBar, [this] { HideLegends(); },
+                             [this](int width) { setLayoutWidth(width); },
+                             [this](int z) { return elementButton(z); }},
+                            this);
+    connect(child<TEncartaButton>("EncartaButton1"), &TEncartaButton::clicked, m_molar,
+            &MolarMode::EncartaButton1Click);
     // Mouse moves over the bare window hide the hover panel.
     m_client->setMouseTracking(true);
     m_client->installEventFilter(this);
@@ -193,8 +201,6 @@ void TForm1::buildToolbar(QWidget *client)
     molar->setColorBorder(Qt::black);
     molar->setToolTip(QStringLiteral("Cliquez ici  pour calculer la masse molaire d\"un composé "
                                      "et son pourcentage massique."));
-    // The molar-mass mode is not part of the program yet: the button stays dark.
-    molar->setButtonEnabled(false);
 
     m_combo = new QComboBox(m_speedBar);
     m_combo->setObjectName(QStringLiteral("combobox1"));
@@ -207,12 +213,6 @@ void TForm1::buildToolbar(QWidget *client)
         m_combo->addItem(ColouringEntries::text(i));
     m_combo->setCurrentIndex(-1);
     m_combo->setEditText(QStringLiteral("Propriétés"));
-
-    // Reserved for the formula edit of the molar-mass mode.
-    auto *chemEdit = new QLineEdit(m_speedBar);
-    chemEdit->setObjectName(QStringLiteral("ChemEdit1"));
-    chemEdit->setGeometry(592, 4, 185, 26);
-    chemEdit->hide();
 }
 
 void TForm1::buildLabels(QWidget *client)
@@ -308,10 +308,20 @@ void TForm1::ShowHoverPanel()
     m_table1->MoveBy(m_state.hoveredElement - 1);
 }
 
+void TForm1::setMolarDialogs(TForm7 *data, TForm8 *molarMass)
+{
+    m_molar->setDialogs(data, molarMass);
+}
+
 void TForm1::ElementClicked()
 {
-    // The molar-mass mode is not part of the program yet: every click opens a sheet,
-    // made anew and shown modally; the click returns when it is closed.
+    // In the molar-mass mode the element is the one the hover panel shows.
+    if (m_state.molarMode) {
+        m_molar->addElement(child<QLineEdit>("Edit_SYMBOLE")->text(),
+                            child<QLineEdit>("Edit_M__AT")->text());
+        return;
+    }
+    // A sheet made anew and shown modally; the click returns when it is closed.
     TForm2 sheet(m_state, this);
     sheet.exec();
 }
