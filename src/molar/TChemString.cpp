@@ -29,7 +29,8 @@ void TChemString::setTryCorrect(TChemTryCorrect mode)
     if (mode == m_tryCorrect)
         return;
     m_tryCorrect = mode;
-    recheck(m_text);
+    const QString before = m_text; // a copy: the correction changes the stored text in place
+    recheck(before);
 }
 
 void TChemString::metricsChanged()
