@@ -325,8 +325,10 @@ void MolarMode::recompute()
     m_chemEdit->setText(formula);
     m_edit3->setText(Numbers::formatGeneral(molarMass, 6));
     for (int row = 1; row <= last; ++row) {
-        const double share = toInteger(grid.cell(row, CompoundGrid::Mol)) * 100.0 *
-                             toFloat(grid.cell(row, CompoundGrid::M)) / molarMass;
+        // The share before the per cent, so that masses near the largest double do not
+        // overflow on the way to a percentage that exists.
+        const double share = toInteger(grid.cell(row, CompoundGrid::Mol)) *
+                             toFloat(grid.cell(row, CompoundGrid::M)) / molarMass * 100.0;
         grid.setCell(row, CompoundGrid::Percent, Numbers::formatGeneral(representable(share), 6));
     }
 }
