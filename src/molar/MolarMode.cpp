@@ -95,6 +95,8 @@ MolarMode::MolarMode(ProgramState &state, const MolarWindow &window, QObject *pa
 {
     m_chemEdit = new TChemEdit(window.speedBar);
     m_chemEdit->setObjectName(QStringLiteral("ChemEdit1"));
+    // The tool bar's layout gives the height; set first, no font is measured for it.
+    m_chemEdit->setAutoSize(false);
     m_chemEdit->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
     QPalette silver = m_chemEdit->palette();
     silver.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
@@ -102,7 +104,6 @@ MolarMode::MolarMode(ProgramState &state, const MolarWindow &window, QObject *pa
     m_chemEdit->setFormulaAlignment(TChemString::Alignment::Center);
     m_chemEdit->setSubPercent(75);
     m_chemEdit->setAutoSubscript(true);
-    m_chemEdit->setAutoSize(false); // the tool bar's layout gives the height
     // Only a click gives it the focus: shown for the formula, it is not a stop of the tab chain,
     // which would turn it into a plain edit each time the window takes the focus back.
     m_chemEdit->setFocusPolicy(Qt::ClickFocus);
