@@ -280,7 +280,7 @@ void MolarMode::addElement(const QString &symbol, const QString &atomicMass)
 {
     try {
         addAtom(symbol, atomicMass);
-    } catch (const std::exception &) {
+    } catch (...) {
         report(QStringLiteral("Faites un reset"));
     }
 }

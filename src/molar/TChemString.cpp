@@ -41,24 +41,24 @@ void TChemString::metricsChanged()
         onChanged();
 }
 
-void TChemString::setSubPercent(int percent)
+void TChemString::setShare(int &share, int percent)
 {
     setAutoSubscript(false);
     percent = std::max(0, percent);
-    if (percent == m_settings.subPercent)
+    if (percent == share)
         return;
-    m_settings.subPercent = percent;
+    share = percent;
     metricsChanged();
+}
+
+void TChemString::setSubPercent(int percent)
+{
+    setShare(m_settings.subPercent, percent);
 }
 
 void TChemString::setSubPosition(int percent)
 {
-    setAutoSubscript(false);
-    percent = std::max(0, percent);
-    if (percent == m_settings.subPosition)
-        return;
-    m_settings.subPosition = percent;
-    metricsChanged();
+    setShare(m_settings.subPosition, percent);
 }
 
 void TChemString::setAutoSubscript(bool fromFont)

@@ -56,6 +56,8 @@ public:
 private:
     void recheck(const QString &before);
     void metricsChanged();
+    // SubPercent and SubPosition: the font's own subscripts off, then the share stored.
+    void setShare(int &share, int percent);
 
     const FormulaMetrics &m_metrics;
     QString m_text = QStringLiteral("H2");

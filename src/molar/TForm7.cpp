@@ -83,6 +83,9 @@ void TForm7::run(const QString &symbol, const QString &molarMass, const QString 
     field("Edit1")->setText(symbol);
     field("Edit2")->setText(molarMass);
     field("Edit3")->setText(proposedPercent);
+    // Ready for the percentage to be typed over the proposed one.
+    field("Edit3")->setFocus();
+    field("Edit3")->selectAll();
     exec();
 }
 

@@ -344,6 +344,14 @@ void TestFormulaLayout::editShowsTheFormulaOnlyWithoutFocus()
     QTRY_VERIFY(edit->hasFocus());
     // Entered from the keyboard, the whole text is selected.
     QCOMPARE(edit->selectedText(), QStringLiteral("H2O1"));
+
+    // A formula of 10 000 characters is checked and painted without a hang; the part that
+    // fits is drawn.
+    edit->setText(QString("H2O").repeated(3334));
+    focus->setFocus();
+    QTRY_VERIFY(focus->hasFocus());
+    QCOMPARE(edit->chemString().text().size(), 10002);
+    QVERIFY(!ink(edit->grab().toImage().copy(edit->formulaRect())).isNull());
 }
 
 void TestFormulaLayout::editHeightFollowsTheFormulaLine()

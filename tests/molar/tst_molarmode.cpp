@@ -354,7 +354,8 @@ void TestMolarMode::percentToFormula_data()
         << QList<double>{2.5, 2.5} << "formule probable : H2O2" << QStringList{} << 1;
     QTest::newRow("refused percentages")
         << water << QList<Data>{{"abc", {}}, {"1e999", {}}, {"-5", {}}, {"105", {}}} << "18"
-        << QStringList{"100", "105"} << QList<double>{-0.8911, 1.18125} << "formule probable : H-1O1"
+        << QStringList{"100", "105"} << QList<double>{-0.8911, 1.18125}
+        << "formule probable : H-1O1"
         << QStringList{"entrez une valeur numerique!", "entrez une valeur numerique!"} << 1;
     QTest::newRow("zero molar mass of an element")
         << water << QList<Data>{{"50", "0"}, {"50", {}}} << "18" << QStringList{"100", "50"}
