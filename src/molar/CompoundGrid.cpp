@@ -52,6 +52,8 @@ CompoundGrid::CompoundGrid(QWidget *parent) : QTableWidget(1, 4, parent)
     side->setSectionResizeMode(QHeaderView::Interactive);
     side->hide();
     setWordWrap(false);
+    // A long amount in the narrow "mol" column shows its first digits, not an ellipsis.
+    setTextElideMode(Qt::ElideNone);
 }
 
 void CompoundGrid::setRows(int rows)
