@@ -11,7 +11,7 @@ packages=(
   fonts-liberation
   libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool imagemagick x11-utils python3
+  xvfb xdotool xclip imagemagick x11-utils python3
   bodr emf2svg libwmf-bin desktop-file-utils
 )
 

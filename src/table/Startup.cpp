@@ -4,6 +4,8 @@
 #include "controls/Fonts.h"
 #include "controls/TAboutBox.h"
 #include "data/ProgramState.h"
+#include "molar/TForm7.h"
+#include "molar/TForm8.h"
 #include "table/MirelonApplication.h"
 #include "table/TForm1.h"
 
@@ -23,6 +25,7 @@ std::unique_ptr<TForm1> createWindows(ProgramState &state)
     auto form = std::make_unique<TForm1>(state);
     form->setAboutBox(new TAboutBox(form.get()));
     form->setChooser(new TFormgr(state.graph, form.get()));
+    form->setMolarDialogs(new TForm7(form.get()), new TForm8(form.get()));
     return form;
 }
 

@@ -10,6 +10,7 @@
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
 #include "graph3d/Graph3DCommand.h"
+#include "molar/MolarMode.h"
 #include "sheet/TForm2.h"
 #include "table/ColouringEntries.h"
 #include "table/ColouringRules.h"
@@ -69,6 +70,13 @@ TForm1::TForm1(ProgramState &state, QWidget *parent) : QMainWindow(parent), m_st
     buildElementButtons(m_client);
     Legends::build(m_client);
     m_panel1 = new HoverPanel(m_client);
+    m_molar = new MolarMode(m_state,
+                            {m_client, m_speedBar, [this] { HideLegends(); },
+                             [this](int width) { setLayoutWidth(width); },
+                             [this](int z) { return elementButton(z); }},
+                            this);
+    connect(child<TEncartaButton>("EncartaButton1"), &TEncartaButton::clicked, m_molar,
+            &MolarMode::EncartaButton1Click);
     // Mouse moves over the bare window hide the hover panel.
     m_client->setMouseTracking(true);
     m_client->installEventFilter(this);
@@ -197,8 +205,6 @@ void TForm1::buildToolbar(QWidget *client)
     molar->setColorBorder(Qt::black);
     molar->setToolTip(QStringLiteral("Cliquez ici  pour calculer la masse molaire d\"un composé "
                                      "et son pourcentage massique."));
-    // The molar-mass mode is not part of the program yet: the button stays dark.
-    molar->setButtonEnabled(false);
 
     m_combo = new QComboBox(m_speedBar);
     m_combo->setObjectName(QStringLiteral("combobox1"));
@@ -216,12 +222,6 @@ void TForm1::buildToolbar(QWidget *client)
     connect(m_combo, &QComboBox::editTextChanged, entry, [entry](const QString &text) {
         entry->setFont(fittingFont(entry->parentWidget()->font(), text, entry->width() - 5));
     });
-
-    // Reserved for the formula edit of the molar-mass mode.
-    auto *chemEdit = new QLineEdit(m_speedBar);
-    chemEdit->setObjectName(QStringLiteral("ChemEdit1"));
-    chemEdit->setGeometry(592, 4, 185, 26);
-    chemEdit->hide();
 }
 
 void TForm1::buildLabels(QWidget *client)
@@ -321,10 +321,20 @@ void TForm1::ShowHoverPanel()
     m_table1->MoveBy(m_state.hoveredElement - 1);
 }
 
+void TForm1::setMolarDialogs(TForm7 *data, TForm8 *molarMass)
+{
+    m_molar->setDialogs(data, molarMass);
+}
+
 void TForm1::ElementClicked()
 {
-    // The molar-mass mode is not part of the program yet: every click opens a sheet,
-    // made anew and shown modally; the click returns when it is closed.
+    // In the molar-mass mode the element is the one the hover panel shows.
+    if (m_state.molarMode) {
+        m_molar->addElement(child<QLineEdit>("Edit_SYMBOLE")->text(),
+                            child<QLineEdit>("Edit_M__AT")->text());
+        return;
+    }
+    // A sheet made anew and shown modally; the click returns when it is closed.
     TForm2 sheet(m_state, this);
     sheet.exec();
 }

@@ -7,11 +7,14 @@
 class QAction;
 class QComboBox;
 class HoverPanel;
+class MolarMode;
 class TAboutBox;
 class TBevelPanel;
 class TDBEdit;
 class TEncartaButton;
 class TFormgr;
+class TForm7;
+class TForm8;
 class TTextTable;
 class TableColourist;
 struct ProgramState;
@@ -40,6 +43,9 @@ public:
     void setAboutBox(TAboutBox *about) { m_about = about; }
     // The chart property chooser created at start-up; owned by this window.
     void setChooser(TFormgr *chooser) { m_formgr = chooser; }
+    // The molar-mass mode's dialogs created at start-up; owned by this window.
+    void setMolarDialogs(TForm7 *data, TForm8 *molarMass);
+    MolarMode *molarMode() const { return m_molar; }
 
     // The element button of atomic number z, found by its name "E<z>"; null when z
     // is out of range.
@@ -106,6 +112,7 @@ private:
     TDBEdit *m_reader1 = nullptr;       // hidden reader fields, owned by m_client
     TDBEdit *m_reader2 = nullptr;
     std::unique_ptr<TableColourist> m_colourist;
+    MolarMode *m_molar = nullptr; // owned by the window
 
     ProgramState &m_state;
 };

@@ -1,0 +1,126 @@
+// The formula string's layout and draw, one element click in the molar-mass mode, and the
+// check of a long line whose readings overlap.
+#include "QtBenchmarkMain.h"
+#include "controls/Fonts.h"
+#include "data/ProgramState.h"
+#include "molar/CompoundGrid.h"
+#include "molar/FormulaText.h"
+#include "molar/MolarMode.h"
+#include "molar/TChemEdit.h"
+#include "molar/TChemString.h"
+#include "molar/TForm7.h"
+#include "molar/TForm8.h"
+#include "table/TForm1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// 40 characters with subscripts, a decimal count and two middle dots.
+const QString Formula = QStringLiteral("CuSO4*5H2O Fe0.95O*2Ca3(PO4)2 C6H12O6 K4");
+
+ProgramState &dummyState()
+{
+    static ProgramState state;
+    return state;
+}
+
+void BM_FormulaLayoutAndDraw(benchmark::State &state)
+{
+    TChemString chem;
+    chem.setSubPercent(75);
+    chem.setAutoSubscript(true);
+    chem.setAlignment(TChemString::Alignment::Center);
+    chem.setText(Formula);
+    const QFont font = pixelFont(QStringLiteral("MS Sans Serif"), 12, true);
+    QImage image(400, 30, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        chem.draw(painter, image.rect(), font);
+    }
+}
+BENCHMARK(BM_FormulaLayoutAndDraw)->Unit(benchmark::kMicrosecond);
+
+void BM_ElementClick(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"prop.yop", "struct.yop", "iso.yop"})
+        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + QLatin1String(name),
+                    dir.filePath(QLatin1String(name)));
+    QDir::setCurrent(dir.path());
+    ProgramState programState;
+    TForm1 form(programState);
+    form.show();
+    MolarMode &mode = *form.molarMode();
+    int failures = 0;
+    mode.report = [&failures](const QString &) { ++failures; };
+    mode.EncartaButton1Click();
+    const std::pair<const char *, const char *> elements[] = {
+        {"H", "1,01"}, {"C", "12,01"}, {"N", "14,01"}, {"O", "16,00"}, {"Fe", "55,85"}};
+    int clicks = 0;
+    for (auto _ : state) {
+        const auto &[symbol, mass] = elements[clicks % 5];
+        mode.addElement(QString::fromLatin1(symbol), QString::fromLatin1(mass));
+        mode.chemEdit()->repaint();
+        mode.grid()->viewport()->repaint();
+        if (++clicks % 1000 == 0) {
+            state.PauseTiming();
+            mode.ResetClick();
+            state.ResumeTiming();
+        }
+    }
+    if (failures > 0)
+        state.SkipWithError("a click did not compute");
+    QDir::setCurrent(QDir::tempPath());
+}
+BENCHMARK(BM_ElementClick)->Unit(benchmark::kMicrosecond);
+
+void BM_CheckLongLine(benchmark::State &state)
+{
+    // Every "co" reads as C O or as Co; the "!" at the end makes every reading fail.
+    const QString line = QString("co").repeated(5000) + QLatin1Char('!');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FormulaText::errorPosition(line, false));
+}
+BENCHMARK(BM_CheckLongLine)->Unit(benchmark::kMicrosecond);
+
+// What the molar-mass calculator adds to the program's start-up: the mode with its hidden
+// formula edit, and the two dialogs, all created hidden.
+void BM_CreateAtStartup(benchmark::State &state)
+{
+    QWidget client;
+    auto *speedBar = new QWidget(&client);
+    for (auto _ : state) {
+        auto *mode = new MolarMode(
+            dummyState(), {&client, speedBar, [] {}, [](int) {}, [](int) { return nullptr; }});
+        auto *data = new TForm7(&client);
+        auto *molarMass = new TForm8(&client);
+        state.PauseTiming();
+        delete mode->chemEdit();
+        delete mode;
+        delete data;
+        delete molarMass;
+        state.ResumeTiming();
+    }
+}
+// The first creation in a process is the one start-up pays: run it alone, with
+// --benchmark_filter=Cold, for a process whose font caches are still empty.
+BENCHMARK(BM_CreateAtStartup)
+    ->Name("BM_CreateAtStartupCold")
+    ->Iterations(1)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CreateAtStartup)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return runWidgetBenchmarks(argc, argv);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class CompoundGrid;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+class TBevelPanel;
+class TChemEdit;
+class TEncartaButton;
+class TForm7;
+class TForm8;
+struct ProgramState;
+
+// What the molar-mass mode needs of the main window. The widgets are the window's and
+// outlive the mode.
+struct MolarWindow
+{
+    QWidget *client = nullptr;   // the client area: the mode's panel goes on its right edge
+    QWidget *speedBar = nullptr; // the tool bar: the formula edit, the mode button, the list
+    std::function<void()> hideLegends;
+    std::function<void(int outerWidth)> setLayoutWidth;
+    std::function<TEncartaButton *(int z)> elementButton;
+};
+
+// The molar-mass mode of the main window: entered and left with "Mode M / %", it builds a
+// compound one clicked atom at a time and shows its formula, molar mass and mass percentages;
+// "% --> FORMULE" goes the other way, from typed percentages to a formula or atom ratios. The
+// compound lives only in the grid's cells. The panel is built at the first entry.
+class MolarMode : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int PanelWidth = 163;
+    static constexpr int ModeWidth = 791;
+    static constexpr int PlainWidth = 643;
+
+    MolarMode(ProgramState &state, const MolarWindow &window, QObject *parent = nullptr);
+    ~MolarMode() override;
+
+    // The dialogs made at start-up (owned by the main window); made on first use otherwise.
+    void setDialogs(TForm7 *data, TForm8 *molarMass);
+
+    // "Mode M / %": enters or leaves the mode.
+    void EncartaButton1Click();
+    // One click on an element while the mode is on: its symbol and atomic mass as the hover
+    // panel shows them. Any failure shows "Faites un reset"; what was written stays.
+    void addElement(const QString &symbol, const QString &atomicMass);
+    // "RESET" and "% --> FORMULE".
+    void ResetClick();
+    void FormuleClick();
+
+    TChemEdit *chemEdit() const { return m_chemEdit; }
+    CompoundGrid *grid();
+    QLineEdit *molarMassField();
+    TForm7 *dataDialog();
+    TForm8 *molarMassDialog();
+
+    // Shows a message over the main window; replaceable for tests.
+    std::function<void(const QString &message)> report;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void enter();
+    void leave();
+    void buildPanel();
+    void placePanel();
+    void addAtom(const QString &symbol, const QString &atomicMass);
+    void recompute();
+    void percentToFormula();
+    void probableFormula(const QString &molarMass);
+    void atomRatios();
+    TEncartaButton *modeButton() const;
+    QComboBox *colouringList() const;
+
+    ProgramState &m_state;
+    MolarWindow m_window;
+    TChemEdit *m_chemEdit = nullptr; // on the tool bar, owned by it
+    TBevelPanel *m_panel = nullptr;  // owned by the client area
+    CompoundGrid *m_grid = nullptr;  // owned by the panel
+    QLineEdit *m_edit3 = nullptr;    // owned by the panel
+    TForm7 *m_data = nullptr;        // owned by the main window
+    TForm8 *m_molarMass = nullptr;   // owned by the main window
+    bool m_centred = false;          // the first entry of the run has centred the window
+};

@@ -1,0 +1,506 @@
+// The molar-mass mode in the main window: entering and leaving, the compound built by element
+// clicks, "RESET", "% --> FORMULE" with its two dialogs, bad cells and bad answers, and the
+// layouts of the panel and the dialogs.
+#include "controls/TEncartaButton.h"
+#include "controls/TSelButton.h"
+#include "data/Numbers.h"
+#include "molar/CompoundGrid.h"
+#include "molar/MolarMode.h"
+#include "molar/TChemEdit.h"
+#include "molar/TForm7.h"
+#include "molar/TForm8.h"
+#include "table/MainWindowFixture.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+QColor face()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+// Answers the two dialogs of "% --> FORMULE" as they open: "Données" with the next percentage
+// (and molar mass, when one is given), "Masse molaire" with the molar mass, or closed without
+// "OK" when the answer is null.
+class DialogScript : public QObject
+{
+public:
+    struct Data
+    {
+        QString percent;
+        QString molarMass; // null keeps the proposed one
+    };
+    QList<Data> data;
+    QString molarMass;
+    QStringList proposals; // the percentages "Données" proposed
+    QStringList symbols;
+    int molarMassShown = 0;
+    bool staysOpenAfterRefusal = true;
+
+    DialogScript()
+    {
+        connect(&m_timer, &QTimer::timeout, this, &DialogScript::answer);
+        m_timer.start(5);
+    }
+
+private:
+    void answer()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *form = qobject_cast<TForm7 *>(modal)) {
+            auto *edit1 = form->findChild<QLineEdit *>(QStringLiteral("Edit1"));
+            auto *edit2 = form->findChild<QLineEdit *>(QStringLiteral("Edit2"));
+            auto *edit3 = form->findChild<QLineEdit *>(QStringLiteral("Edit3"));
+            if (edit1->text() != m_lastSymbol || !m_refused) {
+                symbols << edit1->text();
+                proposals << edit3->text();
+            }
+            m_lastSymbol = edit1->text();
+            const Data next = data.takeFirst();
+            if (!next.molarMass.isNull())
+                edit2->setText(next.molarMass);
+            edit3->setText(next.percent);
+            QTest::mouseClick(form->findChild<TSelButton *>(QStringLiteral("SelButton1")),
+                              Qt::LeftButton);
+            m_refused = form->isVisible();
+            staysOpenAfterRefusal = staysOpenAfterRefusal && (!m_refused || form->isVisible());
+        } else if (auto *form8 = qobject_cast<TForm8 *>(modal)) {
+            ++molarMassShown;
+            if (molarMass.isNull()) {
+                form8->reject();
+                return;
+            }
+            form8->findChild<QLineEdit *>(QStringLiteral("Edit1"))->setText(molarMass);
+            QTest::mouseClick(form8->findChild<QPushButton *>(QStringLiteral("Button1")),
+                              Qt::LeftButton);
+        }
+    }
+
+    QTimer m_timer;
+    QString m_lastSymbol;
+    bool m_refused = false;
+};
+
+} // namespace
+
+class TestMolarMode : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void enteringAndLeaving();
+    void onlyTheFirstEntryCentres();
+    void compound_data();
+    void compound();
+    void resetThenOneClick();
+    void badCellsShowFaitesUnReset();
+    void percentToFormula_data();
+    void percentToFormula();
+    void dialogsKeepTheirTexts();
+    void panelLayoutAndTextsFit();
+    void dialogLayoutsAndTextsFit();
+
+private:
+    void toggle() const;
+    void click(int z) const;
+    QString rows() const;
+
+    std::unique_ptr<MainWindowFixture> f;
+    MolarMode *mode = nullptr;
+    QStringList messages;
+};
+
+void TestMolarMode::init()
+{
+    f = std::make_unique<MainWindowFixture>();
+    QVERIFY(QTest::qWaitForWindowExposed(f->form.get()));
+    mode = f->form->molarMode();
+    messages.clear();
+    mode->report = [this](const QString &message) { messages << message; };
+    mode->dataDialog()->report = [this](const QString &message, QWidget *) { messages << message; };
+}
+
+void TestMolarMode::cleanup()
+{
+    f.reset();
+}
+
+void TestMolarMode::toggle() const
+{
+    QTest::mouseClick(f->child<TEncartaButton>(QStringLiteral("EncartaButton1")), Qt::LeftButton);
+}
+
+void TestMolarMode::click(int z) const
+{
+    TEncartaButton *button = f->button(z);
+    QTest::mouseMove(button, QPoint(10, 10));
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+}
+
+// "el:mol:%" of each compound row, then the spare row's cells if it is not empty.
+QString TestMolarMode::rows() const
+{
+    CompoundGrid *grid = mode->grid();
+    QStringList out;
+    for (int row = 1; row < f->state.nextFreeRow; ++row)
+        out << grid->cell(row, CompoundGrid::El) + u':' + grid->cell(row, CompoundGrid::Mol) +
+                   u':' + grid->cell(row, CompoundGrid::Percent);
+    return out.join(u' ');
+}
+
+void TestMolarMode::enteringAndLeaving()
+{
+    f->choose(QStringLiteral("Groupe"));
+    QVERIFY(f->fill(26) != face());
+    auto *button = f->child<TEncartaButton>(QStringLiteral("EncartaButton1"));
+    QVERIFY(button->Enabled());
+    toggle();
+    QVERIFY(f->state.molarMode);
+    QCOMPARE(button->Caption(), QStringLiteral("Mode propriétés"));
+    QCOMPARE(button->toolTip(), QStringLiteral("Cliquez ici  pour passer en mode propriétés"));
+    QVERIFY(!f->combo()->isVisible());
+    QVERIFY(!f->child<QWidget>(QStringLiteral("legende1"))->isVisible());
+    QCOMPARE(f->form->layoutWidth(), 791);
+    auto *panel = f->child<QWidget>(QStringLiteral("Panel3"));
+    QVERIFY(panel->isVisible() && mode->chemEdit()->isVisible());
+    QCOMPARE(panel->geometry(), QRect(783 - 163, 33, 163, 420));
+    for (int z = 1; z <= 103; ++z) {
+        QCOMPARE(f->fill(z), face());
+        QCOMPARE(f->button(z)->FontColor(), QColor(Qt::black));
+    }
+    const QStringList headers{"el", "M", "mol", "% massique"};
+    for (int column = 0; column < 4; ++column)
+        QCOMPARE(mode->grid()->cell(0, column), headers[column]);
+    click(1);
+
+    toggle();
+    QVERIFY(!f->state.molarMode);
+    QCOMPARE(button->Caption(), QStringLiteral("Mode M / %"));
+    QCOMPARE(button->toolTip(), QStringLiteral("Cliquez ici  pour calculer la masse molaire "
+                                               "d\"un composé et son pourcentage massique."));
+    QVERIFY(f->combo()->isVisible());
+    QCOMPARE(f->combo()->currentText(), QStringLiteral("Propriétés"));
+    QVERIFY(!panel->isVisible() && !mode->chemEdit()->isVisible());
+    // The list's text is written, not chosen: no colouring runs and the width stays 643.
+    QCOMPARE(f->form->layoutWidth(), 643);
+    QVERIFY(!f->child<QWidget>(QStringLiteral("Panel2"))->isVisible());
+    QCOMPARE(f->fill(26), face());
+
+    // The compound waits for the next entry, untouched.
+    toggle();
+    QCOMPARE(rows(), QStringLiteral("H:1:100"));
+    QCOMPARE(mode->chemEdit()->text(), QStringLiteral("H1"));
+}
+
+void TestMolarMode::onlyTheFirstEntryCentres()
+{
+    QWidget *window = f->form.get();
+    window->move(5, 7);
+    toggle();
+    const QRect screen = window->screen()->geometry();
+    QTRY_VERIFY(qAbs(window->frameGeometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(window->frameGeometry().center().y() - screen.center().y()) <= 1);
+    toggle();
+    window->move(30, 40);
+    QTRY_COMPARE(window->pos(), QPoint(30, 40));
+    toggle();
+    QCOMPARE(window->pos(), QPoint(30, 40));
+}
+
+void TestMolarMode::compound_data()
+{
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QString>("molarMass");
+    QTest::newRow("water") << QList<int>{1, 1, 8} << "H:2:11,2098 O:1:88,7902"
+                           << "H2O1"
+                           << "18,02";
+    QTest::newRow("same element three times") << QList<int>{6, 6, 6} << "C:3:100"
+                                              << "C3"
+                                              << "36,03";
+    QTest::newRow("one element") << QList<int>{26} << "Fe:1:100"
+                                 << "Fe1"
+                                 << "55,85";
+    QTest::newRow("order of first clicks") << QList<int>{8, 1, 8, 1, 1} << "O:2:91,3503 H:3:8,64973"
+                                           << "O2H3"
+                                           << "35,03";
+}
+
+void TestMolarMode::compound()
+{
+    QFETCH(QList<int>, clicks);
+    toggle();
+    for (int z : clicks)
+        click(z);
+    QTEST(rows(), "rows");
+    QTEST(mode->chemEdit()->text(), "formula");
+    QTEST(mode->molarMassField()->text(), "molarMass");
+    // The atomic mass is the hover panel's text, and one spare row stays below the compound.
+    const QString symbol = f->child<QLineEdit>(QStringLiteral("Edit_SYMBOLE"))->text();
+    const int last = mode->grid()->cell(1, CompoundGrid::El) == symbol ? 1 : 2;
+    QCOMPARE(mode->grid()->cell(last, CompoundGrid::M),
+             f->child<QLineEdit>(QStringLiteral("Edit_M__AT"))->text());
+    QCOMPARE(mode->grid()->rows(), f->state.nextFreeRow + 1);
+    QVERIFY(messages.isEmpty());
+}
+
+void TestMolarMode::resetThenOneClick()
+{
+    toggle();
+    click(1);
+    click(8);
+    QTest::mouseClick(f->child<TEncartaButton>(QStringLiteral("EncartaButton2")), Qt::LeftButton);
+    QCOMPARE(mode->grid()->rows(), 2);
+    QCOMPARE(f->state.nextFreeRow, 1);
+    QVERIFY(mode->chemEdit()->text().isEmpty() && mode->molarMassField()->text().isEmpty());
+    for (int column = 0; column < 4; ++column)
+        QVERIFY(mode->grid()->cell(1, column).isEmpty());
+    click(11);
+    QCOMPARE(rows(), QStringLiteral("Na:1:100"));
+}
+
+void TestMolarMode::badCellsShowFaitesUnReset()
+{
+    toggle();
+    CompoundGrid *grid = mode->grid();
+    const auto expectReset = [this](const char *what) {
+        QVERIFY2(messages == QStringList{"Faites un reset"}, what);
+        messages.clear();
+    };
+    click(1);
+    grid->setCell(1, CompoundGrid::Mol, QStringLiteral("2,5"));
+    click(1);
+    expectReset("a count that is not an integer");
+    QCOMPARE(grid->cell(1, CompoundGrid::Mol), QStringLiteral("2,5"));
+
+    mode->ResetClick();
+    click(1);
+    grid->setCell(1, CompoundGrid::M, QStringLiteral("abc"));
+    click(8);
+    expectReset("a mass that is not a number");
+    // The new row was written; the formula of the failed computation is not shown.
+    QCOMPARE(grid->cell(2, CompoundGrid::El), QStringLiteral("O"));
+    QCOMPARE(mode->chemEdit()->text(), QStringLiteral("H1"));
+
+    mode->ResetClick();
+    click(1);
+    grid->setCell(1, CompoundGrid::M, QStringLiteral("0"));
+    click(1);
+    expectReset("a zero molar mass");
+
+    mode->ResetClick();
+    click(1);
+    grid->setCell(1, CompoundGrid::Mol, QStringLiteral("2147483647"));
+    click(1);
+    expectReset("a count past the integers");
+    QCOMPARE(grid->cell(1, CompoundGrid::Mol), QStringLiteral("2147483647"));
+
+    mode->ResetClick();
+    click(1);
+    grid->setCell(1, CompoundGrid::M, QStringLiteral("1E308"));
+    click(8);
+    click(1);
+    expectReset("a molar mass past the doubles");
+
+    mode->ResetClick();
+    const int elements[] = {1, 6, 7, 8};
+    for (int i = 0; i < 200; ++i)
+        click(elements[i % 4]);
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(rows(), QStringLiteral("H:50:2,3472 C:50:27,9108 N:50:32,5587 O:50:37,1834"));
+    QCOMPARE(mode->molarMassField()->text(), QStringLiteral("2151,5"));
+}
+
+void TestMolarMode::percentToFormula_data()
+{
+    using Data = DialogScript::Data;
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QList<Data>>("data");
+    QTest::addColumn<QString>("molarMass");
+    QTest::addColumn<QStringList>("proposals");
+    QTest::addColumn<QList<double>>("moles");
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QStringList>("expectedMessages");
+    QTest::addColumn<int>("molarMassShown");
+    const QList<int> water{1, 1, 8};
+    const QList<Data> waterShares{{"11,19", {}}, {"88,81", {}}};
+    QTest::newRow("probable formula")
+        << water << waterShares << "18" << QStringList{"100", "88,81"}
+        << QList<double>{1.9943, 0.9991} << "formule probable : H2O1" << QStringList{} << 1;
+    QTest::newRow("atom ratios") << water << waterShares << QString("")
+                                 << QStringList{"100", "88,81"} << QList<double>{1.996, 1} << ""
+                                 << QStringList{} << 1;
+    QTest::newRow("molar mass dialog closed")
+        << water << waterShares << QString() << QStringList{"100", "88,81"}
+        << QList<double>{1.996, 1} << "" << QStringList{} << 1;
+    QTest::newRow("empty grid with a molar mass")
+        << QList<int>{} << QList<Data>{} << "18" << QStringList{} << QList<double>{}
+        << "formule probable : " << QStringList{} << 1;
+    QTest::newRow("empty grid without") << QList<int>{} << QList<Data>{} << "" << QStringList{}
+                                        << QList<double>{} << "" << QStringList{} << 1;
+    QTest::newRow("count rounds to 0")
+        << water << QList<Data>{{"0,1", {}}, {"99,9", {}}} << "18" << QStringList{"100", "99,9"}
+        << QList<double>{0.0178, 1.1239} << "formule probable : H0O1" << QStringList{} << 1;
+    QTest::newRow("half rounds to even")
+        << water << QList<Data>{{"50", "1"}, {"50", "1"}} << "5" << QStringList{"100", "50"}
+        << QList<double>{2.5, 2.5} << "formule probable : H2O2" << QStringList{} << 1;
+    QTest::newRow("refused percentages")
+        << water << QList<Data>{{"abc", {}}, {"1e999", {}}, {"-5", {}}, {"105", {}}} << "18"
+        << QStringList{"100", "105"} << QList<double>{-0.8911, 1.18125}
+        << "formule probable : H-1O1"
+        << QStringList{"entrez une valeur numerique!", "entrez une valeur numerique!"} << 1;
+    QTest::newRow("zero molar mass of an element")
+        << water << QList<Data>{{"50", "0"}, {"50", {}}} << "18" << QStringList{"100", "50"}
+        << QList<double>{} << "" << QStringList{"Division par zéro"} << 0;
+    QTest::newRow("molar mass not a number")
+        << water << waterShares << "abc" << QStringList{"100", "88,81"}
+        << QList<double>{0.1108, 0.0555} << ""
+        << QStringList{"'abc' is not a valid floating point value"} << 1;
+}
+
+void TestMolarMode::percentToFormula()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(QList<DialogScript::Data>, data);
+    QFETCH(QString, molarMass);
+    QFETCH(QList<double>, moles);
+    toggle();
+    for (int z : clicks)
+        click(z);
+    DialogScript script;
+    script.data = data;
+    script.molarMass = molarMass;
+    QTest::mouseClick(f->child<TEncartaButton>(QStringLiteral("EncartaButton3")), Qt::LeftButton);
+    QTEST(script.proposals, "proposals");
+    QVERIFY(script.staysOpenAfterRefusal);
+    QTEST(script.molarMassShown, "molarMassShown");
+    QTEST(messages, "expectedMessages");
+    QTEST(mode->chemEdit()->text(), "formula");
+    CompoundGrid *grid = mode->grid();
+    for (int row = 1; row <= moles.size(); ++row) {
+        const std::optional<double> value =
+            Numbers::parseDecimal(grid->cell(row, CompoundGrid::Mol));
+        QVERIFY2(value && qAbs(*value - moles[row - 1]) < 5e-5,
+                 qPrintable(grid->cell(row, CompoundGrid::Mol)));
+    }
+    // "el" and the rows are kept; the percentages typed stand in their cells.
+    QCOMPARE(f->state.nextFreeRow, clicks.isEmpty() ? 1 : 3);
+    if (!clicks.isEmpty())
+        QCOMPARE(grid->cell(2, CompoundGrid::El), QStringLiteral("O"));
+}
+
+void TestMolarMode::dialogsKeepTheirTexts()
+{
+    toggle();
+    click(1);
+    click(8);
+    {
+        DialogScript script;
+        script.data = {{"11,19", {}}, {"88,81", {}}};
+        script.molarMass = QStringLiteral("18");
+        mode->FormuleClick();
+        // Confirming the last proposal as it stands makes the percentages sum to 100.
+        QCOMPARE(f->state.percentSum, 100.0);
+        QCOMPARE(script.symbols, QStringList({"H", "O"}));
+    }
+    QCOMPARE(mode->molarMassDialog()->text(), QStringLiteral("18"));
+    QCOMPARE(mode->molarMassField()->text(), QStringLiteral("18"));
+    // Counts that are no longer integers make the next click fail.
+    click(1);
+    QCOMPARE(messages, QStringList{"Faites un reset"});
+}
+
+void TestMolarMode::panelLayoutAndTextsFit()
+{
+    TChemEdit *chem = mode->chemEdit();
+    QCOMPARE(chem->geometry(), QRect(592, 4, 185, 26));
+    QCOMPARE(chem->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+    QCOMPARE(chem->Alignment(), TChemString::Alignment::Center);
+    QCOMPARE(chem->font().pixelSize(), 12);
+    QVERIFY(chem->font().bold() && chem->AutoSubscript());
+    QVERIFY(!chem->isVisible());
+    toggle();
+    CompoundGrid *grid = mode->grid();
+    QCOMPARE(grid->geometry(), QRect(9, 8, 145, 217));
+    const int widths[] = {30, 2, 23, 62};
+    for (int column = 0; column < 4; ++column)
+        QCOMPARE(grid->columnWidth(column), widths[column]);
+    QCOMPARE(grid->rowHeight(0), 16);
+    QCOMPARE(grid->horizontalHeader()->height(), 16);
+    QVERIFY(grid->horizontalHeader()->sectionsMovable());
+    QVERIFY(grid->editTriggers() & QAbstractItemView::DoubleClicked);
+    QLineEdit *edit3 = mode->molarMassField();
+    QCOMPARE(edit3->geometry(), QRect(17, 264, 121, 21));
+    QCOMPARE(edit3->palette().color(QPalette::Base), QColor(0xF9, 0xB0, 0x68));
+    QCOMPARE(edit3->text(), QStringLiteral("  "));
+    auto *reset = f->child<TEncartaButton>(QStringLiteral("EncartaButton2"));
+    auto *formule = f->child<TEncartaButton>(QStringLiteral("EncartaButton3"));
+    QCOMPARE(reset->geometry(), QRect(38, 312, 86, 22));
+    QCOMPARE(formule->geometry(), QRect(16, 352, 129, 22));
+    QCOMPARE(formule->toolTip(), QStringLiteral("Formule chimique a partir des % massiques"));
+    for (TEncartaButton *button : {reset, formule}) {
+        QCOMPARE(button->ColorBorder(), QColor(Qt::black));
+        QCOMPARE(button->ColorOver(), QColor(0xD8, 0xBE, 0x0A));
+        QCOMPARE(button->font().pixelSize(), 15);
+        QVERIFY(QFontMetrics(button->font()).horizontalAdvance(button->Caption()) <
+                button->width() - 2);
+    }
+    // Every text fits its box: the header texts their columns (but the hidden "M"), the label
+    // the panel.
+    const QFontMetrics header(grid->horizontalHeader()->font());
+    for (int column : {0, 2, 3})
+        QVERIFY2(header.horizontalAdvance(grid->cell(0, column)) + 2 <= widths[column],
+                 qPrintable(grid->cell(0, column)));
+    auto *label = f->child<QLabel>(QStringLiteral("Label20"));
+    QCOMPARE(label->pos(), QPoint(17, 240));
+    QVERIFY(label->geometry().right() < 163);
+}
+
+void TestMolarMode::dialogLayoutsAndTextsFit()
+{
+    TForm7 *data = mode->dataDialog();
+    data->show();
+    QCOMPARE(data->size(), QSize(350, 185));
+    QCOMPARE(data->pos(), QPoint(238, 134));
+    QVERIFY(data->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(data->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
+    auto *ok = data->findChild<TSelButton *>(QStringLiteral("SelButton1"));
+    QCOMPARE(ok->geometry(), QRect(112, 144, 97, 25));
+    QCOMPARE(ok->Color(), QColor(0x00, 0x80, 0xC0));
+    QCOMPARE(ok->ColorOver(), QColor(0x84, 0xB9, 0xA4));
+    QCOMPARE(ok->Alignment(), TSelButton::CaptionAlignment::Center);
+    QVERIFY(data->findChild<QLineEdit *>(QStringLiteral("Edit1"))->isReadOnly());
+    // The labels end before their fields; the instructions stay inside the dialog.
+    for (const char *name : {"Label1", "Label2", "Label3"}) {
+        const auto *label = data->findChild<QLabel *>(QLatin1String(name));
+        QVERIFY2(label->x() + QFontMetrics(label->font()).horizontalAdvance(label->text()) < 176,
+                 name);
+    }
+    for (QDialog *dialog :
+         {static_cast<QDialog *>(data), static_cast<QDialog *>(mode->molarMassDialog())}) {
+        dialog->show();
+        for (const QLabel *label : dialog->findChildren<QLabel *>())
+            QVERIFY2(label->x() + QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
+                         dialog->width(),
+                     qPrintable(label->text()));
+        dialog->hide();
+    }
+    TForm8 *molar = mode->molarMassDialog();
+    QCOMPARE(molar->windowTitle(), QStringLiteral("Masse molaire"));
+    QCOMPARE(molar->size(), QSize(388, 132));
+    QCOMPARE(molar->findChild<QLineEdit *>(QStringLiteral("Edit1"))->geometry(),
+             QRect(56, 56, 121, 21));
+    QCOMPARE(molar->findChild<QPushButton *>(QStringLiteral("Button1"))->geometry(),
+             QRect(240, 56, 75, 25));
+}
+
+QTEST_MAIN(TestMolarMode)
+#include "tst_molarmode.moc"
