@@ -34,7 +34,9 @@ QString withExtension(const QString &name, Format format)
 
 QImage bitmap(ElementChart &chart)
 {
-    return chart.toPixmap(chart.width(), chart.height()).toImage().convertToFormat(QImage::Format_RGB888);
+    return chart.toPixmap(chart.width(), chart.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB888);
 }
 
 void copyToClipboard(ElementChart &chart)
@@ -65,8 +67,8 @@ bool print(ElementChart &chart, QPrinter &printer)
     const bool started = printer.isValid() && beginVector(painter, &printer);
     if (started) {
         const QRect page = painter.viewport();
-        const double scale = qMin(double(page.width()) / chart.width(),
-                                  double(page.height()) / chart.height());
+        const double scale =
+            qMin(double(page.width()) / chart.width(), double(page.height()) / chart.height());
         painter.scale(scale, scale);
         chart.toPainter(&painter, chart.width(), chart.height());
         painter.end();

@@ -61,9 +61,9 @@ private:
     void buildButtons();
     void FormActivate();
 
-    QTabWidget *m_tabs = nullptr;            // owned by the window
-    std::vector<ElementChart *> m_charts;    // owned by their tabs
-    TTextTable *m_table = nullptr;           // owned by the window
+    QTabWidget *m_tabs = nullptr;         // owned by the window
+    std::vector<ElementChart *> m_charts; // owned by their tabs
+    TTextTable *m_table = nullptr;        // owned by the window
     QPrinter *m_printer = nullptr;
     bool m_filled = false;
 };

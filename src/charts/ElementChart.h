@@ -28,7 +28,7 @@ public:
 
     static const QColor BackWall;
     static constexpr int MarkerSize = 7;
-    static constexpr int BarWidth = 5; // pixels
+    static constexpr int BarWidth = 5;      // pixels
     static constexpr int ZoomInterval = 15; // milliseconds between two steps
 
     ElementChart(Kind kind, Style style, QWidget *parent = nullptr);
@@ -67,7 +67,7 @@ private:
     Style m_style;
     ChartPoints m_points;
     QCPAbstractPlottable *m_series = nullptr; // owned by the plot
-    QVector<QCPItemText *> m_labels;           // owned by the plot
+    QVector<QCPItemText *> m_labels;          // owned by the plot
     bool m_labelsVisible = true;
     QTimer m_zoomTimer;
     int m_zoomSteps = 0;

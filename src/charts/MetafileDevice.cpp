@@ -15,8 +15,7 @@ public:
     MetafilePaintEngine(MetafileRecorder::Format format, const QString &fileName, QSize pixels)
         : QPaintEngine(PrimitiveTransform | PainterPaths | PaintOutsidePaintEvent),
           m_format(format), m_fileName(fileName), m_pixels(pixels)
-    {
-    }
+    {}
 
     bool written() const { return m_written; }
 
@@ -130,13 +129,14 @@ public:
         spec.underline = font.underline();
         const double degrees = std::atan2(m_transform.m12(), m_transform.m11()) * 180 / M_PI;
         spec.escapement = qRound(-degrees * 10);
-        m_recorder->text(m_transform.map(origin).toPoint(), text, advances, spec,
-                         m_pen.color());
+        m_recorder->text(m_transform.map(origin).toPoint(), text, advances, spec, m_pen.color());
     }
 
     // Pictures are not part of the charts; they are left out rather than rasterised.
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
-    void drawImage(const QRectF &, const QImage &, const QRectF &, Qt::ImageConversionFlags) override {}
+    void drawImage(const QRectF &, const QImage &, const QRectF &,
+                   Qt::ImageConversionFlags) override
+    {}
 
 private:
     QVector<QPoint> map(const QPointF *points, int count) const
@@ -155,9 +155,10 @@ private:
         pen.color = m_pen.color();
         pen.dashed = m_pen.style() != Qt::SolidLine;
         const double scale = std::hypot(m_transform.m11(), m_transform.m12());
-        const double width = m_pen.isCosmetic() || m_pen.widthF() == 0
-                                 ? MetafileDevice::Precision * (m_pen.widthF() > 0 ? m_pen.widthF() : 1)
-                                 : m_pen.widthF() * scale;
+        const double width =
+            m_pen.isCosmetic() || m_pen.widthF() == 0
+                ? MetafileDevice::Precision * (m_pen.widthF() > 0 ? m_pen.widthF() : 1)
+                : m_pen.widthF() * scale;
         pen.width = qMax(1, qRound(width));
         return pen;
     }
@@ -179,8 +180,9 @@ private:
             return;
         }
         const QRectF bounds = painter->clipBoundingRect();
-        const QTransform scaled = painter->worldTransform() *
-                                  QTransform::fromScale(MetafileDevice::Precision, MetafileDevice::Precision);
+        const QTransform scaled =
+            painter->worldTransform() *
+            QTransform::fromScale(MetafileDevice::Precision, MetafileDevice::Precision);
         m_recorder->setClip(scaled.mapRect(bounds).toAlignedRect());
     }
 
@@ -188,17 +190,18 @@ private:
     QString m_fileName;
     QSize m_pixels;
     std::unique_ptr<MetafileRecorder> m_recorder;
-    QTransform m_transform = QTransform::fromScale(MetafileDevice::Precision, MetafileDevice::Precision);
+    QTransform m_transform =
+        QTransform::fromScale(MetafileDevice::Precision, MetafileDevice::Precision);
     QPen m_pen;
     QBrush m_brush;
     QFont m_font;
     bool m_written = false;
 };
 
-MetafileDevice::MetafileDevice(MetafileRecorder::Format format, const QString &fileName, QSize pixels)
+MetafileDevice::MetafileDevice(MetafileRecorder::Format format, const QString &fileName,
+                               QSize pixels)
     : m_size(pixels), m_engine(std::make_unique<MetafilePaintEngine>(format, fileName, pixels))
-{
-}
+{}
 
 MetafileDevice::~MetafileDevice() = default;
 

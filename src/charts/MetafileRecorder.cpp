@@ -18,8 +18,9 @@ U_COLORREF colorRef(const QColor &color)
 
 QString penKey(const MetafileRecorder::Pen &pen)
 {
-    return pen.visible ? QStringLiteral("p%1/%2/%3").arg(pen.color.name()).arg(pen.width).arg(pen.dashed)
-                       : QStringLiteral("p-");
+    return pen.visible
+               ? QStringLiteral("p%1/%2/%3").arg(pen.color.name()).arg(pen.width).arg(pen.dashed)
+               : QStringLiteral("p-");
 }
 
 QString brushKey(const MetafileRecorder::Brush &brush)
@@ -70,7 +71,10 @@ protected:
     virtual void intersectClip(const QRect &rect) = 0;
     virtual void textColor(const QColor &color) = 0;
 
-    void useLines() { use(penKey(m_pen), [this] { return createPen(m_pen); }); }
+    void useLines()
+    {
+        use(penKey(m_pen), [this] { return createPen(m_pen); });
+    }
     void useShapes()
     {
         useLines();
@@ -108,7 +112,8 @@ private:
 
 U_RECTL rectL(const QRect &rect)
 {
-    return rectl_set(point32_set(rect.left(), rect.top()), point32_set(rect.right(), rect.bottom()));
+    return rectl_set(point32_set(rect.left(), rect.top()),
+                     point32_set(rect.right(), rect.bottom()));
 }
 
 U_RECTL boundsOf(const QVector<QPoint> &points)
@@ -220,15 +225,16 @@ protected:
         uint32_t handle = 0;
         const QString family = font.family.left(31);
         QVector<uint16_t> face(reinterpret_cast<const uint16_t *>(family.utf16()),
-                               reinterpret_cast<const uint16_t *>(family.utf16()) + family.size() + 1);
+                               reinterpret_cast<const uint16_t *>(family.utf16()) + family.size() +
+                                   1);
         const U_LOGFONT logFont = logfont_set(
             -font.height, 0, font.escapement, font.escapement, font.weight, font.italic,
             font.underline, 0, U_DEFAULT_CHARSET, U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS,
             U_DEFAULT_QUALITY, U_DEFAULT_PITCH | U_FF_SWISS, face.data());
-        const U_LOGFONT_PANOSE panose =
-            logfont_panose_set(logFont, face.data(), nullptr, 0, panose_set(0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
-        append(extcreatefontindirectw_set(&handle, m_handles, reinterpret_cast<const char *>(&panose),
-                                          nullptr));
+        const U_LOGFONT_PANOSE panose = logfont_panose_set(
+            logFont, face.data(), nullptr, 0, panose_set(0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+        append(extcreatefontindirectw_set(&handle, m_handles,
+                                          reinterpret_cast<const char *>(&panose), nullptr));
         return handle;
     }
     void select(uint32_t handle) override { append(selectobject_set(handle, m_handles)); }
@@ -290,10 +296,12 @@ public:
         U_PAIRF *inches = U_PAIRF_set(float(pixels.width() / 96.0), float(pixels.height() / 96.0));
         char *header = U_WMRHEADER_set(inches, dpi);
         std::free(inches);
-        m_ok = header && wmf_header_append(reinterpret_cast<U_METARECORD *>(header), m_track, 1) == 0;
+        m_ok =
+            header && wmf_header_append(reinterpret_cast<U_METARECORD *>(header), m_track, 1) == 0;
         append(U_WMRSETMAPMODE_set(U_MM_ANISOTROPIC));
         append(U_WMRSETWINDOWORG_set(point16_set(0, 0)));
-        append(U_WMRSETWINDOWEXT_set(point16_set(int16_t(logical.width()), int16_t(logical.height()))));
+        append(U_WMRSETWINDOWEXT_set(
+            point16_set(int16_t(logical.width()), int16_t(logical.height()))));
         append(U_WMRSETBKMODE_set(U_TRANSPARENT));
         append(U_WMRSETTEXTALIGN_set(U_TA_BASELINE | U_TA_LEFT));
         append(U_WMRSETPOLYFILLMODE_set(U_WINDING));
@@ -361,11 +369,11 @@ protected:
     {
         uint32_t handle = 0;
         QByteArray face = Cp1252::encode(font.family.left(31)).value_or(QByteArray("Arial"));
-        U_FONT *record = U_FONT_set(int16_t(-font.height), 0, int16_t(font.escapement),
-                                    int16_t(font.escapement), int16_t(font.weight), font.italic,
-                                    font.underline, 0, U_ANSI_CHARSET, U_OUT_DEFAULT_PRECIS,
-                                    U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY,
-                                    U_DEFAULT_PITCH | U_FF_SWISS, face.data());
+        U_FONT *record =
+            U_FONT_set(int16_t(-font.height), 0, int16_t(font.escapement), int16_t(font.escapement),
+                       int16_t(font.weight), font.italic, font.underline, 0, U_ANSI_CHARSET,
+                       U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY,
+                       U_DEFAULT_PITCH | U_FF_SWISS, face.data());
         append(wcreatefontindirect_set(&handle, m_handles, record));
         std::free(record);
         return handle;
@@ -373,13 +381,17 @@ protected:
     void select(uint32_t handle) override { append(wselectobject_set(handle, m_handles)); }
     void saveDC() override { append(U_WMRSAVEDC_set()); }
     void restoreDC() override { append(U_WMRRESTOREDC_set(-1)); }
-    void intersectClip(const QRect &rect) override { append(U_WMRINTERSECTCLIPRECT_set(rect16(rect))); }
+    void intersectClip(const QRect &rect) override
+    {
+        append(U_WMRINTERSECTCLIPRECT_set(rect16(rect)));
+    }
     void textColor(const QColor &color) override { append(U_WMRSETTEXTCOLOR_set(colorRef(color))); }
 
 private:
     void append(char *record)
     {
-        m_ok = m_ok && record && wmf_append(reinterpret_cast<U_METARECORD *>(record), m_track, 1) == 0;
+        m_ok =
+            m_ok && record && wmf_append(reinterpret_cast<U_METARECORD *>(record), m_track, 1) == 0;
     }
 
     WMFTRACK *m_track = nullptr;

@@ -21,7 +21,7 @@ public:
     struct Pen
     {
         QColor color;
-        int width = 1;      // logical units
+        int width = 1; // logical units
         bool visible = true;
         bool dashed = false;
     };
@@ -33,8 +33,8 @@ public:
     struct Font
     {
         QString family;
-        int height = 0;     // character height (em) in logical units
-        int weight = 400;   // 400 normal, 700 bold
+        int height = 0;   // character height (em) in logical units
+        int weight = 400; // 400 normal, 700 bold
         bool italic = false;
         bool underline = false;
         int escapement = 0; // tenths of a degree, counter-clockwise

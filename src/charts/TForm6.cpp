@@ -3,9 +3,10 @@
 #include "data/GraphSelection.h"
 
 TForm6::TForm6(const GraphSelection &selection, QWidget *parent)
-    : ChartWindow(QStringLiteral("Graphique Ligne/Colonne"), {602, 482}, {121, 56},
-                  {{"Lignes", ElementChart::Kind::Points}, {"Colonnes", ElementChart::Kind::Points}},
-                  {7, true}, parent),
+    : ChartWindow(
+          QStringLiteral("Graphique Ligne/Colonne"), {602, 482}, {121, 56},
+          {{"Lignes", ElementChart::Kind::Points}, {"Colonnes", ElementChart::Kind::Points}},
+          {7, true}, parent),
       m_selection(selection)
 {
     setObjectName(QStringLiteral("Form6"));

@@ -143,14 +143,15 @@ void TestChartExport::metafilesAsTheirReadersSeeThem()
     const QString file = m_fixture->path(entry == 1 ? "g.wmf" : "g.emf");
     const QString svgFile = m_fixture->path("g.svg");
     m_window->savePicture(file, ChartExport::Format(entry));
-    const QStringList arguments = entry == 1 ? QStringList{"-o", svgFile, file}
-                                             : QStringList{"-i", file, "-o", svgFile};
+    const QStringList arguments =
+        entry == 1 ? QStringList{"-o", svgFile, file} : QStringList{"-i", file, "-o", svgFile};
     const QString svg = QString::fromUtf8(convertToSvg(program, arguments, svgFile));
     QVERIFY2(!svg.isEmpty(), qPrintable(program));
     // One reader writes a text element per string, the other one per character, without
     // the blanks.
     QString texts;
-    static const QRegularExpression Text(QStringLiteral("<text[^>]*>\\s*(?:<!\\[CDATA\\[)?([^<\\]]*)"));
+    static const QRegularExpression Text(
+        QStringLiteral("<text[^>]*>\\s*(?:<!\\[CDATA\\[)?([^<\\]]*)"));
     for (const QRegularExpressionMatch &m : Text.globalMatch(svg))
         texts += m.captured(1).remove(QLatin1Char(' '));
     QVERIFY2(texts.contains(QStringLiteral("Teb(K)")), qPrintable(texts));
@@ -180,9 +181,10 @@ void TestChartExport::unwritableFiles()
                  m_window->savePicture(underAFile, ChartExport::Format(entry));
              }).isEmpty());
     const QString missing = m_fixture->path("nowhere/g");
-    const QString shown = closeNextMessageBox(
-        [&] { m_window->savePicture(missing, ChartExport::Format(entry)); });
-    QVERIFY2(shown.startsWith(QStringLiteral("Impossible d'écrire le fichier « ")), qPrintable(shown));
+    const QString shown =
+        closeNextMessageBox([&] { m_window->savePicture(missing, ChartExport::Format(entry)); });
+    QVERIFY2(shown.startsWith(QStringLiteral("Impossible d'écrire le fichier « ")),
+             qPrintable(shown));
     QVERIFY(shown.contains(QStringLiteral("nowhere")));
     QVERIFY(!QDir(m_fixture->path("nowhere")).exists());
 

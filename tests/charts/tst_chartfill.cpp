@@ -53,18 +53,20 @@ void TestChartFill::xy_data()
     QTest::addColumn<QStringList>("points");
     // He has no electronegativity; B and C share X and keep table order; Y is not sorted.
     QTest::newRow("boiling point, electronegativity")
-        << "_TEB" << "_3EN"
-        << QStringList{"H 20.28 2.2",    "N 77.36 3.04",  "Li 1615 1",
-                       "Be 2744 1.57", "Bxxxx 4273 2.04", "C 4273 2.55"};
-    QTest::newRow("swapped axes")
-        << "_3EN" << "_TEB"
-        << QStringList{"Li 1 1615",       "Be 1.57 2744", "Bxxxx 2.04 4273",
-                       "H 2.2 20.28",     "C 2.55 4273",  "N 3.04 77.36"};
+        << "_TEB"
+        << "_3EN" << QStringList{"H 20.28 2.2",  "N 77.36 3.04",    "Li 1615 1",
+                                 "Be 2744 1.57", "Bxxxx 4273 2.04", "C 4273 2.55"};
+    QTest::newRow("swapped axes") << "_3EN"
+                                  << "_TEB"
+                                  << QStringList{"Li 1 1615",   "Be 1.57 2744", "Bxxxx 2.04 4273",
+                                                 "H 2.2 20.28", "C 2.55 4273",  "N 3.04 77.36"};
     // The same property twice: a diagonal of the elements that have it, exponent included.
-    QTest::newRow("same property") << "_0DURET_" << "_0DURET_"
-                                   << QStringList{"Li 0.6 0.6", "Bxxxx 9.3 9.3", "C 10 10"};
+    QTest::newRow("same property")
+        << "_0DURET_"
+        << "_0DURET_" << QStringList{"Li 0.6 0.6", "Bxxxx 9.3 9.3", "C 10 10"};
     // A column empty for most elements: only the few with both values.
-    QTest::newRow("few values") << "_0DURET_" << "LIGNE" << QStringList{"Li 0.6 2", "C 10 2"};
+    QTest::newRow("few values") << "_0DURET_"
+                                << "LIGNE" << QStringList{"Li 0.6 2", "C 10 2"};
 }
 
 void TestChartFill::xy()
@@ -82,9 +84,8 @@ void TestChartFill::rowColumn()
 {
     ChartFixture fixture;
     const ChartFill::RowColumn points = ChartFill::rowColumn(*table(), QStringLiteral("_TEB"));
-    QCOMPARE(describe(points.byRow),
-             (QStringList{"H 1 20.28", "He 1 4.22", "Li 2 1615", "Be 2 2744", "C 2 4273",
-                          "N 2 77.36"}));
+    QCOMPARE(describe(points.byRow), (QStringList{"H 1 20.28", "He 1 4.22", "Li 2 1615",
+                                                  "Be 2 2744", "C 2 4273", "N 2 77.36"}));
     QCOMPARE(describe(points.byColumn),
              (QStringList{"H 1 20.28", "Li 1 1615", "Be 2 2744", "C 14 4273", "He 18 4.22"}));
 }
@@ -98,18 +99,22 @@ void TestChartFill::badTables_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<int>("points");
     const QByteArray good = ChartFixture::crafted();
-    QTest::newRow("missing column") << good << "_TF" << "Field '_TF' not found" << 0;
+    QTest::newRow("missing column") << good << "_TF"
+                                    << "Field '_TF' not found" << 0;
     QByteArray word = good;
     word.replace("4;Be;2744;", "4;Be;env. 2744;");
     QTest::newRow("word in a number")
-        << word << "_TEB" << "« env. 2744 » n'est pas une valeur numérique (Be, champ _TEB)" << 0;
+        << word << "_TEB"
+        << "« env. 2744 » n'est pas une valeur numérique (Be, champ _TEB)" << 0;
     QByteArray point = good;
     point.replace("1;H;20,28;", "1;H;20.28;");
     QTest::newRow("decimal point")
-        << point << "_TEB" << "« 20.28 » n'est pas une valeur numérique (H, champ _TEB)" << 0;
+        << point << "_TEB"
+        << "« 20.28 » n'est pas une valeur numérique (H, champ _TEB)" << 0;
     QTest::newRow("two records") << QByteArray("_SYMBOLE;_TEB;_3EN\r\nH;1;2\r\nHe;3;4\r\n")
                                  << "_TEB" << QString() << 2;
-    QTest::newRow("missing file") << QByteArray() << "_TEB" << "Field '_SYMBOLE' not found" << 0;
+    QTest::newRow("missing file") << QByteArray() << "_TEB"
+                                  << "Field '_SYMBOLE' not found" << 0;
 }
 
 void TestChartFill::badTables()
