@@ -1,0 +1,127 @@
+"""End-to-end checks of the chart commands in the real program under Xvfb: the chooser
+twice through the menu, the chart window, its markers red on the yellow back wall.
+Usage: charts_e2e.py BINARY SHARE_DIR [CASE ...]
+"""
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from mirelon_e2e import SCREEN, Session  # noqa: E402
+
+BACK_WALL = (0xFF, 0xFF, 0x80)
+
+
+def gone(s, name, timeout=10):
+    deadline = time.time() + timeout
+    while time.time() < deadline and s.xdotool("search", "--onlyvisible", "--name", name):
+        time.sleep(0.1)
+    assert not s.xdotool("search", "--onlyvisible", "--name", name), "%s still open" % name
+
+
+def choose(s, caption, downs):
+    """Picks the list item `downs` rows below the highlighted one and confirms with Enter.
+    The caption is a pattern: xdotool may match an accented letter as two bytes."""
+    chooser = s.wait_window("^%s$" % caption)
+    s.xdotool("windowfocus", "--sync", chooser)
+    for _ in range(downs):
+        s.xdotool("key", "Down")
+    s.xdotool("key", "Return")
+    gone(s, "^%s$" % caption)
+
+
+def reddish(c):
+    """Red, or red smoothed into its neighbours by antialiasing."""
+    return c[0] >= 0xE0 and c[1] <= 0x90 and c[2] <= 0x60
+
+
+def markers_on_back_wall(s, window):
+    """Red pixels with the yellow back wall right beside them: the crosses of the points."""
+    g = s.geometry(window)
+    deadline = time.time() + 10
+    found = 0
+    while time.time() < deadline:
+        raw = s.screen()
+        found = 0
+        for y in range(g["Y"] + 60, min(g["Y"] + g["HEIGHT"], SCREEN[1]) - 1):
+            for x in range(g["X"] + 1, min(g["X"] + g["WIDTH"], SCREEN[0]) - 1):
+                if reddish(s.pixel(raw, x, y)) and (s.pixel(raw, x - 1, y) == BACK_WALL
+                                                    or s.pixel(raw, x + 1, y) == BACK_WALL):
+                    found += 1
+        if found > 20:
+            return found
+        time.sleep(0.2)
+    raise AssertionError("no red markers on the yellow back wall (%d pixels)" % found)
+
+
+def open_graph_menu(s, item_downs):
+    words, y = s.menu_words()
+    left, right = words[0]
+    s.click((left + right) // 2, y)
+    time.sleep(0.3)
+    for _ in range(item_downs):
+        s.xdotool("key", "Down")
+    s.xdotool("key", "Return")
+
+
+def case_graph_xy_through_menu(s):
+    open_graph_menu(s, 1)
+    choose(s, "Abscisse", 4)     # T eb (K)
+    choose(s, "Ordonn..?e", 11)    # electronegativity, eleven rows further down
+    window = s.wait_window("^graphique$")
+    markers_on_back_wall(s, window)
+    s.xdotool("windowfocus", "--sync", window)
+    s.xdotool("key", "Escape")
+    gone(s, "^graphique$")
+
+
+def case_graph_lc_from_toolbar(s):
+    s.click(*s.at_client(40 + 12, 4 + 12))
+    choose(s, "Propriet..?", 0)    # the atomic number, the current choice at start
+    window = s.wait_window("^Graphique Ligne/Colonne$")
+    markers_on_back_wall(s, window)
+    s.xdotool("windowfocus", "--sync", window)
+    s.xdotool("key", "Escape")
+    gone(s, "^Graphique Ligne/Colonne$")
+
+
+def case_closed_chooser_opens_nothing(s):
+    s.click(*s.at_client(8 + 12, 4 + 12))
+    chooser = s.wait_window("^Abscisse$")
+    s.xdotool("windowfocus", "--sync", chooser)
+    s.xdotool("key", "Escape")
+    gone(s, "^Abscisse$")
+    time.sleep(0.5)
+    assert not s.xdotool("search", "--onlyvisible", "--name", "^graphique$"), "a chart opened"
+
+
+CASES = {
+    "graph_xy_through_menu": case_graph_xy_through_menu,
+    "graph_lc_from_toolbar": case_graph_lc_from_toolbar,
+    "closed_chooser_opens_nothing": case_closed_chooser_opens_nothing,
+}
+
+
+def main():
+    binary, share = sys.argv[1], sys.argv[2]
+    names = sys.argv[3:] or list(CASES)
+    passed = failed = 0
+    for name in names:
+        session = None
+        try:
+            session = Session(binary, share)
+            CASES[name](session)
+            print("PASS   : %s" % name)
+            passed += 1
+        except Exception as error:  # report every case, then fail the run
+            print("FAIL!  : %s: %s" % (name, error))
+            failed += 1
+        finally:
+            if session:
+                session.close()
+    print("%d passed, %d failed" % (passed, failed))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
