@@ -83,6 +83,7 @@ void ElementChart::buildAxes()
         auto rows = QSharedPointer<QCPAxisTickerFixed>::create();
         rows->setTickStep(1);
         rows->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
+        rows->setTickCount(10); // every row (9) at once; every second column (18)
         xAxis->setTicker(rows);
         xAxis->setSubTicks(false);
         xAxis->setSubTickLength(0, 0);

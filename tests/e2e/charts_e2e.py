@@ -7,7 +7,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from mirelon_e2e import SCREEN, Session  # noqa: E402
+import mirelon_e2e  # noqa: E402
+from mirelon_e2e import SCREEN  # noqa: E402
 
 BACK_WALL = (0xFF, 0xFF, 0x80)
 
@@ -64,25 +65,25 @@ def open_graph_menu(s, item_downs):
     s.xdotool("key", "Return")
 
 
-def case_graph_xy_through_menu(s):
-    open_graph_menu(s, 1)
-    choose(s, "Abscisse", 4)     # T eb (K)
-    choose(s, "Ordonn..?e", 11)    # electronegativity, eleven rows further down
-    window = s.wait_window("^graphique$")
+def chart_opens_and_closes(s, title):
+    window = s.wait_window("^%s$" % title)
     markers_on_back_wall(s, window)
     s.xdotool("windowfocus", "--sync", window)
     s.xdotool("key", "Escape")
-    gone(s, "^graphique$")
+    gone(s, "^%s$" % title)
+
+
+def case_graph_xy_through_menu(s):
+    open_graph_menu(s, 1)
+    choose(s, "Abscisse", 4)     # T eb (K)
+    choose(s, "Ordonn..?e", 11)  # electronegativity, eleven rows further down
+    chart_opens_and_closes(s, "graphique")
 
 
 def case_graph_lc_from_toolbar(s):
     s.click(*s.at_client(40 + 12, 4 + 12))
-    choose(s, "Propriet..?", 0)    # the atomic number, the current choice at start
-    window = s.wait_window("^Graphique Ligne/Colonne$")
-    markers_on_back_wall(s, window)
-    s.xdotool("windowfocus", "--sync", window)
-    s.xdotool("key", "Escape")
-    gone(s, "^Graphique Ligne/Colonne$")
+    choose(s, "Propriet..?", 0)  # the atomic number, the current choice at start
+    chart_opens_and_closes(s, "Graphique Ligne/Colonne")
 
 
 def case_closed_chooser_opens_nothing(s):
@@ -102,26 +103,8 @@ CASES = {
 }
 
 
-def main():
-    binary, share = sys.argv[1], sys.argv[2]
-    names = sys.argv[3:] or list(CASES)
-    passed = failed = 0
-    for name in names:
-        session = None
-        try:
-            session = Session(binary, share)
-            CASES[name](session)
-            print("PASS   : %s" % name)
-            passed += 1
-        except Exception as error:  # report every case, then fail the run
-            print("FAIL!  : %s: %s" % (name, error))
-            failed += 1
-        finally:
-            if session:
-                session.close()
-    print("%d passed, %d failed" % (passed, failed))
-    return 1 if failed else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    # The shared runner, over this script's cases.
+    mirelon_e2e.CASES.clear()
+    mirelon_e2e.CASES.update(CASES)
+    sys.exit(mirelon_e2e.main())
