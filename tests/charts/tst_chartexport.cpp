@@ -10,7 +10,9 @@
 #include <QImageReader>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
@@ -29,6 +31,7 @@ private slots:
     void metafilesAsTheirReadersSeeThem();
     void unwritableFiles_data();
     void unwritableFiles();
+    void completedNameAsksBeforeReplacing();
     void printsLandscapeAndRestores();
     void unusablePrinter();
     void clipboardBitmap();
@@ -198,6 +201,24 @@ void TestChartExport::unwritableFiles()
     QVERIFY(QDir(m_fixture->path("locked")).isEmpty());
 }
 
+// The dialog asked about the name as typed; a completed name that exists is asked about
+// too, and "No" leaves that file as it was.
+void TestChartExport::completedNameAsksBeforeReplacing()
+{
+    const QString existing = m_fixture->path("g.wmf");
+    QVERIFY(writeFileBytes(existing, "keep"));
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        asked = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    m_window->savePicture(m_fixture->path("g"), ChartExport::Format::Wmf);
+    QVERIFY2(asked.contains(QStringLiteral("g.wmf existe déjà")), qPrintable(asked));
+    QCOMPARE(readFileBytes(existing), QByteArray("keep"));
+}
+
 void TestChartExport::printsLandscapeAndRestores()
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -226,6 +247,11 @@ void TestChartExport::unusablePrinter()
     m_window->setPrinter(&printer);
     QVERIFY(!closeNextMessageBox([&] { m_window->printClick(); }).isEmpty());
     QVERIFY(m_window->isVisible());
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        m_window->setPrinter(nullptr);
+        QCOMPARE(closeNextMessageBox([&] { m_window->printClick(); }),
+                 QStringLiteral("Aucune imprimante n'est installée."));
+    }
     QCOMPARE(m_window->chart(0)->points().size(), 6);
 }
 
