@@ -157,12 +157,6 @@ void TestChartWindows::graphXYLayoutAndFill()
         QCOMPARE(keys(chart), xs);
         QCOMPARE(chart->xAxis->label(), QStringLiteral("T eb (K)"));
         QCOMPARE(chart->yAxis->label(), QStringLiteral("E.N."));
-        QCOMPARE(chart->xAxis->labelColor(), QColor(Qt::red));
-        QCOMPARE(chart->xAxis->labelFont().pixelSize(), 13);
-        QVERIFY(chart->xAxis->labelFont().bold());
-        QVERIFY(!chart->xAxis->grid()->visible() && !chart->yAxis->grid()->visible());
-        QCOMPARE(chart->axisRect()->backgroundBrush().color(), QColor(0xFF, 0xFF, 0x80));
-        QVERIFY(!chart->legend->visible());
         QCOMPARE(chart->visibleLabelCount(), 6);
     }
     QCOMPARE(window.chart(0)->graph(0)->lineStyle(), QCPGraph::lsNone);
