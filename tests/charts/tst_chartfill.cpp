@@ -17,6 +17,7 @@ private slots:
     void xy_data();
     void xy();
     void rowColumn();
+    void everyElement();
     void badTables_data();
     void badTables();
 
@@ -88,6 +89,22 @@ void TestChartFill::rowColumn()
                                                   "Be 2 2744", "C 2 4273", "N 2 77.36"}));
     QCOMPARE(describe(points.byColumn),
              (QStringList{"H 1 20.28", "Li 1 1615", "Be 2 2744", "C 14 4273", "He 18 4.22"}));
+}
+
+// On the shipped table, a property every element has gives 103 points on each chart, the
+// atomic numbers in order.
+void TestChartFill::everyElement()
+{
+    ChartFixture fixture(readFileBytes(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop")));
+    const ChartFill::RowColumn lc = ChartFill::rowColumn(*table(), QStringLiteral("_M__AT"));
+    QCOMPARE(lc.byRow.size(), 103);
+    QCOMPARE(lc.byColumn.size(), 103);
+    const ChartPoints xy =
+        ChartFill::xy(*table(), QStringLiteral("_NO_AT"), QStringLiteral("_M__AT"));
+    QCOMPARE(xy.size(), 103);
+    QCOMPARE(xy.front().lab, QStringLiteral("H"));
+    QCOMPARE(xy.back().lab, QStringLiteral("Lr"));
+    QCOMPARE(xy.back().x, 103.0);
 }
 
 // A missing column and a text that is not a number are errors with their names, never

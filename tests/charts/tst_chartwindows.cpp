@@ -416,6 +416,9 @@ void TestChartWindows::commands()
     playModal([&] { ChartCommands::GraphLC1Click(chooser, graph, &main); }, {cancel});
     QVERIFY(graph.xColumn.isEmpty());
     QCOMPARE(graph.yColumn, QStringLiteral("_TEB"));
+    // Graph XY empties the Y part again, even when its first chooser is closed.
+    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, &main); }, {cancel});
+    QVERIFY(graph.yColumn.isEmpty() && graph.yTitle.isEmpty());
 }
 
 QTEST_MAIN(TestChartWindows)
