@@ -121,6 +121,15 @@ void ChartWindow::setVisible(bool visible)
         FormActivate();
 }
 
+void ChartWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (auto *bar = findChild<QWidget *>(QStringLiteral("Panel1")))
+        bar->resize(width(), ButtonBarHeight);
+    if (m_tabs)
+        m_tabs->setGeometry(0, ButtonBarHeight, width(), height() - ButtonBarHeight);
+}
+
 void ChartWindow::FormActivate()
 {
     m_filled = true;

@@ -56,6 +56,8 @@ protected:
     virtual void fill(TTextTable &table) = 0;
 
     void setVisible(bool visible) override;
+    // The tab control fills the window below the button bar, whatever its size.
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildButtons();

@@ -162,6 +162,10 @@ void TestChartWindows::graphXYLayoutAndFill()
     QCOMPARE(window.chart(0)->graph(0)->lineStyle(), QCPGraph::lsNone);
     QCOMPARE(window.chart(2)->graph(0)->lineStyle(), QCPGraph::lsLine);
     QCOMPARE(window.chart(2)->graph(0)->scatterStyle().shape(), QCPScatterStyle::ssCross);
+    // A larger window gives the charts the room.
+    const QSize chartSize = window.chart(0)->size();
+    window.resize(800, 600);
+    QCOMPARE(window.chart(0)->size(), chartSize + QSize(200, 138));
     // The line joins the elements in X order: its first and last points are H and C.
     QCOMPARE(window.chart(2)->points().front().lab, QStringLiteral("H"));
     QCOMPARE(window.chart(2)->points().back().lab, QStringLiteral("C"));
