@@ -16,6 +16,7 @@
 #include <QTabWidget>
 
 #include <exception>
+#include <memory>
 
 namespace {
 
@@ -156,14 +157,15 @@ void ChartWindow::scaleClick()
 
 void ChartWindow::printClick()
 {
-    QPrinter fallback(QPrinterInfo::defaultPrinter());
+    std::unique_ptr<QPrinter> fallback;
     QPrinter *printer = m_printer;
     if (!printer) {
         if (QPrinterInfo::defaultPrinter().isNull()) {
             showErrorBox(QStringLiteral("Aucune imprimante n'est installée."), this);
             return;
         }
-        printer = &fallback;
+        fallback = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter());
+        printer = fallback.get();
     }
     if (!ChartExport::print(*currentChart(), *printer))
         showErrorBox(QStringLiteral("L'impression a échoué : l'imprimante n'est pas disponible."),
