@@ -1,5 +1,6 @@
 #include "table/TForm1.h"
 
+#include "charts/ChartCommands.h"
 #include "controls/Fonts.h"
 #include "controls/TAboutBox.h"
 #include "controls/TBevelPanel.h"
@@ -166,9 +167,12 @@ void TForm1::buildMenu()
     m_ensembles->setObjectName(QStringLiteral("Ensemble1"));
     about->setObjectName(QStringLiteral("About1"));
     exit->setObjectName(QStringLiteral("exit1"));
-    // The chart and sets windows are not part of the program yet.
-    for (QAction *pending : {m_graphXY, m_graphLC, m_ensembles})
-        pending->setEnabled(false);
+    // The sets window is not part of the program yet.
+    m_ensembles->setEnabled(false);
+    connect(m_graphXY, &QAction::triggered, this,
+            [this] { ChartCommands::GraphXY1Click(*m_formgr, m_state.graph, this); });
+    connect(m_graphLC, &QAction::triggered, this,
+            [this] { ChartCommands::GraphLC1Click(*m_formgr, m_state.graph, this); });
     connect(m_graph3D, &QAction::triggered, this, &TForm1::Graph3D1Click);
     connect(about, &QAction::triggered, this, &TForm1::AboutClick);
     connect(exit, &QAction::triggered, this, &TForm1::exitClick);

@@ -225,13 +225,12 @@ void TestMainWindow::speedButtonsAndMenuShareActions_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("left");
-    QTest::addColumn<bool>("enabled"); // whether its window is part of the program yet
     QTest::newRow("Graph XY") << "RxSpeedButton1"
-                              << "Graph XY" << 8 << false;
+                              << "Graph XY" << 8;
     QTest::newRow("Graph L/C") << "RxSpeedButton2"
-                               << "Graph L/C" << 40 << false;
+                               << "Graph L/C" << 40;
     QTest::newRow("Graph 3D") << "RxSpeedButton3"
-                              << "Graph 3D" << 72 << true;
+                              << "Graph 3D" << 72;
 }
 
 void TestMainWindow::speedButtonsAndMenuShareActions()
@@ -246,10 +245,8 @@ void TestMainWindow::speedButtonsAndMenuShareActions()
     QAction *action = menuAction(entry);
     QVERIFY(action);
     QCOMPARE(speed->defaultAction(), action);
-    // Until its window is part of the program, neither way in pretends to work.
-    QFETCH(bool, enabled);
-    QCOMPARE(action->isEnabled(), enabled);
-    QCOMPARE(speed->isEnabled(), enabled);
+    QVERIFY(action->isEnabled());
+    QVERIFY(speed->isEnabled());
 }
 
 void TestMainWindow::aboutBlocksUntilClosedAndExitCloses()

@@ -1,0 +1,33 @@
+#include "charts/ChartCommands.h"
+
+#include "charts/TForm5.h"
+#include "charts/TForm6.h"
+#include "charts/TFormgr.h"
+#include "data/GraphSelection.h"
+
+namespace ChartCommands {
+
+void GraphXY1Click(TFormgr &chooser, GraphSelection &selection, QWidget *parent)
+{
+    selection.clearXY();
+    chooser.choose(QStringLiteral("Abscisse"));
+    if (selection.xColumn.isEmpty())
+        return;
+    chooser.choose(QStringLiteral("Ordonnée"));
+    if (selection.yColumn.isEmpty())
+        return;
+    TForm5 window(selection, parent);
+    window.exec();
+}
+
+void GraphLC1Click(TFormgr &chooser, GraphSelection &selection, QWidget *parent)
+{
+    selection.clearX();
+    chooser.choose(QStringLiteral("Proprieté"));
+    if (selection.xColumn.isEmpty())
+        return;
+    TForm6 window(selection, parent);
+    window.exec();
+}
+
+} // namespace ChartCommands

@@ -1,0 +1,80 @@
+#include "charts/ChartExport.h"
+
+#include "charts/ElementChart.h"
+#include "charts/MetafileDevice.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPrinter>
+
+namespace ChartExport {
+
+namespace {
+
+// Vector output: pens scale with the drawing, nothing is cached as a bitmap.
+bool beginVector(QCPPainter &painter, QPaintDevice *device)
+{
+    if (!painter.begin(device))
+        return false;
+    painter.setMode(QCPPainter::pmVectorized);
+    painter.setMode(QCPPainter::pmNoCaching);
+    return true;
+}
+
+} // namespace
+
+QString withExtension(const QString &name, Format format)
+{
+    static const char *const Extensions[] = {".bmp", ".wmf", ".emf"};
+    if (QFileInfo(name).fileName().contains(QLatin1Char('.')))
+        return name;
+    return name + QLatin1String(Extensions[int(format)]);
+}
+
+QImage bitmap(ElementChart &chart)
+{
+    return chart.toPixmap(chart.width(), chart.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB888);
+}
+
+void copyToClipboard(ElementChart &chart)
+{
+    QGuiApplication::clipboard()->setImage(bitmap(chart));
+}
+
+bool save(ElementChart &chart, const QString &fileName, Format format)
+{
+    if (format == Format::Bmp)
+        return bitmap(chart).save(fileName, "BMP");
+    MetafileDevice device(format == Format::Wmf ? MetafileRecorder::Format::Wmf
+                                                : MetafileRecorder::Format::Emf,
+                          fileName, chart.size());
+    QCPPainter painter;
+    if (!beginVector(painter, &device))
+        return false;
+    chart.toPainter(&painter, chart.width(), chart.height());
+    painter.end();
+    return device.written();
+}
+
+bool print(ElementChart &chart, QPrinter &printer)
+{
+    const QPageLayout::Orientation previous = printer.pageLayout().orientation();
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QCPPainter painter;
+    const bool started = printer.isValid() && beginVector(painter, &printer);
+    if (started) {
+        const QRect page = painter.viewport();
+        const double scale =
+            qMin(double(page.width()) / chart.width(), double(page.height()) / chart.height());
+        painter.scale(scale, scale);
+        chart.toPainter(&painter, chart.width(), chart.height());
+        painter.end();
+    }
+    printer.setPageOrientation(previous);
+    return started;
+}
+
+} // namespace ChartExport

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class ElementChart;
+class QPrinter;
+
+// What the chart windows do with a chart besides showing it: print it, copy it to the
+// clipboard, save it as a bitmap or a Windows metafile.
+namespace ChartExport {
+
+// The picture types, in the order of the save dialog's filter entries.
+enum class Format { Bmp, Wmf, Emf };
+
+// The file name to write for the name chosen under the filter entry of `format`: a name
+// without any extension gets the type's; a name with one is kept as it is.
+QString withExtension(const QString &name, Format format);
+
+// The chart drawn at its on-screen size.
+QImage bitmap(ElementChart &chart);
+void copyToClipboard(ElementChart &chart);
+
+// Writes the chart as the given type (whatever the name's extension); false when the
+// file could not be written.
+bool save(ElementChart &chart, const QString &fileName, Format format);
+
+// Prints the chart, scaled to the page, in landscape orientation; the printer's previous
+// orientation is restored afterwards. False when the printer could not be used.
+bool print(ElementChart &chart, QPrinter &printer);
+
+} // namespace ChartExport

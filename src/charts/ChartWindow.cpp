@@ -1,0 +1,220 @@
+#include "charts/ChartWindow.h"
+
+#include "charts/WindowFrame.h"
+#include "controls/ErrorBox.h"
+#include "controls/Fonts.h"
+#include "data/TTextTable.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTabWidget>
+
+#include <exception>
+#include <memory>
+
+namespace {
+
+constexpr int ButtonBarHeight = 41;
+
+struct ButtonSpec
+{
+    const char *name;
+    const char *caption;
+    int left;
+    int width;
+    void (ChartWindow::*action)();
+};
+
+// clang-format off
+const ButtonSpec Buttons[] = {
+    {"Button1", "Labels On/Off", 8, 81, &ChartWindow::labelsClick},
+    {"Button2", "Echelle 100%", 96, 81, &ChartWindow::scaleClick},
+    {"Button3", "Imprimer ", 184, 75, &ChartWindow::printClick},
+    {"Button4", "sauver ...", 264, 81, &ChartWindow::saveClick},
+    {"Button5", "Copier dans le Presse Papier", 360, 169, &ChartWindow::copyClick},
+};
+// clang-format on
+
+// The save dialog lists folders and the files that can be written; read-only ones are hidden.
+class WritableFilesOnly : public QSortFilterProxyModel
+{
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex &parent) const override
+    {
+        const auto *files = qobject_cast<QFileSystemModel *>(sourceModel());
+        if (!files)
+            return true;
+        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+        return info.isDir() || info.isWritable();
+    }
+};
+
+} // namespace
+
+ChartWindow::ChartWindow(const QString &caption, QSize outerSize, QPoint pos,
+                         const std::vector<Tab> &tabs, ElementChart::Style style, QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(caption);
+    setModal(true);
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    move(pos);
+    resize(WindowFrame::clientSize(outerSize));
+
+    buildButtons();
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("PageControl1"));
+    m_tabs->setGeometry(0, ButtonBarHeight, width(), height() - ButtonBarHeight);
+    for (std::size_t i = 0; i < tabs.size(); ++i) {
+        auto *chart = new ElementChart(tabs[i].kind, style);
+        chart->setObjectName(QStringLiteral("DBChart%1").arg(i + 1));
+        m_tabs->addTab(chart, QString::fromUtf8(tabs[i].caption));
+        m_charts.push_back(chart);
+    }
+    m_tabs->setCurrentIndex(0);
+
+    m_table = new TTextTable(this);
+    m_table->setObjectName(QStringLiteral("TextTable1"));
+    m_table->setDivChar(QLatin1Char(';'));
+    m_table->setSepChar(QLatin1Char('"'));
+    m_table->setFileName(QStringLiteral("prop.yop"));
+}
+
+ChartWindow::~ChartWindow() = default;
+
+void ChartWindow::buildButtons()
+{
+    auto *bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("Panel1"));
+    bar->setGeometry(0, 0, width(), ButtonBarHeight);
+    for (const ButtonSpec &spec : Buttons) {
+        auto *button = new QPushButton(QString::fromUtf8(spec.caption), bar);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setGeometry(spec.left, 6, spec.width, 25);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, spec.action);
+    }
+}
+
+ElementChart *ChartWindow::chart(int tab) const
+{
+    return tab >= 0 && tab < int(m_charts.size()) ? m_charts[std::size_t(tab)] : nullptr;
+}
+
+ElementChart *ChartWindow::currentChart() const
+{
+    return chart(m_tabs->currentIndex());
+}
+
+void ChartWindow::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    if (visible && !m_filled)
+        FormActivate();
+}
+
+void ChartWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (auto *bar = findChild<QWidget *>(QStringLiteral("Panel1")))
+        bar->resize(width(), ButtonBarHeight);
+    if (m_tabs)
+        m_tabs->setGeometry(0, ButtonBarHeight, width(), height() - ButtonBarHeight);
+}
+
+void ChartWindow::FormActivate()
+{
+    m_filled = true;
+    try {
+        fill(*m_table);
+    } catch (const std::exception &error) {
+        // Nothing is plotted; the charts keep their titles.
+        for (ElementChart *chart : m_charts)
+            chart->setPoints({});
+        showErrorBox(QString::fromUtf8(error.what()), this);
+    }
+    m_table->Close();
+}
+
+void ChartWindow::labelsClick()
+{
+    currentChart()->toggleLabels();
+}
+
+void ChartWindow::scaleClick()
+{
+    currentChart()->undoZoom();
+}
+
+void ChartWindow::printClick()
+{
+    std::unique_ptr<QPrinter> fallback;
+    QPrinter *printer = m_printer;
+    if (!printer) {
+        if (QPrinterInfo::defaultPrinter().isNull()) {
+            showErrorBox(QStringLiteral("Aucune imprimante n'est installée."), this);
+            return;
+        }
+        fallback = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter());
+        printer = fallback.get();
+    }
+    if (!ChartExport::print(*currentChart(), *printer))
+        showErrorBox(QStringLiteral("L'impression a échoué : l'imprimante n'est pas disponible."),
+                     this);
+}
+
+QStringList ChartWindow::saveFilters()
+{
+    // Each entry shows its text; the patterns in the last brackets are what it selects.
+    return {QStringLiteral("Bitmap (*.bmp) (*.bmp)"),
+            QStringLiteral("Windows Metafile (*.wmf) (*.wmf)"),
+            QStringLiteral("Enchanced Metafile (*emf) (*.emf)")};
+}
+
+void ChartWindow::saveClick()
+{
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("SavePictureDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setProxyModel(new WritableFilesOnly(&dialog));
+    const QStringList filters = saveFilters();
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.front());
+    dialog.selectFile(QStringLiteral("Graphique1"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const int entry = qMax(0, int(filters.indexOf(dialog.selectedNameFilter())));
+    savePicture(dialog.selectedFiles().front(), ChartExport::Format(entry));
+}
+
+void ChartWindow::savePicture(const QString &chosenName, ChartExport::Format format)
+{
+    const QString name = ChartExport::withExtension(chosenName, format);
+    // The dialog asked about the name as typed; the completed name may be another file.
+    if (name != chosenName && QFileInfo::exists(name) &&
+        QMessageBox::question(this, windowTitle(),
+                              QStringLiteral("%1 existe déjà.\nVoulez-vous le remplacer ?")
+                                  .arg(QDir::toNativeSeparators(name))) != QMessageBox::Yes)
+        return;
+    if (!ChartExport::save(*currentChart(), name, format))
+        showErrorBox(QStringLiteral("Impossible d'écrire le fichier « %1 ».")
+                         .arg(QDir::toNativeSeparators(name)),
+                     this);
+}
+
+void ChartWindow::copyClick()
+{
+    ChartExport::copyToClipboard(*currentChart());
+}

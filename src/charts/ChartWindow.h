@@ -1,0 +1,71 @@
+#pragma once
+
+#include "charts/ChartExport.h"
+#include "charts/ElementChart.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QPrinter;
+class QTabWidget;
+class TTextTable;
+
+// What the two chart windows share: the button bar along the top (labels, scale, print,
+// save, copy), each button acting on the chart of the showing tab; a tab control of
+// charts; the window's own read-only element table, read once, when the window is
+// first shown, by the fill of the window.
+class ChartWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    struct Tab
+    {
+        const char *caption;
+        ElementChart::Kind kind;
+    };
+
+    ~ChartWindow() override;
+
+    ElementChart *chart(int tab) const;
+    ElementChart *currentChart() const;
+    QTabWidget *tabs() const { return m_tabs; }
+    bool filled() const { return m_filled; }
+
+    // The printer "Imprimer " uses; by default the system's default printer. Not owned.
+    void setPrinter(QPrinter *printer) { m_printer = printer; }
+
+    // The buttons' actions on the showing chart.
+    void labelsClick();
+    void scaleClick();
+    void printClick();
+    void saveClick();
+    void copyClick();
+    // Writes the showing chart under the name chosen in the save dialog with the filter
+    // entry of `format`; a file that cannot be written is reported.
+    void savePicture(const QString &chosenName, ChartExport::Format format);
+
+    static QStringList saveFilters();
+
+protected:
+    ChartWindow(const QString &caption, QSize outerSize, QPoint pos, const std::vector<Tab> &tabs,
+                ElementChart::Style style, QWidget *parent);
+
+    // Fills the charts from the table; errors propagate to the caller, which reports them.
+    virtual void fill(TTextTable &table) = 0;
+
+    void setVisible(bool visible) override;
+    // The tab control fills the window below the button bar, whatever its size.
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildButtons();
+    void FormActivate();
+
+    QTabWidget *m_tabs = nullptr;         // owned by the window
+    std::vector<ElementChart *> m_charts; // owned by their tabs
+    TTextTable *m_table = nullptr;        // owned by the window
+    QPrinter *m_printer = nullptr;
+    bool m_filled = false;
+};

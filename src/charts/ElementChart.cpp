@@ -1,0 +1,266 @@
+#include "charts/ElementChart.h"
+
+#include "controls/Fonts.h"
+
+#include <algorithm>
+#include <cmath>
+
+const QColor ElementChart::BackWall(0xFF, 0xFF, 0x80);
+
+namespace {
+
+const QColor Red(0xFF, 0x00, 0x00);
+
+// Two minor ticks between major ticks, whatever the step.
+class TwoSubTicks : public QCPAxisTicker
+{
+protected:
+    int getSubTickCount(double) override { return 2; }
+};
+
+// The range of the values, widened by `pad` of its span on each side; a range of a single
+// value is widened by one unit (or a tenth of the value) so that it can be shown.
+QCPRange spanOf(const QVector<double> &values, double pad)
+{
+    if (values.isEmpty())
+        return QCPRange(0, 1);
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    QCPRange range(*low, *high);
+    if (range.size() <= 0) {
+        const double half = *low == 0 ? 1 : std::abs(*low) / 10;
+        return QCPRange(*low - half, *low + half);
+    }
+    const double margin = range.size() * pad;
+    return QCPRange(range.lower - margin, range.upper + margin);
+}
+
+bool showable(const QCPRange &range)
+{
+    return std::isfinite(range.lower) && std::isfinite(range.upper) &&
+           QCPRange::validRange(range.lower, range.upper) && range.size() > 0;
+}
+
+} // namespace
+
+ElementChart::ElementChart(Kind kind, Style style, QWidget *parent)
+    : QCustomPlot(parent), m_kind(kind), m_style(style)
+{
+    // Decimal comma, no group separator: "1615,5", as the element table writes numbers.
+    QLocale french(QLocale::French, QLocale::France);
+    french.setNumberOptions(QLocale::OmitGroupSeparator);
+    setLocale(french);
+    setBackground(Qt::white);
+    axisRect()->setBackground(BackWall);
+    legend->setVisible(false);
+    buildAxes();
+    buildSeries();
+
+    setSelectionRectMode(QCP::srmCustom);
+    selectionRect()->setPen(QPen(Qt::black, 1, Qt::DashLine));
+    connect(selectionRect(), &QCPSelectionRect::accepted, this,
+            [this](const QRect &rect, QMouseEvent *) { zoomToPixels(rect); });
+    m_zoomTimer.setInterval(ZoomInterval);
+    connect(&m_zoomTimer, &QTimer::timeout, this, &ElementChart::zoomStep);
+    connect(xAxis, qOverload<const QCPRange &>(&QCPAxis::rangeChanged), this,
+            &ElementChart::updateLabelVisibility);
+    connect(yAxis, qOverload<const QCPRange &>(&QCPAxis::rangeChanged), this,
+            &ElementChart::updateLabelVisibility);
+}
+
+void ElementChart::buildAxes()
+{
+    const QFont title = pixelFont(QStringLiteral("Arial"), 13, true);
+    const QFont ticks = pixelFont(QStringLiteral("Arial"), 11);
+    for (QCPAxis *axis : {xAxis, yAxis}) {
+        axis->grid()->setVisible(false);
+        axis->grid()->setSubGridVisible(false);
+        axis->setLabelFont(title);
+        axis->setLabelColor(Red);
+        axis->setTickLabelFont(ticks);
+        axis->ticker()->setTickStepStrategy(QCPAxisTicker::tssReadability);
+    }
+    if (m_style.rowColumnAxes) {
+        auto rows = QSharedPointer<QCPAxisTickerFixed>::create();
+        rows->setTickStep(1);
+        rows->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
+        rows->setTickCount(10); // every row (9) at once; every second column (18)
+        xAxis->setTicker(rows);
+        xAxis->setSubTicks(false);
+        xAxis->setSubTickLength(0, 0);
+        yAxis->setTicker(QSharedPointer<TwoSubTicks>::create());
+    }
+}
+
+void ElementChart::buildSeries()
+{
+    const QPen red(Red, 1);
+    const QCPScatterStyle cross(QCPScatterStyle::ssCross, red, QBrush(Qt::white), MarkerSize);
+    if (m_kind == Kind::Bars) {
+        auto *bars = new QCPBars(xAxis, yAxis);
+        bars->setWidthType(QCPBars::wtAbsolute);
+        bars->setWidth(BarWidth);
+        bars->setPen(red);
+        bars->setBrush(Red);
+        m_series = bars;
+        return;
+    }
+    auto *graph = addGraph();
+    graph->setPen(red);
+    graph->setScatterStyle(cross);
+    graph->setLineStyle(m_kind == Kind::Line ? QCPGraph::lsLine : QCPGraph::lsNone);
+    graph->setAdaptiveSampling(false);
+    m_series = graph;
+}
+
+void ElementChart::setPoints(const ChartPoints &points)
+{
+    m_points = points;
+    QVector<double> keys, values;
+    for (const ChartPoint &point : points) {
+        keys.append(point.x);
+        values.append(point.y);
+    }
+    // The points come sorted by X; equal X values keep their order on the line.
+    if (auto *graph = qobject_cast<QCPGraph *>(m_series))
+        graph->setData(keys, values, true);
+    else if (auto *bars = qobject_cast<QCPBars *>(m_series))
+        bars->setData(keys, values, true);
+    rebuildLabels();
+    undoZoom();
+}
+
+void ElementChart::setTitles(const QString &bottom, const QString &left)
+{
+    xAxis->setLabel(bottom);
+    yAxis->setLabel(left);
+    replot(rpQueuedReplot);
+}
+
+void ElementChart::rebuildLabels()
+{
+    for (QCPItemText *label : std::as_const(m_labels))
+        removeItem(label);
+    m_labels.clear();
+    const QFont font = pixelFont(QStringLiteral("Arial"), 11);
+    for (const ChartPoint &point : std::as_const(m_points)) {
+        auto *label = new QCPItemText(this);
+        label->setText(point.lab);
+        label->setFont(font);
+        label->setPen(Qt::NoPen);
+        label->setBrush(Qt::NoBrush);
+        label->setPositionAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        label->setPadding(QMargins(0, 0, 0, MarkerSize / 2 + 1));
+        label->position->setCoords(point.x, point.y);
+        // Labels of the topmost points stand above the back wall, as the marks of a chart do.
+        label->setClipToAxisRect(false);
+        m_labels.append(label);
+    }
+    updateLabelVisibility();
+}
+
+void ElementChart::toggleLabels()
+{
+    m_labelsVisible = !m_labelsVisible;
+    updateLabelVisibility();
+    replot();
+}
+
+// A label shows only with its point: outside the ranges it would stray into the margins.
+void ElementChart::updateLabelVisibility()
+{
+    const QCPRange x = xAxis->range();
+    const QCPRange y = yAxis->range();
+    for (int i = 0; i < m_labels.size(); ++i)
+        m_labels[i]->setVisible(m_labelsVisible && x.contains(m_points[i].x) &&
+                                y.contains(m_points[i].y));
+}
+
+int ElementChart::visibleLabelCount() const
+{
+    return int(std::count_if(m_labels.begin(), m_labels.end(),
+                             [](const QCPItemText *label) { return label->visible(); }));
+}
+
+void ElementChart::undoZoom()
+{
+    m_zoomTimer.stop();
+    m_zoomStep = m_zoomSteps = 0;
+    QVector<double> xs, ys;
+    for (const ChartPoint &point : std::as_const(m_points)) {
+        xs.append(point.x);
+        ys.append(point.y);
+    }
+    // Row/column charts keep the end markers whole, bars their end bars; bars stand on zero.
+    const double xPad = m_style.rowColumnAxes || m_kind == Kind::Bars ? 0.05 : 0;
+    const double yPad = m_style.rowColumnAxes ? 0.05 : 0;
+    if (m_kind == Kind::Bars && !ys.isEmpty())
+        ys.append(0);
+    xAxis->setRange(spanOf(xs, xPad));
+    yAxis->setRange(spanOf(ys, yPad));
+    replot();
+}
+
+void ElementChart::zoomToPixels(const QRect &rect)
+{
+    const QRect box = rect.normalized();
+    if (box.width() < 3 || box.height() < 3)
+        return;
+    zoomTo(QCPRange(xAxis->pixelToCoord(box.left()), xAxis->pixelToCoord(box.right())),
+           QCPRange(yAxis->pixelToCoord(box.bottom()), yAxis->pixelToCoord(box.top())));
+}
+
+void ElementChart::zoomTo(const QCPRange &bottom, const QCPRange &left)
+{
+    const QCPRange x = bottom.bounded(-QCPRange::maxRange, QCPRange::maxRange);
+    const QCPRange y = left.bounded(-QCPRange::maxRange, QCPRange::maxRange);
+    if (!showable(x) || !showable(y))
+        return;
+    // A zoom started during another one starts from where that one stands.
+    m_fromX = xAxis->range();
+    m_fromY = yAxis->range();
+    m_toX = x;
+    m_toY = y;
+    m_zoomSteps = std::max(1, m_style.zoomSteps);
+    m_zoomStep = 0;
+    m_zoomTimer.start();
+}
+
+void ElementChart::zoomStep()
+{
+    if (!zooming()) {
+        m_zoomTimer.stop();
+        return;
+    }
+    ++m_zoomStep;
+    const double t = double(m_zoomStep) / m_zoomSteps;
+    auto between = [t](const QCPRange &a, const QCPRange &b) {
+        return QCPRange(a.lower + (b.lower - a.lower) * t, a.upper + (b.upper - a.upper) * t);
+    };
+    xAxis->setRange(m_zoomStep == m_zoomSteps ? m_toX : between(m_fromX, m_toX));
+    yAxis->setRange(m_zoomStep == m_zoomSteps ? m_toY : between(m_fromY, m_toY));
+    if (!zooming())
+        m_zoomTimer.stop();
+    replot();
+}
+
+void ElementChart::applyMargins()
+{
+    // Room above and below the chart, in hundredths of the chart's height.
+    plotLayout()->setMargins(QMargins(0, height() * 5 / 100, 0, height() * 2 / 100));
+}
+
+void ElementChart::resizeEvent(QResizeEvent *event)
+{
+    applyMargins();
+    QCustomPlot::resizeEvent(event);
+}
+
+void ElementChart::paintEvent(QPaintEvent *event)
+{
+    QCustomPlot::paintEvent(event);
+    if (!m_style.rowColumnAxes)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}

@@ -1,0 +1,244 @@
+#include "charts/MetafileDevice.h"
+
+#include <QPaintEngine>
+#include <QPainterPath>
+#include <QTextItem>
+
+#include <cmath>
+
+// Turns QPainter's calls into metafile records: coordinates through the painter's
+// transform into logical units, pens, brushes and fonts as the recorder's objects, the
+// clip as a clip rectangle. Curves are flattened into polygons.
+class MetafilePaintEngine : public QPaintEngine
+{
+public:
+    MetafilePaintEngine(MetafileRecorder::Format format, const QString &fileName, QSize pixels)
+        : QPaintEngine(PrimitiveTransform | PainterPaths | PaintOutsidePaintEvent),
+          m_format(format), m_fileName(fileName), m_pixels(pixels)
+    {}
+
+    bool written() const { return m_written; }
+
+    bool begin(QPaintDevice *) override
+    {
+        m_recorder = MetafileRecorder::create(m_format, m_fileName,
+                                              m_pixels * MetafileDevice::Precision, m_pixels);
+        m_written = false;
+        return m_recorder != nullptr;
+    }
+
+    bool end() override
+    {
+        m_written = m_recorder && m_recorder->finish();
+        m_recorder.reset();
+        return m_written;
+    }
+
+    Type type() const override { return User; }
+
+    void updateState(const QPaintEngineState &state) override
+    {
+        const DirtyFlags dirty = state.state();
+        if (dirty & DirtyTransform)
+            m_transform = state.transform() * QTransform::fromScale(MetafileDevice::Precision,
+                                                                    MetafileDevice::Precision);
+        if (dirty & DirtyPen)
+            m_pen = state.pen();
+        if (dirty & DirtyBrush)
+            m_brush = state.brush();
+        if (dirty & DirtyFont)
+            m_font = state.font();
+        if (dirty & (DirtyClipEnabled | DirtyClipRegion | DirtyClipPath))
+            updateClip(state);
+        if (dirty & (DirtyPen | DirtyTransform))
+            m_recorder->setPen(recorderPen());
+        if (dirty & (DirtyBrush))
+            m_recorder->setBrush(recorderBrush());
+    }
+
+    void drawPolygon(const QPointF *points, int count, PolygonDrawMode mode) override
+    {
+        QVector<QPoint> mapped = map(points, count);
+        if (mode == PolylineMode) {
+            if (m_pen.style() != Qt::NoPen)
+                m_recorder->polyline(mapped);
+        } else if (mapped.size() > 2) {
+            m_recorder->polygon(mapped);
+        }
+    }
+    void drawPolygon(const QPoint *points, int count, PolygonDrawMode mode) override
+    {
+        QVector<QPointF> real(points, points + count);
+        drawPolygon(real.constData(), count, mode);
+    }
+
+    void drawLines(const QLineF *lines, int count) override
+    {
+        for (int i = 0; i < count; ++i) {
+            const QPointF ends[2] = {lines[i].p1(), lines[i].p2()};
+            drawPolygon(ends, 2, PolylineMode);
+        }
+    }
+
+    void drawRects(const QRectF *rects, int count) override
+    {
+        for (int i = 0; i < count; ++i) {
+            if (m_transform.type() <= QTransform::TxScale) {
+                const QRect box = m_transform.mapRect(rects[i]).toRect();
+                m_recorder->rectangle(box);
+            } else {
+                const QPolygonF corners(rects[i]);
+                drawPolygon(corners.constData(), 4, OddEvenMode);
+            }
+        }
+    }
+
+    void drawPath(const QPainterPath &path) override
+    {
+        for (const QPolygonF &polygon : path.toSubpathPolygons()) {
+            const bool closed = polygon.size() > 2 && polygon.isClosed();
+            drawPolygon(polygon.constData(), int(polygon.size()),
+                        closed && m_brush.style() != Qt::NoBrush ? WindingMode : PolylineMode);
+        }
+    }
+
+    void drawTextItem(const QPointF &origin, const QTextItem &item) override
+    {
+        const QString text = item.text();
+        if (text.isEmpty())
+            return;
+        const QFont font = item.font();
+        const QFontMetricsF metrics(font);
+        // Advances in logical units, each rounded from where the text really stands so
+        // that the rounding does not add up along the string.
+        const double scale = std::hypot(m_transform.m11(), m_transform.m12());
+        QVector<int> advances;
+        double along = 0;
+        int placed = 0;
+        for (const QChar c : text) {
+            along += metrics.horizontalAdvance(c) * scale;
+            advances.append(qRound(along) - placed);
+            placed = qRound(along);
+        }
+        MetafileRecorder::Font spec;
+        spec.family = font.family();
+        const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96 / 72;
+        spec.height = qRound(pixels * scale);
+        spec.weight = font.bold() ? 700 : 400;
+        spec.italic = font.italic();
+        spec.underline = font.underline();
+        const double degrees = std::atan2(m_transform.m12(), m_transform.m11()) * 180 / M_PI;
+        spec.escapement = qRound(-degrees * 10);
+        m_recorder->text(m_transform.map(origin).toPoint(), text, advances, spec, m_pen.color());
+    }
+
+    // Pictures are not part of the charts; they are left out rather than rasterised.
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawImage(const QRectF &, const QImage &, const QRectF &,
+                   Qt::ImageConversionFlags) override
+    {}
+
+private:
+    QVector<QPoint> map(const QPointF *points, int count) const
+    {
+        QVector<QPoint> mapped;
+        mapped.reserve(count);
+        for (int i = 0; i < count; ++i)
+            mapped.append(m_transform.map(points[i]).toPoint());
+        return mapped;
+    }
+
+    MetafileRecorder::Pen recorderPen() const
+    {
+        MetafileRecorder::Pen pen;
+        pen.visible = m_pen.style() != Qt::NoPen && m_pen.color().alpha() > 0;
+        pen.color = m_pen.color();
+        pen.dashed = m_pen.style() != Qt::SolidLine;
+        const double scale = std::hypot(m_transform.m11(), m_transform.m12());
+        const double width =
+            m_pen.isCosmetic() || m_pen.widthF() == 0
+                ? MetafileDevice::Precision * (m_pen.widthF() > 0 ? m_pen.widthF() : 1)
+                : m_pen.widthF() * scale;
+        pen.width = qMax(1, qRound(width));
+        return pen;
+    }
+
+    MetafileRecorder::Brush recorderBrush() const
+    {
+        MetafileRecorder::Brush brush;
+        brush.visible = m_brush.style() != Qt::NoBrush && m_brush.color().alpha() > 0;
+        brush.color = m_brush.color();
+        return brush;
+    }
+
+    void updateClip(const QPaintEngineState &state)
+    {
+        // The painter's clip is kept in device coordinates; only its bounds are recorded.
+        const QPainter *painter = state.painter();
+        if (!painter->hasClipping()) {
+            m_recorder->setClip(std::nullopt);
+            return;
+        }
+        const QRectF bounds = painter->clipBoundingRect();
+        const QTransform scaled =
+            painter->worldTransform() *
+            QTransform::fromScale(MetafileDevice::Precision, MetafileDevice::Precision);
+        m_recorder->setClip(scaled.mapRect(bounds).toAlignedRect());
+    }
+
+    MetafileRecorder::Format m_format;
+    QString m_fileName;
+    QSize m_pixels;
+    std::unique_ptr<MetafileRecorder> m_recorder;
+    QTransform m_transform =
+        QTransform::fromScale(MetafileDevice::Precision, MetafileDevice::Precision);
+    QPen m_pen;
+    QBrush m_brush;
+    QFont m_font;
+    bool m_written = false;
+};
+
+MetafileDevice::MetafileDevice(MetafileRecorder::Format format, const QString &fileName,
+                               QSize pixels)
+    : m_size(pixels), m_engine(std::make_unique<MetafilePaintEngine>(format, fileName, pixels))
+{}
+
+MetafileDevice::~MetafileDevice() = default;
+
+QPaintEngine *MetafileDevice::paintEngine() const
+{
+    return m_engine.get();
+}
+
+bool MetafileDevice::written() const
+{
+    return m_engine->written();
+}
+
+int MetafileDevice::metric(PaintDeviceMetric metric) const
+{
+    switch (metric) {
+    case PdmWidth:
+        return m_size.width();
+    case PdmHeight:
+        return m_size.height();
+    case PdmWidthMM:
+        return qRound(m_size.width() * 25.4 / 96);
+    case PdmHeightMM:
+        return qRound(m_size.height() * 25.4 / 96);
+    case PdmNumColors:
+        return INT_MAX;
+    case PdmDepth:
+        return 32;
+    case PdmDpiX:
+    case PdmDpiY:
+    case PdmPhysicalDpiX:
+    case PdmPhysicalDpiY:
+        return 96;
+    case PdmDevicePixelRatio:
+        return 1;
+    case PdmDevicePixelRatioScaled:
+        return int(devicePixelRatioFScale());
+    }
+    return 0;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "charts/MetafileRecorder.h"
+
+#include <QPaintDevice>
+
+#include <memory>
+
+class MetafilePaintEngine;
+
+// A paint device whose pictures are Windows metafiles: whatever is painted on it with a
+// QPainter is recorded as vector drawing records (lines, polygons, rectangles, text with
+// its font) and written to the file when the painter ends. The device has the given size
+// in pixels at 96 dpi; the file holds `Precision` logical units per pixel.
+class MetafileDevice : public QPaintDevice
+{
+public:
+    static constexpr int Precision = 10;
+
+    MetafileDevice(MetafileRecorder::Format format, const QString &fileName, QSize pixels);
+    ~MetafileDevice() override;
+
+    QPaintEngine *paintEngine() const override;
+    // True once a painter has ended on the device and the file was written whole.
+    bool written() const;
+
+protected:
+    int metric(PaintDeviceMetric metric) const override;
+
+private:
+    QSize m_size;
+    std::unique_ptr<MetafilePaintEngine> m_engine;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "charts/ChartWindow.h"
+
+struct GraphSelection;
+
+// The Graph XY window: the second chosen property against the first, for every element
+// holding both, as a scatter, as bars and as a line through the points.
+class TForm5 : public ChartWindow
+{
+    Q_OBJECT
+
+public:
+    // `selection` holds the chosen properties; it outlives the window.
+    explicit TForm5(const GraphSelection &selection, QWidget *parent = nullptr);
+
+protected:
+    void fill(TTextTable &table) override;
+
+private:
+    const GraphSelection &m_selection;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "charts/ChartWindow.h"
+
+struct GraphSelection;
+
+// The Graph L/C window: the chosen property against each element's row of the table and,
+// on the second tab, against its column.
+class TForm6 : public ChartWindow
+{
+    Q_OBJECT
+
+public:
+    // `selection` holds the chosen property as its X part; it outlives the window.
+    explicit TForm6(const GraphSelection &selection, QWidget *parent = nullptr);
+
+protected:
+    void fill(TTextTable &table) override;
+
+private:
+    const GraphSelection &m_selection;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+// A crafted element table in a scratch working directory, for the chart tests. Seven
+// elements: He lacks the electronegativity, the fifth element's symbol is too long and it
+// has no row, N has no column, Li, B and C have a hardness, B and C the same boiling point.
+#include "TestFiles.h"
+#include "controls/Fonts.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class ChartFixture
+{
+public:
+    explicit ChartFixture(const QByteArray &table = crafted())
+    {
+        installFontSubstitutions();
+        writeFileBytes(m_dir.filePath(QStringLiteral("prop.yop")), table);
+        QDir::setCurrent(m_dir.path());
+    }
+    ~ChartFixture() { QDir::setCurrent(QDir::tempPath()); }
+
+    QString path(const QString &file) const { return m_dir.filePath(file); }
+
+    static QByteArray crafted()
+    {
+        return QByteArray("_NO_AT;_SYMBOLE;_TEB;_3EN;LIGNE;COLONNE;_0DURET_\r\n"
+                          "1;H;20,28;2,2;1;1;\r\n"
+                          "2;He;4,22;;1;18;\r\n"
+                          "3;Li;1615;1;2;1;0,6\r\n"
+                          "4;Be;2744;1,57;2;2;\r\n"
+                          "5;Bxxxxxx;4273;2,04;;13;9,3\r\n"
+                          "6;C;4273;2,55;2;14;1,0E+01\r\n"
+                          "7;N;77,36;3,04;2;;\r\n");
+    }
+
+private:
+    QTemporaryDir m_dir;
+};

@@ -1,0 +1,429 @@
+// The chart windows and the commands that open them, driven as the user drives them.
+#include "ChartFixture.h"
+#include "charts/ChartCommands.h"
+#include "charts/TForm5.h"
+#include "charts/TForm6.h"
+#include "charts/TFormgr.h"
+#include "data/GraphSelection.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <deque>
+#include <functional>
+
+class TestChartWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void graphXYLayoutAndFill();
+    void labelsBelongToOneChart();
+    void zoomAnimationAndUndo();
+    void zoomExtremes();
+    void tableErrorsGiveEmptyCharts_data();
+    void tableErrorsGiveEmptyCharts();
+    void graphLC();
+    void saveDialog();
+    void commands();
+};
+
+namespace {
+
+GraphSelection selection(const char *xTitle, const char *xColumn, const char *yTitle = "",
+                         const char *yColumn = "")
+{
+    GraphSelection s;
+    s.xTitle = QString::fromUtf8(xTitle);
+    s.xColumn = QString::fromUtf8(xColumn);
+    s.yTitle = QString::fromUtf8(yTitle);
+    s.yColumn = QString::fromUtf8(yColumn);
+    return s;
+}
+
+QVector<double> keys(ElementChart *chart)
+{
+    QVector<double> out;
+    if (auto *bars = qobject_cast<QCPBars *>(chart->plottable(0)))
+        for (auto it = bars->data()->constBegin(); it != bars->data()->constEnd(); ++it)
+            out.append(it->key);
+    if (auto *graph = qobject_cast<QCPGraph *>(chart->plottable(0)))
+        for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it)
+            out.append(it->key);
+    return out;
+}
+
+// Runs `open` (which shows modal windows) while `steps` play the user, one per modal window
+// shown, in order; a window shown again (the chooser) counts again.
+class ModalPlayer : public QObject
+{
+public:
+    explicit ModalPlayer(std::deque<std::function<void(QWidget *)>> steps)
+        : m_steps(std::move(steps))
+    {
+        qApp->installEventFilter(this);
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (m_shown.empty() || modal != m_shown.front() || m_steps.empty())
+                return;
+            m_shown.pop_front();
+            auto step = m_steps.front();
+            m_steps.pop_front();
+            step(modal);
+        });
+        m_timer.start();
+    }
+    bool done() const { return m_steps.empty(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && widget && widget->isWindow() && widget->isModal())
+            m_shown.push_back(widget);
+        return false;
+    }
+
+private:
+    std::deque<std::function<void(QWidget *)>> m_steps;
+    std::deque<QWidget *> m_shown;
+    QTimer m_timer;
+};
+
+void playModal(const std::function<void()> &open, std::deque<std::function<void(QWidget *)>> steps)
+{
+    ModalPlayer player(std::move(steps));
+    open();
+    QVERIFY2(player.done(), "a window the test expected did not open");
+}
+
+void confirm(QWidget *chooser, int row = -1)
+{
+    if (row >= 0)
+        chooser->findChild<QListWidget *>(QStringLiteral("ListBox2"))->setCurrentRow(row);
+    QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+}
+
+} // namespace
+
+// The window's place, buttons and tabs; one fill at first show into three charts standing
+// at the elements' X values, the bars too.
+void TestChartWindows::graphXYLayoutAndFill()
+{
+    ChartFixture fixture;
+    const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
+    TForm5 window(chosen);
+    QVERIFY(!window.filled());
+    window.show();
+    QVERIFY(window.filled());
+    QCOMPARE(window.windowTitle(), QStringLiteral("graphique"));
+    QCOMPARE(window.pos(), QPoint(118, 53));
+    QCOMPARE(window.size(), QSize(600, 462));
+    const struct
+    {
+        const char *caption;
+        QRect geometry;
+    } buttons[] = {{"Labels On/Off", {8, 6, 81, 25}},
+                   {"Echelle 100%", {96, 6, 81, 25}},
+                   {"Imprimer ", {184, 6, 75, 25}},
+                   {"sauver ...", {264, 6, 81, 25}},
+                   {"Copier dans le Presse Papier", {360, 6, 169, 25}}};
+    for (const auto &expected : buttons) {
+        QPushButton *found = nullptr;
+        for (QPushButton *b : window.findChildren<QPushButton *>())
+            if (b->text() == QString::fromUtf8(expected.caption))
+                found = b;
+        QVERIFY2(found, expected.caption);
+        QCOMPARE(found->geometry(), expected.geometry);
+        QVERIFY(found->fontMetrics().horizontalAdvance(found->text()) + 6 <= found->width());
+    }
+    QCOMPARE(window.tabs()->count(), 3);
+    QCOMPARE(window.tabs()->tabText(0), QStringLiteral("Nuage de points"));
+    QCOMPARE(window.tabs()->tabText(1), QStringLiteral("Histogramme"));
+    QCOMPARE(window.tabs()->tabText(2), QStringLiteral("Courbe de tendance"));
+    QCOMPARE(window.tabs()->currentIndex(), 0);
+
+    const QVector<double> xs{20.28, 77.36, 1615, 2744, 4273, 4273};
+    for (int tab = 0; tab < 3; ++tab) {
+        ElementChart *chart = window.chart(tab);
+        QCOMPARE(keys(chart), xs);
+        QCOMPARE(chart->xAxis->label(), QStringLiteral("T eb (K)"));
+        QCOMPARE(chart->yAxis->label(), QStringLiteral("E.N."));
+        QCOMPARE(chart->visibleLabelCount(), 6);
+    }
+    QCOMPARE(window.chart(0)->graph(0)->lineStyle(), QCPGraph::lsNone);
+    QCOMPARE(window.chart(2)->graph(0)->lineStyle(), QCPGraph::lsLine);
+    QCOMPARE(window.chart(2)->graph(0)->scatterStyle().shape(), QCPScatterStyle::ssCross);
+    // A larger window gives the charts the room.
+    const QSize chartSize = window.chart(0)->size();
+    window.resize(800, 600);
+    QCOMPARE(window.chart(0)->size(), chartSize + QSize(200, 138));
+    // The line joins the elements in X order: its first and last points are H and C.
+    QCOMPARE(window.chart(2)->points().front().lab, QStringLiteral("H"));
+    QCOMPARE(window.chart(2)->points().back().lab, QStringLiteral("C"));
+}
+
+void TestChartWindows::labelsBelongToOneChart()
+{
+    ChartFixture fixture;
+    const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
+    TForm5 window(chosen);
+    window.show();
+    window.tabs()->setCurrentIndex(1);
+    window.labelsClick();
+    QCOMPARE(window.chart(1)->visibleLabelCount(), 0);
+    QCOMPARE(window.chart(0)->visibleLabelCount(), 6);
+    QCOMPARE(window.chart(2)->visibleLabelCount(), 6);
+    window.labelsClick();
+    QCOMPARE(window.chart(1)->visibleLabelCount(), 6);
+}
+
+// A dragged rectangle zooms in seven steps on the scatter chart (eight on the others), each
+// a step of the way; "Echelle 100%" goes back to all points.
+void TestChartWindows::zoomAnimationAndUndo()
+{
+    ChartFixture fixture;
+    const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
+    TForm5 window(chosen);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (int tab : {0, 1}) {
+        window.tabs()->setCurrentIndex(tab);
+        ElementChart *chart = window.chart(tab);
+        const QCPRange full = chart->xAxis->range();
+        QSignalSpy steps(chart->xAxis, qOverload<const QCPRange &>(&QCPAxis::rangeChanged));
+        const QPoint from = chart->axisRect()->rect().topLeft() + QPoint(10, 10);
+        const QPoint to = chart->axisRect()->rect().center();
+        QTest::mousePress(chart, Qt::LeftButton, {}, from);
+        QTest::mouseMove(chart, to);
+        QTest::mouseRelease(chart, Qt::LeftButton, {}, to);
+        QVERIFY(chart->zooming());
+        QTRY_VERIFY(!chart->zooming());
+        QCOMPARE(steps.count(), tab == 0 ? 7 : 8);
+        const QCPRange zoomed = chart->xAxis->range();
+        QVERIFY(zoomed.size() < full.size() / 1.5);
+        // Every step moved part of the way, none overshot.
+        for (int i = 1; i < steps.count(); ++i)
+            QVERIFY(steps[i][0].value<QCPRange>().size() <=
+                    steps[i - 1][0].value<QCPRange>().size());
+        QVERIFY(chart->visibleLabelCount() < 6);
+        window.scaleClick();
+        QCOMPARE(chart->xAxis->range().lower, full.lower);
+        QCOMPARE(chart->xAxis->range().upper, full.upper);
+        QCOMPARE(chart->visibleLabelCount(), 6);
+    }
+}
+
+// An empty area, a click without a drag, a hundred zooms in a row, a zoom during a zoom:
+// sound ranges every time.
+void TestChartWindows::zoomExtremes()
+{
+    ChartFixture fixture;
+    const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
+    TForm5 window(chosen);
+    window.show();
+    ElementChart *chart = window.chart(0);
+    auto finish = [chart] {
+        while (chart->zooming())
+            chart->zoomStep();
+    };
+    chart->zoomTo(QCPRange(3000, 3500), QCPRange(2.8, 3.0));
+    finish();
+    QCOMPARE(chart->visibleLabelCount(), 0);
+    QCOMPARE(chart->xAxis->range().lower, 3000.0);
+
+    const QCPRange before = chart->xAxis->range();
+    chart->zoomTo(QCPRange(5, 5), QCPRange(1, 2));
+    QVERIFY(!chart->zooming());
+    QCOMPARE(chart->xAxis->range(), before);
+
+    for (int i = 0; i < 100; ++i) {
+        const QCPRange x = chart->xAxis->range();
+        const QCPRange y = chart->yAxis->range();
+        chart->zoomTo(QCPRange(x.center() - x.size() / 4, x.center() + x.size() / 4),
+                      QCPRange(y.center() - y.size() / 4, y.center() + y.size() / 4));
+        if (i % 2)
+            finish();
+        else
+            chart->zoomStep(); // the next zoom starts from a frame of this one
+    }
+    finish();
+    QVERIFY(std::isfinite(chart->xAxis->range().size()) && chart->xAxis->range().size() > 0);
+    chart->replot();
+    window.scaleClick();
+    QCOMPARE(chart->xAxis->range().lower, 20.28);
+}
+
+// A column missing from the file is reported and nothing is plotted; two properties with
+// no element in common plot nothing without a word. The titles are set either way.
+void TestChartWindows::tableErrorsGiveEmptyCharts_data()
+{
+    QTest::addColumn<QString>("yColumn");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing column") << "_TF"
+                                    << "TextTable1: Field '_TF' not found";
+    QTest::newRow("nothing in common") << "_0DURET_" << QString();
+}
+
+void TestChartWindows::tableErrorsGiveEmptyCharts()
+{
+    QFETCH(QString, yColumn);
+    QFETCH(QString, message);
+    QByteArray table = ChartFixture::crafted();
+    table.replace("3;Li;1615;1;", "3;Li;;1;")
+        .replace("6;C;4273;", "6;C;;")
+        .replace("5;Bxxxxxx;4273;", "5;Bxxxxxx;;");
+    ChartFixture fixture(table);
+    GraphSelection chosen = selection("T eb (K)", "_TEB", "Y", "");
+    chosen.yColumn = yColumn;
+    TForm5 window(chosen);
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    window.show();
+    QCOMPARE(shown, message);
+    for (int tab = 0; tab < 3; ++tab) {
+        QVERIFY(window.chart(tab)->points().isEmpty());
+        QCOMPARE(window.chart(tab)->xAxis->label(), QStringLiteral("T eb (K)"));
+        QCOMPARE(window.chart(tab)->yAxis->label(), QStringLiteral("Y"));
+    }
+    window.chart(0)->replot();
+}
+
+// Rows and columns, the left title the property's, integer ticks without minor ticks at the
+// bottom, two minor ticks at the left, every marker inside the widened ranges.
+void TestChartWindows::graphLC()
+{
+    ChartFixture fixture;
+    const GraphSelection chosen = selection("T eb (K)", "_TEB", "unused", "_3EN");
+    TForm6 window(chosen);
+    window.show();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Graphique Ligne/Colonne"));
+    QCOMPARE(window.pos(), QPoint(121, 56));
+    QCOMPARE(window.size(), QSize(594, 455));
+    QCOMPARE(window.tabs()->count(), 2);
+    QCOMPARE(window.tabs()->tabText(0), QStringLiteral("Lignes"));
+    QCOMPARE(window.tabs()->tabText(1), QStringLiteral("Colonnes"));
+    QCOMPARE(keys(window.chart(0)), (QVector<double>{1, 1, 2, 2, 2, 2}));
+    QCOMPARE(keys(window.chart(1)), (QVector<double>{1, 1, 2, 14, 18}));
+    const char *bottoms[] = {"Lignes", "Colonnes"};
+    for (int tab = 0; tab < 2; ++tab) {
+        ElementChart *chart = window.chart(tab);
+        QCOMPARE(chart->xAxis->label(), QString::fromLatin1(bottoms[tab]));
+        QCOMPARE(chart->yAxis->label(), QStringLiteral("T eb (K)"));
+        QVERIFY(!chart->xAxis->subTicks());
+        QCOMPARE(chart->xAxis->subTickLengthIn(), 0);
+        chart->replot();
+        QCOMPARE(chart->yAxis->ticker()->tickCount() > 0, true);
+        for (const ChartPoint &p : chart->points()) {
+            QVERIFY(chart->xAxis->range().lower < p.x && p.x < chart->xAxis->range().upper);
+            QVERIFY(chart->yAxis->range().lower < p.y && p.y < chart->yAxis->range().upper);
+        }
+        // Two minor ticks between two major ones: the major step is three minor steps.
+        QVector<double> ticks, subTicks;
+        QVector<QString> labels;
+        chart->yAxis->ticker()->generate(chart->yAxis->range(), QLocale(), 'g', 6, ticks, &subTicks,
+                                         &labels);
+        QVERIFY(ticks.size() > 1);
+        for (int i = 0; i + 1 < ticks.size(); ++i)
+            QCOMPARE(std::count_if(subTicks.begin(), subTicks.end(),
+                                   [&](double t) { return ticks[i] < t && t < ticks[i + 1]; }),
+                     2);
+    }
+    QCOMPARE(chosen.yTitle, QStringLiteral("unused"));
+}
+
+// The dialog offers "Graphique1" every time with the three filter texts; cancelling writes
+// nothing.
+void TestChartWindows::saveDialog()
+{
+    ChartFixture fixture;
+    const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
+    TForm5 window(chosen);
+    window.show();
+    for (int use = 0; use < 2; ++use) {
+        QStringList offered;
+        QString name;
+        playModal(
+            [&] { window.saveClick(); }, {[&](QWidget *modal) {
+                auto *dialog = qobject_cast<QFileDialog *>(modal);
+                QVERIFY(dialog);
+                auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+                for (int i = 0; i < types->count(); ++i)
+                    offered << types->itemText(i);
+                name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+                dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText("other");
+                dialog->reject();
+            }});
+        QCOMPARE(offered, (QStringList{"Bitmap (*.bmp)", "Windows Metafile (*.wmf)",
+                                       "Enchanced Metafile (*emf)"}));
+        QCOMPARE(name, QStringLiteral("Graphique1"));
+    }
+    QCOMPARE(QDir(fixture.path(".")).entryList(QDir::Files), QStringList{"prop.yop"});
+}
+
+// The commands: the first chooser empty-handed at first use gives the atomic number; a
+// cancelled second chooser opens no window and the next command starts from empty axes;
+// Graph L/C leaves the Y part alone and starts from the current choice.
+void TestChartWindows::commands()
+{
+    ChartFixture fixture;
+    GraphSelection graph;
+    QWidget main;
+    TFormgr chooser(graph, &main);
+    QString opened;
+    auto chartWindow = [&](QWidget *modal) {
+        opened = modal->windowTitle() + " " +
+                 qobject_cast<ChartWindow *>(modal)->chart(0)->xAxis->label();
+        modal->close();
+    };
+    auto cancel = [](QWidget *modal) { modal->close(); };
+
+    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, &main); },
+              {[](QWidget *c) { confirm(c); }, [](QWidget *c) { confirm(c, 4); }, chartWindow});
+    QCOMPARE(opened, QStringLiteral("graphique N° At"));
+    QCOMPARE(graph.yColumn, QStringLiteral("_TEB"));
+
+    opened.clear();
+    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, &main); },
+              {[](QWidget *c) { confirm(c, 15); }, cancel});
+    QVERIFY(opened.isEmpty());
+    QCOMPARE(graph.xColumn, QStringLiteral("_3EN"));
+    QVERIFY(graph.yColumn.isEmpty() && graph.yTitle.isEmpty());
+
+    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, &main); },
+              {[](QWidget *c) { confirm(c, 15); }, [](QWidget *c) { confirm(c, 4); }, chartWindow});
+    QCOMPARE(opened, QStringLiteral("graphique E.N."));
+    // Graph L/C: the chooser left on "T eb (K)" gives it, the Y part stays.
+    playModal([&] { ChartCommands::GraphLC1Click(chooser, graph, &main); },
+              {[](QWidget *c) {
+                   QCOMPARE(c->windowTitle(), QStringLiteral("Proprieté"));
+                   confirm(c);
+               },
+               chartWindow});
+    QCOMPARE(opened, QStringLiteral("Graphique Ligne/Colonne Lignes"));
+    QCOMPARE(graph.xColumn, QStringLiteral("_TEB"));
+    QCOMPARE(graph.yColumn, QStringLiteral("_TEB"));
+    QCOMPARE(graph.yTitle, QStringLiteral("T eb (K)"));
+    playModal([&] { ChartCommands::GraphLC1Click(chooser, graph, &main); }, {cancel});
+    QVERIFY(graph.xColumn.isEmpty());
+    QCOMPARE(graph.yColumn, QStringLiteral("_TEB"));
+    // Graph XY empties the Y part again, even when its first chooser is closed.
+    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, &main); }, {cancel});
+    QVERIFY(graph.yColumn.isEmpty() && graph.yTitle.isEmpty());
+}
+
+QTEST_MAIN(TestChartWindows)
+#include "tst_chartwindows.moc"

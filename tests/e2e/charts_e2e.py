@@ -1,0 +1,110 @@
+"""End-to-end checks of the chart commands in the real program under Xvfb: the chooser
+twice through the menu, the chart window, its markers red on the yellow back wall.
+Usage: charts_e2e.py BINARY SHARE_DIR [CASE ...]
+"""
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import mirelon_e2e  # noqa: E402
+from mirelon_e2e import SCREEN  # noqa: E402
+
+BACK_WALL = (0xFF, 0xFF, 0x80)
+
+
+def gone(s, name, timeout=10):
+    deadline = time.time() + timeout
+    while time.time() < deadline and s.xdotool("search", "--onlyvisible", "--name", name):
+        time.sleep(0.1)
+    assert not s.xdotool("search", "--onlyvisible", "--name", name), "%s still open" % name
+
+
+def choose(s, caption, downs):
+    """Picks the list item `downs` rows below the highlighted one and confirms with Enter.
+    The caption is a pattern: xdotool may match an accented letter as two bytes."""
+    chooser = s.wait_window("^%s$" % caption)
+    s.xdotool("windowfocus", "--sync", chooser)
+    for _ in range(downs):
+        s.xdotool("key", "Down")
+    s.xdotool("key", "Return")
+    gone(s, "^%s$" % caption)
+
+
+def reddish(c):
+    """Red, or red smoothed into its neighbours by antialiasing."""
+    return c[0] >= 0xE0 and c[1] <= 0x90 and c[2] <= 0x60
+
+
+def markers_on_back_wall(s, window):
+    """Red pixels with the yellow back wall right beside them: the crosses of the points."""
+    g = s.geometry(window)
+    deadline = time.time() + 10
+    found = 0
+    while time.time() < deadline:
+        raw = s.screen()
+        found = 0
+        for y in range(g["Y"] + 60, min(g["Y"] + g["HEIGHT"], SCREEN[1]) - 1):
+            for x in range(g["X"] + 1, min(g["X"] + g["WIDTH"], SCREEN[0]) - 1):
+                if reddish(s.pixel(raw, x, y)) and (s.pixel(raw, x - 1, y) == BACK_WALL
+                                                    or s.pixel(raw, x + 1, y) == BACK_WALL):
+                    found += 1
+        if found > 20:
+            return found
+        time.sleep(0.2)
+    raise AssertionError("no red markers on the yellow back wall (%d pixels)" % found)
+
+
+def open_graph_menu(s, item_downs):
+    words, y = s.menu_words()
+    left, right = words[0]
+    s.click((left + right) // 2, y)
+    time.sleep(0.3)
+    for _ in range(item_downs):
+        s.xdotool("key", "Down")
+    s.xdotool("key", "Return")
+
+
+def chart_opens_and_closes(s, title):
+    window = s.wait_window("^%s$" % title)
+    markers_on_back_wall(s, window)
+    s.xdotool("windowfocus", "--sync", window)
+    s.xdotool("key", "Escape")
+    gone(s, "^%s$" % title)
+
+
+def case_graph_xy_through_menu(s):
+    open_graph_menu(s, 1)
+    choose(s, "Abscisse", 4)     # T eb (K)
+    choose(s, "Ordonn..?e", 11)  # electronegativity, eleven rows further down
+    chart_opens_and_closes(s, "graphique")
+
+
+def case_graph_lc_from_toolbar(s):
+    s.click(*s.at_client(40 + 12, 4 + 12))
+    choose(s, "Propriet..?", 0)  # the atomic number, the current choice at start
+    chart_opens_and_closes(s, "Graphique Ligne/Colonne")
+
+
+def case_closed_chooser_opens_nothing(s):
+    s.click(*s.at_client(8 + 12, 4 + 12))
+    chooser = s.wait_window("^Abscisse$")
+    s.xdotool("windowfocus", "--sync", chooser)
+    s.xdotool("key", "Escape")
+    gone(s, "^Abscisse$")
+    time.sleep(0.5)
+    assert not s.xdotool("search", "--onlyvisible", "--name", "^graphique$"), "a chart opened"
+
+
+CASES = {
+    "graph_xy_through_menu": case_graph_xy_through_menu,
+    "graph_lc_from_toolbar": case_graph_lc_from_toolbar,
+    "closed_chooser_opens_nothing": case_closed_chooser_opens_nothing,
+}
+
+
+if __name__ == "__main__":
+    # The shared runner, over this script's cases.
+    mirelon_e2e.CASES.clear()
+    mirelon_e2e.CASES.update(CASES)
+    sys.exit(mirelon_e2e.main())
