@@ -2,6 +2,8 @@
 
 #include "controls/Fonts.h"
 #include "controls/TAboutBox.h"
+#include "sets/TForm3.h"
+#include "sets/TForm4.h"
 #include "table/MirelonApplication.h"
 #include "table/TForm1.h"
 
@@ -20,6 +22,9 @@ std::unique_ptr<TForm1> createWindows(ProgramState &state)
 {
     auto form = std::make_unique<TForm1>(state);
     form->setAboutBox(new TAboutBox(form.get()));
+    auto *sets = new TForm3(state, form.get());
+    sets->setChooser(new TForm4(state, sets));
+    form->setSetsWindow(sets);
     return form;
 }
 

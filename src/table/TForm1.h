@@ -11,6 +11,7 @@ class TAboutBox;
 class TBevelPanel;
 class TDBEdit;
 class TEncartaButton;
+class TForm3;
 class TTextTable;
 class TableColourist;
 struct ProgramState;
@@ -37,6 +38,8 @@ public:
 
     // The About box created at start-up; owned by this window.
     void setAboutBox(TAboutBox *about) { m_about = about; }
+    // The sets window created at start-up, owned by this window; "Ensembles" shows it.
+    void setSetsWindow(TForm3 *sets);
 
     // The element button of atomic number z, found by its name "E<z>"; null when z
     // is out of range.
@@ -85,12 +88,14 @@ private:
     void elementMouseMove(int z);
     void elementClick(int z);
     void AboutClick();
+    void Ensemble1Click();
     void exitClick();
 
     QWidget *m_client = nullptr;       // central widget, owned by the window
     TBevelPanel *m_speedBar = nullptr; // owned by m_client
     QComboBox *m_combo = nullptr;      // owned by m_speedBar
     TAboutBox *m_about = nullptr;      // owned by the window
+    TForm3 *m_sets = nullptr;          // owned by the window
     QAction *m_graphXY = nullptr;
     QAction *m_graphLC = nullptr;
     QAction *m_graph3D = nullptr;
