@@ -139,6 +139,17 @@ int inkWidth(const QImage &image, int x0, int x1, int y0, int y1)
     return right >= left ? right - left + 1 : 0;
 }
 
+// The tool tip that a pause of the mouse at `at` shows, or nothing.
+QString toolTipAt(QWidget *widget, QPoint at)
+{
+    QToolTip::hideText();
+    if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+        return QStringLiteral("(a tool tip stays up)");
+    QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
 } // namespace
 
 class TestSets : public QObject
@@ -354,13 +365,23 @@ void TestSets::frozenColumnsStayWhileScrolling()
         QCOMPARE(grid->grab(left).toImage(), leftBefore);
         QVERIFY(grid->grab(right).toImage() != rightBefore);
     }
+    // Rows scroll in both views alike, from either; a frozen column resized by the user
+    // widens the frozen part.
+    grid->verticalScrollBar()->setValue(40);
+    QCOMPARE(grid->frozenView()->rowAt(0), 40);
+    grid->frozenView()->verticalScrollBar()->setValue(10);
+    QCOMPARE(grid->rowAt(0), 10);
+    grid->frozenView()->horizontalHeader()->resizeSection(0, 60);
+    QCOMPARE(grid->columnWidth(0), 60);
+    QCOMPARE(grid->frozenView()->width(), 60 + 33);
+
     // Keys moving left bring a scrolled cell out from under the frozen columns.
     grid->setFocus();
     grid->setCurrentIndex(f.model().index(0, 12));
     for (int n = 0; n < 9; ++n)
         QTest::keyClick(grid, Qt::Key_Left);
     QCOMPARE(grid->currentIndex().column(), 3);
-    QVERIFY(grid->visualRect(grid->currentIndex()).left() >= 36 + 33);
+    QVERIFY(grid->visualRect(grid->currentIndex()).left() >= 60 + 33);
 }
 
 void TestSets::twoRowTitles()
@@ -445,13 +466,8 @@ void TestSets::toolTipsForClippedCells()
     SetsFixture f;
     f.show();
     FrozenColumnsView *grid = f.form->grid();
-    const auto tipAt = [&](QAbstractItemView *view, int row, int column) -> QString {
-        QToolTip::hideText();
-        QTest::qWaitFor([] { return !QToolTip::isVisible(); });
-        const QPoint at = view->visualRect(f.model().index(row, column)).center();
-        QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(view->viewport(), &help);
-        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    const auto tipAt = [&](QAbstractItemView *view, int row, int column) {
+        return toolTipAt(view->viewport(), view->visualRect(f.model().index(row, column)).center());
     };
     QCOMPARE(tipAt(grid, 0, 2), QString());
     grid->setColumnWidth(2, 30);
@@ -461,6 +477,17 @@ void TestSets::toolTipsForClippedCells()
     grid->setColumnWidth(1, 20);
     QCOMPARE(tipAt(grid->frozenView(), 0, 1), QString());
     QCOMPARE(tipAt(grid->frozenView(), 11, 1), QStringLiteral("Mg"));
+
+    // A title wider than its column shows whole, in its two rows.
+    f.add(12); // "Cond. therm. |(W/(m/K))", 55 pixels
+    f.add(3);  // "M. At.|(g/mol)", which fits its 45
+    QHeaderView *header = grid->horizontalHeader();
+    const auto titleTipAt = [&](int column) {
+        return toolTipAt(header->viewport(),
+                         QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+    };
+    QCOMPARE(titleTipAt(3), QStringLiteral("Cond. therm. \n(W/(m/K))"));
+    QCOMPARE(titleTipAt(4), QString());
 }
 
 QTEST_MAIN(TestSets)
