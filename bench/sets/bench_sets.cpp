@@ -18,18 +18,6 @@
 
 namespace {
 
-class PaintSpy : public QObject
-{
-public:
-    bool painted = false;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
 void useDataDir()
 {
     static QTemporaryDir dir;

@@ -1,5 +1,7 @@
 #include "data/ElementColumns.h"
 
+#include "data/TTextTable.h"
+
 namespace ElementColumns {
 
 const QVector<ElementColumn> &all()
@@ -105,6 +107,17 @@ std::optional<ElementColumn> byField(const QString &field)
     if (i < 0)
         return std::nullopt;
     return all().at(i);
+}
+
+void prepareTable(TTextTable &table)
+{
+    table.setDivChar(QLatin1Char(';'));
+    table.setSepChar(QLatin1Char('"'));
+    table.setFileName(QStringLiteral("prop.yop"));
+    QVector<TTextTable::FieldDecl> fields;
+    for (const ElementColumn &column : all())
+        fields.append({column.field, column.size});
+    table.setDeclaredFields(fields);
 }
 
 } // namespace ElementColumns

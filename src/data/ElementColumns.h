@@ -15,6 +15,8 @@ struct ElementColumn
     QString listName;
 };
 
+class TTextTable;
+
 namespace ElementColumns {
 
 const QVector<ElementColumn> &all();
@@ -23,5 +25,9 @@ QStringList fieldNames();
 std::optional<ElementColumn> byField(const QString &field);
 // The column's position in the file, from 0; -1 when unknown.
 int indexOf(const QString &field);
+
+// Points a closed table at prop.yop, with the file's divider and quote, declaring all 72
+// columns with their sizes: the table of a window that shows the whole element table.
+void prepareTable(TTextTable &table);
 
 } // namespace ElementColumns

@@ -26,13 +26,7 @@ TForm3::TForm3(ProgramState &state, QWidget *parent) : QWidget(parent), m_state(
 
     m_table = new TTextTable(this);
     m_table->setObjectName(QStringLiteral("TextTable1"));
-    m_table->setDivChar(QLatin1Char(';'));
-    m_table->setSepChar(QLatin1Char('"'));
-    m_table->setFileName(QStringLiteral("prop.yop"));
-    QVector<TTextTable::FieldDecl> fields;
-    for (const ElementColumn &column : ElementColumns::all())
-        fields.append({column.field, column.size});
-    m_table->setDeclaredFields(fields);
+    ElementColumns::prepareTable(*m_table);
     m_table->Open();
 
     m_model = new SetsGridModel(m_table, this);

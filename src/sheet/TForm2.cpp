@@ -141,13 +141,7 @@ TForm2::TForm2(const ProgramState &state, QWidget *parent) : QDialog(parent), m_
 
     m_table = new TTextTable(this);
     m_table->setObjectName(QStringLiteral("TextTable1"));
-    m_table->setDivChar(QLatin1Char(';'));
-    m_table->setSepChar(QLatin1Char('"'));
-    m_table->setFileName(QStringLiteral("prop.yop"));
-    QVector<TTextTable::FieldDecl> fields;
-    for (const ElementColumn &column : ElementColumns::all())
-        fields.append({column.field, column.size});
-    m_table->setDeclaredFields(fields);
+    ElementColumns::prepareTable(*m_table);
     connect(m_table, &TTextTable::writeFailed, this,
             [](const QString &message) { showErrorBox(message); });
 
