@@ -32,7 +32,17 @@ TForm4::TForm4(ProgramState &state, QWidget *parent) : QDialog(parent), m_state(
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(ClientWidth, ClientHeight);
+}
 
+void TForm4::showEvent(QShowEvent *event)
+{
+    if (!m_list)
+        buildContents();
+    QDialog::showEvent(event);
+}
+
+void TForm4::buildContents()
+{
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setGeometry(0, 0, ClientWidth, ClientHeight - PanelHeight);
@@ -67,6 +77,8 @@ void TForm4::buildButtons()
 
 void TForm4::ListBox1Click()
 {
+    if (!m_list)
+        return;
     // The selection, not the current row: a key move selects before it moves the current row.
     const QList<QListWidgetItem *> selected = m_list->selectedItems();
     if (selected.isEmpty())

@@ -342,6 +342,7 @@ void TForm1::Ensemble1Click()
     // Modeless: the main window goes on answering while the sets window is open.
     if (!m_sets)
         return;
+    m_sets->setWindowState(m_sets->windowState() & ~Qt::WindowMinimized);
     m_sets->show();
     m_sets->raise();
     m_sets->activateWindow();

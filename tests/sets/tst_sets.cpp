@@ -260,10 +260,10 @@ void TestSets::chooserEntries()
     QFETCH(QString, title);
     QFETCH(int, width);
     SetsFixture f;
+    f.chooser->show();
     QCOMPARE(f.list()->count(), 64);
     QCOMPARE(f.list()->item(entry - 1)->text(), text);
     // Only the click changes the pending column; nothing is added before "OK".
-    f.chooser->show();
     f.clickEntry(entry - 1);
     QCOMPARE(f.state.setsChoice.field, field);
     QCOMPARE(f.state.setsChoice.title, title);
