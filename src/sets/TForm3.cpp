@@ -72,10 +72,16 @@ void TForm3::buildGrid()
     m_gridPanel->layout()->addWidget(m_grid);
 }
 
+void TForm3::setVisible(bool visible)
+{
+    // Built before the base class shows the children, so that they are shown with it.
+    if (visible && !m_grid)
+        buildGrid();
+    QWidget::setVisible(visible);
+}
+
 void TForm3::showEvent(QShowEvent *event)
 {
-    if (!m_grid)
-        buildGrid();
     QWidget::showEvent(event);
     // Centred on the screen the first time; after that where the user left it.
     if (!m_placed) {

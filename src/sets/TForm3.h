@@ -38,6 +38,8 @@ public:
     // Appends the pending column at the right end and brings it into sight.
     void appendPendingColumn();
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
 

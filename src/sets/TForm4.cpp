@@ -34,11 +34,12 @@ TForm4::TForm4(ProgramState &state, QWidget *parent) : QDialog(parent), m_state(
     setFixedSize(ClientWidth, ClientHeight);
 }
 
-void TForm4::showEvent(QShowEvent *event)
+void TForm4::setVisible(bool visible)
 {
-    if (!m_list)
+    // Built before the base class shows the children, so that they are shown with it.
+    if (visible && !m_list)
         buildContents();
-    QDialog::showEvent(event);
+    QDialog::setVisible(visible);
 }
 
 void TForm4::buildContents()

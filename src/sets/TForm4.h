@@ -21,11 +21,10 @@ public:
     // `state` holds the pending column; it outlives the dialog.
     explicit TForm4(ProgramState &state, QWidget *parent = nullptr);
 
+    void setVisible(bool visible) override;
+
     void ListBox1Click();
     void Button2Click(); // "OK"
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     void buildContents();

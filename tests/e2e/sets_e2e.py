@@ -26,6 +26,15 @@ def wait_gone(s, name, timeout=10):
     assert not s.xdotool("search", "--onlyvisible", "--name", name), "%s still open" % name
 
 
+def wait_until(predicate, what, timeout=10):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        if predicate():
+            return
+        time.sleep(0.1)
+    raise AssertionError("never happened: " + what)
+
+
 def dark_pixels(s, g, x_range, y_range):
     raw = s.screen()
     return sum(1 for x in range(*x_range) for y in range(*y_range)
@@ -50,18 +59,21 @@ def run(s, shot=None):
     time.sleep(0.3)
     c = s.geometry(chooser)
     assert (c["WIDTH"], c["HEIGHT"]) == (240, 323), c
+    # The list drawn, then the entry chosen (its row highlighted), then "OK".
+    wait_until(lambda: dark_pixels(s, c, (4, 120), (0, 14)) > 20, "the chooser's list drawn")
+    row_end = (c["X"] + 200, c["Y"] + FIRST_ENTRY[1])
+    plain = s.pixel(s.screen(), *row_end)
     s.click(c["X"] + FIRST_ENTRY[0], c["Y"] + FIRST_ENTRY[1])
+    s.wait_pixel(*row_end, lambda colour: colour != plain, "the first entry selected")
     s.click(c["X"] + OK_BUTTON[0], c["Y"] + OK_BUTTON[1])
     wait_gone(s, "^Ajouter un Ensemble$")
 
-    deadline = time.time() + 5
-    after = before
-    while time.time() < deadline and after <= before + 50:
-        after = dark_pixels(s, g, NEW_COLUMN, rows)
-        time.sleep(0.1)
-    if shot:
-        subprocess.run(["import", "-window", "root", shot], env=s.env, timeout=30)
-    assert after > before + 50, "no new column: %d dark pixels, %d before" % (after, before)
+    try:
+        wait_until(lambda: dark_pixels(s, g, NEW_COLUMN, rows) > before + 50,
+                   "the new column shown (%d dark pixels before)" % before)
+    finally:
+        if shot:
+            subprocess.run(["import", "-window", "root", shot], env=s.env, timeout=30)
 
     # The sets window stays open, and the main window answers the mouse.
     assert s.xdotool("search", "--onlyvisible", "--name", "^Ensembles$"), "sets window closed"

@@ -261,6 +261,7 @@ void TestSets::chooserEntries()
     QFETCH(int, width);
     SetsFixture f;
     f.chooser->show();
+    QVERIFY(f.list()->isVisible());
     QCOMPARE(f.list()->count(), 64);
     QCOMPARE(f.list()->item(entry - 1)->text(), text);
     // Only the click changes the pending column; nothing is added before "OK".
@@ -283,7 +284,7 @@ void TestSets::chooserEdgeCases()
     SetsFixture f;
     f.show();
     FrozenColumnsView *grid = f.form->grid();
-    QVERIFY(grid);
+    QVERIFY(grid && grid->isVisible() && grid->frozenView()->isVisible());
     const QVector<int> widths = {36, 33, 74};
     for (int c = 0; c < 3; ++c)
         QCOMPARE(grid->columnWidth(c), widths[c]);
