@@ -5,8 +5,22 @@
 #include "controls/Fonts.h"
 
 #include <QApplication>
+#include <QEvent>
 
 #include <benchmark/benchmark.h>
+
+// Notes that the watched widget received a paint event.
+class PaintSpy : public QObject
+{
+public:
+    bool painted = false;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
 
 inline int runWidgetBenchmarks(int argc, char **argv)
 {

@@ -14,18 +14,6 @@
 
 namespace {
 
-class PaintSpy : public QObject
-{
-public:
-    bool painted = false;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
 QTemporaryDir &dataDir()
 {
     static QTemporaryDir dir;

@@ -42,6 +42,17 @@ void TBevelPanel::setColor(const QColor &color)
     update();
 }
 
+void TBevelPanel::setBorderWidth(int width)
+{
+    m_borderWidth = qMax(0, width);
+    update();
+}
+
+int TBevelPanel::ClientInset() const
+{
+    return (m_outer != Bevel::None ? 1 : 0) + m_borderWidth + (m_inner != Bevel::None ? 1 : 0);
+}
+
 void TBevelPanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -51,5 +62,6 @@ void TBevelPanel::paintEvent(QPaintEvent *)
     drawBevelRect(painter, r, m_outer);
     if (m_outer != Bevel::None)
         r.adjust(1, 1, -1, -1);
+    r.adjust(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
     drawBevelRect(painter, r, m_inner);
 }

@@ -20,6 +20,11 @@ public:
     // The fill; an invalid colour lets the parent show through.
     QColor Color() const { return m_color; }
     void setColor(const QColor &color);
+    // The gap between the outer and the inner bevel, in pixels.
+    int BorderWidth() const { return m_borderWidth; }
+    void setBorderWidth(int width);
+    // How far the area inside both bevels lies from each edge: where aligned children go.
+    int ClientInset() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -28,4 +33,5 @@ private:
     Bevel m_outer = Bevel::Raised;
     Bevel m_inner = Bevel::None;
     QColor m_color;
+    int m_borderWidth = 0;
 };

@@ -2,7 +2,18 @@
 
 #include "data/GraphSelection.h"
 
+#include <QString>
+
 #include <array>
+
+// The column the sets window's chooser holds ready: set by a click on one of its entries
+// and appended by its "OK", as many times as the user likes.
+struct PendingColumn
+{
+    QString title; // "upper|lower" for a two-row title
+    QString field;
+    int width = 0; // pixels
+};
 
 // What the windows hand over to one another for the whole run: created once at start-up
 // and passed by reference to the windows that read or write it. Nothing here is saved.
@@ -18,4 +29,7 @@ struct ProgramState
     std::array<double, 103> heights{};
     int dialogRow = 0;       // the grid row that "Données" is editing
     double percentSum = 0;   // percentages confirmed so far in one "% --> FORMULE" run
+
+    // The sets chooser's pending column: empty with a width of 0 until the first click.
+    PendingColumn setsChoice;
 };

@@ -6,6 +6,8 @@
 #include "data/ProgramState.h"
 #include "molar/TForm7.h"
 #include "molar/TForm8.h"
+#include "sets/TForm3.h"
+#include "sets/TForm4.h"
 #include "table/MirelonApplication.h"
 #include "table/TForm1.h"
 
@@ -24,6 +26,9 @@ std::unique_ptr<TForm1> createWindows(ProgramState &state)
 {
     auto form = std::make_unique<TForm1>(state);
     form->setAboutBox(new TAboutBox(form.get()));
+    auto *sets = new TForm3(state, form.get());
+    sets->setChooser(new TForm4(state, sets));
+    form->setSetsWindow(sets);
     form->setChooser(new TFormgr(state.graph, form.get()));
     form->setMolarDialogs(new TForm7(form.get()), new TForm8(form.get()));
     return form;

@@ -12,6 +12,7 @@
 #include "data/TTextTable.h"
 #include "graph3d/Graph3DCommand.h"
 #include "molar/MolarMode.h"
+#include "sets/TForm3.h"
 #include "sheet/TForm2.h"
 #include "table/ColouringEntries.h"
 #include "table/ColouringRules.h"
@@ -360,6 +361,24 @@ void TForm1::AboutClick()
 {
     if (m_about)
         m_about->exec();
+}
+
+void TForm1::setSetsWindow(TForm3 *sets)
+{
+    m_sets = sets;
+    connect(m_ensembles, &QAction::triggered, this, &TForm1::Ensemble1Click, Qt::UniqueConnection);
+    m_ensembles->setEnabled(sets != nullptr);
+}
+
+void TForm1::Ensemble1Click()
+{
+    // Modeless: the main window goes on answering while the sets window is open.
+    if (!m_sets)
+        return;
+    m_sets->setWindowState(m_sets->windowState() & ~Qt::WindowMinimized);
+    m_sets->show();
+    m_sets->raise();
+    m_sets->activateWindow();
 }
 
 void TForm1::exitClick()

@@ -15,6 +15,7 @@ class TEncartaButton;
 class TFormgr;
 class TForm7;
 class TForm8;
+class TForm3;
 class TTextTable;
 class TableColourist;
 struct ProgramState;
@@ -46,6 +47,8 @@ public:
     // The molar-mass mode's dialogs created at start-up; owned by this window.
     void setMolarDialogs(TForm7 *data, TForm8 *molarMass);
     MolarMode *molarMode() const { return m_molar; }
+    // The sets window created at start-up, owned by this window; "Ensembles" shows it.
+    void setSetsWindow(TForm3 *sets);
 
     // The element button of atomic number z, found by its name "E<z>"; null when z
     // is out of range.
@@ -95,6 +98,7 @@ private:
     void elementClick(int z);
     void Graph3D1Click();
     void AboutClick();
+    void Ensemble1Click();
     void exitClick();
 
     QWidget *m_client = nullptr;       // central widget, owned by the window
@@ -102,6 +106,7 @@ private:
     QComboBox *m_combo = nullptr;      // owned by m_speedBar
     TAboutBox *m_about = nullptr;      // owned by the window
     TFormgr *m_formgr = nullptr;       // owned by the window
+    TForm3 *m_sets = nullptr;          // owned by the window
     QAction *m_graphXY = nullptr;
     QAction *m_graphLC = nullptr;
     QAction *m_graph3D = nullptr;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QHeaderView>
+
+// A horizontal header whose titles may take two rows: the text before the first vertical bar
+// is drawn above the text after it; a title without a bar is centred on the header's height.
+// The header is as high as the model's titles need, whichever sections it shows, so that
+// two views over one model keep headers of the same height. A title wider than its column
+// shows whole in a tool tip.
+class MultiRowHeader : public QHeaderView
+{
+    Q_OBJECT
+public:
+    explicit MultiRowHeader(QWidget *parent = nullptr);
+
+    // The rows of a title, one or two.
+    static QStringList titleRows(const QString &title);
+
+    QSize sizeHint() const override;
+
+protected:
+    bool viewportEvent(QEvent *event) override;
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
+
+private:
+    int rowHeight() const;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+
+class FrozenColumnsView;
+class SetsGridModel;
+class TBevelPanel;
+class TForm4;
+class TTextTable;
+struct ProgramState;
+
+// The sets window: every element in a row, with the column set the user builds from the
+// atomic number, symbol and name by adding columns through the chooser. Created once at
+// start-up and shown without blocking the main window. Its element table is read as the
+// window is made and stays open for the run; the grid itself is built at the first show.
+class TForm3 : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 419;
+    static constexpr int ClientHeight = 482;
+    static constexpr int TopPanelHeight = 41;
+    static constexpr int FrozenColumns = 2;
+
+    // `state` holds the chooser's pending column; it outlives the window.
+    explicit TForm3(ProgramState &state, QWidget *parent = nullptr);
+
+    // The chooser created at start-up; owned by its Qt parent.
+    void setChooser(TForm4 *chooser) { m_chooser = chooser; }
+
+    TTextTable *table() const { return m_table; }
+    SetsGridModel *gridModel() const { return m_model; }
+    // The grid; null until the window is first shown.
+    FrozenColumnsView *grid() const { return m_grid; }
+
+    // "Ajouter une Colonne": the chooser, then the pending column appended if it was accepted.
+    void Button1Click();
+    // Appends the pending column at the right end and brings it into sight.
+    void appendPendingColumn();
+
+    void setVisible(bool visible) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildPanels();
+    void buildGrid();
+
+    ProgramState &m_state;
+    TTextTable *m_table = nullptr;       // owned by the window
+    SetsGridModel *m_model = nullptr;    // owned by the window
+    TBevelPanel *m_gridPanel = nullptr;  // owned by the window
+    FrozenColumnsView *m_grid = nullptr; // owned by m_gridPanel
+    TForm4 *m_chooser = nullptr;         // owned by its parent
+    bool m_placed = false;
+};

@@ -1,0 +1,104 @@
+"""End-to-end run of the sets window: "Ensembles" from the menu, a column added through
+the chooser, and the main window still answering while the sets window stays open.
+
+Usage: sets_e2e.py BINARY SHARE_DIR [SHOT.png]
+"""
+import subprocess
+import sys
+import time
+
+from mirelon_e2e import HOVER, SCREEN, Session
+
+H_CLIENT = (32, 128)  # hydrogen's button in the main window's client area
+ADD_BUTTON = (8 + 64, 8 + 12)  # "Ajouter une Colonne", in the sets window
+FIRST_ENTRY = (60, 6)  # "Numero Atomique", in the chooser
+OK_BUTTON = (133 + 37, 282 + 8 + 12)
+# The grid's first cells start 6 pixels inside its panel, below the 41-pixel top panel;
+# the three starting columns take 36 + 33 + 74 pixels.
+GRID_LEFT = 6 + 1
+NEW_COLUMN = (GRID_LEFT + 36 + 33 + 74 + 4, GRID_LEFT + 36 + 33 + 74 + 30)
+
+
+def wait_gone(s, name, timeout=10):
+    deadline = time.time() + timeout
+    while time.time() < deadline and s.xdotool("search", "--onlyvisible", "--name", name):
+        time.sleep(0.1)
+    assert not s.xdotool("search", "--onlyvisible", "--name", name), "%s still open" % name
+
+
+def wait_until(predicate, what, timeout=10):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        if predicate():
+            return
+        time.sleep(0.1)
+    raise AssertionError("never happened: " + what)
+
+
+def dark_pixels(s, g, x_range, y_range):
+    raw = s.screen()
+    return sum(1 for x in range(*x_range) for y in range(*y_range)
+               if sum(s.pixel(raw, g["X"] + x, g["Y"] + y)) < 200)
+
+
+def run(s, shot=None):
+    words, y = s.menu_words()
+    # "Graphiques", "Ensembles", "About", "Exit": the sets entry is the third from the end.
+    assert len(words) >= 4, "menu words: %r" % words
+    entry = words[-3]
+    s.click((entry[0] + entry[1]) // 2, y)
+    sets = s.wait_window("^Ensembles$")
+    time.sleep(0.3)
+    g = s.geometry(sets)
+    assert (g["WIDTH"], g["HEIGHT"]) == (419, 482), g
+    rows = (41 + 60, 41 + 300)  # data rows, below the titles
+    before = dark_pixels(s, g, NEW_COLUMN, rows)
+
+    s.click(g["X"] + ADD_BUTTON[0], g["Y"] + ADD_BUTTON[1])
+    chooser = s.wait_window("^Ajouter un Ensemble$")
+    time.sleep(0.3)
+    c = s.geometry(chooser)
+    assert (c["WIDTH"], c["HEIGHT"]) == (240, 323), c
+    # The list drawn, then the entry chosen (its row highlighted), then "OK".
+    wait_until(lambda: dark_pixels(s, c, (4, 120), (0, 14)) > 20, "the chooser's list drawn")
+    row_end = (c["X"] + 200, c["Y"] + FIRST_ENTRY[1])
+    plain = s.pixel(s.screen(), *row_end)
+    s.click(c["X"] + FIRST_ENTRY[0], c["Y"] + FIRST_ENTRY[1])
+    s.wait_pixel(*row_end, lambda colour: colour != plain, "the first entry selected")
+    s.click(c["X"] + OK_BUTTON[0], c["Y"] + OK_BUTTON[1])
+    wait_gone(s, "^Ajouter un Ensemble$")
+
+    try:
+        wait_until(lambda: dark_pixels(s, g, NEW_COLUMN, rows) > before + 50,
+                   "the new column shown (%d dark pixels before)" % before)
+    finally:
+        if shot:
+            subprocess.run(["import", "-window", "root", shot], env=s.env, timeout=30)
+
+    # The sets window stays open, and the main window answers the mouse.
+    assert s.xdotool("search", "--onlyvisible", "--name", "^Ensembles$"), "sets window closed"
+    probe = s.at_client(H_CLIENT[0] + 16, H_CLIENT[1] + 4)
+    s.move(*s.at_client(600, 420))
+    s.move(*s.at_client(H_CLIENT[0] + 16, H_CLIENT[1] + 16))
+    s.wait_pixel(*probe, lambda colour: colour == HOVER, "hydrogen lit with the sets window open")
+
+
+def main():
+    binary, share = sys.argv[1], sys.argv[2]
+    shot = sys.argv[3] if len(sys.argv) > 3 else None
+    session = None
+    try:
+        session = Session(binary, share)
+        run(session, shot)
+        print("PASS   : sets")
+        return 0
+    except Exception as error:
+        print("FAIL!  : sets: %s" % error)
+        return 1
+    finally:
+        if session:
+            session.close()
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,460 @@
+// The sets window and its chooser on a copy of the shipped element table: the grid's model,
+// the chooser's entries and edge cases, the frozen columns, the two-row titles, the copy
+// and the tool tips.
+#include "controls/Fonts.h"
+#include "data/ProgramState.h"
+#include "data/TTextTable.h"
+#include "sets/FrozenColumnsView.h"
+#include "sets/GridCopy.h"
+#include "sets/SetsGridModel.h"
+#include "sets/TForm3.h"
+#include "sets/TForm4.h"
+
+#include <QAbstractItemModelTester>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QToolTip>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// The sets window and its chooser in a scratch working directory holding prop.yop.
+class SetsFixture
+{
+public:
+    SetsFixture()
+    {
+        installFontSubstitutions();
+        const QString prop = m_dir.filePath(QStringLiteral("prop.yop"));
+        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), prop);
+        QFile::setPermissions(prop, QFile::ReadOwner | QFile::WriteOwner);
+        QDir::setCurrent(m_dir.path());
+        form = std::make_unique<TForm3>(state);
+        chooser = new TForm4(state, form.get());
+        form->setChooser(chooser);
+    }
+    ~SetsFixture()
+    {
+        form.reset();
+        QDir::setCurrent(QDir::tempPath());
+    }
+
+    void show()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    SetsGridModel &model() const { return *form->gridModel(); }
+    QListWidget *list() const { return chooser->findChild<QListWidget *>("ListBox1"); }
+
+    // "Ajouter une Colonne", with `act` run on the chooser while it is open; the chooser
+    // must be closed by `act`.
+    void useChooser(const std::function<void()> &act)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, chooser, [&] {
+            ran = true;
+            if (chooser->isVisible())
+                act();
+            // A chooser left open would hold the test in its loop.
+            if (chooser->isVisible())
+                chooser->done(-1);
+        });
+        QTest::mouseClick(form->findChild<QPushButton *>("Button1"), Qt::LeftButton);
+        QVERIFY(ran);
+        QVERIFY2(chooser->result() != -1, "the chooser stayed open");
+    }
+    void clickEntry(int row) const
+    {
+        QListWidget *entries = list();
+        entries->scrollToItem(entries->item(row));
+        const QPoint at = entries->visualItemRect(entries->item(row)).center();
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, at);
+    }
+    void press(const char *button) const
+    {
+        QTest::mouseClick(chooser->findChild<QPushButton *>(button), Qt::LeftButton);
+    }
+    // Entry `row` clicked, then "OK".
+    void add(int row)
+    {
+        useChooser([&] {
+            clickEntry(row);
+            press("Button2");
+        });
+    }
+
+    ProgramState state;
+    std::unique_ptr<TForm3> form;
+    TForm4 *chooser = nullptr;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QString cell(const QAbstractItemModel &model, int row, int column)
+{
+    return model.index(row, column).data().toString();
+}
+
+// The bounds of the text pixels (darker than light grey) of an image within `area`.
+QRect inkBounds(const QImage &image, const QRect &area)
+{
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 160)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+// The tool tip that a pause of the mouse at `at` shows, or nothing.
+QString toolTipAt(QWidget *widget, QPoint at)
+{
+    QToolTip::hideText();
+    if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+        return QStringLiteral("(a tool tip stays up)");
+    QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+} // namespace
+
+class TestSets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void modelFollowsTheTable();
+    void chooserEntries_data();
+    void chooserEntries();
+    void chooserEdgeCases();
+    void frozenColumnsStayWhileScrolling();
+    void twoRowTitles();
+    void copyAsText_data();
+    void copyAsText();
+    void copyShortcut();
+    void toolTipsForClippedCells();
+};
+
+void TestSets::modelFollowsTheTable()
+{
+    SetsFixture f;
+    SetsGridModel &model = f.model();
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(model.rowCount(), 103);
+    QCOMPARE(model.columnCount(), 3);
+    QCOMPARE(cell(model, 0, 0), QStringLiteral("1"));
+    QCOMPARE(cell(model, 0, 1), QStringLiteral("H"));
+    QCOMPARE(cell(model, 0, 2), QStringLiteral("Hydrogène"));
+    QCOMPARE(cell(model, 102, 1), QStringLiteral("Lr"));
+
+    // A second name column, a field the table lacks, a column with no field, the molar mass.
+    model.appendColumn({QStringLiteral("_NOM"), QStringLiteral("nom"), 65});
+    model.appendColumn({QStringLiteral("PAS_LA"), QStringLiteral("crafted"), 40});
+    model.appendColumn({});
+    model.appendColumn({QStringLiteral("_m__at"), QStringLiteral("M. At.|(g/mol)"), 45});
+    QCOMPARE(model.columnCount(), 7);
+    QCOMPARE(cell(model, 0, 6), QStringLiteral("1,01"));
+    QCOMPARE(cell(model, 1, 6), QStringLiteral("4,00"));
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QCOMPARE(cell(model, row, 3), cell(model, row, 2));
+        QVERIFY(cell(model, row, 4).isEmpty());
+        QVERIFY(cell(model, row, 5).isEmpty());
+    }
+    QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
+    QCOMPARE(model.headerData(6, Qt::Horizontal).toString(), QStringLiteral("M. At.|(g/mol)"));
+    QCOMPARE(model.headerData(5, Qt::Horizontal, Qt::SizeHintRole).toSize().width(), 0);
+
+    // Closed, the table shows no rows; opened again, every column finds its field again.
+    f.form->table()->Close();
+    QCOMPARE(model.rowCount(), 0);
+    f.form->table()->Open();
+    QCOMPARE(model.rowCount(), 103);
+    QCOMPARE(cell(model, 0, 6), QStringLiteral("1,01"));
+    QVERIFY(cell(model, 0, 4).isEmpty());
+}
+
+void TestSets::chooserEntries_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("width");
+    QTest::newRow("4") << 4 << "Masse Atomique "
+                       << "_M__AT"
+                       << "M. At.|(g/mol)" << 45;
+    QTest::newRow("7") << 7 << "Point de  fusion"
+                       << "_TF"
+                       << "T fus |(K)" << 45;
+    QTest::newRow("13") << 13 << "Conductivité thermique"
+                        << "_1COND_THE"
+                        << "Cond. therm. |(W/(m/K))" << 55;
+    QTest::newRow("17") << 17 << "Lieu découverte"
+                        << "LIEUDEC"
+                        << "Lieu de la découverte" << 100;
+    QTest::newRow("33") << 33 << "Energie de  2ème ionisation"
+                        << "_9E_2EME_I"
+                        << "E 2eme ion|(KJ/mol)" << 60;
+    QTest::newRow("40") << 40 << "Rayon ionique : ion 2-"
+                        << "_3RI_2_"
+                        << "RI (2-)|(pm)" << 45;
+    QTest::newRow("53") << 53 << "Dérivé binaire avec Cl"
+                        << "_2DERIV__C"
+                        << "dérivé|avec Cl" << 170;
+    QTest::newRow("64") << 64 << "Abondance organismes vivants"
+                        << "ABVIVANT"
+                        << "Ab.vivant |(%)" << 120;
+}
+
+void TestSets::chooserEntries()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, text);
+    QFETCH(QString, field);
+    QFETCH(QString, title);
+    QFETCH(int, width);
+    SetsFixture f;
+    f.chooser->show();
+    QVERIFY(f.list()->isVisible());
+    QCOMPARE(f.list()->count(), 64);
+    QCOMPARE(f.list()->item(entry - 1)->text(), text);
+    // Only the click changes the pending column; nothing is added before "OK".
+    f.clickEntry(entry - 1);
+    QCOMPARE(f.state.setsChoice.field, field);
+    QCOMPARE(f.state.setsChoice.title, title);
+    QCOMPARE(f.state.setsChoice.width, width);
+    QCOMPARE(f.model().columnCount(), 3);
+    f.chooser->hide();
+    // Every field of the list is one of the table's, so the column shows the file's texts.
+    f.useChooser([&] { f.press("Button2"); });
+    const int column = f.model().columnCount() - 1;
+    const int source = f.form->table()->FieldIndex(field);
+    QVERIFY(source >= 0);
+    QCOMPARE(cell(f.model(), 5, column), f.form->table()->RecordText(5, source));
+}
+
+void TestSets::chooserEdgeCases()
+{
+    SetsFixture f;
+    f.show();
+    FrozenColumnsView *grid = f.form->grid();
+    QVERIFY(grid && grid->isVisible() && grid->frozenView()->isVisible());
+    const QVector<int> widths = {36, 33, 74};
+    for (int c = 0; c < 3; ++c)
+        QCOMPARE(grid->columnWidth(c), widths[c]);
+    QCOMPARE(f.model().headerData(0, Qt::Horizontal).toString(), QStringLiteral("N° At."));
+
+    // "OK" before any click: a column with no field, no title and no width.
+    f.useChooser([&] { f.press("Button2"); });
+    QCOMPARE(f.model().columnCount(), 4);
+    QVERIFY(f.model().columns()[3].field.isEmpty());
+    QVERIFY(f.model().columns()[3].title.isEmpty());
+    QCOMPARE(grid->columnWidth(3), 0);
+
+    // Entries 1 to 3 add second columns under titles of their own.
+    for (int row = 0; row < 3; ++row)
+        f.add(row);
+    QCOMPARE(f.model().headerData(4, Qt::Horizontal).toString(), QStringLiteral("N° At"));
+    QCOMPARE(f.model().headerData(5, Qt::Horizontal).toString(), QStringLiteral("symb."));
+    QCOMPARE(f.model().headerData(6, Qt::Horizontal).toString(), QStringLiteral("nom"));
+    QCOMPARE(grid->columnWidth(5), 40);
+    QCOMPARE(cell(f.model(), 7, 6), cell(f.model(), 7, 2));
+
+    // "Annuler" adds nothing but keeps the click; the list keeps its selection, and "OK"
+    // alone then adds the kept column, again and again, each at the right end.
+    f.useChooser([&] {
+        f.clickEntry(6);
+        f.press("Button1");
+    });
+    QCOMPARE(f.model().columnCount(), 7);
+    QCOMPARE(f.state.setsChoice.field, QStringLiteral("_TF"));
+    for (int n = 0; n < 2; ++n) {
+        f.useChooser([&] {
+            QCOMPARE(f.list()->currentRow(), 6);
+            QVERIFY(f.list()->item(6)->isSelected());
+            f.press("Button2");
+        });
+    }
+    QCOMPARE(f.model().columnCount(), 9);
+    for (int c : {7, 8}) {
+        QCOMPARE(f.model().columns()[c].field, QStringLiteral("_TF"));
+        QCOMPARE(grid->columnWidth(c), 45);
+    }
+
+    // A double click chooses and adds at once.
+    f.useChooser([&] {
+        QListWidget *entries = f.list();
+        const QPoint at = entries->visualItemRect(entries->item(1)).center();
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(entries->viewport(), Qt::LeftButton, {}, at);
+    });
+    QCOMPARE(f.model().columnCount(), 10);
+    QCOMPARE(f.model().columns()[9].field, QStringLiteral("_SYMBOLE"));
+
+    // Closed and shown again, the window keeps its columns.
+    f.form->close();
+    f.show();
+    QCOMPARE(f.form->grid(), grid);
+    QCOMPARE(f.model().columnCount(), 10);
+    QCOMPARE(grid->columnWidth(9), 40);
+}
+
+void TestSets::frozenColumnsStayWhileScrolling()
+{
+    SetsFixture f;
+    f.show();
+    for (int row = 10; row < 30; ++row)
+        f.add(row);
+    FrozenColumnsView *grid = f.form->grid();
+    QScrollBar *sideways = grid->horizontalScrollBar();
+    sideways->setValue(0);
+    QVERIFY(sideways->maximum() > 500);
+    const int frozen = grid->frameWidth() + 36 + 33;
+    // Titles and cells, down to the foot of the rows' area.
+    const QRect left(0, 0, frozen, grid->viewport()->geometry().bottom() + 1);
+    const QRect right(frozen, 0, grid->viewport()->width() - frozen, left.height());
+    const QImage leftBefore = grid->grab(left).toImage();
+    const QImage rightBefore = grid->grab(right).toImage();
+    for (int value : {sideways->maximum() / 3, sideways->maximum()}) {
+        sideways->setValue(value);
+        QCOMPARE(grid->grab(left).toImage(), leftBefore);
+        QVERIFY(grid->grab(right).toImage() != rightBefore);
+    }
+    // Rows scroll in both views alike, from either; a frozen column resized by the user
+    // widens the frozen part.
+    grid->verticalScrollBar()->setValue(40);
+    QCOMPARE(grid->frozenView()->rowAt(0), 40);
+    grid->frozenView()->verticalScrollBar()->setValue(10);
+    QCOMPARE(grid->rowAt(0), 10);
+    grid->frozenView()->horizontalHeader()->resizeSection(0, 60);
+    QCOMPARE(grid->columnWidth(0), 60);
+    QCOMPARE(grid->frozenView()->width(), 60 + 33);
+
+    // Keys moving left bring a scrolled cell out from under the frozen columns.
+    grid->setFocus();
+    grid->setCurrentIndex(f.model().index(0, 12));
+    for (int n = 0; n < 9; ++n)
+        QTest::keyClick(grid, Qt::Key_Left);
+    QCOMPARE(grid->currentIndex().column(), 3);
+    QVERIFY(grid->visualRect(grid->currentIndex()).left() >= 60 + 33);
+}
+
+void TestSets::twoRowTitles()
+{
+    SetsFixture f;
+    f.show();
+    FrozenColumnsView *grid = f.form->grid();
+    QHeaderView *header = grid->horizontalHeader();
+    const int oneRow = header->height();
+    f.add(3); // "M. At.|(g/mol)"
+    // The titles get a second row in both views alike, so their rows stay level.
+    QTRY_VERIFY(header->height() > oneRow);
+    QCOMPARE(grid->frozenView()->horizontalHeader()->height(), header->height());
+    QCOMPARE(grid->frozenView()->rowViewportPosition(50), grid->rowViewportPosition(50));
+
+    const QImage image = header->grab().toImage();
+    const int mid = image.height() / 2;
+    const QFontMetrics metrics(header->font());
+    const auto section = [&](int column, int top, int bottom) {
+        return QRect(header->sectionViewportPosition(column) + 1, top,
+                     header->sectionSize(column) - 2, bottom - top);
+    };
+    // "M. At." above "(g/mol)", each row in its half.
+    const QRect upper = inkBounds(image, section(3, 0, mid));
+    const QRect lower = inkBounds(image, section(3, mid, image.height()));
+    QVERIFY(qAbs(upper.width() - metrics.tightBoundingRect("M. At.").width()) <= 2);
+    QVERIFY(qAbs(lower.width() - metrics.tightBoundingRect("(g/mol)").width()) <= 2);
+    QVERIFY(upper.bottom() < mid - 1 && lower.top() > mid);
+    // "Nom" alone, across the middle of the header's height.
+    const QRect nom = inkBounds(image, section(2, 0, image.height()));
+    QVERIFY(qAbs(nom.width() - metrics.tightBoundingRect("Nom").width()) <= 2);
+    QVERIFY(nom.top() < mid && nom.bottom() > mid);
+}
+
+void TestSets::copyAsText_data()
+{
+    QTest::addColumn<QVector<QPoint>>("cells"); // (column, row)
+    QTest::addColumn<QString>("text");
+    QTest::newRow("block") << QVector<QPoint>{{0, 0}, {1, 0}, {0, 1}, {1, 1}}
+                           << "1,5\tb\nc\t\"t\"\"ab\"\n";
+    QTest::newRow("gaps stay empty")
+        << QVector<QPoint>{{0, 0}, {2, 2}} << "1,5\t\t\n\t\t\"f\"\"g\"\n";
+    QTest::newRow("one cell") << QVector<QPoint>{{2, 1}} << "\"x\ty\"\n";
+    QTest::newRow("none") << QVector<QPoint>{} << "";
+}
+
+void TestSets::copyAsText()
+{
+    QFETCH(QVector<QPoint>, cells);
+    QFETCH(QString, text);
+    QStandardItemModel model(3, 3);
+    const QStringList texts = {"1,5", "b", "", "c", "t\"ab", "x\ty", "", "", "f\"g"};
+    for (int i = 0; i < texts.size(); ++i)
+        model.setItem(i / 3, i % 3, new QStandardItem(texts[i]));
+    QModelIndexList indexes;
+    for (const QPoint &at : cells)
+        indexes.append(model.index(at.y(), at.x()));
+    QCOMPARE(cellsAsText(indexes), text);
+}
+
+void TestSets::copyShortcut()
+{
+    SetsFixture f;
+    f.show();
+    f.add(3);
+    FrozenColumnsView *grid = f.form->grid();
+    QApplication::clipboard()->clear();
+    grid->selectionModel()->select(QItemSelection(f.model().index(0, 0), f.model().index(1, 3)),
+                                   QItemSelectionModel::ClearAndSelect);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("1\tH\tHydrogène\t1,01\n2\tHe\tHélium\t4,00\n"));
+}
+
+void TestSets::toolTipsForClippedCells()
+{
+    SetsFixture f;
+    f.show();
+    FrozenColumnsView *grid = f.form->grid();
+    const auto tipAt = [&](QAbstractItemView *view, int row, int column) {
+        return toolTipAt(view->viewport(), view->visualRect(f.model().index(row, column)).center());
+    };
+    QCOMPARE(tipAt(grid, 0, 2), QString());
+    grid->setColumnWidth(2, 30);
+    QCOMPARE(tipAt(grid, 0, 2), QStringLiteral("Hydrogène"));
+    // In the frozen columns too, with the bold font the cells are drawn in.
+    QCOMPARE(tipAt(grid->frozenView(), 0, 1), QString());
+    grid->setColumnWidth(1, 20);
+    QCOMPARE(tipAt(grid->frozenView(), 0, 1), QString());
+    QCOMPARE(tipAt(grid->frozenView(), 11, 1), QStringLiteral("Mg"));
+
+    // A title wider than its column shows whole, in its two rows.
+    f.add(12); // "Cond. therm. |(W/(m/K))", 55 pixels
+    f.add(3);  // "M. At.|(g/mol)", which fits its 45
+    QHeaderView *header = grid->horizontalHeader();
+    const auto titleTipAt = [&](int column) {
+        return toolTipAt(header->viewport(),
+                         QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+    };
+    QCOMPARE(titleTipAt(3), QStringLiteral("Cond. therm. \n(W/(m/K))"));
+    QCOMPARE(titleTipAt(4), QString());
+}
+
+QTEST_MAIN(TestSets)
+#include "tst_sets.moc"
