@@ -104,7 +104,4 @@ CASES = {
 
 
 if __name__ == "__main__":
-    # The shared runner, over this script's cases.
-    mirelon_e2e.CASES.clear()
-    mirelon_e2e.CASES.update(CASES)
-    sys.exit(mirelon_e2e.main())
+    sys.exit(mirelon_e2e.main(CASES))

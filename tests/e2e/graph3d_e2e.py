@@ -7,7 +7,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from mirelon_e2e import Session  # noqa: E402
+import mirelon_e2e  # noqa: E402
 
 HAUT = (247, 162, 34)
 GRAPH_TOP = 73  # the graph fills the window below its 73-pixel panel
@@ -83,21 +83,5 @@ def case_rotate_drag(s):
                                    "^Propriété : T eb \\(K\\)").split()) == 2)
 
 
-def main():
-    binary, share = sys.argv[1], sys.argv[2]
-    session = None
-    try:
-        session = Session(binary, share)
-        case_rotate_drag(session)
-        print("PASS   : rotate_drag")
-        return 0
-    except Exception as error:
-        print("FAIL!  : rotate_drag: %s" % error)
-        return 1
-    finally:
-        if session:
-            session.close()
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(mirelon_e2e.main({"rotate_drag": case_rotate_drag}))

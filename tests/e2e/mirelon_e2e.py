@@ -266,15 +266,18 @@ CASES = {
 }
 
 
-def main():
+def main(cases=None):
+    """Runs the named cases (all by default), each in a fresh session; other scripts pass
+    their own table of cases."""
+    cases = cases or CASES
     binary, share = sys.argv[1], sys.argv[2]
-    names = sys.argv[3:] or list(CASES)
+    names = sys.argv[3:] or list(cases)
     passed = failed = 0
     for name in names:
         session = None
         try:
             session = Session(binary, share)
-            CASES[name](session)
+            cases[name](session)
             print("PASS   : %s" % name)
             passed += 1
         except Exception as error:  # report every case, then fail the run

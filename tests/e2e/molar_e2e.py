@@ -7,7 +7,7 @@ import subprocess
 import sys
 import time
 
-from mirelon_e2e import Session
+import mirelon_e2e
 
 MODE_WIDTH = 783  # client width of the 791-pixel window
 PANEL_LEFT = MODE_WIDTH - 163
@@ -60,21 +60,5 @@ def run(s):
     assert shown == "1,01", "after RESET and one H the molar mass is %r" % shown
 
 
-def main():
-    binary, share = sys.argv[1], sys.argv[2]
-    session = None
-    try:
-        session = Session(binary, share)
-        run(session)
-        print("PASS   : molar_mode")
-        return 0
-    except Exception as error:
-        print("FAIL!  : molar_mode: %s" % error)
-        return 1
-    finally:
-        if session:
-            session.close()
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(mirelon_e2e.main({"molar_mode": run}))

@@ -1,13 +1,13 @@
 """End-to-end run of the sets window: "Ensembles" from the menu, a column added through
 the chooser, and the main window still answering while the sets window stays open.
 
-Usage: sets_e2e.py BINARY SHARE_DIR [SHOT.png]
+Usage: sets_e2e.py BINARY SHARE_DIR
 """
-import subprocess
 import sys
 import time
 
-from mirelon_e2e import HOVER, SCREEN, Session
+import mirelon_e2e
+from mirelon_e2e import HOVER, SCREEN
 
 H_CLIENT = (32, 128)  # hydrogen's button in the main window's client area
 ADD_BUTTON = (8 + 64, 8 + 12)  # "Ajouter une Colonne", in the sets window
@@ -41,7 +41,7 @@ def dark_pixels(s, g, x_range, y_range):
                if sum(s.pixel(raw, g["X"] + x, g["Y"] + y)) < 200)
 
 
-def run(s, shot=None):
+def run(s):
     words, y = s.menu_words()
     # "Graphiques", "Ensembles", "About", "Exit": the sets entry is the third from the end.
     assert len(words) >= 4, "menu words: %r" % words
@@ -68,12 +68,8 @@ def run(s, shot=None):
     s.click(c["X"] + OK_BUTTON[0], c["Y"] + OK_BUTTON[1])
     wait_gone(s, "^Ajouter un Ensemble$")
 
-    try:
-        wait_until(lambda: dark_pixels(s, g, NEW_COLUMN, rows) > before + 50,
-                   "the new column shown (%d dark pixels before)" % before)
-    finally:
-        if shot:
-            subprocess.run(["import", "-window", "root", shot], env=s.env, timeout=30)
+    wait_until(lambda: dark_pixels(s, g, NEW_COLUMN, rows) > before + 50,
+               "the new column shown (%d dark pixels before)" % before)
 
     # The sets window stays open, and the main window answers the mouse.
     assert s.xdotool("search", "--onlyvisible", "--name", "^Ensembles$"), "sets window closed"
@@ -83,22 +79,5 @@ def run(s, shot=None):
     s.wait_pixel(*probe, lambda colour: colour == HOVER, "hydrogen lit with the sets window open")
 
 
-def main():
-    binary, share = sys.argv[1], sys.argv[2]
-    shot = sys.argv[3] if len(sys.argv) > 3 else None
-    session = None
-    try:
-        session = Session(binary, share)
-        run(session, shot)
-        print("PASS   : sets")
-        return 0
-    except Exception as error:
-        print("FAIL!  : sets: %s" % error)
-        return 1
-    finally:
-        if session:
-            session.close()
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(mirelon_e2e.main({"sets": run}))

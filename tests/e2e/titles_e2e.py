@@ -8,7 +8,8 @@ import subprocess
 import sys
 import time
 
-from mirelon_e2e import FE_CLIENT, Session, close_sheet, open_sheet
+import mirelon_e2e
+from mirelon_e2e import FE_CLIENT, close_sheet, open_sheet
 
 
 def net_wm_name(s, window):
@@ -50,18 +51,5 @@ def check_titles(s):
     wait_title(s, error, "mirelon II")
 
 
-def main():
-    session = Session(sys.argv[1], sys.argv[2])
-    try:
-        check_titles(session)
-        print("PASS   : titles")
-        return 0
-    except AssertionError as error:
-        print("FAIL!  : titles: %s" % error)
-        return 1
-    finally:
-        session.close()
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(mirelon_e2e.main({"titles": check_titles}))
