@@ -275,6 +275,18 @@ void TestGraph3DWidgets::topsInTheHautColourAndBarsWithoutValueInNA()
     image = w.shot();
     QCOMPARE(countPixels(image, HautColour), 0);
     QVERIFY(countPixels(image, BasColour) > 10000);
+    // Nor any symbol: with the axes off the symbols are the only text, so another font
+    // leaves the picture as it was (from above, it changes it).
+    const QFont normal = w.graph->font();
+    QFont larger = normal;
+    larger.setPixelSize(24);
+    for (int phi : {120, 300}) {
+        w.graph->setPhi(phi);
+        w.graph->setFont(normal);
+        const QImage before = w.graph->GetBitmap();
+        w.graph->setFont(larger);
+        QCOMPARE(w.graph->GetBitmap() == before, phi == 120);
+    }
 }
 
 void TestGraph3DWidgets::axesOnlyWhenTicked()
