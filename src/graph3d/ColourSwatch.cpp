@@ -13,8 +13,8 @@ void ColourSwatch::paintEvent(QPaintEvent *event)
 {
     TBevelPanel::paintEvent(event);
     QPainter painter(this);
-    // The caption stays readable on dark colours.
-    painter.setPen(Color().lightness() < 110 ? Qt::white : Qt::black);
+    // The caption stays readable on dark colours, saturated blues and reds included.
+    painter.setPen(qGray(Color().rgb()) < 110 ? Qt::white : Qt::black);
     painter.drawText(rect(), Qt::AlignCenter, m_caption);
 }
 

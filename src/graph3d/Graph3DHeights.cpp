@@ -13,6 +13,8 @@ Values read(TTextTable &view, const QString &column)
     if (!view.Active())
         view.Open();
     view.First();
+    // An unknown column fails even when the table holds no record to read it from.
+    view.FieldText(column);
     Values values;
     for (std::optional<double> &value : values) {
         if (view.Eof())

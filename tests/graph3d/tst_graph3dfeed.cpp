@@ -130,20 +130,27 @@ void TestGraph3DFeed::commandFillsHeightsAndNamesTheWindow()
 
 void TestGraph3DFeed::failuresLeaveTheHeightsAsTheyWere_data()
 {
+    QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("column");
     QTest::addColumn<QString>("message"); // empty: no error, no window
-    QTest::newRow("chooser closed") << QString() << QString();
+    const QByteArray file = "_NO_AT;_TEB\r\n1;4\r\n2;12.5\r\n";
+    QTest::newRow("chooser closed") << file << QString() << QString();
     QTest::newRow("unknown column")
-        << "_NOPE" << QStringLiteral("TextTable1: Field '_NOPE' not found");
-    QTest::newRow("not a number") << "_TEB"
+        << file << "_NOPE" << QStringLiteral("TextTable1: Field '_NOPE' not found");
+    // No record to read: the column is still checked.
+    QTest::newRow("unknown column of a table without records")
+        << QByteArray("_NO_AT;_TEB\r\n") << "_NOPE"
+        << QStringLiteral("TextTable1: Field '_NOPE' not found");
+    QTest::newRow("not a number") << file << "_TEB"
                                   << QStringLiteral("'12.5' is not a valid floating point value");
 }
 
 void TestGraph3DFeed::failuresLeaveTheHeightsAsTheyWere()
 {
+    QFETCH(QByteArray, file);
     QFETCH(QString, column);
     QFETCH(QString, message);
-    View view("_NO_AT;_TEB\r\n1;4\r\n2;12.5\r\n");
+    View view(file);
     ProgramState state;
     state.heights.fill(7);
     QString raised;

@@ -204,8 +204,18 @@ void TestGraph3DWidgets::windowStartsFromItsLayout()
                                                         {"CouleurDroite", QColor(79, 150, 202)},
                                                         {"Couleurbas", BasColour},
                                                         {"CouleurNA", NAColour}};
-    for (const auto &[name, colour] : swatches)
-        QCOMPARE(w.main.findChild<ColourSwatch *>(name)->Color(), colour);
+    for (const auto &[name, colour] : swatches) {
+        auto *swatch = w.main.findChild<ColourSwatch *>(name);
+        QCOMPARE(swatch->Color(), colour);
+        // The caption stands out from the fill in brightness, whatever the colour.
+        const QImage image = swatch->grab().toImage();
+        int contrasting = 0;
+        for (int y = 2; y < image.height() - 2; ++y) {
+            for (int x = 2; x < image.width() - 2; ++x)
+                contrasting += std::abs(qGray(image.pixel(x, y)) - qGray(colour.rgb())) > 100;
+        }
+        QVERIFY2(contrasting > 10, name);
+    }
     // Until the user picks one, the axes keep the control's own blue.
     QCOMPARE(w.graph->AxesColor(), PureBlue);
     QVERIFY(!w.main.findChild<QCheckBox *>("cbAxes")->isChecked());
@@ -265,6 +275,18 @@ void TestGraph3DWidgets::topsInTheHautColourAndBarsWithoutValueInNA()
     image = w.shot();
     QCOMPARE(countPixels(image, HautColour), 0);
     QVERIFY(countPixels(image, BasColour) > 10000);
+    // Nor any symbol: with the axes off the symbols are the only text, so another font
+    // leaves the picture as it was (from above, it changes it).
+    const QFont normal = w.graph->font();
+    QFont larger = normal;
+    larger.setPixelSize(24);
+    for (int phi : {120, 300}) {
+        w.graph->setPhi(phi);
+        w.graph->setFont(normal);
+        const QImage before = w.graph->GetBitmap();
+        w.graph->setFont(larger);
+        QCOMPARE(w.graph->GetBitmap() == before, phi == 120);
+    }
 }
 
 void TestGraph3DWidgets::axesOnlyWhenTicked()
