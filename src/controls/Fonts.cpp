@@ -6,6 +6,7 @@
 namespace {
 
 const QString Narrow = QStringLiteral("Arial Narrow");
+const QString Serif = QStringLiteral("Times New Roman");
 constexpr int SmallestPixels = 8;
 
 } // namespace
@@ -36,8 +37,10 @@ QFont fittingFont(const QFont &font, const QString &text, int width)
 {
     if (textWidth(QFontMetrics(font), text) <= width)
         return font;
+    // The serif face has no narrow cut: it keeps its face and goes down in size.
     QFont narrow = font;
-    narrow.setFamily(Narrow);
+    if (font.family() != Serif)
+        narrow.setFamily(Narrow);
     while (textWidth(QFontMetrics(narrow), text) > width) {
         if (narrow.pixelSize() <= SmallestPixels)
             return font;

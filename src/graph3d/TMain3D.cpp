@@ -134,9 +134,6 @@ QWidget *TMain3D::buildPanel()
     buildMouseModes(panel);
     m_live = placed<QCheckBox>(panel, "CheckBox1", "visible pendant Action", {8, 24, 129, 17});
     m_axes = placed<QCheckBox>(panel, "cbAxes", "Axes", {8, 48, 45, 17});
-    // The substitute font is wider than the layout's: the boxes grow to their texts.
-    for (QCheckBox *box : {m_live, m_axes})
-        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
     buildViews(panel);
     return panel;
 }
