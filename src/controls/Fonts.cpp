@@ -8,6 +8,9 @@ namespace {
 const QString Narrow = QStringLiteral("Arial Narrow");
 const QString Serif = QStringLiteral("Times New Roman");
 constexpr int SmallestPixels = 8;
+// No narrow serif is installed: the serif face is drawn condensed to about the narrow
+// sans face's proportion instead.
+constexpr int CondensedSerif = 88;
 
 } // namespace
 
@@ -37,9 +40,10 @@ QFont fittingFont(const QFont &font, const QString &text, int width)
 {
     if (textWidth(QFontMetrics(font), text) <= width)
         return font;
-    // The serif face has no narrow cut: it keeps its face and goes down in size.
     QFont narrow = font;
-    if (font.family() != Serif)
+    if (font.family() == Serif)
+        narrow.setStretch(CondensedSerif);
+    else
         narrow.setFamily(Narrow);
     while (textWidth(QFontMetrics(narrow), text) > width) {
         if (narrow.pixelSize() <= SmallestPixels)
