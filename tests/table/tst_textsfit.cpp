@@ -94,14 +94,9 @@ QList<Ink> labelInk(const QLabel &label)
         const QString &line = lines[i];
         if (line.trimmed().isEmpty())
             continue;
-        const int advance = fm.horizontalAdvance(line);
-        int left = box.left();
-        if (align & Qt::AlignHCenter)
-            left += (box.width() - advance) / 2;
-        else if (align & Qt::AlignRight)
-            left = box.right() + 1 - advance;
-        const int baseline = top + i * fm.lineSpacing() + fm.ascent();
-        ink.append({fm.tightBoundingRect(line).translated(left, baseline), label.rect()});
+        const QRect row(box.left(), top + i * fm.lineSpacing(), box.width(), fm.height());
+        ink.append({placedInk(fm, line, row, (align & Qt::AlignHorizontal_Mask) | Qt::AlignTop),
+                    label.rect()});
     }
     return ink;
 }
