@@ -120,7 +120,7 @@ QWidget *boxPage(Page page, const QColor &background, TTextTable *table, int pag
             continue;
         // Each label stands on the line of its box: in the page's first column, or just
         // left of a box of the second column. One longer than the room before its box
-        // takes the narrow face, so that the boxes keep their places.
+        // is drawn condensed, so that the boxes keep their places.
         const bool secondColumn = row.left > 300;
         const QString text = QString::fromUtf8(row.label);
         const int room = row.left - (secondColumn ? SecondColumnGap : LabelLeft + LabelGap);
