@@ -6,7 +6,11 @@
 namespace {
 
 const QString Narrow = QStringLiteral("Arial Narrow");
+const QString Serif = QStringLiteral("Times New Roman");
 constexpr int SmallestPixels = 8;
+// No narrow serif is installed: the serif face is drawn condensed to about the narrow
+// sans face's proportion instead.
+constexpr int CondensedSerif = 88;
 
 } // namespace
 
@@ -37,7 +41,10 @@ QFont fittingFont(const QFont &font, const QString &text, int width)
     if (textWidth(QFontMetrics(font), text) <= width)
         return font;
     QFont narrow = font;
-    narrow.setFamily(Narrow);
+    if (font.family() == Serif)
+        narrow.setStretch(CondensedSerif);
+    else
+        narrow.setFamily(Narrow);
     while (textWidth(QFontMetrics(narrow), text) > width) {
         if (narrow.pixelSize() <= SmallestPixels)
             return font;

@@ -22,7 +22,8 @@ int textWidth(const QFontMetrics &metrics, const QString &text);
 // `font` when `text` fits `width` pixels in it; otherwise the narrow face of the same
 // size, and failing that the largest smaller size of the narrow face that fits, down to
 // 8 pixels (below that, `font` again: such a text, a rule of hyphens, is not meant to
-// fit). The substitutes are wider than the fonts the layouts were drawn for, and a box
+// fit). Times New Roman, which has no narrow face installed, is condensed instead. The
+// substitutes are wider than the fonts the layouts were drawn for, and a box
 // keeps its size.
 QFont fittingFont(const QFont &font, const QString &text, int width);
 

@@ -134,9 +134,6 @@ QWidget *TMain3D::buildPanel()
     buildMouseModes(panel);
     m_live = placed<QCheckBox>(panel, "CheckBox1", "visible pendant Action", {8, 24, 129, 17});
     m_axes = placed<QCheckBox>(panel, "cbAxes", "Axes", {8, 48, 45, 17});
-    // The substitute font is wider than the layout's: the boxes grow to their texts.
-    for (QCheckBox *box : {m_live, m_axes})
-        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
     buildViews(panel);
     return panel;
 }
@@ -159,6 +156,16 @@ void TMain3D::buildMouseModes(QWidget *panel)
     auto *group = new QGroupBox(QStringLiteral("Action"), panel);
     group->setObjectName(QStringLiteral("rgMouse"));
     group->setGeometry(408, 0, 289, 33);
+    // The caption stands in the frame's top line, so that the frame holds the items whole in
+    // the group's 33 pixels. The window's font is named again: a styled group does not
+    // pass it on.
+    group->setStyleSheet(
+        QStringLiteral(
+            "* { font: 11px \"%1\"; }"
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px;"
+            " background-color: palette(button); }")
+            .arg(SansSerif));
     m_modes = new QButtonGroup(group);
     const int column = (group->width() - 16) / 4;
     for (int item = 0; item < 4; ++item) {

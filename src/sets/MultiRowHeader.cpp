@@ -1,5 +1,7 @@
 #include "sets/MultiRowHeader.h"
 
+#include "controls/Fonts.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
@@ -11,8 +13,9 @@ constexpr int TextMargin = 2;
 
 // Centred when the row fits the section; a wider one starts at the left edge, so that its
 // beginning stays readable.
-void drawRow(QPainter &painter, const QRect &box, const QString &text)
+void drawRow(QPainter &painter, const QRect &box, const QString &text, const QFont &font)
 {
+    painter.setFont(font);
     const bool fits = painter.fontMetrics().horizontalAdvance(text) <= box.width();
     painter.drawText(
         box, (fits ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine,
@@ -34,6 +37,16 @@ QStringList MultiRowHeader::titleRows(const QString &title)
     if (bar < 0)
         return {title};
     return {title.left(bar), title.mid(bar + 1)};
+}
+
+QFont MultiRowHeader::rowFont(const QString &row, int sectionWidth) const
+{
+    return fittingFont(font(), row, rowsRect(QRect(0, 0, sectionWidth, height())).width());
+}
+
+QRect MultiRowHeader::rowsRect(const QRect &section)
+{
+    return section.adjusted(1, TextMargin, -1, -TextMargin);
 }
 
 int MultiRowHeader::rowHeight() const
@@ -70,18 +83,19 @@ void MultiRowHeader::paintSection(QPainter *painter, const QRect &rect, int logi
     const QStringList rows =
         titleRows(model()->headerData(logicalIndex, Qt::Horizontal).toString());
     // Inside the section's one-pixel lines.
-    const QRect inner = rect.adjusted(1, TextMargin, -1, -TextMargin);
+    const QRect inner = rowsRect(rect);
     painter->save();
     painter->setClipRect(rect.adjusted(1, 1, -1, -1));
     painter->setPen(palette().color(QPalette::ButtonText));
     if (rows.size() == 1) {
-        drawRow(*painter, inner, rows[0]);
+        drawRow(*painter, inner, rows[0], rowFont(rows[0], rect.width()));
     } else {
         const int half = inner.height() / 2;
-        drawRow(*painter, QRect(inner.left(), inner.top(), inner.width(), half), rows[0]);
+        drawRow(*painter, QRect(inner.left(), inner.top(), inner.width(), half), rows[0],
+                rowFont(rows[0], rect.width()));
         drawRow(*painter,
                 QRect(inner.left(), inner.top() + half, inner.width(), inner.height() - half),
-                rows[1]);
+                rows[1], rowFont(rows[1], rect.width()));
     }
     painter->restore();
 }
@@ -96,7 +110,8 @@ bool MultiRowHeader::viewportEvent(QEvent *event)
     const QStringList rows = titleRows(model()->headerData(section, Qt::Horizontal).toString());
     int widest = 0;
     for (const QString &row : rows)
-        widest = qMax(widest, fontMetrics().horizontalAdvance(row));
+        widest =
+            qMax(widest, QFontMetrics(rowFont(row, sectionSize(section))).horizontalAdvance(row));
     if (section < 0 || widest <= sectionSize(section) - 2)
         QToolTip::hideText();
     else

@@ -30,6 +30,9 @@ const QString Times = QStringLiteral("Times New Roman");
 constexpr int PageWidth = 512;
 constexpr int BoxHeight = 21;
 constexpr int MemoHeight = 41;
+constexpr int LabelLeft = 8;       // the page's first column of labels
+constexpr int LabelGap = 4;        // at least, between a label and its box
+constexpr int SecondColumnGap = 6; // between a label of the second column and its box
 
 void colour(QWidget *widget, QPalette::ColorRole role, const QColor &c)
 {
@@ -112,29 +115,26 @@ QWidget *boxPage(Page page, const QColor &background, TTextTable *table, int pag
     const QFont boxFont =
         pixelFont(page == Page::Macro ? QStringLiteral("MS Sans Serif") : Times, 15, true);
     int bottom = 0;
-    int margin = 8; // the left of the page's first column of labels
-    QList<QLabel *> firstColumn;
     for (const SheetLayout::Row &row : SheetLayout::rows()) {
         if (row.page != page)
             continue;
+        // Each label stands on the line of its box: in the page's first column, or just
+        // left of a box of the second column. One longer than the room before its box
+        // is drawn condensed, so that the boxes keep their places.
+        const bool secondColumn = row.left > 300;
+        const QString text = QString::fromUtf8(row.label);
+        const int room = row.left - (secondColumn ? SecondColumnGap : LabelLeft + LabelGap);
+        QLabel *caption = label(content, text, fittingFont(labelFont, text, room), {LabelLeft, 0});
+        caption->move(secondColumn ? row.left - caption->width() - SecondColumnGap : LabelLeft,
+                      row.top + (BoxHeight - caption->height()) / 2);
+        // The box is made after its label and stands above it: nothing of the label
+        // may reach under it.
         const bool memo = row.box == SheetLayout::Box::Memo;
         const QRect place(row.left, row.top, boxWidth(row, pageWidth),
                           memo ? MemoHeight : BoxHeight);
         dataBox(content, row, boxFont, background, table)->setGeometry(place);
-        // Each label stands on the line of its box: in the page's first column, or just
-        // left of a box of the second column.
-        QLabel *caption = label(content, QString::fromUtf8(row.label), labelFont, {8, 0});
-        caption->move(row.left > 300 ? row.left - caption->width() - 6 : margin,
-                      row.top + (BoxHeight - caption->height()) / 2);
-        if (row.left <= 300) {
-            firstColumn << caption;
-            margin = std::clamp(row.left - caption->width() - 2, 0, margin);
-        }
         bottom = std::max(bottom, place.bottom());
     }
-    // The column starts further left where its widest label would reach its value.
-    for (QLabel *caption : firstColumn)
-        caption->move(margin, caption->y());
     content->resize(pageWidth, bottom + 12);
     return content;
 }

@@ -169,7 +169,6 @@ class TestGraph3DWidgets : public QObject
 
 private slots:
     void windowStartsFromItsLayout();
-    void textsFitTheirBoxes();
     void topsInTheHautColourAndBarsWithoutValueInNA();
     void axesOnlyWhenTicked();
     void bitmapIsTheClientAreaWithoutNotification();
@@ -235,21 +234,6 @@ void TestGraph3DWidgets::windowStartsFromItsLayout()
         w.choose(item);
         QCOMPARE(w.graph->MouseControl(), mode);
     }
-}
-
-void TestGraph3DWidgets::textsFitTheirBoxes()
-{
-    Window w;
-    for (QAbstractButton *button : w.main.findChildren<QAbstractButton *>()) {
-        const bool pushed = qobject_cast<QPushButton *>(button);
-        const int needed = pushed ? button->fontMetrics().horizontalAdvance(button->text()) + 8
-                                  : button->sizeHint().width();
-        QVERIFY2(needed <= button->width(), qPrintable(button->text()));
-        QVERIFY2(button->fontMetrics().height() <= button->height(), qPrintable(button->text()));
-    }
-    for (ColourSwatch *swatch : w.main.findChildren<ColourSwatch *>())
-        QVERIFY2(swatch->fontMetrics().horizontalAdvance(swatch->caption()) + 2 <= swatch->width(),
-                 qPrintable(swatch->caption()));
 }
 
 void TestGraph3DWidgets::topsInTheHautColourAndBarsWithoutValueInNA()
