@@ -288,6 +288,7 @@ void MolarMode::addElement(const QString &symbol, const QString &atomicMass)
 void MolarMode::addAtom(const QString &symbol, const QString &atomicMass)
 {
     CompoundGrid &grid = *this->grid();
+    grid.commitEdit();
     int &next = m_state.nextFreeRow;
     bool found = false;
     for (int row = 1; row <= next; ++row) {
@@ -337,6 +338,7 @@ void MolarMode::recompute()
 void MolarMode::ResetClick()
 {
     CompoundGrid &grid = *this->grid();
+    grid.commitEdit();
     m_chemEdit->clear();
     m_edit3->clear();
     for (int row = 1; row <= m_state.nextFreeRow; ++row)
@@ -358,6 +360,7 @@ void MolarMode::FormuleClick()
 void MolarMode::percentToFormula()
 {
     CompoundGrid &grid = *this->grid();
+    grid.commitEdit();
     m_chemEdit->clear();
     m_edit3->clear();
     const int next = m_state.nextFreeRow;

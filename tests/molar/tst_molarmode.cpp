@@ -100,6 +100,7 @@ private slots:
     void compound_data();
     void compound();
     void resetThenOneClick();
+    void aCellBeingTypedCountsAsTyped();
     void badCellsShowFaitesUnReset();
     void percentToFormula_data();
     void percentToFormula();
@@ -265,6 +266,25 @@ void TestMolarMode::resetThenOneClick()
         QVERIFY(mode->grid()->cell(1, column).isEmpty());
     click(11);
     QCOMPARE(rows(), QStringLiteral("Na:1:100"));
+}
+
+void TestMolarMode::aCellBeingTypedCountsAsTyped()
+{
+    toggle();
+    click(1);
+    click(8);
+    // The user types a count and, without confirming it, clicks the next element: the
+    // element buttons take no focus, so the cell's editor is still open.
+    CompoundGrid *grid = mode->grid();
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
+    grid->setCurrentCell(0, CompoundGrid::Mol);
+    QTest::keyClicks(grid, QStringLiteral("3"));
+    const auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor && grid->isAncestorOf(editor) && editor->text() == QStringLiteral("3"));
+    click(8);
+    QCOMPARE(rows(), QStringLiteral("H:3:8,64973 O:2:91,3503"));
+    QCOMPARE(mode->chemEdit()->text(), QStringLiteral("H3O2"));
 }
 
 void TestMolarMode::badCellsShowFaitesUnReset()
