@@ -322,10 +322,11 @@ void MolarMode::recompute()
         molarMass +=
             toInteger(grid.cell(row, CompoundGrid::Mol)) * toFloat(grid.cell(row, CompoundGrid::M));
     representable(molarMass);
-    if (molarMass == 0)
-        throw MirelonError(QStringLiteral("Division par zéro"));
     m_chemEdit->setText(formula);
     m_edit3->setText(Numbers::formatGeneral(molarMass, 6));
+    // Shown as they are; only the percentages need a molar mass to divide by.
+    if (molarMass == 0)
+        throw MirelonError(QStringLiteral("Division par zéro"));
     for (int row = 1; row <= last; ++row) {
         // The share before the per cent, so that masses near the largest double do not
         // overflow on the way to a percentage that exists.

@@ -315,6 +315,10 @@ void TestMolarMode::badCellsShowFaitesUnReset()
     grid->setCell(1, CompoundGrid::M, QStringLiteral("0"));
     click(1);
     expectReset("a zero molar mass");
+    // The formula and the molar mass come before the percentages that fail, and stay.
+    QCOMPARE(mode->chemEdit()->text(), QStringLiteral("H2"));
+    QCOMPARE(mode->molarMassField()->text(), QStringLiteral("0"));
+    QCOMPARE(grid->cell(1, CompoundGrid::Percent), QStringLiteral("100"));
 
     mode->ResetClick();
     click(1);
