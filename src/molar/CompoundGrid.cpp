@@ -84,3 +84,13 @@ void CompoundGrid::writeHeaders()
     for (int column = 0; column < 4; ++column)
         setCell(0, column, QString::fromLatin1(Headers[column]));
 }
+
+void CompoundGrid::commitEdit()
+{
+    if (state() != EditingState)
+        return;
+    if (QWidget *editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}

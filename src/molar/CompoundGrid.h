@@ -24,4 +24,8 @@ public:
     void setCell(int row, int column, const QString &text);
 
     void writeHeaders();
+
+    // Writes the text of a cell still being typed into it and closes its editor, so that a
+    // computation started by a button (which takes no focus) reads the cell as typed.
+    void commitEdit();
 };

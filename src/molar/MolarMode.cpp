@@ -288,6 +288,7 @@ void MolarMode::addElement(const QString &symbol, const QString &atomicMass)
 void MolarMode::addAtom(const QString &symbol, const QString &atomicMass)
 {
     CompoundGrid &grid = *this->grid();
+    grid.commitEdit();
     int &next = m_state.nextFreeRow;
     bool found = false;
     for (int row = 1; row <= next; ++row) {
@@ -321,10 +322,11 @@ void MolarMode::recompute()
         molarMass +=
             toInteger(grid.cell(row, CompoundGrid::Mol)) * toFloat(grid.cell(row, CompoundGrid::M));
     representable(molarMass);
-    if (molarMass == 0)
-        throw MirelonError(QStringLiteral("Division par zéro"));
     m_chemEdit->setText(formula);
     m_edit3->setText(Numbers::formatGeneral(molarMass, 6));
+    // Shown as they are; only the percentages need a molar mass to divide by.
+    if (molarMass == 0)
+        throw MirelonError(QStringLiteral("Division par zéro"));
     for (int row = 1; row <= last; ++row) {
         // The share before the per cent, so that masses near the largest double do not
         // overflow on the way to a percentage that exists.
@@ -337,6 +339,7 @@ void MolarMode::recompute()
 void MolarMode::ResetClick()
 {
     CompoundGrid &grid = *this->grid();
+    grid.commitEdit();
     m_chemEdit->clear();
     m_edit3->clear();
     for (int row = 1; row <= m_state.nextFreeRow; ++row)
@@ -358,6 +361,7 @@ void MolarMode::FormuleClick()
 void MolarMode::percentToFormula()
 {
     CompoundGrid &grid = *this->grid();
+    grid.commitEdit();
     m_chemEdit->clear();
     m_edit3->clear();
     const int next = m_state.nextFreeRow;

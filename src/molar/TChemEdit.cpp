@@ -76,13 +76,6 @@ void TChemEdit::setMaxLength(int length)
     QLineEdit::setMaxLength(m_maxLength > 0 ? m_maxLength : 32767);
 }
 
-int TChemEdit::borderWidth() const
-{
-    if (m_borderStyle == BorderStyle::None)
-        return 0;
-    return m_ctl3D ? 1 : 2;
-}
-
 int TChemEdit::autoHeight()
 {
     const int allowance = SystemBorderHeight * (m_ctl3D ? 8 : 6);
@@ -136,18 +129,24 @@ QRect TChemEdit::formulaRect()
     QRect client = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
     if (!hasFrame() && m_borderStyle == BorderStyle::None)
         client = rect();
-    const int b = borderWidth();
-    const int m = EditMargin + textMargins().left();
+    // The formula's line stands where the plain edit shows its text: the same inset from the
+    // side, the top of its main font's cell where the plain edit, centring its text, puts it.
+    client = client.marginsRemoved(textMargins());
+    const int inset = EditMargin;
     const int formulaWidth = m_chem.width(font());
-    int shift = b + m;
+    int shift = inset;
     if (m_alignment == TChemString::Alignment::Right)
-        shift = client.width() - formulaWidth - b - m - 1;
+        shift = client.width() - formulaWidth - inset - 1;
     else if (m_alignment == TChemString::Alignment::Center)
         shift = (client.width() - formulaWidth) / 2;
-    // A box taller than its auto height keeps the formula in the middle of the extra room,
-    // where the plain edit shows its text.
-    const int slack = std::max(0, (height() - autoHeight()) / 2);
-    return client.adjusted(shift, b + slack, 0, 0);
+    int top = client.top() + (client.height() - QFontMetrics(font()).height() + 1) / 2;
+    // Lowered digits hang below that cell: a box too low for them has the formula raised
+    // until they fit, never above the box's top.
+    const QString formula = m_chem.text();
+    const qsizetype firstLine = FormulaText::lines(formula).front().length;
+    const int formulaHeight = m_chem.layOut(QStringView(formula).left(firstLine), font()).height;
+    top = std::max(client.top(), std::min(top, client.bottom() + 1 - formulaHeight));
+    return QRect(client.left() + shift, top, client.width() - shift, client.bottom() + 1 - top);
 }
 
 void TChemEdit::paintEvent(QPaintEvent *event)

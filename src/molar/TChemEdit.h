@@ -61,7 +61,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    int borderWidth() const;
     void adjustHeight();
     void convertTyped(const QString &typed);
     void applyFrame();

@@ -104,6 +104,8 @@ private slots:
     void settersAndNotifications();
     void drawsLinesAlignedAndStopsAtTheBottom();
     void editShowsTheFormulaOnlyWithoutFocus();
+    void formulaStandsWhereThePlainTextStands_data();
+    void formulaStandsWhereThePlainTextStands();
     void editHeightFollowsTheFormulaLine();
 };
 
@@ -352,6 +354,66 @@ void TestFormulaLayout::editShowsTheFormulaOnlyWithoutFocus()
     QTRY_VERIFY(focus->hasFocus());
     QCOMPARE(edit->chemString().text().size(), 10002);
     QVERIFY(!ink(edit->grab().toImage().copy(edit->formulaRect())).isNull());
+}
+
+void TestFormulaLayout::formulaStandsWhereThePlainTextStands_data()
+{
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<bool>("autoSize");
+    const int left = int(TChemString::Alignment::Left);
+    const int right = int(TChemString::Alignment::Right);
+    const int centre = int(TChemString::Alignment::Center);
+    QTest::newRow("left, 185 x 26") << left << false;
+    QTest::newRow("centred, 185 x 26") << centre << false;
+    QTest::newRow("right, 185 x 26") << right << false;
+    QTest::newRow("left, auto height") << left << true;
+    QTest::newRow("centred, auto height") << centre << true;
+}
+
+void TestFormulaLayout::formulaStandsWhereThePlainTextStands()
+{
+    // Switching between the two looks does not move a formula without subscripts, and the
+    // subscripts of another stay inside the box.
+    QFETCH(int, alignment);
+    QFETCH(bool, autoSize);
+    QWidget window;
+    window.resize(300, 120);
+    auto *edit = new TChemEdit(&window);
+    auto *plain = new QLineEdit(&window);
+    auto *focus = new QLineEdit(&window);
+    edit->setAutoSize(autoSize);
+    edit->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
+    edit->setFormulaAlignment(TChemString::Alignment(alignment));
+    edit->setSubPercent(75);
+    edit->setAutoSubscript(true);
+    if (!autoSize)
+        edit->setGeometry(0, 0, 185, 26);
+    plain->setGeometry(0, 40, edit->width(), edit->height());
+    plain->setFont(edit->font());
+    plain->setAlignment(edit->alignment());
+    focus->move(0, 90);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    focus->setFocus();
+    QTRY_VERIFY(focus->hasFocus());
+    const auto inner = [](QWidget *box) {
+        return ink(box->grab().toImage().copy(box->rect().adjusted(3, 3, -3, -3)));
+    };
+    for (QLineEdit *box : {static_cast<QLineEdit *>(edit), plain})
+        box->setText(QStringLiteral("HO"));
+    const QRect formula = inner(edit);
+    const QRect text = inner(plain);
+    QVERIFY(!text.isNull());
+    QCOMPARE(formula.top(), text.top());
+    QCOMPARE(formula.bottom(), text.bottom());
+    QVERIFY2(qAbs(formula.left() - text.left()) <= 1,
+             qPrintable(QStringLiteral("%1 / %2").arg(formula.left()).arg(text.left())));
+
+    edit->setText(QStringLiteral("H2O1"));
+    const QRect lowered = inner(edit);
+    QCOMPARE(lowered.top(), text.top());
+    QVERIFY(lowered.bottom() > text.bottom());
+    QVERIFY(lowered.bottom() < edit->height() - 6);
 }
 
 void TestFormulaLayout::editHeightFollowsTheFormulaLine()

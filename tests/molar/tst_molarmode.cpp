@@ -100,6 +100,7 @@ private slots:
     void compound_data();
     void compound();
     void resetThenOneClick();
+    void aCellBeingTypedCountsAsTyped();
     void badCellsShowFaitesUnReset();
     void percentToFormula_data();
     void percentToFormula();
@@ -267,6 +268,25 @@ void TestMolarMode::resetThenOneClick()
     QCOMPARE(rows(), QStringLiteral("Na:1:100"));
 }
 
+void TestMolarMode::aCellBeingTypedCountsAsTyped()
+{
+    toggle();
+    click(1);
+    click(8);
+    // The user types a count and, without confirming it, clicks the next element: the
+    // element buttons take no focus, so the cell's editor is still open.
+    CompoundGrid *grid = mode->grid();
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
+    grid->setCurrentCell(0, CompoundGrid::Mol);
+    QTest::keyClicks(grid, QStringLiteral("3"));
+    const auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor && grid->isAncestorOf(editor) && editor->text() == QStringLiteral("3"));
+    click(8);
+    QCOMPARE(rows(), QStringLiteral("H:3:8,64973 O:2:91,3503"));
+    QCOMPARE(mode->chemEdit()->text(), QStringLiteral("H3O2"));
+}
+
 void TestMolarMode::badCellsShowFaitesUnReset()
 {
     toggle();
@@ -295,6 +315,10 @@ void TestMolarMode::badCellsShowFaitesUnReset()
     grid->setCell(1, CompoundGrid::M, QStringLiteral("0"));
     click(1);
     expectReset("a zero molar mass");
+    // The formula and the molar mass come before the percentages that fail, and stay.
+    QCOMPARE(mode->chemEdit()->text(), QStringLiteral("H2"));
+    QCOMPARE(mode->molarMassField()->text(), QStringLiteral("0"));
+    QCOMPARE(grid->cell(1, CompoundGrid::Percent), QStringLiteral("100"));
 
     mode->ResetClick();
     click(1);
