@@ -49,6 +49,9 @@ void TForm4::buildContents()
     m_list->setGeometry(0, 0, ClientWidth, ClientHeight - PanelHeight);
     for (int entry = 0; entry < SetsEntries::Count; ++entry)
         m_list->addItem(SetsEntries::text(entry));
+    // No entry is current until one is chosen: the list taking the focus would otherwise make
+    // the first entry current unchosen, and the first arrow key would skip it.
+    m_list->setCurrentIndex(QModelIndex());
     // Arrow keys choose as a click does; the focus alone chooses nothing.
     connect(m_list, &QListWidget::itemSelectionChanged, this, &TForm4::ListBox1Click);
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] {

@@ -6,6 +6,7 @@
 #include "data/TTextTable.h"
 #include "sets/FrozenColumnsView.h"
 #include "sets/GridCopy.h"
+#include "sets/SetsEntries.h"
 #include "sets/SetsGridModel.h"
 #include "sets/TForm3.h"
 #include "sets/TForm4.h"
@@ -176,6 +177,22 @@ void TestSets::modelFollowsTheTable()
         QVERIFY(cell(model, row, 5).isEmpty());
     }
     QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
+
+    // Every chooser entry has a list text, a title and a width of its own, over a field of
+    // the file that no other entry shows.
+    QSet<QString> texts;
+    QSet<QString> fields;
+    for (int entry = 0; entry < SetsEntries::Count; ++entry) {
+        const SetsColumn column = SetsEntries::column(entry);
+        const QString text = SetsEntries::text(entry);
+        QVERIFY2(!text.isEmpty() && !column.title.isEmpty() && column.width > 0,
+                 qPrintable(column.field));
+        QVERIFY2(f.form->table()->FieldIndex(column.field) >= 0, qPrintable(column.field));
+        texts.insert(text);
+        fields.insert(column.field);
+    }
+    QCOMPARE(texts.size(), SetsEntries::Count);
+    QCOMPARE(fields.size(), SetsEntries::Count);
     QCOMPARE(model.headerData(6, Qt::Horizontal).toString(), QStringLiteral("M. At.|(g/mol)"));
     QCOMPARE(model.headerData(5, Qt::Horizontal, Qt::SizeHintRole).toSize().width(), 0);
 
@@ -266,8 +283,15 @@ void TestSets::chooserEdgeCases()
     QVERIFY(f.model().columns()[3].title.isEmpty());
     QCOMPARE(grid->columnWidth(3), 0);
 
-    // Entries 1 to 3 add second columns under titles of their own.
-    for (int row = 0; row < 3; ++row)
+    // Entries 1 to 3 add second columns under titles of their own; with nothing chosen yet,
+    // the first arrow key down in the list chooses the first entry.
+    f.useChooser([&] {
+        QVERIFY(QTest::qWaitForWindowActive(f.chooser));
+        f.list()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.list(), Qt::Key_Down);
+        f.press("Button2");
+    });
+    for (int row = 1; row < 3; ++row)
         f.add(row);
     QCOMPARE(f.model().headerData(4, Qt::Horizontal).toString(), QStringLiteral("N° At"));
     QCOMPARE(f.model().headerData(5, Qt::Horizontal).toString(), QStringLiteral("symb."));
