@@ -346,32 +346,40 @@ void TestChartWindows::graphLC()
 }
 
 // The dialog offers "Graphique1" every time with the three filter texts; cancelling writes
-// nothing.
+// nothing; the entry picked in the list of types decides what a bare name is written as.
 void TestChartWindows::saveDialog()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
     TForm5 window(chosen);
     window.show();
-    for (int use = 0; use < 2; ++use) {
+    for (const bool accept : {false, true}) {
         QStringList offered;
         QString name;
-        playModal(
-            [&] { window.saveClick(); }, {[&](QWidget *modal) {
-                auto *dialog = qobject_cast<QFileDialog *>(modal);
-                QVERIFY(dialog);
-                auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
-                for (int i = 0; i < types->count(); ++i)
-                    offered << types->itemText(i);
-                name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
-                dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText("other");
-                dialog->reject();
-            }});
+        playModal([&] { window.saveClick(); }, {[&](QWidget *modal) {
+                      auto *dialog = qobject_cast<QFileDialog *>(modal);
+                      QVERIFY(dialog);
+                      auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+                      for (int i = 0; i < types->count(); ++i)
+                          offered << types->itemText(i);
+                      auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                      name = edit->text();
+                      types->setFocus();
+                      QTest::keyClick(types, Qt::Key_Down);
+                      QTest::keyClick(types, Qt::Key_Down);
+                      edit->setText(QStringLiteral("typed"));
+                      if (accept)
+                          QTest::keyClick(edit, Qt::Key_Return);
+                      else
+                          dialog->reject();
+                  }});
         QCOMPARE(offered, (QStringList{"Bitmap (*.bmp)", "Windows Metafile (*.wmf)",
                                        "Enchanced Metafile (*emf)"}));
         QCOMPARE(name, QStringLiteral("Graphique1"));
+        QCOMPARE(QDir(fixture.path(".")).entryList(QDir::Files),
+                 accept ? QStringList({"prop.yop", "typed.emf"}) : QStringList{"prop.yop"});
     }
-    QCOMPARE(QDir(fixture.path(".")).entryList(QDir::Files), QStringList{"prop.yop"});
+    QCOMPARE(readFileBytes(fixture.path("typed.emf")).mid(40, 4), QByteArray(" EMF"));
 }
 
 // The commands: the first chooser empty-handed at first use gives the atomic number; a
