@@ -186,18 +186,27 @@ void TestChartWindows::labelsBelongToOneChart()
     QCOMPARE(window.chart(1)->visibleLabelCount(), 6);
 }
 
-// A dragged rectangle zooms in seven steps on the scatter chart (eight on the others), each
-// a step of the way; "Echelle 100%" goes back to all points.
+// A dragged rectangle zooms in seven steps on the scatter chart and the row and column
+// charts (eight on the others), each a step of the way; "Echelle 100%" goes back to all
+// points.
 void TestChartWindows::zoomAnimationAndUndo()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
-    TForm5 window(chosen);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    for (int tab : {0, 1}) {
-        window.tabs()->setCurrentIndex(tab);
-        ElementChart *chart = window.chart(tab);
+    TForm5 xy(chosen);
+    TForm6 lc(chosen);
+    const struct
+    {
+        ChartWindow *window;
+        int tab;
+        int steps;
+    } cases[] = {{&xy, 0, 7}, {&xy, 1, 8}, {&xy, 2, 8}, {&lc, 0, 7}, {&lc, 1, 7}};
+    for (const auto &c : cases) {
+        c.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(c.window));
+        c.window->tabs()->setCurrentIndex(c.tab);
+        ElementChart *chart = c.window->chart(c.tab);
+        const int labels = chart->visibleLabelCount();
         const QCPRange full = chart->xAxis->range();
         QSignalSpy steps(chart->xAxis, qOverload<const QCPRange &>(&QCPAxis::rangeChanged));
         const QPoint from = chart->axisRect()->rect().topLeft() + QPoint(10, 10);
@@ -207,18 +216,19 @@ void TestChartWindows::zoomAnimationAndUndo()
         QTest::mouseRelease(chart, Qt::LeftButton, {}, to);
         QVERIFY(chart->zooming());
         QTRY_VERIFY(!chart->zooming());
-        QCOMPARE(steps.count(), tab == 0 ? 7 : 8);
+        QCOMPARE(steps.count(), c.steps);
         const QCPRange zoomed = chart->xAxis->range();
         QVERIFY(zoomed.size() < full.size() / 1.5);
         // Every step moved part of the way, none overshot.
         for (int i = 1; i < steps.count(); ++i)
             QVERIFY(steps[i][0].value<QCPRange>().size() <=
                     steps[i - 1][0].value<QCPRange>().size());
-        QVERIFY(chart->visibleLabelCount() < 6);
-        window.scaleClick();
+        QVERIFY(chart->visibleLabelCount() < labels);
+        c.window->scaleClick();
         QCOMPARE(chart->xAxis->range().lower, full.lower);
         QCOMPARE(chart->xAxis->range().upper, full.upper);
-        QCOMPARE(chart->visibleLabelCount(), 6);
+        QCOMPARE(chart->visibleLabelCount(), labels);
+        c.window->hide();
     }
 }
 
