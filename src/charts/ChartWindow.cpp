@@ -16,6 +16,7 @@
 #include <QTabWidget>
 
 #include <exception>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -40,6 +41,30 @@ const ButtonSpec Buttons[] = {
     {"Button5", "Copier dans le Presse Papier", 360, 169, &ChartWindow::copyClick},
 };
 // clang-format on
+
+// The entries of the save dialog, in the order of the picture types.
+struct SaveFilter
+{
+    const char *text;
+    const char *pattern;
+};
+const SaveFilter SaveFilters[] = {
+    {"Bitmap (*.bmp)", "*.bmp"},
+    {"Windows Metafile (*.wmf)", "*.wmf"},
+    {"Enchanced Metafile (*emf)", "*.emf"},
+};
+
+// The entry the user left selected. With the patterns hidden, some Qt versions name it by
+// its whole filter, others by the text shown alone; either way it is that entry's type.
+int saveFilterEntry(const QString &selected)
+{
+    for (int entry = 0; entry < int(std::size(SaveFilters)); ++entry) {
+        const QString text = QLatin1String(SaveFilters[entry].text);
+        if (selected == text || selected.startsWith(text + QLatin1String(" (")))
+            return entry;
+    }
+    return 0;
+}
 
 // The save dialog lists folders and the files that can be written; read-only ones are hidden.
 class WritableFilesOnly : public QSortFilterProxyModel
@@ -175,9 +200,11 @@ void ChartWindow::printClick()
 QStringList ChartWindow::saveFilters()
 {
     // Each entry shows its text; the patterns in the last brackets are what it selects.
-    return {QStringLiteral("Bitmap (*.bmp) (*.bmp)"),
-            QStringLiteral("Windows Metafile (*.wmf) (*.wmf)"),
-            QStringLiteral("Enchanced Metafile (*emf) (*.emf)")};
+    QStringList filters;
+    for (const SaveFilter &filter : SaveFilters)
+        filters << QStringLiteral("%1 (%2)").arg(QLatin1String(filter.text),
+                                                 QLatin1String(filter.pattern));
+    return filters;
 }
 
 void ChartWindow::saveClick()
@@ -195,7 +222,7 @@ void ChartWindow::saveClick()
     dialog.selectFile(QStringLiteral("Graphique1"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const int entry = qMax(0, int(filters.indexOf(dialog.selectedNameFilter())));
+    const int entry = saveFilterEntry(dialog.selectedNameFilter());
     savePicture(dialog.selectedFiles().front(), ChartExport::Format(entry));
 }
 

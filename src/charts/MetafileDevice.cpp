@@ -5,6 +5,8 @@
 #include <QTextItem>
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 // Turns QPainter's calls into metafile records: coordinates through the painter's
 // transform into logical units, pens, brushes and fonts as the recorder's objects, the
@@ -14,15 +16,17 @@ class MetafilePaintEngine : public QPaintEngine
 public:
     MetafilePaintEngine(MetafileRecorder::Format format, const QString &fileName, QSize pixels)
         : QPaintEngine(PrimitiveTransform | PainterPaths | PaintOutsidePaintEvent),
-          m_format(format), m_fileName(fileName), m_pixels(pixels)
+          m_format(format), m_fileName(fileName), m_pixels(pixels),
+          m_precision(MetafileDevice::precisionFor(format, pixels)),
+          m_transform(QTransform::fromScale(m_precision, m_precision))
     {}
 
     bool written() const { return m_written; }
 
     bool begin(QPaintDevice *) override
     {
-        m_recorder = MetafileRecorder::create(m_format, m_fileName,
-                                              m_pixels * MetafileDevice::Precision, m_pixels);
+        m_recorder =
+            MetafileRecorder::create(m_format, m_fileName, m_pixels * m_precision, m_pixels);
         m_written = false;
         return m_recorder != nullptr;
     }
@@ -40,8 +44,7 @@ public:
     {
         const DirtyFlags dirty = state.state();
         if (dirty & DirtyTransform)
-            m_transform = state.transform() * QTransform::fromScale(MetafileDevice::Precision,
-                                                                    MetafileDevice::Precision);
+            m_transform = state.transform() * QTransform::fromScale(m_precision, m_precision);
         if (dirty & DirtyPen)
             m_pen = state.pen();
         if (dirty & DirtyBrush)
@@ -155,10 +158,9 @@ private:
         pen.color = m_pen.color();
         pen.dashed = m_pen.style() != Qt::SolidLine;
         const double scale = std::hypot(m_transform.m11(), m_transform.m12());
-        const double width =
-            m_pen.isCosmetic() || m_pen.widthF() == 0
-                ? MetafileDevice::Precision * (m_pen.widthF() > 0 ? m_pen.widthF() : 1)
-                : m_pen.widthF() * scale;
+        const double width = m_pen.isCosmetic() || m_pen.widthF() == 0
+                                 ? m_precision * (m_pen.widthF() > 0 ? m_pen.widthF() : 1)
+                                 : m_pen.widthF() * scale;
         pen.width = qMax(1, qRound(width));
         return pen;
     }
@@ -181,17 +183,16 @@ private:
         }
         const QRectF bounds = painter->clipBoundingRect();
         const QTransform scaled =
-            painter->worldTransform() *
-            QTransform::fromScale(MetafileDevice::Precision, MetafileDevice::Precision);
+            painter->worldTransform() * QTransform::fromScale(m_precision, m_precision);
         m_recorder->setClip(scaled.mapRect(bounds).toAlignedRect());
     }
 
     MetafileRecorder::Format m_format;
     QString m_fileName;
     QSize m_pixels;
+    int m_precision;
     std::unique_ptr<MetafileRecorder> m_recorder;
-    QTransform m_transform =
-        QTransform::fromScale(MetafileDevice::Precision, MetafileDevice::Precision);
+    QTransform m_transform;
     QPen m_pen;
     QBrush m_brush;
     QFont m_font;
@@ -204,6 +205,15 @@ MetafileDevice::MetafileDevice(MetafileRecorder::Format format, const QString &f
 {}
 
 MetafileDevice::~MetafileDevice() = default;
+
+int MetafileDevice::precisionFor(MetafileRecorder::Format format, QSize pixels)
+{
+    if (format == MetafileRecorder::Format::Emf)
+        return Precision;
+    // 16-bit coordinates: a very large picture gets fewer units per pixel.
+    const int longest = qMax(1, qMax(pixels.width(), pixels.height()));
+    return qBound(1, std::numeric_limits<int16_t>::max() / longest, Precision);
+}
 
 QPaintEngine *MetafileDevice::paintEngine() const
 {

@@ -186,18 +186,27 @@ void TestChartWindows::labelsBelongToOneChart()
     QCOMPARE(window.chart(1)->visibleLabelCount(), 6);
 }
 
-// A dragged rectangle zooms in seven steps on the scatter chart (eight on the others), each
-// a step of the way; "Echelle 100%" goes back to all points.
+// A dragged rectangle zooms in seven steps on the scatter chart and the row and column
+// charts (eight on the others), each a step of the way; "Echelle 100%" goes back to all
+// points.
 void TestChartWindows::zoomAnimationAndUndo()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
-    TForm5 window(chosen);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    for (int tab : {0, 1}) {
-        window.tabs()->setCurrentIndex(tab);
-        ElementChart *chart = window.chart(tab);
+    TForm5 xy(chosen);
+    TForm6 lc(chosen);
+    const struct
+    {
+        ChartWindow *window;
+        int tab;
+        int steps;
+    } cases[] = {{&xy, 0, 7}, {&xy, 1, 8}, {&xy, 2, 8}, {&lc, 0, 7}, {&lc, 1, 7}};
+    for (const auto &c : cases) {
+        c.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(c.window));
+        c.window->tabs()->setCurrentIndex(c.tab);
+        ElementChart *chart = c.window->chart(c.tab);
+        const int labels = chart->visibleLabelCount();
         const QCPRange full = chart->xAxis->range();
         QSignalSpy steps(chart->xAxis, qOverload<const QCPRange &>(&QCPAxis::rangeChanged));
         const QPoint from = chart->axisRect()->rect().topLeft() + QPoint(10, 10);
@@ -207,18 +216,19 @@ void TestChartWindows::zoomAnimationAndUndo()
         QTest::mouseRelease(chart, Qt::LeftButton, {}, to);
         QVERIFY(chart->zooming());
         QTRY_VERIFY(!chart->zooming());
-        QCOMPARE(steps.count(), tab == 0 ? 7 : 8);
+        QCOMPARE(steps.count(), c.steps);
         const QCPRange zoomed = chart->xAxis->range();
         QVERIFY(zoomed.size() < full.size() / 1.5);
         // Every step moved part of the way, none overshot.
         for (int i = 1; i < steps.count(); ++i)
             QVERIFY(steps[i][0].value<QCPRange>().size() <=
                     steps[i - 1][0].value<QCPRange>().size());
-        QVERIFY(chart->visibleLabelCount() < 6);
-        window.scaleClick();
+        QVERIFY(chart->visibleLabelCount() < labels);
+        c.window->scaleClick();
         QCOMPARE(chart->xAxis->range().lower, full.lower);
         QCOMPARE(chart->xAxis->range().upper, full.upper);
-        QCOMPARE(chart->visibleLabelCount(), 6);
+        QCOMPARE(chart->visibleLabelCount(), labels);
+        c.window->hide();
     }
 }
 
@@ -326,11 +336,14 @@ void TestChartWindows::graphLC()
         QVERIFY(!chart->xAxis->subTicks());
         QCOMPARE(chart->xAxis->subTickLengthIn(), 0);
         chart->replot();
-        QCOMPARE(chart->yAxis->ticker()->tickCount() > 0, true);
-        for (const ChartPoint &p : chart->points()) {
-            QVERIFY(chart->xAxis->range().lower < p.x && p.x < chart->xAxis->range().upper);
-            QVERIFY(chart->yAxis->range().lower < p.y && p.y < chart->yAxis->range().upper);
-        }
+        // Every marker whole on the back wall, the outermost ones too.
+        const int half = ElementChart::MarkerSize / 2 + 1;
+        const QRect inner = chart->axisRect()->rect().adjusted(half, half, -half, -half);
+        for (const ChartPoint &p : chart->points())
+            QVERIFY2(inner.contains(
+                         QPointF(chart->xAxis->coordToPixel(p.x), chart->yAxis->coordToPixel(p.y))
+                             .toPoint()),
+                     qPrintable(p.lab));
         // Two minor ticks between two major ones: the major step is three minor steps.
         QVector<double> ticks, subTicks;
         QVector<QString> labels;
@@ -346,32 +359,40 @@ void TestChartWindows::graphLC()
 }
 
 // The dialog offers "Graphique1" every time with the three filter texts; cancelling writes
-// nothing.
+// nothing; the entry picked in the list of types decides what a bare name is written as.
 void TestChartWindows::saveDialog()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
     TForm5 window(chosen);
     window.show();
-    for (int use = 0; use < 2; ++use) {
+    for (const bool accept : {false, true}) {
         QStringList offered;
         QString name;
-        playModal(
-            [&] { window.saveClick(); }, {[&](QWidget *modal) {
-                auto *dialog = qobject_cast<QFileDialog *>(modal);
-                QVERIFY(dialog);
-                auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
-                for (int i = 0; i < types->count(); ++i)
-                    offered << types->itemText(i);
-                name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
-                dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText("other");
-                dialog->reject();
-            }});
+        playModal([&] { window.saveClick(); }, {[&](QWidget *modal) {
+                      auto *dialog = qobject_cast<QFileDialog *>(modal);
+                      QVERIFY(dialog);
+                      auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+                      for (int i = 0; i < types->count(); ++i)
+                          offered << types->itemText(i);
+                      auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                      name = edit->text();
+                      types->setFocus();
+                      QTest::keyClick(types, Qt::Key_Down);
+                      QTest::keyClick(types, Qt::Key_Down);
+                      edit->setText(QStringLiteral("typed"));
+                      if (accept)
+                          QTest::keyClick(edit, Qt::Key_Return);
+                      else
+                          dialog->reject();
+                  }});
         QCOMPARE(offered, (QStringList{"Bitmap (*.bmp)", "Windows Metafile (*.wmf)",
                                        "Enchanced Metafile (*emf)"}));
         QCOMPARE(name, QStringLiteral("Graphique1"));
+        QCOMPARE(QDir(fixture.path(".")).entryList(QDir::Files),
+                 accept ? QStringList({"prop.yop", "typed.emf"}) : QStringList{"prop.yop"});
     }
-    QCOMPARE(QDir(fixture.path(".")).entryList(QDir::Files), QStringList{"prop.yop"});
+    QCOMPARE(readFileBytes(fixture.path("typed.emf")).mid(40, 4), QByteArray(" EMF"));
 }
 
 // The commands: the first chooser empty-handed at first use gives the atomic number; a
