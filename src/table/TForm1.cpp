@@ -193,6 +193,8 @@ void TForm1::buildToolbar(QWidget *client)
         auto *button = new QToolButton(m_speedBar);
         button->setObjectName(QString::fromLatin1(SpeedButtons[i].name));
         actions[i]->setIcon(QIcon(glyphs[i]));
+        // The glyph belongs to the speed button; the menu entry stays plain text.
+        actions[i]->setIconVisibleInMenu(false);
         button->setDefaultAction(actions[i]);
         button->setIconSize(QSize(20, 20));
         button->setAutoRaise(true);

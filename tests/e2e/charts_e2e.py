@@ -8,16 +8,9 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import mirelon_e2e  # noqa: E402
-from mirelon_e2e import SCREEN  # noqa: E402
+from mirelon_e2e import SCREEN, wait_gone  # noqa: E402
 
 BACK_WALL = (0xFF, 0xFF, 0x80)
-
-
-def gone(s, name, timeout=10):
-    deadline = time.time() + timeout
-    while time.time() < deadline and s.xdotool("search", "--onlyvisible", "--name", name):
-        time.sleep(0.1)
-    assert not s.xdotool("search", "--onlyvisible", "--name", name), "%s still open" % name
 
 
 def choose(s, caption, downs):
@@ -28,7 +21,7 @@ def choose(s, caption, downs):
     for _ in range(downs):
         s.xdotool("key", "Down")
     s.xdotool("key", "Return")
-    gone(s, "^%s$" % caption)
+    wait_gone(s, "^%s$" % caption)
 
 
 def reddish(c):
@@ -70,7 +63,7 @@ def chart_opens_and_closes(s, title):
     markers_on_back_wall(s, window)
     s.xdotool("windowfocus", "--sync", window)
     s.xdotool("key", "Escape")
-    gone(s, "^%s$" % title)
+    wait_gone(s, "^%s$" % title)
 
 
 def case_graph_xy_through_menu(s):
@@ -91,7 +84,7 @@ def case_closed_chooser_opens_nothing(s):
     chooser = s.wait_window("^Abscisse$")
     s.xdotool("windowfocus", "--sync", chooser)
     s.xdotool("key", "Escape")
-    gone(s, "^Abscisse$")
+    wait_gone(s, "^Abscisse$")
     time.sleep(0.5)
     assert not s.xdotool("search", "--onlyvisible", "--name", "^graphique$"), "a chart opened"
 

@@ -8,6 +8,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import mirelon_e2e  # noqa: E402
+from mirelon_e2e import wait_until  # noqa: E402
 
 HAUT = (247, 162, 34)
 GRAPH_TOP = 73  # the graph fills the window below its 73-pixel panel
@@ -28,14 +29,6 @@ def count_colour(pixels, colour):
     wanted = bytes(colour)
     return sum(1 for i in range(0, len(pixels), 3) if pixels[i:i + 3] == wanted)
 
-
-def wait_for(what, condition, timeout=10):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        if condition():
-            return
-        time.sleep(0.1)
-    raise AssertionError(what)
 
 
 def open_graph3d(s):
@@ -58,8 +51,7 @@ def open_graph3d(s):
 def case_rotate_drag(s):
     window = open_graph3d(s)
     g = s.geometry(window)
-    wait_for("the bars were never drawn",
-             lambda: count_colour(graph_pixels(s, window), HAUT) > 10000)
+    wait_until(lambda: count_colour(graph_pixels(s, window), HAUT) > 10000, "the bars drawn")
     before = graph_pixels(s, window)
     s.click(g["X"] + 408 + 8 + 68 + 6, g["Y"] + 14 + 8)  # "rotate"
     x, y = g["X"] + 500, g["Y"] + GRAPH_TOP + 250
@@ -68,19 +60,19 @@ def case_rotate_drag(s):
     for step in range(1, 11):
         s.move(x - 20 * step, y + 4 * step)
     # Without live redraw only the axis preview shows while the button is held.
-    wait_for("the picture was not blanked during the drag",
-             lambda: count_colour(graph_pixels(s, window), HAUT) == 0)
+    wait_until(lambda: count_colour(graph_pixels(s, window), HAUT) == 0,
+               "the picture blanked during the drag")
     s.xdotool("mouseup", "1")
-    wait_for("the bars were not drawn again at the release",
-             lambda: count_colour(graph_pixels(s, window), HAUT) > 10000)
+    wait_until(lambda: count_colour(graph_pixels(s, window), HAUT) > 10000,
+               "the bars drawn again at the release")
     after = graph_pixels(s, window)
     assert after != before, "the drag did not turn the picture"
 
     # "Copie image" opens the copy window under the same caption.
     s.click(g["X"] + 320 + 40, g["Y"] + 40 + 12)
-    wait_for("no image copy window",
-             lambda: len(s.xdotool("search", "--onlyvisible", "--name",
-                                   "^Propriété : T eb \\(K\\)").split()) == 2)
+    wait_until(lambda: len(s.xdotool("search", "--onlyvisible", "--name",
+                                     "^Propriété : T eb \\(K\\)").split()) == 2,
+               "the image copy window open")
 
 
 if __name__ == "__main__":

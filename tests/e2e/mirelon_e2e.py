@@ -16,6 +16,22 @@ HOVER = (0xD8, 0xBE, 0x0A)
 NAVY = (0x00, 0x00, 0x80)
 
 
+def wait_until(predicate, what, timeout=10):
+    """Polls until `predicate()` holds; fails naming `what` after `timeout` seconds."""
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        if predicate():
+            return
+        time.sleep(0.1)
+    raise AssertionError("never happened: " + what)
+
+
+def wait_gone(s, name, timeout=10):
+    """Waits until no visible window is named by the pattern `name`."""
+    wait_until(lambda: not s.xdotool("search", "--onlyvisible", "--name", name),
+               "%s closed" % name, timeout)
+
+
 class Session:
     """One Xvfb server and one running program."""
 

@@ -7,7 +7,7 @@ import sys
 import time
 
 import mirelon_e2e
-from mirelon_e2e import HOVER, SCREEN
+from mirelon_e2e import HOVER, SCREEN, wait_gone, wait_until
 
 H_CLIENT = (32, 128)  # hydrogen's button in the main window's client area
 ADD_BUTTON = (8 + 64, 8 + 12)  # "Ajouter une Colonne", in the sets window
@@ -18,21 +18,6 @@ OK_BUTTON = (133 + 37, 282 + 8 + 12)
 GRID_LEFT = 6 + 1
 NEW_COLUMN = (GRID_LEFT + 36 + 33 + 74 + 4, GRID_LEFT + 36 + 33 + 74 + 30)
 
-
-def wait_gone(s, name, timeout=10):
-    deadline = time.time() + timeout
-    while time.time() < deadline and s.xdotool("search", "--onlyvisible", "--name", name):
-        time.sleep(0.1)
-    assert not s.xdotool("search", "--onlyvisible", "--name", name), "%s still open" % name
-
-
-def wait_until(predicate, what, timeout=10):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        if predicate():
-            return
-        time.sleep(0.1)
-    raise AssertionError("never happened: " + what)
 
 
 def dark_pixels(s, g, x_range, y_range):

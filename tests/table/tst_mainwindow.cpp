@@ -247,6 +247,8 @@ void TestMainWindow::speedButtonsAndMenuShareActions()
     QCOMPARE(speed->defaultAction(), action);
     QVERIFY(action->isEnabled());
     QVERIFY(speed->isEnabled());
+    // The menu entry shows its text alone, as the other menu entries do.
+    QVERIFY(!action->isIconVisibleInMenu());
 }
 
 void TestMainWindow::aboutBlocksUntilClosedAndExitCloses()
