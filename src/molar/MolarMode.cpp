@@ -97,7 +97,6 @@ MolarMode::MolarMode(ProgramState &state, const MolarWindow &window, QObject *pa
     m_chemEdit->setObjectName(QStringLiteral("ChemEdit1"));
     // The tool bar's layout gives the height; set first, no font is measured for it.
     m_chemEdit->setAutoSize(false);
-    m_chemEdit->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
     QPalette silver = m_chemEdit->palette();
     silver.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
     m_chemEdit->setPalette(silver);
@@ -162,6 +161,9 @@ void MolarMode::buildPanel()
 {
     if (m_panel)
         return;
+    // Loading the formula's bold face costs more than the rest of the mode's start: it waits,
+    // with the panel, for the first entry; the edit is hidden until then.
+    m_chemEdit->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
     m_panel = new TBevelPanel(m_window.client);
     m_panel->setObjectName(QStringLiteral("Panel3"));
     m_panel->setColor(QApplication::palette().color(QPalette::Button));
