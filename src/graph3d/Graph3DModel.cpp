@@ -1,6 +1,7 @@
 #include "graph3d/Graph3DModel.h"
 
 #include "data/ElementSymbols.h"
+#include "data/PeriodicCells.h"
 
 #include <algorithm>
 #include <climits>
@@ -9,30 +10,6 @@
 namespace Graph3DGeometry {
 
 namespace {
-
-// One run of consecutive atomic numbers on one row: {first z, last z, row, first column}.
-struct Run
-{
-    int first;
-    int last;
-    int row;
-    int column;
-};
-constexpr std::array<Run, 13> Runs = {{
-    {1, 1, 1, 1},
-    {2, 2, 1, 18},
-    {3, 4, 2, 1},
-    {5, 10, 2, 13},
-    {11, 12, 3, 1},
-    {13, 18, 3, 13},
-    {19, 36, 4, 1},
-    {37, 54, 5, 1},
-    {55, 57, 6, 1},
-    {58, 71, 8, 3},
-    {72, 86, 6, 4},
-    {87, 89, 7, 1},
-    {90, 103, 9, 3},
-}};
 
 float horizontalDistance2(const TPoint3D &p, const TPoint3D &eye)
 {
@@ -45,11 +22,8 @@ float horizontalDistance2(const TPoint3D &p, const TPoint3D &eye)
 
 Cell cell(int z)
 {
-    for (const Run &run : Runs) {
-        if (z >= run.first && z <= run.last)
-            return {float(run.column + (z - run.first)), float(run.row)};
-    }
-    return {0, 0};
+    const PeriodicCells::Cell at = PeriodicCells::cell(z);
+    return {float(at.column), float(at.row)};
 }
 
 int wrapDegrees(int degrees)

@@ -1,39 +1,18 @@
 #include "table/ElementLayout.h"
 
 #include "data/ElementSymbols.h"
+#include "data/PeriodicCells.h"
 
 namespace ElementLayout {
 
 namespace {
 
-// One row per run of consecutive atomic numbers in the main block:
-// {first z, last z, group of the first, period}.
-struct Run
-{
-    int first;
-    int last;
-    int group;
-    int period;
-};
-constexpr std::array<Run, 11> MainBlock = {{
-    {1, 1, 1, 1},
-    {2, 2, 18, 1},
-    {3, 4, 1, 2},
-    {5, 10, 13, 2},
-    {11, 12, 1, 3},
-    {13, 18, 13, 3},
-    {19, 36, 1, 4},
-    {37, 54, 1, 5},
-    {55, 57, 1, 6},
-    {72, 86, 4, 6},
-    {87, 89, 1, 7},
-}};
-
-// The lanthanides and actinides after La and Ac stand in two rows of their own,
-// half a cell right of group 3.
+// The main block's top-left button, and the rows of the lanthanides and actinides, which
+// stand half a cell right of group 3.
+constexpr QPoint MainOrigin{32, 128};
 constexpr int InnerLeft = 112;
 constexpr int LanthanideTop = 360;
-constexpr int ActinideTop = 392;
+constexpr int InnerRow = 8;
 
 constexpr std::array<Label, 27> Labels = {{
     {"1", 44, 104},    {"2", 76, 136},   {"3", 108, 200},  {"4", 140, 200},  {"5", 168, 200},
@@ -53,17 +32,13 @@ QString symbol(int z)
 
 QPoint buttonPosition(int z)
 {
-    if (z >= 58 && z <= 71)
-        return {InnerLeft + Pitch * (z - 58), LanthanideTop};
-    if (z >= 90 && z <= 103)
-        return {InnerLeft + Pitch * (z - 90), ActinideTop};
-    for (const Run &run : MainBlock) {
-        if (z >= run.first && z <= run.last) {
-            const int group = run.group + (z - run.first);
-            return {32 + Pitch * (group - 1), 128 + Pitch * (run.period - 1)};
-        }
-    }
-    return {-1, -1};
+    const PeriodicCells::Cell cell = PeriodicCells::cell(z);
+    if (cell.row == 0)
+        return {-1, -1};
+    if (cell.row >= InnerRow)
+        return {InnerLeft + Pitch * (cell.column - 3),
+                LanthanideTop + Pitch * (cell.row - InnerRow)};
+    return {MainOrigin.x() + Pitch * (cell.column - 1), MainOrigin.y() + Pitch * (cell.row - 1)};
 }
 
 const std::array<Label, 27> &labels()
