@@ -59,11 +59,11 @@ def tolerance(prop, z, ours):
 
 def element_rows(prop_records, fields, elements):
     col = {f: fields.index(f) for f in fields}
-    specs = [('mass', '_M__AT', 'bo:mass', 1.0), ('melting', '_TF', 'bo:meltingpoint', 1.0),
+    compared = [('mass', '_M__AT', 'bo:mass', 1.0), ('melting', '_TF', 'bo:meltingpoint', 1.0),
              ('boiling', '_TEB', 'bo:boilingpoint', 1.0),
              ('ionisation', '_8E_1ERE_I', 'bo:ionization', KJ_PER_EV)]
     for z, rec in enumerate(prop_records, start=1):
-        for prop, field, ref, factor in specs:
+        for prop, field, ref, factor in compared:
             ours = ec.number(rec[col[field]])
             theirs = ec.number(elements.get(z, {}).get(ref, ''))
             if ours is None or theirs is None or theirs <= 0:

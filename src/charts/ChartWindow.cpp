@@ -23,7 +23,7 @@ namespace {
 
 constexpr int ButtonBarHeight = 41;
 
-struct ButtonSpec
+struct ButtonRow
 {
     const char *name;
     const char *caption;
@@ -33,7 +33,7 @@ struct ButtonSpec
 };
 
 // clang-format off
-const ButtonSpec Buttons[] = {
+const ButtonRow Buttons[] = {
     {"Button1", "Labels On/Off", 8, 81, &ChartWindow::labelsClick},
     {"Button2", "Echelle 100%", 96, 81, &ChartWindow::scaleClick},
     {"Button3", "Imprimer ", 184, 75, &ChartWindow::printClick},
@@ -121,12 +121,12 @@ void ChartWindow::buildButtons()
     auto *bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("Panel1"));
     bar->setGeometry(0, 0, width(), ButtonBarHeight);
-    for (const ButtonSpec &spec : Buttons) {
-        auto *button = new QPushButton(QString::fromUtf8(spec.caption), bar);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setGeometry(spec.left, 6, spec.width, 25);
+    for (const ButtonRow &row : Buttons) {
+        auto *button = new QPushButton(QString::fromUtf8(row.caption), bar);
+        button->setObjectName(QString::fromLatin1(row.name));
+        button->setGeometry(row.left, 6, row.width, 25);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, spec.action);
+        connect(button, &QPushButton::clicked, this, row.action);
     }
 }
 

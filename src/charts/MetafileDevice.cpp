@@ -123,16 +123,16 @@ public:
             advances.append(qRound(along) - placed);
             placed = qRound(along);
         }
-        MetafileRecorder::Font spec;
-        spec.family = font.family();
+        MetafileRecorder::Font face;
+        face.family = font.family();
         const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96 / 72;
-        spec.height = qRound(pixels * scale);
-        spec.weight = font.bold() ? 700 : 400;
-        spec.italic = font.italic();
-        spec.underline = font.underline();
+        face.height = qRound(pixels * scale);
+        face.weight = font.bold() ? 700 : 400;
+        face.italic = font.italic();
+        face.underline = font.underline();
         const double degrees = std::atan2(m_transform.m12(), m_transform.m11()) * 180 / M_PI;
-        spec.escapement = qRound(-degrees * 10);
-        m_recorder->text(m_transform.map(origin).toPoint(), text, advances, spec, m_pen.color());
+        face.escapement = qRound(-degrees * 10);
+        m_recorder->text(m_transform.map(origin).toPoint(), text, advances, face, m_pen.color());
     }
 
     // Pictures are not part of the charts; they are left out rather than rasterised.
