@@ -124,6 +124,13 @@ U_RECTL boundsOf(const QVector<QPoint> &points)
     return rectL(box);
 }
 
+// The string's UTF-16 code units, with its terminating zero when a record wants one.
+QVector<uint16_t> utf16Of(const QString &string, bool terminated)
+{
+    const auto *begin = reinterpret_cast<const uint16_t *>(string.utf16());
+    return QVector<uint16_t>(begin, begin + string.size() + (terminated ? 1 : 0));
+}
+
 QVector<U_POINTL> pointsL(const QVector<QPoint> &points)
 {
     QVector<U_POINTL> out;
@@ -189,8 +196,7 @@ public:
         QVector<uint32_t> dx;
         for (int advance : advances)
             dx.append(uint32_t(qMax(0, advance)));
-        QVector<uint16_t> utf16(reinterpret_cast<const uint16_t *>(string.utf16()),
-                                reinterpret_cast<const uint16_t *>(string.utf16()) + string.size());
+        QVector<uint16_t> utf16 = utf16Of(string, false);
         char *record = emrtext_set(point32_set(origin.x(), origin.y()), uint32_t(utf16.size()), 2,
                                    utf16.data(), 0, rectl_set({0, 0}, {-1, -1}), dx.data());
         append(U_EMREXTTEXTOUTW_set(rectl_set({0, 0}, {-1, -1}), U_GM_COMPATIBLE, 1, 1,
@@ -223,10 +229,7 @@ protected:
     uint32_t createFont(const Font &font) override
     {
         uint32_t handle = 0;
-        const QString family = font.family.left(31);
-        QVector<uint16_t> face(reinterpret_cast<const uint16_t *>(family.utf16()),
-                               reinterpret_cast<const uint16_t *>(family.utf16()) + family.size() +
-                                   1);
+        QVector<uint16_t> face = utf16Of(font.family.left(31), true);
         const U_LOGFONT logFont = logfont_set(
             -font.height, 0, font.escapement, font.escapement, font.weight, font.italic,
             font.underline, 0, U_DEFAULT_CHARSET, U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS,
