@@ -2,6 +2,7 @@
 
 #include "controls/Fonts.h"
 #include "controls/TBevelPanel.h"
+#include "controls/WindowCentre.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -9,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -94,10 +94,6 @@ bool TAboutBox::eventFilter(QObject *watched, QEvent *event)
 
 void TAboutBox::showEvent(QShowEvent *event)
 {
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
     QDialog::showEvent(event);
 }

@@ -1,10 +1,10 @@
 #include "graph3d/TMain3D.h"
 
 #include "controls/Fonts.h"
+#include "controls/WindowCentre.h"
 #include "graph3d/ColourSwatch.h"
 #include "graph3d/TGraph3D.h"
 #include "graph3d/TfrmCopy.h"
-#include "graph3d/WindowCentre.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

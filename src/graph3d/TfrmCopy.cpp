@@ -2,7 +2,7 @@
 
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
-#include "graph3d/WindowCentre.h"
+#include "controls/WindowCentre.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

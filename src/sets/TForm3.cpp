@@ -2,6 +2,7 @@
 
 #include "controls/Fonts.h"
 #include "controls/TBevelPanel.h"
+#include "controls/WindowCentre.h"
 #include "data/ElementTable.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
@@ -12,7 +13,6 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -86,11 +86,7 @@ void TForm3::showEvent(QShowEvent *event)
     // Centred on the screen the first time; after that where the user left it.
     if (!m_placed) {
         m_placed = true;
-        if (const QScreen *screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        centreOnScreen(*this);
     }
 }
 

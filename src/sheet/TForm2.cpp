@@ -5,6 +5,7 @@
 #include "controls/TAOLButton.h"
 #include "controls/TDBEdit.h"
 #include "controls/TDBMemo.h"
+#include "controls/WindowCentre.h"
 #include "data/ElementTable.h"
 #include "data/Errors.h"
 #include "data/ProgramState.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
@@ -376,11 +376,7 @@ void TForm2::done(int result)
 void TForm2::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
     if (!m_activated)
         FormActivate();
 }
