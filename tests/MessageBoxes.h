@@ -9,21 +9,44 @@
 
 #include <functional>
 
-// Runs `action`, accepting every message box it opens (each runs its own event loop, so a
-// timer inside that loop answers it), and gives their texts in order.
+// Accepts every message box that shows while it lives, keeping their texts in order. Each
+// box runs its own event loop, so a timer inside that loop answers it.
+class MessageBoxAnswerer
+{
+public:
+    explicit MessageBoxAnswerer(int interval)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                box->accept();
+            }
+        });
+        m_timer.start(interval);
+    }
+
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+};
+
+// Waits for a message box, takes its text and closes it; an empty text when no box
+// appeared within `timeout` ms.
+inline QString takeMessageBox(int timeout = 3000)
+{
+    MessageBoxAnswerer answerer(20);
+    if (!QTest::qWaitFor([&] { return !answerer.texts.isEmpty(); }, timeout))
+        return {};
+    return answerer.texts.first();
+}
+
+// Runs `action`, accepting every message box it opens, and gives their texts in order.
 inline QStringList messageBoxesDuring(const std::function<void()> &action)
 {
-    QStringList texts;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&texts] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            texts << box->text();
-            box->accept();
-        }
-    });
-    answer.start(10);
+    MessageBoxAnswerer answerer(10);
     action();
     // A box may have been queued for when the action's handler has returned.
     QTest::qWait(30);
-    return texts;
+    return answerer.texts;
 }

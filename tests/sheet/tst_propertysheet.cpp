@@ -1,5 +1,6 @@
 // The property sheet on copies of the shipped data files, and on crafted section files
 // for the count-line and missing-file paths.
+#include "MessageBoxes.h"
 #include "TestFiles.h"
 #include "controls/Fonts.h"
 #include "controls/TAOLButton.h"
@@ -14,13 +15,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -79,25 +78,6 @@ private:
     }
     QTemporaryDir m_dir;
 };
-
-// Waits for the program's error box, takes its text and closes it; an empty text when
-// no box appeared within `timeout` ms. The box runs its own event loop, so a timer inside
-// it answers it.
-QString takeErrorBox(int timeout = 3000)
-{
-    QString text;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->accept();
-        }
-    });
-    answer.start(20);
-    if (!QTest::qWaitFor([&] { return !text.isEmpty(); }, timeout))
-        return {};
-    return text;
-}
 
 // Types any text, accented letters included, key by key.
 void typeText(QWidget *widget, const QString &text)
@@ -397,13 +377,13 @@ void TestPropertySheet::missingIsotopeFileIsReported()
 {
     const QByteArray none;
     SheetFixture f(26, nullptr, &none);
-    QCOMPARE(takeErrorBox(), QStringLiteral("File not found"));
+    QCOMPARE(takeMessageBox(), QStringLiteral("File not found"));
     QTRY_COMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Fe"));
     // Each reload fails again, and the box that took the focus deactivated the sheet:
     // the failure is still told once.
     f.step("AOLButton2");
     f.step("AOLButton1");
-    QCOMPARE(takeErrorBox(300), QString());
+    QCOMPARE(takeMessageBox(300), QString());
     // The isotope boxes keep their layout texts; the rest of the sheet works.
     QCOMPARE(f.text("iso1"), QStringLiteral("iso1"));
     QCOMPARE(f.text("iso10"), QStringLiteral("iso10"));
@@ -419,7 +399,7 @@ void TestPropertySheet::missingStructureFileSkipsTheReload()
     QVERIFY(!structure.first().isEmpty() && isotopes.first().startsWith(QStringLiteral("54Fe")));
     QVERIFY(QFile::remove(QStringLiteral("struct.yop")));
     f.step("AOLButton2");
-    QCOMPARE(takeErrorBox(), QStringLiteral("File not found"));
+    QCOMPARE(takeMessageBox(), QStringLiteral("File not found"));
     QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Co"));
     // The boxes keep iron's lines: the isotopes were not read either.
     QCOMPARE(boxes(f, "struct", 8), structure);
@@ -430,7 +410,7 @@ void TestPropertySheet::countLineThatIsNoInteger()
 {
     const QByteArray structure = "#26\r\nabc\r\nline\r\n";
     SheetFixture f(26, &structure);
-    QCOMPARE(takeErrorBox(), QStringLiteral("'abc' is not a valid integer value"));
+    QCOMPARE(takeMessageBox(), QStringLiteral("'abc' is not a valid integer value"));
     QCOMPARE(f.text("struct1"), QString());
 }
 
