@@ -9,15 +9,18 @@
 
 #include <benchmark/benchmark.h>
 
-// Notes that the watched widget received a paint event.
+// Notes that the watched widgets received paint events, and how many.
 class PaintSpy : public QObject
 {
 public:
     bool painted = false;
+    int paints = 0;
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint) {
             painted = true;
+            ++paints;
+        }
         return false;
     }
 };

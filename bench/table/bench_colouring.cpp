@@ -41,31 +41,58 @@ Window &window()
     return shared;
 }
 
-// Alternates between two entries so that every iteration really applies a mode.
-void applyMode(benchmark::State &state, const char *entry)
+// Applies `entry` as a choice in the colouring list does (the window reacts to the list's
+// `activated`, not to a mere change of its current index), alternating with "Blocs s/p/d/f"
+// so that every iteration colours anew, then lets the event loop paint what the mode changed:
+// every mode sets the captions of all 103 buttons, so all of them are painted. Element z has
+// different colours in the two modes: an iteration after which it kept its colour, or fewer
+// than 103 buttons were painted, measured nothing, and the run stops with an error.
+void applyMode(benchmark::State &state, const char *entry, int z)
 {
     Window &w = window();
-    const int index = w.combo->findText(QString::fromUtf8(entry));
-    const int other = w.combo->findText(QStringLiteral("Blocs s/p/d/f"));
-    bool flip = false;
+    const int entries[] = {w.combo->findText(QString::fromUtf8(entry)),
+                           w.combo->findText(QStringLiteral("Blocs s/p/d/f"))};
+    const auto choose = [&w](int index) {
+        w.combo->setCurrentIndex(index);
+        emit w.combo->activated(index);
+        QApplication::processEvents();
+    };
+    // Each run starts from the other mode, whatever the previous run ended with.
+    choose(entries[1]);
+    PaintSpy spy;
+    for (int n = 1; n <= 103; ++n)
+        w.form->elementButton(n)->installEventFilter(&spy);
+    const TEncartaButton *watched = w.form->elementButton(z);
+    int turn = 0;
     for (auto _ : state) {
-        w.combo->setCurrentIndex(flip ? other : index);
-        flip = !flip;
-        w.form->repaint();
+        const QColor before = watched->Color();
+        spy.paints = 0;
+        choose(entries[turn]);
+        turn = 1 - turn;
+        if (watched->Color() == before || spy.paints < 103) {
+            state.SkipWithError(spy.paints < 103 ? "the buttons were not repainted"
+                                                 : "the entry coloured nothing");
+            break;
+        }
     }
+    for (int n = 1; n <= 103; ++n)
+        w.form->elementButton(n)->removeEventFilter(&spy);
 }
 
+// Fe: #FFFF80 by family, #96BFC2 as a d-block element.
 void BM_CategoryGroupe(benchmark::State &state)
 {
-    applyMode(state, "Groupe");
+    applyMode(state, "Groupe", 26);
 }
+// H: a gas (#FFFF00) at 298 K, white in the s block.
 void BM_PhysicalState(benchmark::State &state)
 {
-    applyMode(state, "Etat Physique");
+    applyMode(state, "Etat Physique", 1);
 }
+// F: black for the greatest electronegativity, #FFFF80 in the p block.
 void BM_NumericElectronegativity(benchmark::State &state)
 {
-    applyMode(state, "Electronégativité");
+    applyMode(state, "Electronégativité", 9);
 }
 
 void BM_HoverUpdate(benchmark::State &state)
