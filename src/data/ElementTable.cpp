@@ -1,5 +1,6 @@
 #include "data/ElementTable.h"
 
+#include "data/DataFile.h"
 #include "data/ElementColumns.h"
 #include "data/Errors.h"
 #include "data/Numbers.h"
@@ -65,14 +66,23 @@ void configure(TTextTable &table)
 void openWhole(TTextTable &table)
 {
     const QString file = table.FileName();
-    const auto stop = [&file](const QString &what) {
-        throw EInOutError(QStringLiteral("Le fichier « %1 » %2. Le programme ne peut pas "
-                                         "démarrer ; le fichier n'a pas été modifié.")
-                              .arg(QFileInfo(file).absoluteFilePath(), what),
-                          file);
+    const QString notStarted =
+        QStringLiteral(" Le programme ne peut pas démarrer ; le fichier n'a pas été modifié.");
+    const auto stop = [&](const QString &what) {
+        throw EInOutError(
+            QStringLiteral("Le fichier « %1 » %2.").arg(QFileInfo(file).absoluteFilePath(), what) +
+                notStarted,
+            file);
     };
-    if (!QFileInfo(file).isReadable())
-        stop(QStringLiteral("est introuvable ou illisible"));
+    // The real cause, before the table would blame a missing column on it.
+    QByteArray bytes;
+    try {
+        bytes = DataFile::readAll(file, MaxFileSize);
+    } catch (const EInOutError &refused) {
+        throw EInOutError(refused.message() + notStarted, file);
+    }
+    if (const std::optional<QString> why = DataFile::textRefusal(bytes))
+        stop(*why);
     try {
         table.Open();
     } catch (const EDatabaseError &e) {

@@ -9,6 +9,9 @@ class TTextTable;
 namespace ElementTable {
 
 constexpr int ElementCount = 103;
+// About ten times the longest file that can hold the names and ElementCount records of lines within
+// the line limit: more is no element table.
+constexpr qint64 MaxFileSize = qint64(4) * 1024 * 1024;
 
 // A column whose values are numbers (decimal comma, optional sign and exponent, or empty).
 bool isNumeric(const QString &field);
@@ -18,9 +21,10 @@ bool isNumeric(const QString &field);
 // when the text is not a number in a numeric column (besides the grid's own refusals).
 void configure(TTextTable &table);
 
-// Opens a configured table for the program's start: a file that is missing, lacks a declared
-// column or does not hold exactly ElementCount records raises an error naming the file and
-// what is wrong. The file is not touched.
+// Opens a configured table for the program's start: a file that is missing or refused
+// (DataFile::readAll), is not Windows-1252 text with CR LF line ends (DataFile::textRefusal),
+// lacks a declared column or does not hold exactly ElementCount records raises an error
+// naming the file and what is wrong. The file is not touched.
 void openWhole(TTextTable &table);
 
 } // namespace ElementTable

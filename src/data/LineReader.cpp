@@ -10,8 +10,9 @@ constexpr char kCtrlZ = 0x1A;
 
 } // namespace
 
-LineReader::LineReader(QIODevice &device, qsizetype chunkSize)
-    : m_device(&device), m_chunk(qMax<qsizetype>(1, chunkSize), Qt::Uninitialized)
+LineReader::LineReader(QIODevice &device, qsizetype chunkSize, qint64 maxBytes)
+    : m_device(&device), m_chunk(qMax<qsizetype>(1, chunkSize), Qt::Uninitialized),
+      m_left(qMax<qint64>(0, maxBytes))
 {}
 
 LineReader::LineReader(QByteArrayView bytes) : m_data(bytes) {}
@@ -22,13 +23,15 @@ bool LineReader::available()
         return true;
     if (!m_device)
         return false;
-    const qint64 got = m_device->read(m_chunk.data(), m_chunk.size());
+    const qint64 got =
+        m_left > 0 ? m_device->read(m_chunk.data(), qMin<qint64>(m_chunk.size(), m_left)) : 0;
     if (got <= 0) {
         m_device = nullptr;
         m_data = {};
         m_pos = 0;
         return false;
     }
+    m_left -= got;
     m_data = QByteArrayView(m_chunk.constData(), got);
     m_pos = 0;
     return true;

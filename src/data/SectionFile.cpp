@@ -1,27 +1,40 @@
 #include "data/SectionFile.h"
 
 #include "data/Cp1252.h"
+#include "data/DataFile.h"
 #include "data/Errors.h"
 #include "data/Numbers.h"
 
-#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
 
 namespace {
 
-QStringList splitLines(QByteArrayView bytes)
+// A text editor may have saved the file in UTF-8: it is read as such rather than shown as
+// Windows-1252 (« centrÃ© »). The file is only read, so nothing has to be written back in the
+// same form.
+QString decode(QByteArrayView bytes)
+{
+    if (!DataFile::isUtf8(bytes))
+        return Cp1252::decode(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8); // drops the byte-order mark
+    return utf8.decode(bytes);
+}
+
+QStringList splitLines(const QString &text)
 {
     QStringList lines;
     qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n')
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r' && text[i] != u'\n')
             continue;
-        lines.append(Cp1252::decode(bytes.sliced(start, i - start)));
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+        lines.append(text.sliced(start, i - start));
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
-    if (start < bytes.size())
-        lines.append(Cp1252::decode(bytes.sliced(start)));
+    if (start < text.size())
+        lines.append(text.sliced(start));
     return lines;
 }
 
@@ -30,7 +43,7 @@ QStringList splitLines(QByteArrayView bytes)
 SectionFile::Section SectionFile::read(QByteArrayView bytes, const QString &atomicNumber,
                                        const QString &sourceName)
 {
-    const QStringList lines = splitLines(bytes);
+    const QStringList lines = splitLines(decode(bytes));
     const qsizetype head = lines.indexOf(u'#' + atomicNumber);
     Section section;
     if (head < 0 || head + 1 >= lines.size())
@@ -48,8 +61,7 @@ SectionFile::Section SectionFile::read(QByteArrayView bytes, const QString &atom
 
 SectionFile::Section SectionFile::readFile(const QString &fileName, const QString &atomicNumber)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo::exists(fileName))
         throw EInOutError(QStringLiteral("File not found"), fileName);
-    return read(file.readAll(), atomicNumber, fileName);
+    return read(DataFile::readAll(fileName, MaxFileSize), atomicNumber, fileName);
 }

@@ -6,10 +6,14 @@
 
 // Reads one section of the crystal-structure and isotope files: a line "#" followed by the
 // atomic number, a line with the number n of content lines, then n lines. Text is
-// Windows-1252; lines end with CR LF, CR or LF.
+// Windows-1252, or UTF-8 when the bytes are UTF-8 (DataFile::isUtf8); lines end with CR LF, CR
+// or LF.
 class SectionFile
 {
 public:
+    // About two hundred times the shipped files: more is no section file.
+    static constexpr qint64 MaxFileSize = qint64(4) * 1024 * 1024;
+
     struct Section
     {
         bool found = false;
@@ -22,6 +26,8 @@ public:
     // "'%s' is not a valid integer value", with the line as its place.
     static Section read(QByteArrayView bytes, const QString &atomicNumber,
                         const QString &sourceName = {});
-    // Raises EInOutError "File not found" when the file cannot be opened.
+    // Raises EInOutError "File not found" when there is no such file, and EInOutError naming
+    // the file and the cause for one that is refused (DataFile::readAll: a folder, a FIFO, a
+    // device, a file longer than MaxFileSize) or cannot be read.
     static Section readFile(const QString &fileName, const QString &atomicNumber);
 };

@@ -1,13 +1,13 @@
 #include "data/TStrGrid.h"
 
 #include "data/Cp1252.h"
+#include "data/DataFile.h"
 #include "data/Errors.h"
 #include "data/FieldSplitter.h"
 #include "data/LineReader.h"
 #include "data/Oem850.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -193,9 +193,12 @@ int TStrGrid::FindTag(int tag) const
 
 bool TStrGrid::LoadFromFile(const QString &fileName)
 {
-    QFile file(fileName);
-    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly))
+    QFile file;
+    try {
+        DataFile::openForReading(file, fileName, MaxFileSize);
+    } catch (const EInOutError &) {
         return false;
+    }
     LoadFromDevice(file);
     return true;
 }
@@ -203,7 +206,7 @@ bool TStrGrid::LoadFromFile(const QString &fileName)
 void TStrGrid::LoadFromDevice(QIODevice &device)
 {
     // A read error part-way leaves what was read until then.
-    LineReader reader(device);
+    LineReader reader(device, LineReader::ChunkSize, MaxFileSize);
     load(reader);
 }
 
@@ -388,17 +391,5 @@ QByteArray TStrGrid::SaveToBytes() const
 
 void TStrGrid::SaveToFile(const QString &fileName) const
 {
-    const QByteArray bytes = SaveToBytes();
-    QSaveFile file(fileName);
-    const auto fail = [&] {
-        throw EInOutError(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
-                              .arg(fileName, file.errorString()),
-                          fileName);
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        fail();
-    if (file.write(bytes) != bytes.size())
-        fail();
-    if (!file.commit())
-        fail();
+    DataFile::replace(fileName, SaveToBytes());
 }

@@ -19,6 +19,8 @@ class TStrGrid
 {
 public:
     static constexpr int MaxLineLength = static_cast<int>(LineReader::MaxLineLength);
+    // The longest file read: a table larger than this is no table of the program's kind.
+    static constexpr qint64 MaxFileSize = LineReader::MaxBytes;
 
     int RowCount() const { return static_cast<int>(m_rows.size()); }
     int ColCount() const { return m_colCount; }
@@ -58,10 +60,12 @@ public:
     int FindTag(int tag) const;
 
     // Replaces the grid by the file's table; false, with the grid untouched, when the file
-    // cannot be opened. Line ends are CR or CR LF, Ctrl-Z ends the file, lines are cut at
+    // cannot be opened or is refused (DataFile::openForReading: no regular file, or longer
+    // than MaxFileSize). Line ends are CR or CR LF, Ctrl-Z ends the file, lines are cut at
     // MaxLineLength characters and the first empty line ends the table.
     bool LoadFromFile(const QString &fileName);
-    // The device is read in chunks from its current position; a read error ends the table.
+    // The device is read in chunks from its current position, MaxFileSize bytes at most; a
+    // read error ends the table.
     void LoadFromDevice(QIODevice &device);
     void LoadFromBytes(QByteArrayView bytes);
 
@@ -77,8 +81,9 @@ public:
     // divider or begin with the quote character. Raises ETxtTblError, naming line and column,
     // for a refused cell (CellRefusal) or a line longer than MaxLineLength.
     QByteArray SaveToBytes() const;
-    // Writes through a temporary file renamed over the old one, so that a failed write keeps
-    // the old file; raises EInOutError when the write fails and ETxtTblError as SaveToBytes.
+    // Writes through a temporary file forced to the disk and renamed over the old one, so that
+    // a failed write keeps the old file (DataFile::replace); raises EInOutError, with the
+    // system's reason, when the write fails and ETxtTblError as SaveToBytes.
     void SaveToFile(const QString &fileName) const;
 
 private:

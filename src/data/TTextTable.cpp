@@ -69,9 +69,10 @@ void TTextTable::Open()
 {
     if (m_active)
         return;
+    bool fromFile = false;
     if (!m_keepData) {
         // A file that cannot be read leaves the cells held in memory; the table opens on them.
-        m_grid.LoadFromFile(m_fileName);
+        fromFile = m_grid.LoadFromFile(m_fileName);
         if (m_grid.RowCount() > 0) {
             setFldNames(m_grid.Row(0));
             m_grid.DeleteRow(0);
@@ -80,6 +81,10 @@ void TTextTable::Open()
     try {
         checkDeclaredFields();
         openFields();
+        if (fromFile)
+            m_changes.start(m_fieldNames, m_grid.RowCount());
+        else
+            m_changes.startWithoutFile();
         m_active = true;
         if (m_filtered)
             applyFilter(m_filter);
@@ -131,8 +136,14 @@ void TTextTable::Close()
     m_buffer.clear();
     m_bufferChanged = false;
     dropFilter();
-    if (!m_fieldNames.isEmpty() && !m_fileName.isEmpty() && m_modified)
-        writeBack();
+    if (!m_fieldNames.isEmpty() && !m_fileName.isEmpty() && !m_changes.isEmpty()) {
+        if (const std::optional<QString> trouble =
+                m_changes.write(m_fileName, m_grid, m_fieldNames, m_writeObserver))
+            emit writeFailed(*trouble);
+    }
+    // Written or reported: a later closing must not lay these values again over what other
+    // tables have written since.
+    m_changes.startWithoutFile();
     if (!m_keepData) {
         m_grid.Clear();
         setFldNames({});
@@ -144,29 +155,6 @@ void TTextTable::Close()
     setState(State::Inactive);
     emit activeChanged(false);
     emit contentsChanged();
-}
-
-void TTextTable::writeBack()
-{
-    m_grid.InsertRow(0, 0);
-    for (int c = 0; c < FieldCount(); ++c)
-        m_grid.setCell(c, 0, m_fieldNames[c]);
-    // The old file stays whole when the write fails (SaveToFile).
-    const auto failed = [this](const QString &why) {
-        m_grid.DeleteRow(0);
-        emit writeFailed(why + QStringLiteral(" Les modifications n'ont pas été enregistrées."));
-    };
-    try {
-        m_grid.SaveToFile(m_fileName);
-    } catch (const EInOutError &e) {
-        failed(e.message()); // it names the file
-        return;
-    } catch (const MirelonError &e) {
-        failed(QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : %2")
-                   .arg(m_fileName, e.message()));
-        return;
-    }
-    m_grid.DeleteRow(0);
 }
 
 void TTextTable::resetCursor()
@@ -468,11 +456,18 @@ void TTextTable::Post()
         return;
     checkPosted();
     m_modified = true;
-    if (m_state == State::Insert)
+    if (m_state == State::Insert) {
         insertRow();
+        m_changes.noteRows();
+    }
     const int row = physicalRow(m_index);
-    for (int c = 0; c < FieldCount(); ++c)
-        m_grid.setCell(c, row, m_buffer.value(c));
+    for (int c = 0; c < FieldCount(); ++c) {
+        const QString text = m_buffer.value(c);
+        if (text == m_grid.CellView(c, row))
+            continue;
+        m_changes.noteCell(m_grid.RowTag(row), c);
+        m_grid.setCell(c, row, text);
+    }
     m_buffer.clear();
     m_bufferChanged = false;
     m_appending = false;
@@ -550,6 +545,7 @@ void TTextTable::Delete()
     if (m_index < 0 || m_index >= RecordCount())
         noRecords();
     m_modified = true;
+    m_changes.noteRows();
     const int row = physicalRow(m_index);
     m_grid.DeleteRow(row);
     if (m_filterExpr) {

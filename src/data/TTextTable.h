@@ -2,6 +2,7 @@
 
 #include "data/FilterExpression.h"
 #include "data/TStrGrid.h"
+#include "data/TableChanges.h"
 
 #include <QHash>
 #include <QObject>
@@ -13,8 +14,9 @@
 
 // A data set over a delimited text file: the file's first line names the fields, each further
 // line is a record. The cells live in a TStrGrid; the table adds the cursor, editing, bookmarks,
-// locating and filtering, and writes the whole file back when it closes after a change.
-// Record errors raise EDatabaseError, property errors ETxtTblError.
+// locating and filtering, and when it closes after a change it writes the cells it changed
+// onto the file as it then stands (TableChanges). Record errors raise EDatabaseError, property
+// errors ETxtTblError.
 class TTextTable : public QObject
 {
     Q_OBJECT
@@ -62,8 +64,10 @@ public:
     bool Active() const { return m_active; }
     void setActive(bool on);
     void Open();
-    // Writes the file back when a change was posted since the table object was created; an
-    // unposted edit is dropped. A failed write is reported through writeFailed().
+    // Writes what was posted since the table opened onto the file as it stands, or this
+    // table's whole copy when the file no longer holds the table read (TableChanges); an
+    // unposted edit is dropped. Both a failed write and a replaced file are reported through
+    // writeFailed().
     void Close();
     State state() const { return m_state; }
 
@@ -111,8 +115,14 @@ public:
     void Cancel();
     void Delete();
     void setFieldText(const QString &name, const QString &text);
-    // Set by every posting, insertion or deletion; stays set for the life of the object.
+    // Set by every posting, insertion or deletion; stays set for the life of the object. What
+    // a closing writes is only what was posted since the table opened.
     bool Modified() const { return m_modified; }
+    // Called at the points of a closing's write that a test needs to act at.
+    void setWriteObserver(TableChanges::Observer observer)
+    {
+        m_writeObserver = std::move(observer);
+    }
 
     // Why the posted text of a field (by index) is refused, for the user; nothing when it is
     // accepted. Called for every changed field, after the grid's own checks.
@@ -135,7 +145,9 @@ signals:
     void fieldChanged(const QString &fieldName);
     // The records changed as a whole: opened, closed, filtered, a record posted or deleted.
     void contentsChanged();
-    // Closing could not write the file; the old file is kept. The message is for the user.
+    // Closing could not write the changes as they should be: either the write failed and the
+    // old file is kept, or the file no longer held the table read and this table's whole copy
+    // replaced it. The message, for the user, says which.
     void writeFailed(const QString &message);
 
 private:
@@ -152,7 +164,6 @@ private:
     void applyFilter(const QString &expression);
     void setState(State s);
     void moveTo(int index);
-    void writeBack();
     void checkPosted() const;
     [[noreturn]] void refusePost(int field, const QString &why) const;
     [[noreturn]] void fieldNotFound(const QString &name) const;
@@ -173,6 +184,8 @@ private:
     bool m_eof = true;
     int m_tagCounter = 0;
     bool m_modified = false;
+    TableChanges m_changes;
+    TableChanges::Observer m_writeObserver;
     QStringList m_buffer; // the record being edited or inserted
     bool m_bufferChanged = false;
     bool m_appending = false;

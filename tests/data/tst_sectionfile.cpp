@@ -26,6 +26,8 @@ private slots:
     void sections();
     void countMustBeInteger();
     void missingFile();
+    void textSavedInUtf8_data();
+    void textSavedInUtf8();
 };
 
 void TestSectionFile::sections_data()
@@ -81,6 +83,25 @@ void TestSectionFile::missingFile()
     QVERIFY(writeFileBytes(path, "#3\n1\nLi-7 \xB5\n"));
     const SectionFile::Section section = SectionFile::readFile(path, "3");
     QCOMPARE(section.lines, QStringList{QString::fromUtf16(u"Li-7 µ")});
+}
+
+void TestSectionFile::textSavedInUtf8_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("Windows-1252") << QByteArray("#26\r\n1\r\nCubique centr\xE9\r\n");
+    QTest::newRow("UTF-8") << QByteArray("#26\r\n1\r\nCubique centr\xC3\xA9\r\n");
+    QTest::newRow("UTF-8 with its mark")
+        << QByteArray("\xEF\xBB\xBF#26\r\n1\r\nCubique centr\xC3\xA9\r\n");
+}
+
+// A section file that a text editor saved in UTF-8 reads as the same text, never as
+// « centrÃ© »; its byte-order mark does not hide the first section.
+void TestSectionFile::textSavedInUtf8()
+{
+    QFETCH(QByteArray, bytes);
+    const SectionFile::Section section = SectionFile::read(bytes, "26");
+    QVERIFY(section.found);
+    QCOMPARE(section.lines, QStringList{QString::fromUtf16(u"Cubique centré")});
 }
 
 QTEST_GUILESS_MAIN(TestSectionFile)

@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 // 103 records "n;Sn;Nom n;mass" where every tenth mass is missing.
@@ -40,6 +43,16 @@ struct Fixture
     TTextTable table;
 };
 
+// Posts `text` into field B of record `recNo`.
+void postB(TTextTable &table, int recNo, const QString &text)
+{
+    table.setRecNo(recNo);
+    table.setFieldText(QStringLiteral("B"), text);
+    table.Post();
+}
+
+const QByteArray kThreeRecords("A;B\r\nr1;1\r\nr2;2\r\nr3;3\r\n");
+
 } // namespace
 
 class TestTextTable : public QObject
@@ -67,6 +80,13 @@ private slots:
     void locate();
     void filterListsMatchingRows();
     void failedWriteIsReported();
+    void twoTablesKeepEachOthersEdits_data();
+    void twoTablesKeepEachOthersEdits();
+    void laterClosingKeepsNewerEdits();
+    void insertedAndDeletedRowsKeepOtherEdits();
+    void unmatchedFileGetsTheWholeCopy_data();
+    void unmatchedFileGetsTheWholeCopy();
+    void lockKeepsTwoWritersApart();
     void model();
 };
 
@@ -263,18 +283,18 @@ void TestTextTable::postedChangeIsWrittenBack()
     QVERIFY(f.table.Modified());
     f.table.Close();
     QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\n\"x;y\";9\r\n\xA0z;2\r\n"));
-    // The mark stays: a later opening and closing writes the file again.
-    f.table.Open();
-    QVERIFY(QFile::remove(f.path));
-    f.table.Close();
-    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\n\"x;y\";9\r\n\xA0z;2\r\n"));
-    // A fresh table on the same file writes nothing.
+    // The mark stays, but what was written is not written again: a later opening and closing
+    // without a change leaves the file alone, as a fresh table does.
     TTextTable fresh;
     fresh.setFileName(f.path);
-    fresh.Open();
-    QVERIFY(QFile::remove(f.path));
-    fresh.Close();
-    QVERIFY(!QFile::exists(f.path));
+    for (TTextTable *table : {&f.table, &fresh}) {
+        table->Open();
+        QVERIFY(QFile::remove(f.path));
+        table->Close();
+        QVERIFY(!QFile::exists(f.path));
+        QVERIFY(writeFileBytes(f.path, "A;B\r\nx;1\r\n"));
+    }
+    QVERIFY(f.table.Modified());
 }
 
 void TestTextTable::editKeepsTheOtherCellsWhole()
@@ -478,6 +498,150 @@ void TestTextTable::failedWriteIsReported()
                  qPrintable(message));
         QVERIFY(!table.Active());
     }
+}
+
+void TestTextTable::twoTablesKeepEachOthersEdits_data()
+{
+    QTest::addColumn<bool>("firstClosesFirst");
+    QTest::addColumn<QByteArray>("expected");
+    // Record 3 was changed by both: the table that writes last has it.
+    QTest::newRow("first closes first") << true << QByteArray("A;B\r\nr1;p1\r\nr2;q2\r\nr3;q3\r\n");
+    QTest::newRow("second closes first")
+        << false << QByteArray("A;B\r\nr1;p1\r\nr2;q2\r\nr3;p3\r\n");
+}
+
+// Two tables on one file, each with its own copy: each writes its own changes onto the file as
+// the other left it.
+void TestTextTable::twoTablesKeepEachOthersEdits()
+{
+    QFETCH(bool, firstClosesFirst);
+    Fixture f(kThreeRecords);
+    TTextTable second;
+    second.setFileName(f.path);
+    f.table.Open();
+    second.Open();
+    postB(f.table, 1, "p1");
+    postB(second, 2, "q2");
+    postB(f.table, 3, "p3");
+    postB(second, 3, "q3");
+    QSignalSpy failed(&f.table, &TTextTable::writeFailed);
+    for (TTextTable *table : firstClosesFirst ? QList<TTextTable *>{&f.table, &second}
+                                              : QList<TTextTable *>{&second, &f.table})
+        table->Close();
+    QTEST(readFileBytes(f.path), "expected");
+    QCOMPARE(failed.count(), 0);
+}
+
+// What a table wrote is not written again by a later closing over what another table wrote
+// since; a table whose copy is older than the file writes only what it changed.
+void TestTextTable::laterClosingKeepsNewerEdits()
+{
+    Fixture f(kThreeRecords);
+    f.table.Open();
+    postB(f.table, 1, "p1");
+    f.table.Close();
+    f.table.Open();
+    TTextTable second;
+    second.setFileName(f.path);
+    second.Open();
+    postB(second, 1, "q1");
+    second.Close();
+    postB(f.table, 2, "p2"); // its copy still holds p1
+    f.table.Close();
+    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\nr1;q1\r\nr2;p2\r\nr3;3\r\n"));
+}
+
+// Records keep the places the table read them at: its insertions and deletions go where they
+// were made, among the cells another table changed meanwhile. A record it deleted stays
+// deleted, even when the other changed it.
+void TestTextTable::insertedAndDeletedRowsKeepOtherEdits()
+{
+    Fixture f("A;B\r\nr1;1\r\nr2;2\r\nr3;3\r\nr4;4\r\n");
+    TTextTable second;
+    second.setFileName(f.path);
+    f.table.Open();
+    second.Open();
+    f.table.setRecNo(2);
+    f.table.Delete();
+    f.table.Append();
+    f.table.setFieldText("A", "r5");
+    f.table.Post();
+    f.table.First();
+    f.table.Insert();
+    f.table.setFieldText("A", "r0");
+    f.table.Post();
+    postB(second, 2, "q2");
+    postB(second, 3, "q3");
+    second.Close();
+    f.table.Close();
+    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\nr0;\r\nr1;1\r\nr3;q3\r\nr4;4\r\nr5;\r\n"));
+}
+
+void TestTextTable::unmatchedFileGetsTheWholeCopy_data()
+{
+    QTest::addColumn<QByteArray>("onDisk"); // empty: the file is gone
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("a record fewer")
+        << QByteArray("A;B\r\nr1;1\r\nr2;2\r\n") << "il contient 2 enregistrements au lieu des 3";
+    QTest::newRow("other columns")
+        << QByteArray("A;C\r\nr1;1\r\nr2;2\r\nr3;3\r\n") << "ses colonnes ne sont plus celles";
+    QTest::newRow("gone") << QByteArray() << "est introuvable";
+    QTest::newRow("saved in UTF-8")
+        << QByteArray("A;B\r\nr1;1\r\nr2;\xC3\xA9\r\nr3;3\r\n") << "est enregistré en UTF-8";
+    QTest::newRow("LF line ends") << QByteArray("A;B\nr1;1\nr2;2\nr3;3\n")
+                                  << "fins de ligne sans retour chariot";
+}
+
+// A file that no longer holds the table read cannot take the changed cells at their places:
+// the table's whole copy keeps the user's edits, and the user is told why.
+void TestTextTable::unmatchedFileGetsTheWholeCopy()
+{
+    QFETCH(QByteArray, onDisk);
+    QFETCH(QString, cause);
+    Fixture f(kThreeRecords);
+    QSignalSpy told(&f.table, &TTextTable::writeFailed);
+    f.table.Open();
+    postB(f.table, 1, "p1");
+    QVERIFY(onDisk.isEmpty() ? QFile::remove(f.path) : writeFileBytes(f.path, onDisk));
+    f.table.Close();
+    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\nr1;p1\r\nr2;2\r\nr3;3\r\n"));
+    QCOMPARE(told.count(), 1);
+    const QString message = told.first().first().toString();
+    for (const QString &part : {f.path, cause, QStringLiteral("ont été enregistrées")})
+        QVERIFY2(message.contains(part), qPrintable(message));
+}
+
+// A second writer closing between this table's read of the file and its write waits for it,
+// then lays its change over this one's.
+void TestTextTable::lockKeepsTwoWritersApart()
+{
+    Fixture f(kThreeRecords);
+    f.table.Open();
+    postB(f.table, 1, "p1");
+    std::atomic<bool> waiting{false};
+    bool sawItWait = false;
+    std::thread second;
+    f.table.setWriteObserver([&](TableChanges::Step step) {
+        if (step != TableChanges::Step::FileRead || second.joinable())
+            return;
+        second = std::thread([path = f.path, &waiting] {
+            TTextTable other;
+            other.setFileName(path);
+            other.setWriteObserver([&waiting](TableChanges::Step s) {
+                if (s == TableChanges::Step::LockBusy)
+                    waiting = true;
+            });
+            other.Open();
+            postB(other, 2, "q2");
+            other.Close();
+        });
+        sawItWait = QTest::qWaitFor([&] { return waiting.load(); }, 5000);
+    });
+    f.table.Close();
+    if (second.joinable())
+        second.join();
+    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\nr1;p1\r\nr2;q2\r\nr3;3\r\n"));
+    QVERIFY(sawItWait);
 }
 
 void TestTextTable::model()

@@ -3,10 +3,13 @@
 #include "MainWindowFixture.h"
 #include "MessageBoxes.h"
 #include "TestFiles.h"
+#include "sheet/TForm2.h"
 #include "table/Startup.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -21,6 +24,59 @@ QLineEdit *typeIronMeltingPoint(const MainWindowFixture &f, const QString &text)
     value->selectAll();
     QTest::keyClicks(value, text);
     return value;
+}
+
+// Clicks iron, and in the property sheet that opens types "Paracelse" as its discoverer and
+// closes the sheet, which writes the edit. No message box may show.
+void editIronDiscovererInTheSheet(const MainWindowFixture &f)
+{
+    for (const char *name : {"struct.yop", "iso.yop"})
+        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + QLatin1String(name),
+                    f.path(QLatin1String(name)));
+    bool typed = false;
+    QStringList boxes;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxes << box->text();
+            box->accept();
+        }
+        auto *sheet = qobject_cast<TForm2 *>(QApplication::activeModalWidget());
+        if (!sheet || typed)
+            return;
+        auto *memo = sheet->findChild<QPlainTextEdit *>(QStringLiteral("DBDECPAR"));
+        memo->setFocus();
+        QTest::keyClicks(memo, QStringLiteral("Paracelse"));
+        typed = memo->toPlainText() == u"Paracelse";
+        sheet->close();
+    });
+    driver.start(20);
+    QTest::mouseMove(f.button(26), QPoint(12, 12));
+    QTest::mouseClick(f.button(26), Qt::LeftButton, {}, QPoint(12, 12)); // returns when closed
+    QVERIFY(typed);
+    QCOMPARE(boxes, QStringList());
+}
+
+// Types 8,97 as copper's density into the numeric legend's value box; hovering zinc posts it.
+void editCopperDensityInTheLegend(const MainWindowFixture &f)
+{
+    f.choose(QStringLiteral("Masse Volumique"));
+    QTest::mouseMove(f.button(28), QPoint(12, 12));
+    QTest::mouseMove(f.button(29), QPoint(12, 12));
+    auto *value = f.child<QLineEdit>(QStringLiteral("DBEdit3"));
+    QCOMPARE(value->text(), QStringLiteral("8,96"));
+    value->selectAll();
+    QTest::keyClicks(value, QStringLiteral("8,97"));
+    QTest::mouseMove(f.button(30), QPoint(12, 12));
+}
+
+QAction *exitAction(const MainWindowFixture &f)
+{
+    for (QAction *top : f.form->menuBar()->actions())
+        for (QAction *entry : top->menu() ? top->menu()->actions() : QList<QAction *>{top})
+            if (entry->text() == u"Exit")
+                return entry;
+    return nullptr;
 }
 
 } // namespace
@@ -39,6 +95,8 @@ private slots:
     void editedLegendValueIsWrittenBackOnce();
     void legendRefusesANonNumber();
     void legendValueTypedLastIsKept();
+    void sheetAndLegendEditsAreBothKept_data();
+    void sheetAndLegendEditsAreBothKept();
     void startStopsOnAnIncompleteTable_data();
     void startStopsOnAnIncompleteTable();
 };
@@ -209,6 +267,42 @@ void TestHoverPanel::legendValueTypedLastIsKept()
              QByteArray(before).replace(";1810;3020;", ";1811;3020;"));
 }
 
+void TestHoverPanel::sheetAndLegendEditsAreBothKept_data()
+{
+    QTest::addColumn<bool>("sheetFirst");
+    QTest::newRow("sheet, then legend") << true;
+    QTest::newRow("legend, then sheet") << false;
+}
+
+// The property sheet and the main window each hold a table on the file; the main window's is
+// written when the program ends, long after the sheet wrote its own. Neither loses the
+// other's edit.
+void TestHoverPanel::sheetAndLegendEditsAreBothKept()
+{
+    QFETCH(bool, sheetFirst);
+    MainWindowFixture f;
+    const QString path = f.path(QStringLiteral("prop.yop"));
+    QByteArray expected = readFileBytes(path);
+    QVERIFY(expected.contains("Amphot\xE8re;;;LATIN:ferrum;Iron"));
+    QVERIFY(expected.contains("\r\n29;Cu;Cuivre;63,55;8,96;Solide;"));
+    expected.replace("Amphot\xE8re;;;LATIN:ferrum;Iron",
+                     "Amphot\xE8re;Paracelse;;LATIN:ferrum;Iron");
+    expected.replace("\r\n29;Cu;Cuivre;63,55;8,96;Solide;", "\r\n29;Cu;Cuivre;63,55;8,97;Solide;");
+    if (sheetFirst)
+        editIronDiscovererInTheSheet(f);
+    editCopperDensityInTheLegend(f);
+    if (!sheetFirst)
+        editIronDiscovererInTheSheet(f);
+    QAction *exit = exitAction(f);
+    QVERIFY(exit);
+    const QStringList boxes = messageBoxesDuring([&] {
+        exit->trigger();
+        f.form.reset(); // the end of the run
+    });
+    QCOMPARE(boxes, QStringList());
+    QCOMPARE(readFileBytes(path).split('\n'), expected.split('\n'));
+}
+
 void TestHoverPanel::startStopsOnAnIncompleteTable_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -227,7 +321,7 @@ void TestHoverPanel::startStopsOnAnIncompleteTable_data()
                                      << "contient 104 enregistrements au lieu de 103";
     QTest::newRow("a column missing")
         << QByteArray(whole).replace(";_TEB;", ";_TEBX;") << "n'a pas la colonne « _TEB »";
-    QTest::newRow("no file") << QByteArray() << "est introuvable ou illisible";
+    QTest::newRow("no file") << QByteArray() << "est introuvable";
 }
 
 // The program does not start on a table it would show wrongly and could make worse: the

@@ -1,0 +1,252 @@
+#include "data/DataFile.h"
+
+#include "data/Errors.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace DataFile {
+
+namespace {
+
+[[noreturn]] void refuse(const QString &path, const QString &cause)
+{
+    throw EInOutError(
+        QStringLiteral("Le fichier « %1 » %2.").arg(QFileInfo(path).absoluteFilePath(), cause),
+        path);
+}
+
+// A descriptor on a regular file of at most maxBytes, opened without waiting: O_NONBLOCK lets
+// the open of a FIFO return at once, and the type is then checked on what was opened, so that
+// nothing can change between the check and the read.
+int openRegular(const QString &path, qint64 maxBytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT)
+            refuse(path, QStringLiteral("est introuvable"));
+        refuse(path, QStringLiteral("n'a pas pu être ouvert : %1").arg(reason(error)));
+    }
+    struct stat info = {};
+    QString cause;
+    if (::fstat(fd, &info) != 0)
+        cause = QStringLiteral("n'a pas pu être ouvert : %1").arg(reason(errno));
+    else if (S_ISDIR(info.st_mode))
+        cause = QStringLiteral("est un dossier, et non un fichier");
+    else if (!S_ISREG(info.st_mode))
+        cause = QStringLiteral("n'est pas un fichier ordinaire (c'est un tube nommé, un "
+                               "périphérique ou un autre fichier spécial) : il n'est pas lu");
+    else if (info.st_size > maxBytes)
+        cause = QStringLiteral("fait plus de %1 octets : ce n'est pas un fichier de données du "
+                               "programme")
+                    .arg(maxBytes);
+    if (!cause.isEmpty()) {
+        ::close(fd);
+        refuse(path, cause);
+    }
+    // Reads from here on wait for the disk as they should.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+// Closes a descriptor, and removes a temporary file that has not become the data file.
+struct Scratch
+{
+    int fd = -1;
+    QByteArray name;
+    ~Scratch()
+    {
+        if (fd >= 0)
+            ::close(fd);
+        if (!name.isEmpty())
+            ::unlink(name.constData());
+    }
+};
+
+// What a replacement of a path replaces: the file itself, or the one a link names, so that the
+// link stays a link; the permissions it keeps, or rw-r--r-- for a new file; and the template
+// of the temporary file beside it.
+struct Target
+{
+    QByteArray name;
+    mode_t mode = S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH;
+    QByteArray scratchName;
+};
+
+Target replacedTarget(const QString &path)
+{
+    const QFileInfo given(path);
+    const QFileInfo info(given.isSymLink() && given.exists() ? given.canonicalFilePath()
+                                                             : given.absoluteFilePath());
+    Target target;
+    target.name = QFile::encodeName(info.absoluteFilePath());
+    target.scratchName = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") +
+                                           info.fileName() + QStringLiteral(".XXXXXX"));
+    struct stat old = {};
+    if (::stat(target.name.constData(), &old) != 0)
+        return target;
+    // Renaming over a folder, a FIFO or a device (a link to /dev/zero) must not even be tried.
+    if (S_ISDIR(old.st_mode))
+        refuse(path, QStringLiteral("est un dossier, et non un fichier : il n'est pas remplacé"));
+    if (!S_ISREG(old.st_mode))
+        refuse(path, QStringLiteral("n'est pas un fichier ordinaire : il n'est pas remplacé"));
+    target.mode = old.st_mode & 07777;
+    return target;
+}
+
+void writeAll(int fd, QByteArrayView bytes, const FaultInjector &inject, const QString &path)
+{
+    const auto fail = [&path](int error) {
+        refuse(path, QStringLiteral("n'a pas pu être écrit : %1").arg(reason(error)));
+    };
+    if (const int error = inject ? inject(Step::Write) : 0)
+        fail(error);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            fail(n < 0 ? errno : EIO);
+        done += n;
+    }
+}
+
+} // namespace
+
+void openForReading(QFile &file, const QString &path, qint64 maxBytes)
+{
+    const int fd = openRegular(path, maxBytes);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        refuse(path, QStringLiteral("n'a pas pu être ouvert : %1").arg(file.errorString()));
+    }
+}
+
+QByteArray readAll(const QString &path, qint64 maxBytes)
+{
+    Scratch reading{openRegular(path, maxBytes), {}};
+    QByteArray bytes;
+    char chunk[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(reading.fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            refuse(path, QStringLiteral("n'a pas pu être lu : %1").arg(reason(errno)));
+        if (n == 0)
+            return bytes;
+        // The size was checked at the open; this one grows while it is read.
+        if (bytes.size() + n > maxBytes)
+            refuse(path, QStringLiteral("dépasse %1 octets pendant sa lecture : ce n'est pas un "
+                                        "fichier de données du programme")
+                             .arg(maxBytes));
+        bytes.append(chunk, n);
+    }
+}
+
+bool isUtf8(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return true;
+    const bool plainAscii =
+        std::all_of(bytes.begin(), bytes.end(), [](char b) { return (b & 0x80) == 0; });
+    if (plainAscii)
+        return false;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    [[maybe_unused]] const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+std::optional<QString> textRefusal(QByteArrayView bytes)
+{
+    const QString wanted = QStringLiteral("le programme lit et écrit ce fichier en Windows-1252 "
+                                          "(ANSI) : enregistrez-le dans ce jeu de caractères");
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return QStringLiteral("est enregistré en UTF-16 ; ") + wanted;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QStringLiteral("commence par la marque d'ordre des octets d'UTF-8 : il est "
+                              "enregistré en UTF-8 ; ") +
+               wanted;
+    if (isUtf8(bytes))
+        return QStringLiteral("est enregistré en UTF-8 (ses lettres accentuées y sont écrites "
+                              "sur deux octets) ; ") +
+               wanted;
+    const qsizetype lineFeed = bytes.indexOf('\n');
+    if (lineFeed >= 0 && (lineFeed == 0 || bytes[lineFeed - 1] != '\r'))
+        return QStringLiteral("a des fins de ligne sans retour chariot (LF seul, à la manière "
+                              "d'Unix) : ses lignes doivent finir par CR LF");
+    return std::nullopt;
+}
+
+void replace(const QString &path, QByteArrayView bytes, const FaultInjector &inject)
+{
+    const Target target = replacedTarget(path);
+    const auto fail = [&path](const QString &what, int error) {
+        refuse(path, QStringLiteral("n'a pas pu être %1 : %2").arg(what, reason(error)));
+    };
+    Scratch scratch;
+    scratch.name = target.scratchName;
+    int error = inject ? inject(Step::Create) : 0;
+    if (!error) {
+        scratch.fd = ::mkstemp(scratch.name.data());
+        error = scratch.fd < 0 ? errno : 0;
+    }
+    if (error) {
+        scratch.name.clear(); // nothing was made
+        fail(QStringLiteral("écrit"), error);
+    }
+    ::fchmod(scratch.fd, target.mode);
+    writeAll(scratch.fd, bytes, inject, path);
+    // Written is not yet on the disk: a failing disk reports it here, and only here.
+    error = inject ? inject(Step::Sync) : 0;
+    if (!error && ::fdatasync(scratch.fd) != 0)
+        error = errno;
+    if (!error && ::close(std::exchange(scratch.fd, -1)) != 0)
+        error = errno;
+    if (error)
+        fail(QStringLiteral("écrit sur le disque"), error);
+    error = inject ? inject(Step::Rename) : 0;
+    if (!error && ::rename(scratch.name.constData(), target.name.constData()) != 0)
+        error = errno;
+    if (error)
+        fail(QStringLiteral("remplacé"), error);
+    scratch.name.clear(); // it is the file now
+}
+
+QString reason(int error)
+{
+    static const struct
+    {
+        int error;
+        const char *text;
+    } faults[] = {
+        {ENOSPC, "le disque est plein"},
+        {EDQUOT, "le quota d'espace disque est dépassé"},
+        {EROFS, "le disque n'accepte que la lecture"},
+        {EACCES, "l'accès est refusé"},
+        {EPERM, "l'accès est refusé"},
+        {EIO, "erreur d'entrée-sortie du disque"},
+        {ENOENT, "le dossier est introuvable"},
+        {ENOTDIR, "un élément du chemin n'est pas un dossier"},
+        {EISDIR, "c'est un dossier"},
+    };
+    for (const auto &fault : faults) {
+        if (fault.error == error)
+            return QString::fromUtf8(fault.text);
+    }
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace DataFile

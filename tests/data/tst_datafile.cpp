@@ -1,0 +1,288 @@
+// The data files as the system hands them over: special files and oversized files refused
+// without hanging, the real cause named when the element table is refused at start, and
+// writes that fail at any step keeping the old file with the system's reason.
+#include "TestFiles.h"
+#include "data/DataFile.h"
+#include "data/ElementTable.h"
+#include "data/Errors.h"
+#include "data/SectionFile.h"
+#include "data/TStrGrid.h"
+#include "data/TTextTable.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cerrno>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+// Each reader's answer on one line, "reader: what it made of the file".
+void probeReader(const char *reader, const std::function<void()> &read)
+{
+    QString answer = QStringLiteral("read");
+    try {
+        read();
+    } catch (const MirelonError &e) {
+        answer = e.message();
+    } catch (const std::exception &e) {
+        answer = QStringLiteral("crash: ") + QString::fromUtf8(e.what());
+    }
+    printf("%s: %s\n", reader, answer.toUtf8().constData());
+    fflush(stdout);
+}
+
+// Runs in a child process, which the test can stop when a read hangs; its memory is bounded,
+// so that a read without end fails rather than take the machine's.
+int probe(const QString &path, const QStringList &readers)
+{
+    const rlimit memory = {rlim_t(2) << 30, rlim_t(2) << 30};
+    setrlimit(RLIMIT_AS, &memory);
+    if (readers.contains(u"data"))
+        probeReader("data", [&] { DataFile::readAll(path, SectionFile::MaxFileSize); });
+    if (readers.contains(u"section"))
+        probeReader("section", [&] { SectionFile::readFile(path, QStringLiteral("1")); });
+    if (readers.contains(u"grid"))
+        probeReader("grid", [&] {
+            TStrGrid grid;
+            if (!grid.LoadFromFile(path))
+                throw EInOutError(QStringLiteral("refused"));
+        });
+    if (readers.contains(u"device"))
+        probeReader("device", [&] {
+            QFile device(path);
+            TStrGrid grid;
+            if (device.open(QIODevice::ReadOnly))
+                grid.LoadFromDevice(device);
+        });
+    return 0;
+}
+
+} // namespace
+
+class TestDataFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void specialFilesAreRefused_data();
+    void specialFilesAreRefused();
+    void startNamesTheRealCause_data();
+    void startNamesTheRealCause();
+    void replaceKeepsTheOldFileOnAFault_data();
+    void replaceKeepsTheOldFileOnAFault();
+    void replaceLeavesWhatIsNoFile_data();
+    void replaceLeavesWhatIsNoFile();
+};
+
+void TestDataFile::specialFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("expected"); // "reader: part of its answer"
+    const QString special = QStringLiteral("n'est pas un fichier ordinaire");
+    QTest::newRow("FIFO") << "fifo"
+                          << QStringList{"data: " + special, "section: " + special,
+                                         "grid: refused"};
+    // The device, read as a device, ends at the bound instead of running on for ever.
+    QTest::newRow("link to /dev/zero")
+        << "zero"
+        << QStringList{"data: " + special, "section: " + special, "grid: refused", "device: read"};
+    QTest::newRow("folder") << "folder"
+                            << QStringList{"data: est un dossier", "section: est un dossier",
+                                           "grid: refused"};
+    QTest::newRow("longer than the bounds")
+        << "sparse"
+        << QStringList{"data: fait plus de 4194304 octets", "section: fait plus de 4194304 octets",
+                       "grid: refused"};
+    QTest::newRow("missing") << "missing"
+                             << QStringList{"data: est introuvable", "section: File not found",
+                                            "grid: refused"};
+}
+
+// Nothing that is not a regular data file is read: a FIFO would block the program for ever,
+// /dev/zero would run or fill the memory for ever. Each refusal names the file and the cause.
+void TestDataFile::specialFilesAreRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("iso.yop"));
+    if (kind == u"fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == u"zero")
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    else if (kind == u"folder")
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("iso.yop")));
+    else if (kind == u"sparse")
+        QVERIFY(writeFileBytes(path, "#1") && QFile::resize(path, TStrGrid::MaxFileSize + 1));
+    QStringList readers;
+    for (const QString &line : expected)
+        readers << line.section(u':', 0, 0);
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                QStringList{QStringLiteral("--probe"), path} + readers);
+    const bool finished = child.waitForFinished(20000);
+    if (!finished) {
+        child.kill();
+        child.waitForFinished();
+    }
+    const QStringList answers =
+        QString::fromUtf8(child.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(finished, qPrintable(QStringLiteral("hung after: ") + answers.join(u" | ")));
+    QCOMPARE(answers.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        const QString part = expected[i].section(QStringLiteral(": "), 1);
+        // Every message names the file, but for the one a missing section file has always had.
+        const bool named = !answers[i].contains(u"Le fichier") || answers[i].contains(path);
+        QVERIFY2(answers[i].startsWith(readers[i]) && answers[i].contains(part) && named,
+                 qPrintable(answers[i]));
+    }
+}
+
+void TestDataFile::startNamesTheRealCause_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // empty: a folder stands in the file's place
+    QTest::addColumn<QString>("cause");    // empty: the table opens
+    const QByteArray shipped = readFileBytes(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"));
+    QVERIFY(shipped.contains("\xE9"));
+    QTest::newRow("shipped") << shipped << QString();
+    QTest::newRow("byte-order mark")
+        << "\xEF\xBB\xBF" + shipped << "commence par la marque d'ordre des octets d'UTF-8";
+    QTest::newRow("LF line ends") << QByteArray(shipped).replace("\r\n", "\n")
+                                  << "a des fins de ligne sans retour chariot";
+    QTest::newRow("saved in UTF-8")
+        << QString::fromLatin1(shipped).toUtf8() << "est enregistré en UTF-8";
+    QTest::newRow("folder") << QByteArray() << "est un dossier";
+}
+
+// The program refuses to start on such a file, naming what is wrong with it rather than a
+// column that the table then fails to find; the file is left as it is.
+void TestDataFile::startNamesTheRealCause()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("prop.yop"));
+    QVERIFY(bytes.isEmpty() ? QDir(dir.path()).mkdir(QStringLiteral("prop.yop"))
+                            : writeFileBytes(path, bytes));
+    TTextTable table;
+    ElementTable::configure(table);
+    table.setFileName(path);
+    QString message;
+    try {
+        ElementTable::openWhole(table);
+    } catch (const MirelonError &e) {
+        message = e.message();
+    }
+    if (cause.isEmpty()) {
+        QCOMPARE(message, QString());
+        QCOMPARE(table.RecordCount(), ElementTable::ElementCount);
+        return;
+    }
+    for (const QString &part : {path, cause, QStringLiteral("ne peut pas démarrer")})
+        QVERIFY2(message.contains(part), qPrintable(message));
+    QVERIFY2(!message.contains(QStringLiteral("colonne")), qPrintable(message));
+    QCOMPARE(readFileBytes(path), bytes);
+}
+
+void TestDataFile::replaceKeepsTheOldFileOnAFault_data()
+{
+    QTest::addColumn<DataFile::Step>("step");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("reason"); // empty: no fault
+    QTest::newRow("no fault") << DataFile::Step::Write << 0 << QString();
+    QTest::newRow("quota at creation")
+        << DataFile::Step::Create << EDQUOT << "le quota d'espace disque est dépassé";
+    QTest::newRow("full disk") << DataFile::Step::Write << ENOSPC << "le disque est plein";
+    QTest::newRow("failing sync") << DataFile::Step::Sync << EIO
+                                  << "erreur d'entrée-sortie du disque";
+    QTest::newRow("read-only at rename")
+        << DataFile::Step::Rename << EROFS << "le disque n'accepte que la lecture";
+}
+
+// A step that fails raises the system's reason for the file, and nothing changes on disk; a
+// write that succeeds keeps the file's permissions.
+void TestDataFile::replaceKeepsTheOldFileOnAFault()
+{
+    QFETCH(DataFile::Step, step);
+    QFETCH(int, error);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("prop.yop"));
+    QVERIFY(writeFileBytes(path, "old"));
+    const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(path, mode));
+    QString message;
+    try {
+        DataFile::replace(path, QByteArray("new contents"),
+                          [&](DataFile::Step at) { return at == step ? error : 0; });
+    } catch (const EInOutError &e) {
+        message = e.message();
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"prop.yop"});
+    if (reason.isEmpty()) {
+        QCOMPARE(message, QString());
+        QCOMPARE(readFileBytes(path), QByteArray("new contents"));
+        const QFile::Permissions user = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+        QCOMPARE(QFile::permissions(path) & ~user, mode);
+        return;
+    }
+    QVERIFY2(message.contains(path) && message.contains(reason), qPrintable(message));
+    QCOMPARE(readFileBytes(path), QByteArray("old"));
+}
+
+void TestDataFile::replaceLeavesWhatIsNoFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("folder") << "folder"
+                            << "est un dossier";
+    QTest::newRow("FIFO") << "fifo"
+                          << "n'est pas un fichier ordinaire";
+    QTest::newRow("link to a FIFO") << "link"
+                                    << "n'est pas un fichier ordinaire";
+}
+
+// A folder or a special file standing where the data file was is not replaced (a link to
+// /dev/zero would otherwise have the super-user replace the device), and the refusal says why.
+void TestDataFile::replaceLeavesWhatIsNoFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("prop.yop"));
+    const QString fifo = kind == u"link" ? dir.filePath(QStringLiteral("fifo")) : path;
+    if (kind == u"folder")
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("prop.yop")));
+    else
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    if (kind == u"link")
+        QVERIFY(QFile::link(fifo, path));
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    QString message;
+    try {
+        DataFile::replace(path, QByteArray("new"));
+    } catch (const EInOutError &e) {
+        message = e.message();
+    }
+    QVERIFY2(message.contains(path) && message.contains(cause), qPrintable(message));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    QVERIFY(!QFileInfo(fifo).isFile());
+    QCOMPARE(QFileInfo(path).isSymLink(), kind == u"link");
+}
+
+int main(int argc, char **argv)
+{
+    if (argc >= 3 && qstrcmp(argv[1], "--probe") == 0) {
+        QStringList readers;
+        for (int i = 3; i < argc; ++i)
+            readers << QString::fromLocal8Bit(argv[i]);
+        return probe(QFile::decodeName(argv[2]), readers);
+    }
+    QCoreApplication app(argc, argv);
+    TestDataFile test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_datafile.moc"
