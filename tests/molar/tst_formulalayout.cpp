@@ -101,6 +101,8 @@ private slots:
     void metrics_data();
     void metrics();
     void realFontGivesItsOwnSubscripts();
+    void bitmapFaceStandInTakesTheBitmapRule_data();
+    void bitmapFaceStandInTakesTheBitmapRule();
     void settersAndNotifications();
     void drawsLinesAlignedAndStopsAtTheBottom();
     void editShowsTheFormulaOnlyWithoutFocus();
@@ -239,6 +241,33 @@ void TestFormulaLayout::realFontGivesItsOwnSubscripts()
     QCOMPARE(upright.slopeRun, 0);
     const FontFacts slanted = QtFormulaMetrics::instance().facts(font20(true));
     QVERIFY(slanted.slopeRun != 0 && slanted.slopeRise > 0);
+    // Arial is an outline face: the font that stands in for it keeps the outline rule.
+    QVERIFY(QtFormulaMetrics::instance().facts(pixelFont(QStringLiteral("Arial"), 12)).outline);
+}
+
+void TestFormulaLayout::bitmapFaceStandInTakesTheBitmapRule_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<int>("subscriptSize"); // 75 % of the size
+    QTest::newRow("the formula edit's MS Sans Serif 12") << "MS Sans Serif" << 12 << 9;
+    QTest::newRow("MS Sans Serif 8") << "MS Sans Serif" << 8 << 6;
+    QTest::newRow("MS Serif 10, rounded up") << "MS Serif" << 10 << 8;
+}
+
+void TestFormulaLayout::bitmapFaceStandInTakesTheBitmapRule()
+{
+    // The bitmap face is not installed; whatever outline font stands in for it, subscripts
+    // take the size and place the layout meant for the bitmap face.
+    QFETCH(QString, family);
+    QFETCH(int, pixelSize);
+    const QFont font = pixelFont(family, pixelSize, true);
+    QVERIFY(!QtFormulaMetrics::instance().facts(font).outline);
+    SubscriptSettings settings{100, 10, true};
+    const SubscriptMetrics sub = subscriptMetrics(QtFormulaMetrics::instance(), font, settings);
+    QTEST(sub.subFont.pixelSize(), "subscriptSize");
+    QCOMPARE(settings.subPercent, 75);
+    QCOMPARE(settings.subPosition, 50);
 }
 
 void TestFormulaLayout::settersAndNotifications()
