@@ -46,6 +46,10 @@ void HoverButton::setFontColor(const QColor &color)
 void HoverButton::showLook(Look look)
 {
     m_look = look;
+    // Lit or pressed, the button stands over its neighbours: where they share a line of
+    // pixels, their frames would otherwise hide its edge.
+    if (look != Look::Normal)
+        raise();
     update();
 }
 

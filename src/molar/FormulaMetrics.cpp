@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QRawFont>
+#include <QStringList>
 #include <QtEndian>
 
 #include <climits>
@@ -65,6 +66,18 @@ void readOutlineFacts(const QFont &font, FontFacts &facts)
     facts.slopeRun = readInt16(hhea, HheaCaretSlopeRun);
 }
 
+// The bitmap faces of the Windows layouts. No such face is installed here: an outline font
+// stands in for it, and its subscript tables would make subscripts far smaller than the
+// layout, drawn for the bitmap face, meant.
+bool namesBitmapFace(const QFont &font)
+{
+    static const QStringList faces = {QStringLiteral("MS Sans Serif"), QStringLiteral("MS Serif"),
+                                      QStringLiteral("Small Fonts"),   QStringLiteral("System"),
+                                      QStringLiteral("Courier"),       QStringLiteral("Fixedsys"),
+                                      QStringLiteral("Terminal")};
+    return faces.contains(font.family(), Qt::CaseInsensitive);
+}
+
 } // namespace
 
 FontFacts QtFormulaMetrics::facts(const QFont &font) const
@@ -85,7 +98,8 @@ FontFacts QtFormulaMetrics::facts(const QFont &font) const
         facts.asteriskWidth = metrics.horizontalAdvance(u'*');
     if (metrics.inFont(QChar(FormulaText::MiddleDot)))
         facts.middleDotWidth = metrics.horizontalAdvance(QChar(FormulaText::MiddleDot));
-    readOutlineFacts(font, facts);
+    if (!namesBitmapFace(font))
+        readOutlineFacts(font, facts);
     m_cache.insert(key, facts);
     return facts;
 }

@@ -42,7 +42,8 @@ public:
 
 // The real fonts: cell metrics from QFontMetrics; for outline fonts, the subscript values and
 // typographic ascent of the OS/2 table and the caret slope of the hhea table, scaled to the
-// font's size. A font without those tables is treated as a bitmap font.
+// font's size. A font without those tables is treated as a bitmap font, and so is a font that
+// names one of Windows' bitmap faces ("MS Sans Serif"), whatever outline font stands in for it.
 class QtFormulaMetrics : public FormulaMetrics
 {
 public:

@@ -307,6 +307,8 @@ void MolarMode::addAtom(const QString &symbol, const QString &atomicMass)
         grid.setCell(next, CompoundGrid::El, symbol);
         grid.setCell(next, CompoundGrid::M, atomicMass);
         grid.setCell(next, CompoundGrid::Mol, QStringLiteral("1"));
+        // The new element comes into sight, however long the compound.
+        grid.scrollToItem(grid.item(next - 1, CompoundGrid::El));
         ++next;
     }
     recompute();
@@ -330,10 +332,14 @@ void MolarMode::recompute()
     if (molarMass == 0)
         throw MirelonError(QStringLiteral("Division par zéro"));
     for (int row = 1; row <= last; ++row) {
-        // The share before the per cent, so that masses near the largest double do not
-        // overflow on the way to a percentage that exists.
-        const double share = toInteger(grid.cell(row, CompoundGrid::Mol)) *
-                             toFloat(grid.cell(row, CompoundGrid::M)) / molarMass * 100.0;
+        const double mol = toInteger(grid.cell(row, CompoundGrid::Mol));
+        const double mass = toFloat(grid.cell(row, CompoundGrid::M));
+        // Times 100 before the division: the order decides which way a value on a rounding
+        // tie goes (Co + Ru gives 36,8312 and 63,1688, which add up to 100). Only masses
+        // near the largest double, which would overflow that way, take the share first.
+        const double scaled = mol * 100.0 * mass;
+        const double share =
+            std::isfinite(scaled) ? scaled / molarMass : mol * mass / molarMass * 100.0;
         grid.setCell(row, CompoundGrid::Percent, Numbers::formatGeneral(representable(share), 6));
     }
 }

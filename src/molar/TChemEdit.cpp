@@ -4,9 +4,11 @@
 #include "data/Oem850.h"
 
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QToolTip>
 
 namespace {
 
@@ -139,6 +141,8 @@ QRect TChemEdit::formulaRect()
         shift = client.width() - formulaWidth - inset - 1;
     else if (m_alignment == TChemString::Alignment::Center)
         shift = (client.width() - formulaWidth) / 2;
+    // A formula wider than the box keeps its start in sight; its end is what is cut.
+    shift = std::max(shift, inset);
     int top = client.top() + (client.height() - QFontMetrics(font()).height() + 1) / 2;
     // Lowered digits hang below that cell: a box too low for them has the formula raised
     // until they fit, never above the box's top.
@@ -147,6 +151,19 @@ QRect TChemEdit::formulaRect()
     const int formulaHeight = m_chem.layOut(QStringView(formula).left(firstLine), font()).height;
     top = std::max(client.top(), std::min(top, client.bottom() + 1 - formulaHeight));
     return QRect(client.left() + shift, top, client.width() - shift, client.bottom() + 1 - top);
+}
+
+bool TChemEdit::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip || !toolTip().isEmpty())
+        return QLineEdit::event(event);
+    // A formula cut at the box's end shows whole in a tool tip.
+    const auto *help = static_cast<QHelpEvent *>(event);
+    if (m_chem.width(font()) > formulaRect().width())
+        QToolTip::showText(help->globalPos(), text(), this);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void TChemEdit::paintEvent(QPaintEvent *event)

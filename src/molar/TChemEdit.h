@@ -7,7 +7,8 @@
 // A single-line edit that shows its text as a chemical formula, digits lowered and reduced,
 // whenever it does not have the focus; with the focus (or with HideSelection off) it is a plain
 // edit box. Its formula string follows the text at every change and every paint; the text
-// itself is never altered by the correction, only what is drawn.
+// itself is never altered by the correction, only what is drawn. A formula too wide for the
+// box shows its start, and the whole of it in a tool tip.
 class TChemEdit : public QLineEdit
 {
     Q_OBJECT
@@ -56,6 +57,7 @@ public:
     QRect formulaRect();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;

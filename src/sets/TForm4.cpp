@@ -39,6 +39,10 @@ void TForm4::setVisible(bool visible)
     // Built before the base class shows the children, so that they are shown with it.
     if (visible && !m_list)
         buildContents();
+    // Every opening starts in the list, whichever button closed the last one: Return is
+    // "OK" (the default button), not the button that kept the focus.
+    if (visible)
+        m_list->setFocus();
     QDialog::setVisible(visible);
 }
 

@@ -5,8 +5,10 @@
 #include "molar/TChemEdit.h"
 #include "molar/TChemString.h"
 
+#include <QHelpEvent>
 #include <QImage>
 #include <QPainter>
+#include <QToolTip>
 #include <QtTest>
 
 namespace {
@@ -101,12 +103,16 @@ private slots:
     void metrics_data();
     void metrics();
     void realFontGivesItsOwnSubscripts();
+    void bitmapFaceStandInTakesTheBitmapRule_data();
+    void bitmapFaceStandInTakesTheBitmapRule();
     void settersAndNotifications();
     void drawsLinesAlignedAndStopsAtTheBottom();
     void editShowsTheFormulaOnlyWithoutFocus();
     void formulaStandsWhereThePlainTextStands_data();
     void formulaStandsWhereThePlainTextStands();
     void editHeightFollowsTheFormulaLine();
+    void aFormulaWiderThanTheBoxShowsItsStart_data();
+    void aFormulaWiderThanTheBoxShowsItsStart();
 };
 
 void TestFormulaLayout::runs_data()
@@ -239,6 +245,33 @@ void TestFormulaLayout::realFontGivesItsOwnSubscripts()
     QCOMPARE(upright.slopeRun, 0);
     const FontFacts slanted = QtFormulaMetrics::instance().facts(font20(true));
     QVERIFY(slanted.slopeRun != 0 && slanted.slopeRise > 0);
+    // Arial is an outline face: the font that stands in for it keeps the outline rule.
+    QVERIFY(QtFormulaMetrics::instance().facts(pixelFont(QStringLiteral("Arial"), 12)).outline);
+}
+
+void TestFormulaLayout::bitmapFaceStandInTakesTheBitmapRule_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<int>("subscriptSize"); // 75 % of the size
+    QTest::newRow("the formula edit's MS Sans Serif 12") << "MS Sans Serif" << 12 << 9;
+    QTest::newRow("MS Sans Serif 8") << "MS Sans Serif" << 8 << 6;
+    QTest::newRow("MS Serif 10, rounded up") << "MS Serif" << 10 << 8;
+}
+
+void TestFormulaLayout::bitmapFaceStandInTakesTheBitmapRule()
+{
+    // The bitmap face is not installed; whatever outline font stands in for it, subscripts
+    // take the size and place the layout meant for the bitmap face.
+    QFETCH(QString, family);
+    QFETCH(int, pixelSize);
+    const QFont font = pixelFont(family, pixelSize, true);
+    QVERIFY(!QtFormulaMetrics::instance().facts(font).outline);
+    SubscriptSettings settings{100, 10, true};
+    const SubscriptMetrics sub = subscriptMetrics(QtFormulaMetrics::instance(), font, settings);
+    QTEST(sub.subFont.pixelSize(), "subscriptSize");
+    QCOMPARE(settings.subPercent, 75);
+    QCOMPARE(settings.subPosition, 50);
 }
 
 void TestFormulaLayout::settersAndNotifications()
@@ -434,6 +467,54 @@ void TestFormulaLayout::editHeightFollowsTheFormulaLine()
     edit.resize(121, 50);
     edit.setSubPercent(50);
     QCOMPARE(edit.height(), 50);
+}
+
+void TestFormulaLayout::aFormulaWiderThanTheBoxShowsItsStart_data()
+{
+    QTest::addColumn<int>("alignment");
+    QTest::newRow("centred") << int(TChemString::Alignment::Center);
+    QTest::newRow("right") << int(TChemString::Alignment::Right);
+}
+
+void TestFormulaLayout::aFormulaWiderThanTheBoxShowsItsStart()
+{
+    // The box of the molar-mass mode, and a box wide enough for the whole formula.
+    QFETCH(int, alignment);
+    QWidget window;
+    window.resize(800, 100);
+    auto *edit = new TChemEdit(&window);
+    auto *wide = new TChemEdit(&window);
+    auto *focus = new QLineEdit(&window);
+    for (TChemEdit *box : {edit, wide}) {
+        box->setAutoSize(false);
+        box->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
+        box->setSubPercent(75);
+        box->setAutoSubscript(true);
+        box->setText(QStringLiteral("C6H12O6N2S1P1Cl3Br2Fe1Co1Ni1Cu1Zn1"));
+    }
+    edit->setGeometry(0, 0, 185, 26);
+    edit->setFormulaAlignment(TChemString::Alignment(alignment));
+    wide->setGeometry(0, 30, 780, 26);
+    focus->move(0, 70);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    focus->setFocus();
+    QTRY_VERIFY(focus->hasFocus());
+    QVERIFY(wide->chemString().width(wide->font()) > edit->width());
+    // The box shows the formula's start as the wide box does; its end is cut.
+    const QRect start(0, 0, edit->width() - 4, edit->height());
+    QCOMPARE(edit->grab(start).toImage(), wide->grab(start).toImage());
+    // Only the cut formula shows whole in a tool tip.
+    const auto tipOf = [](QWidget *box) {
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            return QStringLiteral("(a tool tip stays up)");
+        QHelpEvent help(QEvent::ToolTip, QPoint(10, 10), box->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(box, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tipOf(edit), edit->text());
+    QCOMPARE(tipOf(wide), QString());
 }
 
 QTEST_MAIN(TestFormulaLayout)

@@ -100,6 +100,7 @@ private slots:
     void compound_data();
     void compound();
     void resetThenOneClick();
+    void aNewRowComesIntoSight();
     void aCellBeingTypedCountsAsTyped();
     void badCellsShowFaitesUnReset();
     void percentToFormula_data();
@@ -233,6 +234,11 @@ void TestMolarMode::compound_data()
     QTest::newRow("order of first clicks") << QList<int>{8, 1, 8, 1, 1} << "O:2:91,3503 H:3:8,64973"
                                            << "O2H3"
                                            << "35,03";
+    // 100 x 101,07 / 160 lies just above 63,16875 and 101,07 / 160 x 100 just below it.
+    QTest::newRow("per cent before the division")
+        << QList<int>{27, 44} << "Co:1:36,8312 Ru:1:63,1688"
+        << "Co1Ru1"
+        << "160";
 }
 
 void TestMolarMode::compound()
@@ -266,6 +272,18 @@ void TestMolarMode::resetThenOneClick()
         QVERIFY(mode->grid()->cell(1, column).isEmpty());
     click(11);
     QCOMPARE(rows(), QStringLiteral("Na:1:100"));
+}
+
+void TestMolarMode::aNewRowComesIntoSight()
+{
+    toggle();
+    CompoundGrid *grid = mode->grid();
+    for (int z = 1; z <= 20; ++z) {
+        click(z);
+        const QRect shown = grid->viewport()->rect();
+        const QRect row = grid->visualItemRect(grid->item(z - 1, CompoundGrid::El));
+        QVERIFY2(shown.contains(row), qPrintable(QString::number(z)));
+    }
 }
 
 void TestMolarMode::aCellBeingTypedCountsAsTyped()

@@ -1,9 +1,11 @@
 // The sets window and its chooser on a copy of the shipped element table: the grid's model,
 // the chooser's entries and edge cases, the frozen columns, the two-row titles, the copy
-// and the tool tips.
+// and the tool tips, the sideways scroll by whole columns and the one anchor of a selection
+// across both parts.
 #include "controls/Fonts.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
+#include "sets/ColumnScroll.h"
 #include "sets/FrozenColumnsView.h"
 #include "sets/GridCopy.h"
 #include "sets/SetsEntries.h"
@@ -149,6 +151,14 @@ private slots:
     void copyAsText();
     void copyShortcut();
     void toolTipsForClippedCells();
+    void columnStops_data();
+    void columnStops();
+    void sidewaysScrollStopsAtAColumn_data();
+    void sidewaysScrollStopsAtAColumn();
+    void selectionRunsFromTheCellChosen_data();
+    void selectionRunsFromTheCellChosen();
+    void homeBringsTheGridBackToTheStart_data();
+    void homeBringsTheGridBackToTheStart();
 };
 
 void TestSets::modelFollowsTheTable()
@@ -479,6 +489,227 @@ void TestSets::toolTipsForClippedCells()
     };
     QCOMPARE(titleTipAt(3), QStringLiteral("Cond. therm. \n(W/(m/K))"));
     QCOMPARE(titleTipAt(4), QString());
+}
+
+void TestSets::columnStops_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("snap");
+    QTest::addColumn<int>("stop");
+    // Columns 50, 120, 45, 0 and 80 wide start at 0, 50, 170, 215 and 215.
+    const int back = int(ColumnScroll::Snap::Back);
+    const int forward = int(ColumnScroll::Snap::Forward);
+    const int nearest = int(ColumnScroll::Snap::Nearest);
+    QTest::newRow("a start stays") << 170 << forward << 170;
+    QTest::newRow("back to the column's start") << 100 << back << 50;
+    QTest::newRow("on to the next column") << 100 << forward << 170;
+    QTest::newRow("nearer the column's start") << 100 << nearest << 50;
+    QTest::newRow("nearer the next column") << 120 << nearest << 170;
+    QTest::newRow("past the last start") << 400 << forward << 215;
+    QTest::newRow("before the first") << -5 << back << 0;
+}
+
+void TestSets::columnStops()
+{
+    QFETCH(int, value);
+    QFETCH(int, snap);
+    const QVector<int> starts = ColumnScroll::columnStarts({50, 120, 45, 0, 80});
+    QCOMPARE(starts, QVector<int>({0, 50, 170, 215, 215}));
+    QTEST(ColumnScroll::snapped(starts, value, ColumnScroll::Snap(snap)), "stop");
+}
+
+namespace {
+
+// Every way the grid moves sideways.
+enum class Sideways { Arrow, Page, Thumb, Wheel, CellInSight, AnyValue, WiderWindow };
+
+void moveSideways(SetsFixture &f, Sideways how)
+{
+    FrozenColumnsView *grid = f.form->grid();
+    QScrollBar *bar = grid->horizontalScrollBar();
+    switch (how) {
+    case Sideways::Arrow:
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Sideways::Page:
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        break;
+    case Sideways::Thumb:
+        bar->setSliderDown(true);
+        bar->setSliderPosition(bar->value() + 67);
+        bar->setSliderDown(false);
+        break;
+    case Sideways::Wheel: {
+        const QPoint at = grid->viewport()->rect().center();
+        QWheelEvent wheel(at, grid->viewport()->mapToGlobal(at), {}, {-120, 0}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid->viewport(), &wheel);
+        break;
+    }
+    case Sideways::CellInSight:
+        grid->setCurrentIndex(f.model().index(0, f.model().columnCount() - 1));
+        break;
+    case Sideways::AnyValue:
+        bar->setValue(bar->value() + 7);
+        break;
+    case Sideways::WiderWindow:
+        bar->setValue(bar->maximum());
+        f.form->resize(f.form->width() + 150, f.form->height());
+        break;
+    }
+}
+
+// The cells of a rectangle as text, one line per row.
+QString blockText(const QAbstractItemModel &model, QRect block)
+{
+    QString text;
+    for (int row = block.top(); row <= block.bottom(); ++row) {
+        QStringList texts;
+        for (int column = block.left(); column <= block.right(); ++column)
+            texts << cell(model, row, column);
+        text += texts.join(u'\t') + u'\n';
+    }
+    return text;
+}
+
+} // namespace
+
+void TestSets::sidewaysScrollStopsAtAColumn_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("arrow of the scroll bar") << int(Sideways::Arrow);
+    QTest::newRow("page back") << int(Sideways::Page);
+    QTest::newRow("thumb dragged") << int(Sideways::Thumb);
+    QTest::newRow("wheel") << int(Sideways::Wheel);
+    QTest::newRow("last column brought into sight") << int(Sideways::CellInSight);
+    QTest::newRow("any position asked for") << int(Sideways::AnyValue);
+    QTest::newRow("window widened at the far right") << int(Sideways::WiderWindow);
+}
+
+void TestSets::sidewaysScrollStopsAtAColumn()
+{
+    QFETCH(int, how);
+    SetsFixture f;
+    f.show();
+    for (int entry = 4; entry < SetsEntries::Count; entry += 3)
+        f.model().appendColumn(SetsEntries::column(entry));
+    FrozenColumnsView *grid = f.form->grid();
+    QScrollBar *bar = grid->horizontalScrollBar();
+    // From the start of the fifteenth column.
+    bar->setValue(grid->columnViewportPosition(14) - grid->columnViewportPosition(2));
+    const int before = bar->value();
+    moveSideways(f, Sideways(how));
+    QVERIFY(bar->value() != before);
+    // No column starts under the frozen ones and goes on beside them: one starts right
+    // against them, and no value is shown without its start.
+    const int edge = grid->frozenWidth();
+    int against = 0;
+    for (int c = TForm3::FrozenColumns; c < f.model().columnCount(); ++c) {
+        const int left = grid->columnViewportPosition(c);
+        QVERIFY2(left >= edge || left + grid->columnWidth(c) <= edge,
+                 qPrintable(QString::number(c)));
+        against += left == edge ? 1 : 0;
+    }
+    QVERIFY(against > 0);
+}
+
+void TestSets::selectionRunsFromTheCellChosen_data()
+{
+    // Gestures: "f:row,column" a click on a frozen cell, "s:row,column" on a scrolling one,
+    // with Shift after "+", or the end of a drag from the cell pressed last after ">";
+    // "key:Right" and "key:Down" that arrow with Shift. Then the block selected and copied.
+    QTest::addColumn<QStringList>("gestures");
+    QTest::addColumn<QRect>("block"); // columns across, rows down
+    QTest::newRow("frozen cell, then Shift+click beside it")
+        << QStringList{"s:5,4", "f:2,1", "+s:6,3"} << QRect(QPoint(1, 2), QPoint(3, 6));
+    QTest::newRow("scrolling cell, then Shift+click on a frozen one")
+        << QStringList{"f:10,0", "s:3,8", "+f:7,1"} << QRect(QPoint(1, 3), QPoint(8, 7));
+    QTest::newRow("frozen cell, then Shift and arrows")
+        << QStringList{"s:5,4", "f:2,1", "key:Right", "key:Right", "key:Down"}
+        << QRect(QPoint(1, 2), QPoint(3, 3));
+    QTest::newRow("dragged from a frozen cell into the scrolling part")
+        << QStringList{"s:9,5", "f:2,0", ">s:4,3"} << QRect(QPoint(0, 2), QPoint(3, 4));
+}
+
+void TestSets::selectionRunsFromTheCellChosen()
+{
+    QFETCH(QStringList, gestures);
+    QFETCH(QRect, block);
+    SetsFixture f;
+    f.show();
+    for (int entry = 4; entry < 20; ++entry)
+        f.model().appendColumn(SetsEntries::column(entry));
+    FrozenColumnsView *grid = f.form->grid();
+    // Scrolled by two columns: the frozen part stands over columns that scroll beneath it.
+    grid->horizontalScrollBar()->setValue(grid->columnWidth(2) + grid->columnWidth(3));
+    for (int g = 0; g < gestures.size(); ++g) {
+        const QString &gesture = gestures[g];
+        if (gesture.startsWith(QStringLiteral("key:"))) {
+            const Qt::Key key =
+                gesture.endsWith(QStringLiteral("Right")) ? Qt::Key_Right : Qt::Key_Down;
+            QTest::keyClick(grid, key, Qt::ShiftModifier);
+            continue;
+        }
+        const QChar mode = gesture.at(0) == u'+' || gesture.at(0) == u'>' ? gesture.at(0) : u' ';
+        const QString place = mode == u' ' ? gesture : gesture.mid(1);
+        const QStringList numbers = place.mid(2).split(u',');
+        const QModelIndex index = f.model().index(numbers[0].toInt(), numbers[1].toInt());
+        QAbstractItemView *part = place.at(0) == u'f' ? grid->frozenView() : grid;
+        if (part == grid)
+            grid->scrollTo(index);
+        QWidget *surface = part->viewport();
+        const QPoint at = part->visualRect(index).center();
+        QVERIFY2(surface->rect().contains(at), qPrintable(gesture));
+        if (mode == u'>') {
+            // The drag goes on over the part where the button went down.
+            QWidget *from = grid->frozenView()->viewport();
+            QTest::mouseMove(from, from->mapFrom(grid, surface->mapTo(grid, at)));
+            QTest::mouseRelease(from, Qt::LeftButton, {},
+                                from->mapFrom(grid, surface->mapTo(grid, at)));
+            continue;
+        }
+        QTest::mousePress(surface, Qt::LeftButton,
+                          mode == u'+' ? Qt::ShiftModifier : Qt::NoModifier, at);
+        if (g + 1 == gestures.size() || !gestures[g + 1].startsWith(u'>'))
+            QTest::mouseRelease(surface, Qt::LeftButton, {}, at);
+    }
+    QSet<QPair<int, int>> selected;
+    for (const QModelIndex &index : grid->selectionModel()->selectedIndexes())
+        selected.insert({index.row(), index.column()});
+    QSet<QPair<int, int>> expected;
+    for (int row = block.top(); row <= block.bottom(); ++row)
+        for (int column = block.left(); column <= block.right(); ++column)
+            expected.insert({row, column});
+    QCOMPARE(selected, expected);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), blockText(f.model(), block));
+}
+
+void TestSets::homeBringsTheGridBackToTheStart_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("row");
+    QTest::newRow("Home") << int(Qt::NoModifier) << 20;
+    QTest::newRow("Ctrl+Home") << int(Qt::ControlModifier) << 0;
+}
+
+void TestSets::homeBringsTheGridBackToTheStart()
+{
+    QFETCH(int, modifiers);
+    SetsFixture f;
+    f.show();
+    for (int entry = 4; entry < 30; ++entry)
+        f.model().appendColumn(SetsEntries::column(entry));
+    FrozenColumnsView *grid = f.form->grid();
+    grid->setFocus();
+    grid->setCurrentIndex(f.model().index(20, f.model().columnCount() - 1));
+    QVERIFY(grid->horizontalScrollBar()->value() > 0);
+    QTest::keyClick(grid, Qt::Key_Home, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(grid->currentIndex().column(), 0);
+    QTEST(grid->currentIndex().row(), "row");
+    QCOMPARE(grid->horizontalScrollBar()->value(), 0);
+    QCOMPARE(grid->columnViewportPosition(2), grid->frozenWidth());
 }
 
 QTEST_MAIN(TestSets)

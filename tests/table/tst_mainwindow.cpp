@@ -41,6 +41,8 @@ private slots:
     void speedButtonsAndMenuShareActions();
     void aboutBlocksUntilClosedAndExitCloses();
     void hoverAndClickTrackTheElement();
+    void litButtonShowsItsWholeEdge_data();
+    void litButtonShowsItsWholeEdge();
 
 private:
     QAction *menuAction(const QString &text) const;
@@ -302,6 +304,45 @@ void TestMainWindow::hoverAndClickTrackTheElement()
     // Neither sheet outlives its click: the next click cannot have reused it.
     QCOMPARE(sheets.size(), 2);
     QVERIFY(!sheets[0] && !sheets[1]);
+}
+
+void TestMainWindow::litButtonShowsItsWholeEdge_data()
+{
+    QTest::addColumn<bool>("pressed");
+    QTest::addColumn<QColor>("rightAndBottom");
+    QTest::addColumn<QColor>("leftAndTop");
+    const QColor light(0xF8, 0xF4, 0xED);
+    const QColor dark(0x4F, 0x4F, 0x4F);
+    QTest::newRow("hovered, raised") << false << dark << light;
+    QTest::newRow("pressed, sunken") << true << light << dark;
+}
+
+void TestMainWindow::litButtonShowsItsWholeEdge()
+{
+    // Iron shares its right edge with cobalt's frame and its bottom edge with ruthenium's;
+    // lit, its own edge is drawn over theirs.
+    QFETCH(bool, pressed);
+    QFETCH(QColor, rightAndBottom);
+    QFETCH(QColor, leftAndTop);
+    TEncartaButton *iron = m_form->elementButton(26);
+    QCOMPARE(m_form->elementButton(27)->x(), iron->x() + 32);
+    QCOMPARE(m_form->elementButton(44)->y(), iron->y() + 32);
+    QTest::mouseMove(iron, QPoint(10, 10));
+    if (pressed)
+        QTest::mousePress(iron, Qt::LeftButton, {}, QPoint(10, 10));
+    const QImage shot = iron->parentWidget()->grab(iron->geometry()).toImage();
+    const int last = 32;
+    for (int along = 0; along <= last; ++along) {
+        QCOMPARE(shot.pixelColor(last, along), rightAndBottom);
+        QCOMPARE(shot.pixelColor(along, last), rightAndBottom);
+    }
+    for (int along = 1; along < last; ++along) {
+        QCOMPARE(shot.pixelColor(0, along), leftAndTop);
+        QCOMPARE(shot.pixelColor(along, 0), leftAndTop);
+    }
+    // Let go away from the button: no click, no property sheet.
+    if (pressed)
+        QTest::mouseRelease(iron, Qt::LeftButton, {}, QPoint(-40, -40));
 }
 
 QTEST_MAIN(TestMainWindow)
