@@ -1,12 +1,23 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole suite (unit, data, end-to-end)
-# with ctest; then, where clang's libFuzzer is available, runs every fuzz target.
+# with ctest; then, where clang is available, runs the unit tests of the libraries that
+# read files and hold tables under the sanitizers, and every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup.sh
 
 status=0
 ctest --test-dir build --output-on-failure -j"$(nproc)" || status=1
+
+if command -v clang++ >/dev/null 2>&1 && [ "${MIRELON_SKIP_SANITIZE:-0}" != 1 ]; then
+  # A use after destruction, a leak or undefined behaviour fails the test that meets it.
+  # Unoptimised, with line tables only for the reports: the quickest build to run them.
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only \
+    -DCMAKE_CXX_COMPILER=clang++ -DMIRELON_SANITIZE=ON -DMIRELON_BUILD_BENCH=OFF \
+    -DMIRELON_SUBSYSTEMS="data;controls;sheet" >/dev/null
+  cmake --build build-asan -j"$(nproc)"
+  ctest --test-dir build-asan --output-on-failure -j"$(nproc)" || status=1
+fi
 
 if command -v clang++ >/dev/null 2>&1 && [ "${MIRELON_SKIP_FUZZ:-0}" != 1 ]; then
   cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

@@ -126,7 +126,10 @@ void ChartWindow::buildButtons()
         button->setObjectName(QString::fromLatin1(row.name));
         button->setGeometry(row.left, 6, row.width, 25);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, row.action);
+        // The save and copy write whole pictures; a failure is told, not thrown.
+        connect(button, &QPushButton::clicked, this, [this, action = row.action] {
+            guarded(this, [this, action] { (this->*action)(); });
+        });
     }
 }
 

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <exception>
+#include <new>
+
 void showErrorBox(const QString &message, QWidget *parent)
 {
     QMessageBox::critical(parent ? parent : QApplication::activeWindow(), programTitle(), message);
@@ -11,4 +14,17 @@ void showErrorBox(const QString &message, QWidget *parent)
 QString programTitle()
 {
     return QStringLiteral("mirelon II");
+}
+
+QString currentErrorMessage()
+{
+    try {
+        throw;
+    } catch (const std::bad_alloc &) {
+        return QStringLiteral("Mémoire insuffisante.");
+    } catch (const std::exception &error) {
+        return QString::fromUtf8(error.what());
+    } catch (...) {
+        return QStringLiteral("Erreur inconnue");
+    }
 }

@@ -1,6 +1,9 @@
 #include "controls/FieldLink.h"
 
+#include "controls/ErrorBox.h"
 #include "data/TTextTable.h"
+
+#include <QWidget>
 
 FieldLink::FieldLink(QObject *owner, std::function<void(const QString &)> show)
     : QObject(owner), m_show(std::move(show))
@@ -47,8 +50,9 @@ void FieldLink::write(const QString &text)
 {
     if (!bound())
         return;
+    // Called for each key typed, inside Qt's delivery of the key.
     m_writing = true;
-    m_table->setFieldText(m_field, text);
+    guarded(qobject_cast<QWidget *>(parent()), [&] { m_table->setFieldText(m_field, text); });
     m_writing = false;
 }
 

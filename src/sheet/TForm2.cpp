@@ -150,18 +150,23 @@ QWidget *scrolled(QWidget *content)
 
 } // namespace
 
-TForm2::TForm2(const ProgramState &state, QWidget *parent) : QDialog(parent), m_state(state)
+TForm2::TForm2(const ProgramState &state, QWidget *parent, SectionReader readSection)
+    : QDialog(parent), m_state(state), m_readSection(std::move(readSection))
 {
+    if (!m_readSection)
+        m_readSection = [](const QString &file, const QString &number) {
+            return SectionFile::readFile(file, number);
+        };
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Proprietes"));
     setModal(true);
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     resize(518, 495);
 
-    m_table = new TTextTable(this);
+    m_table = std::make_unique<TTextTable>();
     m_table->setObjectName(QStringLiteral("TextTable1"));
     ElementTable::configure(*m_table);
-    connect(m_table, &TTextTable::writeFailed, this,
+    connect(m_table.get(), &TTextTable::writeFailed, this,
             [](const QString &message) { showErrorBox(message); });
 
     buildHeader();
@@ -175,11 +180,12 @@ TForm2::TForm2(const ProgramState &state, QWidget *parent) : QDialog(parent), m_
 
 TForm2::~TForm2()
 {
-    // The view closes while the sheet is whole: closing it reloads the section pages.
-    if (!m_activated)
-        return;
-    if (const std::optional<QString> refusal = m_table->TryPost())
-        dropRefused(*refusal);
+    // The view closes while the sheet is whole: closing it reloads the section pages. A
+    // sheet never activated still has the view it opened when it was made.
+    if (m_activated) {
+        if (const std::optional<QString> refusal = m_table->TryPost())
+            dropRefused(*refusal);
+    }
     closeView();
 }
 
@@ -209,7 +215,7 @@ void TForm2::buildHeader()
         styleLine(box, fontForHeight(font, entry.geometry.height()), face);
         colour(box, QPalette::Text, Qt::black);
         box->setGeometry(entry.geometry);
-        box->setDataSource(m_table);
+        box->setDataSource(m_table.get());
         box->setDataField(QString::fromLatin1(entry.field));
     }
     // The symbol's box overlaps the foot of the number's: the number stands above it.
@@ -242,8 +248,10 @@ void TForm2::buildHeader()
         const int distance = step.distance;
         connect(button, &TAOLButton::clicked, this, [this, distance] {
             // At either end the move does nothing; a refused memo text stops it.
-            if (m_table->Active() && postOrReport())
-                m_table->MoveBy(distance);
+            guarded(this, [&] {
+                if (m_table->Active() && postOrReport())
+                    m_table->MoveBy(distance);
+            });
         });
     }
 }
@@ -252,17 +260,18 @@ void TForm2::buildPages(QTabWidget *pages)
 {
     const QColor face = QApplication::palette().color(QPalette::Button);
     const int inner = PageWidth;
-    pages->addTab(scrolled(boxPage(Page::Macro, face, m_table, inner - 18)),
+    pages->addTab(scrolled(boxPage(Page::Macro, face, m_table.get(), inner - 18)),
                   QStringLiteral("Macro"));
-    QWidget *micro = boxPage(Page::Micro, face, m_table, inner - 18);
+    QWidget *micro = boxPage(Page::Micro, face, m_table.get(), inner - 18);
     for (const char *above : {"DB_7R_AT", "DB_6NO_TOTAL"})
         separator(micro, micro->findChild<QWidget *>(QString::fromLatin1(above))->y() - 8);
     pages->addTab(scrolled(micro), QStringLiteral("Micro"));
     pages->addTab(buildStructurePage(), QStringLiteral("Structure Cristalline"));
     pages->addTab(buildIsotopePage(), QStringLiteral("Isotopes"));
-    pages->addTab(boxPage(Page::Abondances, face, m_table, inner), QStringLiteral("Abondances"));
-    pages->addTab(boxPage(Page::Divers, face, m_table, inner), QStringLiteral("Divers"));
-    QWidget *history = boxPage(Page::Histoire, Silver, m_table, inner);
+    pages->addTab(boxPage(Page::Abondances, face, m_table.get(), inner),
+                  QStringLiteral("Abondances"));
+    pages->addTab(boxPage(Page::Divers, face, m_table.get(), inner), QStringLiteral("Divers"));
+    QWidget *history = boxPage(Page::Histoire, Silver, m_table.get(), inner);
     history->setAutoFillBackground(true);
     colour(history, QPalette::Window, Silver);
     pages->addTab(history, QStringLiteral("Histoire"));
@@ -278,7 +287,7 @@ QWidget *TForm2::buildStructurePage()
     structure->setObjectName(QStringLiteral("DB_9STRUCTUR"));
     styleLine(structure, font, QApplication::palette().color(QPalette::Button));
     structure->setGeometry(160, 12, PageWidth - 172, BoxHeight);
-    structure->setDataSource(m_table);
+    structure->setDataSource(m_table.get());
     structure->setDataField(QStringLiteral("_9STRUCTUR"));
     separator(page, 42);
     for (int i = 0; i < StructureLines; ++i) {
@@ -300,7 +309,7 @@ QWidget *TForm2::buildIsotopePage()
     count->setObjectName(QStringLiteral("DB_1ISOTOPES"));
     styleLine(count, font, QApplication::palette().color(QPalette::Button));
     count->setGeometry(160, 12, 60, BoxHeight);
-    count->setDataSource(m_table);
+    count->setDataSource(m_table.get());
     count->setDataField(QStringLiteral("_1ISOTOPES"));
     separator(page, 42);
     QLabel *heading = label(
@@ -368,22 +377,26 @@ bool TForm2::postOrReport()
 void TForm2::done(int result)
 {
     // Closing posts the memo edit; a refused text keeps the sheet open on it.
-    if (m_activated && !postOrReport())
+    bool posted = true;
+    guarded(this, [&] { posted = !m_activated || postOrReport(); });
+    if (!posted)
         return;
     QDialog::done(result);
 }
 
+// The view opens and closes inside Qt's delivery of the window's events; a table that
+// cannot be opened again (a file changed meanwhile) is told from here.
 void TForm2::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     centreOnScreen(*this);
     if (!m_activated)
-        FormActivate();
+        guarded(this, [this] { FormActivate(); });
 }
 
 void TForm2::hideEvent(QHideEvent *event)
 {
-    FormDeactivate();
+    guarded(this, [this] { FormDeactivate(); });
     QDialog::hideEvent(event);
 }
 
@@ -392,10 +405,12 @@ void TForm2::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isVisible())
         return;
-    if (isActiveWindow() && !m_activated)
-        FormActivate();
-    else if (!isActiveWindow() && m_activated && !ownsActiveWindow())
-        FormDeactivate();
+    guarded(this, [this] {
+        if (isActiveWindow() && !m_activated)
+            FormActivate();
+        else if (!isActiveWindow() && m_activated && !ownsActiveWindow())
+            FormDeactivate();
+    });
 }
 
 bool TForm2::ownsActiveWindow() const
@@ -409,19 +424,8 @@ bool TForm2::ownsActiveWindow() const
 
 namespace {
 
-// Fills `boxes` from the element's section of `file`: the count line in the first box,
-// replaced by the first content line when there is one; lines past the last box are read
-// and not shown. A missing file leaves the boxes as they were.
-void reloadSection(const QString &file, const QString &number, const QList<QLineEdit *> &boxes)
+void showSection(const SectionFile::Section &section, const QList<QLineEdit *> &boxes)
 {
-    SectionFile::Section section;
-    try {
-        section = SectionFile::readFile(file, number);
-    } catch (const EConvertError &) {
-        for (QLineEdit *box : boxes)
-            box->clear();
-        throw;
-    }
     for (QLineEdit *box : boxes)
         box->clear();
     if (!section.found)
@@ -434,18 +438,51 @@ void reloadSection(const QString &file, const QString &number, const QList<QLine
 
 } // namespace
 
+// Fills `boxes` from the element's section of `file`: the count line in the first box,
+// replaced by the first content line when there is one; lines past the last box are read
+// and not shown. A file that cannot be opened leaves the boxes as they were; one that
+// fails while it is read leaves them empty, never showing another element's lines. Any
+// failure is raised as the program's own error, naming the file when the reader did not.
+void TForm2::reloadSection(const QString &file, const QString &number,
+                           const QList<QLineEdit *> &boxes)
+{
+    SectionFile::Section section;
+    try {
+        section = m_readSection(file, number);
+    } catch (const EInOutError &) {
+        throw;
+    } catch (const MirelonError &) {
+        showSection({}, boxes);
+        throw;
+    } catch (...) {
+        showSection({}, boxes);
+        throw EInOutError(
+            QStringLiteral("Le fichier %1 n'a pas pu être lu. %2").arg(file, currentErrorMessage()),
+            file);
+    }
+    showSection(section, boxes);
+}
+
 void TForm2::reloadSections(const QString &atomicNumber)
 {
+    // Called from the number box's change, inside a move of the table or Qt's delivery of
+    // an event: nothing may leave it, or the move would stop half done.
     try {
         reloadSection(QStringLiteral("struct.yop"), atomicNumber, m_structureBoxes);
         reloadSection(QStringLiteral("iso.yop"), atomicNumber, m_isotopeBoxes);
     } catch (const MirelonError &error) {
-        // Shown once the move that asked for the reload has finished, and once per sheet:
-        // the box itself deactivates the sheet, which reloads the pages again.
-        const QString message = error.message();
-        if (m_reported.contains(message))
-            return;
-        m_reported.insert(message);
-        QTimer::singleShot(0, this, [this, message] { showErrorBox(message, this); });
+        reportOnce(error.message());
+    } catch (...) {
+        reportOnce(currentErrorMessage());
     }
+}
+
+void TForm2::reportOnce(const QString &message)
+{
+    // Shown once the move that asked for the reload has finished, and once per sheet: the
+    // box itself deactivates the sheet, which reloads the pages again.
+    if (m_reported.contains(message))
+        return;
+    m_reported.insert(message);
+    QTimer::singleShot(0, this, [this, message] { showErrorBox(message, this); });
 }

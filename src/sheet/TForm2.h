@@ -1,9 +1,14 @@
 #pragma once
 
+#include "data/SectionFile.h"
+
 #include <QDialog>
 #include <QList>
 #include <QSet>
 #include <QString>
+
+#include <functional>
+#include <memory>
 #include <optional>
 
 class QLineEdit;
@@ -23,11 +28,17 @@ public:
     static constexpr int StructureLines = 8;
     static constexpr int IsotopeLines = 10;
 
-    // `state` gives the element to show at each activation; it outlives the sheet.
-    explicit TForm2(const ProgramState &state, QWidget *parent = nullptr);
+    // Reads the section of an atomic number from a section file (SectionFile::readFile).
+    using SectionReader =
+        std::function<SectionFile::Section(const QString &fileName, const QString &atomicNumber)>;
+
+    // `state` gives the element to show at each activation; it outlives the sheet. Without
+    // a reader, the section files of the working directory are read.
+    explicit TForm2(const ProgramState &state, QWidget *parent = nullptr,
+                    SectionReader readSection = {});
     ~TForm2() override;
 
-    TTextTable *table() const { return m_table; }
+    TTextTable *table() const { return m_table.get(); }
 
     // Opens the view and shows the selected element; closes the view again, writing the
     // element table back after a posted change.
@@ -48,6 +59,8 @@ private:
     QWidget *buildStructurePage();
     QWidget *buildIsotopePage();
     void reloadSections(const QString &atomicNumber);
+    void reloadSection(const QString &file, const QString &number, const QList<QLineEdit *> &boxes);
+    void reportOnce(const QString &message);
     bool ownsActiveWindow() const;
     // Posts a pending memo edit, or shows its refusal and answers false.
     bool postOrReport();
@@ -55,9 +68,13 @@ private:
     void closeView();
 
     const ProgramState &m_state;
-    TTextTable *m_table = nullptr; // owned by the sheet
+    SectionReader m_readSection;
     QList<QLineEdit *> m_structureBoxes;
     QList<QLineEdit *> m_isotopeBoxes;
     bool m_activated = false;
     QSet<QString> m_reported; // section-file failures already shown
+    // Declared last, so that it goes first, also when the constructor fails after opening
+    // it: closing the view empties the boxes bound to it and so reloads the section pages,
+    // which needs every other member still there.
+    std::unique_ptr<TTextTable> m_table;
 };

@@ -5,8 +5,6 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <exception>
-
 MirelonApplication::MirelonApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     // The program's title, "mirelon II", titles its message boxes (programTitle()). It is
@@ -19,10 +17,10 @@ bool MirelonApplication::notify(QObject *receiver, QEvent *event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception &error) {
-        showError(QString::fromUtf8(error.what()));
     } catch (...) {
-        showError(QStringLiteral("Erreur inconnue"));
+        // The last resort: handlers catch their own failures (guarded()), as an exception
+        // that unwinds through Qt's event delivery skips the clean-up of its frames.
+        showError(currentErrorMessage());
     }
     return false;
 }

@@ -1,6 +1,7 @@
 #include "table/TForm1.h"
 
 #include "charts/ChartCommands.h"
+#include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
 #include "controls/TAboutBox.h"
 #include "controls/TBevelPanel.h"
@@ -129,11 +130,12 @@ void TForm1::openViews()
             return button;
         });
     // A choice in the list applies its mode even when that entry is already showing; a
-    // typed text applies as it changes.
-    connect(m_combo, &QComboBox::activated, this, &TForm1::combobox1Change);
-    connect(m_combo->lineEdit(), &QLineEdit::textEdited, this, &TForm1::combobox1Change);
+    // typed text applies as it changes. A column that does not convert stops the mode.
+    const auto applyMode = [this] { guarded(this, [this] { combobox1Change(); }); };
+    connect(m_combo, &QComboBox::activated, this, applyMode);
+    connect(m_combo->lineEdit(), &QLineEdit::textEdited, this, applyMode);
     for (const char *spin : {"SpinEdit1", "SpinEdit2"})
-        connect(child<QSpinBox>(spin), &QSpinBox::textChanged, this, &TForm1::combobox1Change);
+        connect(child<QSpinBox>(spin), &QSpinBox::textChanged, this, applyMode);
 }
 
 template <class T> T *TForm1::child(const char *name) const
@@ -174,7 +176,8 @@ void TForm1::buildMenu()
             [this] { ChartCommands::GraphXY1Click(*m_formgr, m_state.graph, this); });
     connect(m_graphLC, &QAction::triggered, this,
             [this] { ChartCommands::GraphLC1Click(*m_formgr, m_state.graph, this); });
-    connect(m_graph3D, &QAction::triggered, this, &TForm1::Graph3D1Click);
+    connect(m_graph3D, &QAction::triggered, this,
+            [this] { guarded(this, [this] { Graph3D1Click(); }); });
     connect(about, &QAction::triggered, this, &TForm1::AboutClick);
     connect(exit, &QAction::triggered, this, &TForm1::exitClick);
 }
@@ -264,8 +267,11 @@ void TForm1::buildElementButtons(QWidget *client)
         button->setColorDown(QColor(0xD8, 0xBE, 0x0A));
         button->setColorOverCaption(Qt::black);
         button->setCursor(Qt::PointingHandCursor);
-        connect(button, &TEncartaButton::clicked, this, [this, z] { elementClick(z); });
-        connect(button, &TEncartaButton::mouseMoved, this, [this, z] { elementMouseMove(z); });
+        // Both read the element table, which may no longer open.
+        connect(button, &TEncartaButton::clicked, this,
+                [this, z] { guarded(this, [this, z] { elementClick(z); }); });
+        connect(button, &TEncartaButton::mouseMoved, this,
+                [this, z] { guarded(this, [this, z] { elementMouseMove(z); }); });
     }
 }
 

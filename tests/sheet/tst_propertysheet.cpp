@@ -1,11 +1,12 @@
-// The property sheet on copies of the shipped data files, and on crafted section files
-// for the count-line and missing-file paths.
+// The property sheet on copies of the shipped data files, on crafted section files for the
+// count-line and missing-file paths, and on a section reader that fails.
 #include "MessageBoxes.h"
 #include "TestFiles.h"
 #include "controls/Fonts.h"
 #include "controls/TAOLButton.h"
 #include "data/Cp1252.h"
 #include "data/ProgramState.h"
+#include "data/SectionFile.h"
 #include "data/TTextTable.h"
 #include "sheet/SheetLayout.h"
 #include "sheet/TForm2.h"
@@ -22,7 +23,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -32,7 +35,7 @@ class SheetFixture
 {
 public:
     SheetFixture(int selected, const QByteArray *structure = nullptr,
-                 const QByteArray *isotopes = nullptr)
+                 const QByteArray *isotopes = nullptr, TForm2::SectionReader reader = {})
     {
         installFontSubstitutions();
         place(QStringLiteral("prop.yop"), nullptr);
@@ -40,7 +43,7 @@ public:
         place(QStringLiteral("iso.yop"), isotopes);
         QDir::setCurrent(m_dir.path());
         state.selectedElement = selected;
-        sheet = std::make_unique<TForm2>(state);
+        sheet = std::make_unique<TForm2>(state, nullptr, std::move(reader));
         sheet->show();
     }
     ~SheetFixture()
@@ -61,6 +64,7 @@ public:
                           Qt::LeftButton, {}, QPoint(10, 10));
     }
     QByteArray file(const QString &name) const { return readFileBytes(m_dir.filePath(name)); }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
 
     ProgramState state;
     std::unique_ptr<TForm2> sheet;
@@ -85,6 +89,8 @@ void typeText(QWidget *widget, const QString &text)
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
+
+using Failure = std::function<void()>;
 
 QStringList boxes(const SheetFixture &f, const char *stem, int count)
 {
@@ -119,7 +125,13 @@ private slots:
     void missingIsotopeFileIsReported();
     void missingStructureFileSkipsTheReload();
     void countLineThatIsNoInteger();
+    void failingSectionReadIsToldOnce_data();
+    void failingSectionReadIsToldOnce();
+    void unshownSheetClosesItsViewWhileWhole();
+    void tableThatNoLongerOpensIsTold();
 };
+
+Q_DECLARE_METATYPE(Failure)
 
 void TestPropertySheet::layout()
 {
@@ -412,6 +424,86 @@ void TestPropertySheet::countLineThatIsNoInteger()
     SheetFixture f(26, &structure);
     QCOMPARE(takeMessageBox(), QStringLiteral("'abc' is not a valid integer value"));
     QCOMPARE(f.text("struct1"), QString());
+}
+
+void TestPropertySheet::failingSectionReadIsToldOnce_data()
+{
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<QString>("message");
+    // An endless file exhausts the memory of the read that takes it whole.
+    QTest::newRow("memory ran out")
+        << Failure([] { throw std::bad_alloc(); })
+        << "Le fichier iso.yop n'a pas pu être lu. Mémoire insuffisante.";
+    QTest::newRow("no exception class")
+        << Failure([] { throw 7; }) << "Le fichier iso.yop n'a pas pu être lu. Erreur inconnue";
+}
+
+void TestPropertySheet::failingSectionReadIsToldOnce()
+{
+    QFETCH(Failure, failure);
+    int isotopeReads = 0;
+    // The first read comes as the sheet is made and its table shows the first record.
+    SheetFixture f(26, nullptr, nullptr, [&](const QString &file, const QString &number) {
+        if (file == QLatin1String("iso.yop")) {
+            ++isotopeReads;
+            failure();
+        }
+        return SectionFile::readFile(file, number);
+    });
+    QTEST(takeMessageBox(), "message");
+    QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Fe"));
+    QVERIFY(f.text("struct1").startsWith(QStringLiteral("Fer alpha")));
+    // Emptied, neither another element's lines nor the layout texts.
+    QCOMPARE(boxes(f, "iso", 10), QStringList(10, QString()));
+    f.step("AOLButton2");
+    QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Co"));
+    QVERIFY(f.text("struct1").startsWith(QStringLiteral("Hexagonal compact")));
+    QCOMPARE(takeMessageBox(300), QString());
+    const int readsWhileShown = isotopeReads;
+    QVERIFY(readsWhileShown >= 3);
+    // Closing the view empties the header, which reloads the pages once more.
+    f.sheet.reset();
+    QCOMPARE(isotopeReads, readsWhileShown + 1);
+}
+
+void TestPropertySheet::unshownSheetClosesItsViewWhileWhole()
+{
+    // A sheet made and never shown still has the view it opened; closing that view as the
+    // sheet goes empties the header and reloads the pages, which must find the sheet whole.
+    SheetFixture f(26);
+    f.sheet.reset();
+    QStringList numbersRead;
+    const TForm2::SectionReader counting = [&](const QString &file, const QString &number) {
+        numbersRead << number;
+        return SectionFile::readFile(file, number);
+    };
+    f.sheet = std::make_unique<TForm2>(f.state, nullptr, counting);
+    QVERIFY(f.sheet->table()->Active());
+    QCOMPARE(numbersRead, QStringList({"1", "1"})); // made on the first record
+    f.sheet.reset();
+    QCOMPARE(numbersRead, QStringList({"1", "1", "", ""}));
+}
+
+void TestPropertySheet::tableThatNoLongerOpensIsTold()
+{
+    SheetFixture f(26);
+    const QByteArray whole = f.file(QStringLiteral("prop.yop"));
+    f.sheet->hide(); // the view closes
+    QVERIFY(!f.sheet->table()->Active());
+    // Damaged meanwhile: the sheet shown again cannot open its view.
+    QVERIFY(writeFileBytes(f.path(QStringLiteral("prop.yop")), "COLONNE\r\n"));
+    const QStringList shown = messageBoxesDuring([&] { f.sheet->show(); });
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].startsWith(QStringLiteral("TextTable1: Field '")) &&
+                 shown[0].endsWith(QStringLiteral("' not found")),
+             qPrintable(shown[0]));
+    QVERIFY(f.sheet->isVisible());
+    QCOMPARE(f.text("DB_SYMBOLE"), QString());
+    // The sheet goes on: with the file whole again it shows the element at the next showing.
+    QVERIFY(writeFileBytes(f.path(QStringLiteral("prop.yop")), whole));
+    f.sheet->hide();
+    f.sheet->show();
+    QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Fe"));
 }
 
 QTEST_MAIN(TestPropertySheet)

@@ -1,6 +1,7 @@
 // The colouring modes of the main window on the shipped element table, and their
 // failure paths on crafted copies of it.
 #include "MainWindowFixture.h"
+#include "MessageBoxes.h"
 
 #include "data/Errors.h"
 
@@ -307,6 +308,13 @@ void TestColouring::nonNumberStopsTheScan()
     QCOMPARE(f.fill(5), face); // the faulty record and those after it are untouched
     QCOMPARE(f.fill(26), face);
     QVERIFY(!visible(f, "legende4"));
+    // Chosen in the list, the fault is told once, from the handler, and the window goes on.
+    const QStringList shown =
+        messageBoxesDuring([&] { f.choose(QStringLiteral("Etat Physique")); });
+    QCOMPARE(shown, QStringList{"'abc' is not a valid floating point value"});
+    f.choose(QStringLiteral("Groupe"));
+    QVERIFY(visible(f, "legende1"));
+    QVERIFY(f.fill(26) != face);
 }
 
 void TestColouring::columnOfEqualValuesIsWhite()

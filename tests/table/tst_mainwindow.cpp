@@ -1,5 +1,7 @@
 // The main window's fixed layout: element buttons, labels, toolbar, menu and widths.
 #include "MainWindowFixture.h"
+#include "MessageBoxes.h"
+#include "TestFiles.h"
 #include "controls/Fonts.h"
 #include "controls/TAboutBox.h"
 #include "controls/TEncartaButton.h"
@@ -43,6 +45,7 @@ private slots:
     void hoverAndClickTrackTheElement();
     void litButtonShowsItsWholeEdge_data();
     void litButtonShowsItsWholeEdge();
+    void clickThatCannotOpenTheSheetIsTold();
 
 private:
     QAction *menuAction(const QString &text) const;
@@ -343,6 +346,32 @@ void TestMainWindow::litButtonShowsItsWholeEdge()
     // Let go away from the button: no click, no property sheet.
     if (pressed)
         QTest::mouseRelease(iron, Qt::LeftButton, {}, QPoint(-40, -40));
+}
+
+void TestMainWindow::clickThatCannotOpenTheSheetIsTold()
+{
+    // The sheet reads the element table anew: one damaged since the start cannot open.
+    const QString prop = m_dir->filePath(QStringLiteral("prop.yop"));
+    const QByteArray whole = readFileBytes(prop);
+    QVERIFY(writeFileBytes(prop, "COLONNE\r\n"));
+    TEncartaButton *iron = m_form->elementButton(26);
+    const QStringList shown =
+        messageBoxesDuring([&] { QTest::mouseClick(iron, Qt::LeftButton, {}, QPoint(10, 10)); });
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].startsWith(QStringLiteral("TextTable1: Field '")) &&
+                 shown[0].endsWith(QStringLiteral("' not found")),
+             qPrintable(shown[0]));
+    // The window goes on: with the file whole again, the next click shows the sheet.
+    QVERIFY(writeFileBytes(prop, whole));
+    QString symbol;
+    QTimer::singleShot(0, m_form, [&] {
+        QTRY_VERIFY(qobject_cast<TForm2 *>(QApplication::activeModalWidget()));
+        auto *sheet = qobject_cast<TForm2 *>(QApplication::activeModalWidget());
+        symbol = sheet->table()->FieldText(QStringLiteral("_SYMBOLE"));
+        sheet->close();
+    });
+    QTest::mouseClick(iron, Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(symbol, QStringLiteral("Fe"));
 }
 
 QTEST_MAIN(TestMainWindow)
