@@ -8,6 +8,7 @@ docs="$3"
 work="$root.work"
 rm -rf "$root" "$work"
 mkdir -p "$work"
+# shellcheck source=tests/e2e/desktop_checks.sh disable=SC2034
 . "$(dirname "$0")/desktop_checks.sh"
 
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null

@@ -8,6 +8,7 @@ docs="$2"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 root="$work/root"
+# shellcheck source=tests/e2e/desktop_checks.sh disable=SC2034
 . "$(dirname "$0")/desktop_checks.sh"
 
 for tool in cpack dpkg-deb dpkg-shlibdeps lintian appstreamcli desktop-file-validate; do

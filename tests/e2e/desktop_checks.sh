@@ -1,3 +1,4 @@
+# shellcheck shell=sh disable=SC2154
 # Checks shared by the install tree and the Debian package: the files a desktop, a
 # software centre and dpkg read from a tree rooted at $root (which holds usr/).
 # The caller sets $root, $work (a scratch folder) and $docs (the screenshots).
@@ -60,8 +61,9 @@ check_metainfo() {
   done <"$work/screenshots"
   release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
   changelog=$(zcat "$root/usr/share/doc/mirelon/changelog.gz" | sed -n '1s/^mirelon (\([^)]*\)).*/\1/p')
-  test -n "$release" && test "$release" = "$changelog" ||
+  if [ -z "$release" ] || [ "$release" != "$changelog" ]; then
     fail "the newest release is '$release' in the metadata, '$changelog' in the changelog"
+  fi
 }
 
 check_desktop_tree() {
