@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xdotool xclip imagemagick x11-utils python3
   bodr emf2svg libwmf-bin fonts-urw-base35 desktop-file-utils
+  librsvg2-bin appstream lintian file
 )
 
 missing=()

@@ -11,6 +11,9 @@ MirelonApplication::MirelonApplication(int &argc, char **argv) : QApplication(ar
     // not set as Qt's application display name: the X11 windowing would append that to
     // every window's title.
     setApplicationName(QStringLiteral("mirelon"));
+    // The name of the installed desktop entry, which a Wayland desktop reads as the
+    // windows' application id to find their menu entry and icon.
+    setDesktopFileName(QStringLiteral(MIRELON_APP_ID));
 }
 
 bool MirelonApplication::notify(QObject *receiver, QEvent *event)

@@ -1,17 +1,17 @@
 #!/bin/sh
 # Installs the build into a scratch root and checks the files a desktop expects.
+# Arguments: the build tree, the scratch root, the folder of the screenshots.
 set -eu
 build="$1"
 root="$2"
-rm -rf "$root"
+docs="$3"
+work="$root.work"
+rm -rf "$root" "$work"
+mkdir -p "$work"
+# shellcheck source=tests/e2e/desktop_checks.sh disable=SC2034
+. "$(dirname "$0")/desktop_checks.sh"
+
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
-for path in bin/mirelon bin/mirelon-launch; do
-  test -x "$root/usr/$path" || { echo "missing executable $path"; exit 1; }
-done
-for file in prop.yop struct.yop iso.yop; do
-  test -s "$root/usr/share/mirelon/$file" || { echo "missing data file $file"; exit 1; }
-done
-test -f "$root/usr/share/icons/hicolor/scalable/apps/mirelon.svg"
-desktop-file-validate "$root/usr/share/applications/mirelon.desktop"
-grep -q '^Exec=/.*/bin/mirelon-launch$' "$root/usr/share/applications/mirelon.desktop"
+(cd "$root" && find . ! -type d | sed 's|^\./||') | check_file_list
+check_desktop_tree
 echo "1 passed, 0 failed"

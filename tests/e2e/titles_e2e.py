@@ -1,5 +1,6 @@
 """The real program's window titles under X11, as the window manager reads them
-(_NET_WM_NAME): each window's own caption, with nothing appended.
+(_NET_WM_NAME): each window's own caption, with nothing appended; and the window class
+by which a desktop finds the program's menu entry.
 
 Usage: titles_e2e.py BINARY SHARE_DIR
 """
@@ -20,6 +21,23 @@ def net_wm_name(s, window):
     return value[1:-1].replace('\\"', '"')
 
 
+DESKTOP_ENTRY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "dist",
+                             "mirelon.desktop.in")
+
+
+def check_window_class(s):
+    """An X11 desktop ties the main window to the menu entry (its icon, its name in the
+    task bar) by the entry's StartupWMClass, since the entry's file name is not the
+    program's."""
+    out = subprocess.run(["xprop", "-id", s.window, "WM_CLASS"], env=s.env,
+                         capture_output=True, text=True, timeout=30).stdout.strip()
+    window_class = out.rpartition(", ")[2].strip('"')
+    with open(DESKTOP_ENTRY, encoding="utf-8") as entry:
+        keys = dict(line.rstrip("\n").split("=", 1) for line in entry if "=" in line)
+    assert keys.get("StartupWMClass") == window_class, \
+        "window class %r, StartupWMClass %r" % (window_class, keys.get("StartupWMClass"))
+
+
 def wait_title(s, window, expected):
     deadline = time.time() + 5
     while time.time() < deadline and net_wm_name(s, window) != expected:
@@ -28,6 +46,7 @@ def wait_title(s, window, expected):
 
 
 def check_titles(s):
+    check_window_class(s)
     title = net_wm_name(s, s.window)
     assert title.startswith("Mirelon 2 par ") and "mirelon II" not in title, title
 

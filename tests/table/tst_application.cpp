@@ -42,6 +42,7 @@ class TestApplication : public QObject
 private slots:
     void exceptionInHandlerIsShownAndProgramGoesOn();
     void frenchTranslationIsLoaded();
+    void desktopFileNameNamesTheBuiltMetadata();
 };
 
 void TestApplication::exceptionInHandlerIsShownAndProgramGoesOn()
@@ -74,6 +75,16 @@ void TestApplication::frenchTranslationIsLoaded()
     app->installFrenchTranslation();
     // Qt's own dialog buttons now speak French.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+}
+
+void TestApplication::desktopFileNameNamesTheBuiltMetadata()
+{
+    // A Wayland desktop ties a window to its menu entry and icon by this name; the
+    // build writes the desktop metadata under the name the desktop files carry.
+    const QString name = QGuiApplication::desktopFileName();
+    QVERIFY2(!name.isEmpty(), "the program gives the desktop no file name");
+    const QString metainfo = QStringLiteral(MIRELON_BINARY_DIR "/dist/%1.metainfo.xml").arg(name);
+    QVERIFY2(QFileInfo::exists(metainfo), qPrintable(metainfo + " was not built"));
 }
 
 int main(int argc, char *argv[])
