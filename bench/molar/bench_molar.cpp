@@ -98,8 +98,8 @@ void BM_CreateAtStartup(benchmark::State &state)
     QWidget client;
     auto *speedBar = new QWidget(&client);
     for (auto _ : state) {
-        auto *mode = new MolarMode(
-            dummyState(), {&client, speedBar, [] {}, [](int) {}, [](int) { return nullptr; }});
+        auto *mode = new MolarMode(dummyState(), {&client, speedBar, nullptr, nullptr, [] {},
+                                                  [](int) {}, [](int) { return nullptr; }});
         auto *data = new TForm7(&client);
         auto *molarMass = new TForm8(&client);
         state.PauseTiming();

@@ -27,8 +27,6 @@ struct ProgramState
     // Bar heights of the 3-D graph by atomic number - 1, written by the Graph 3D command
     // and read by each 3-D control when it builds its picture.
     std::array<double, 103> heights{};
-    int dialogRow = 0;       // the grid row that "Données" is editing
-    double percentSum = 0;   // percentages confirmed so far in one "% --> FORMULE" run
 
     // The sets chooser's pending column: empty with a width of 0 until the first click.
     PendingColumn setsChoice;

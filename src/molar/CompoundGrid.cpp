@@ -1,7 +1,10 @@
 #include "molar/CompoundGrid.h"
 
+#include "molar/Compound.h"
+
 #include <QHeaderView>
 #include <QProxyStyle>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -25,7 +28,7 @@ public:
 
 } // namespace
 
-CompoundGrid::CompoundGrid(QWidget *parent) : QTableWidget(1, 4, parent)
+CompoundGrid::CompoundGrid(QWidget *parent) : QTableWidget(1, CompoundRow::ColumnCount, parent)
 {
     setObjectName(QStringLiteral("StringGrid1"));
     QHeaderView *top = horizontalHeader();
@@ -39,7 +42,7 @@ CompoundGrid::CompoundGrid(QWidget *parent) : QTableWidget(1, 4, parent)
     auto *headerStyle = new HeaderStyle;
     headerStyle->setParent(top);
     top->setStyle(headerStyle);
-    for (int column = 0; column < 4; ++column) {
+    for (int column = 0; column < CompoundRow::ColumnCount; ++column) {
         setColumnWidth(column, ColumnWidths[column]);
         setHorizontalHeaderItem(column, new QTableWidgetItem);
     }
@@ -54,6 +57,23 @@ CompoundGrid::CompoundGrid(QWidget *parent) : QTableWidget(1, 4, parent)
     setWordWrap(false);
     // A long amount in the narrow "mol" column shows its first digits, not an ellipsis.
     setTextElideMode(Qt::ElideNone);
+    connect(this, &QTableWidget::itemChanged, this, [this](const QTableWidgetItem *item) {
+        emit cellEdited(item->row() + 1, item->column(), item->text());
+    });
+}
+
+void CompoundGrid::showCompound(const Compound &compound)
+{
+    const QSignalBlocker quiet(this);
+    const int spare = int(compound.rows.size()) + 1;
+    setRows(spare + 1);
+    for (int row = 1; row <= spare; ++row) {
+        const CompoundRow &shown = *compound.row(row);
+        for (int column = 0; column < CompoundRow::ColumnCount; ++column) {
+            if (cell(row, column) != shown.cell(column))
+                setCell(row, column, shown.cell(column));
+        }
+    }
 }
 
 void CompoundGrid::setRows(int rows)
@@ -81,7 +101,7 @@ void CompoundGrid::setCell(int row, int column, const QString &text)
 
 void CompoundGrid::writeHeaders()
 {
-    for (int column = 0; column < 4; ++column)
+    for (int column = 0; column < CompoundRow::ColumnCount; ++column)
         setCell(0, column, QString::fromLatin1(Headers[column]));
 }
 

@@ -2,18 +2,23 @@
 
 #include <QTableWidget>
 
-// The compound grid of the molar-mass mode: row 0 is the header ("el", "M", "mol",
-// "% massique"), each following row one element of the compound, with one spare row below the
-// last. Rows are numbered as the user sees them, header included; cells are plain text that
-// the user may edit, and every computation reads them back as typed.
+struct Compound;
+
+// The compound grid of the molar-mass mode, the view of the compound: row 0 is the header
+// ("el", "M", "mol", "% massique"), each following row one element of the compound, with the
+// spare row below the last. Rows are numbered as the user sees them, header included; cells
+// are plain text that the user may edit, and each edit is told, so that the next computation
+// reads the cell as typed.
 class CompoundGrid : public QTableWidget
 {
     Q_OBJECT
 
 public:
-    enum Column { El = 0, M = 1, Mol = 2, Percent = 3 };
-
     explicit CompoundGrid(QWidget *parent = nullptr);
+
+    // Shows the compound's rows and its spare row, writing only the cells that differ. What
+    // the grid writes here is not told as an edit.
+    void showCompound(const Compound &compound);
 
     // Rows including the header row.
     int rows() const { return rowCount() + 1; }
@@ -28,4 +33,9 @@ public:
     // Writes the text of a cell still being typed into it and closes its editor, so that a
     // computation started by a button (which takes no focus) reads the cell as typed.
     void commitEdit();
+
+signals:
+    // A cell's text changed other than by showCompound: typed by the user, or written by
+    // setCell. Row and column as cell() numbers them.
+    void cellEdited(int row, int column, const QString &text);
 };

@@ -4,10 +4,9 @@
 #include "controls/Fonts.h"
 #include "controls/TBevelPanel.h"
 #include "controls/TEncartaButton.h"
-#include "data/Errors.h"
-#include "data/Numbers.h"
 #include "data/ProgramState.h"
 #include "molar/CompoundGrid.h"
+#include "molar/CompoundRules.h"
 #include "molar/TChemEdit.h"
 #include "molar/TForm7.h"
 #include "molar/TForm8.h"
@@ -20,8 +19,6 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-#include <cmath>
-
 namespace {
 
 const QString ModeCaption = QStringLiteral("Mode M / %");
@@ -29,7 +26,6 @@ const QString ModeHint = QStringLiteral(
     "Cliquez ici  pour calculer la masse molaire d\"un composé et son pourcentage massique.");
 const QString PropertiesCaption = QStringLiteral("Mode propriétés");
 const QString PropertiesHint = QStringLiteral("Cliquez ici  pour passer en mode propriétés");
-const QString ProbablePrefix = QStringLiteral("formule probable : ");
 constexpr int ElementCount = 103;
 constexpr int ToolbarHeight = 33;
 
@@ -47,46 +43,6 @@ const PanelButton PanelButtons[] = {
      {16, 352, 129, 22},
      "Formule chimique a partir des % massiques"},
 };
-
-int toInteger(const QString &text)
-{
-    const std::optional<int> value = Numbers::parseInteger(text);
-    if (!value)
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-    return *value;
-}
-
-double toFloat(const QString &text)
-{
-    const std::optional<double> value = Numbers::parseDecimal(text);
-    if (!value)
-        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
-    return *value;
-}
-
-// A result that a double cannot hold is reported, never written as a number.
-double representable(double value)
-{
-    if (!std::isfinite(value))
-        throw MirelonError(QStringLiteral("Dépassement de capacité en virgule flottante"));
-    return value;
-}
-
-double divide(double dividend, double divisor)
-{
-    if (divisor == 0)
-        throw MirelonError(QStringLiteral("Division par zéro"));
-    return representable(dividend / divisor);
-}
-
-// The count of a probable formula: the nearest integer, halves to the even one.
-QString roundedCount(double value)
-{
-    const double rounded = std::nearbyint(representable(value));
-    if (std::fabs(rounded) >= 9.2e18)
-        throw MirelonError(QStringLiteral("Dépassement de capacité en virgule flottante"));
-    return QString::number(static_cast<qint64>(rounded));
-}
 
 } // namespace
 
@@ -147,16 +103,6 @@ QLineEdit *MolarMode::molarMassField()
     return m_edit3;
 }
 
-TEncartaButton *MolarMode::modeButton() const
-{
-    return m_window.speedBar->findChild<TEncartaButton *>(QStringLiteral("EncartaButton1"));
-}
-
-QComboBox *MolarMode::colouringList() const
-{
-    return m_window.speedBar->findChild<QComboBox *>(QStringLiteral("combobox1"));
-}
-
 void MolarMode::buildPanel()
 {
     if (m_panel)
@@ -175,7 +121,8 @@ void MolarMode::buildPanel()
 
     m_grid = new CompoundGrid(m_panel);
     m_grid->setGeometry(9, 8, 145, 217);
-    m_grid->setRows(m_state.nextFreeRow + 1);
+    m_grid->showCompound(m_compound);
+    connect(m_grid, &CompoundGrid::cellEdited, this, &MolarMode::cellEdited);
 
     auto *label = new QLabel(QStringLiteral("Masse Molaire (g/mol) :"), m_panel);
     label->setObjectName(QStringLiteral("Label20"));
@@ -230,10 +177,9 @@ void MolarMode::EncartaButton1Click()
 void MolarMode::enter()
 {
     m_state.molarMode = true;
-    TEncartaButton *button = modeButton();
-    button->setCaption(PropertiesCaption);
-    button->setToolTip(PropertiesHint);
-    colouringList()->hide();
+    m_window.modeButton->setCaption(PropertiesCaption);
+    m_window.modeButton->setToolTip(PropertiesHint);
+    m_window.colouringList->hide();
     m_window.hideLegends();
     m_window.setLayoutWidth(ModeWidth);
     QWidget *window = m_window.client->window();
@@ -263,10 +209,9 @@ void MolarMode::enter()
 void MolarMode::leave()
 {
     m_state.molarMode = false;
-    TEncartaButton *button = modeButton();
-    button->setCaption(ModeCaption);
-    button->setToolTip(ModeHint);
-    QComboBox *list = colouringList();
+    m_window.modeButton->setCaption(ModeCaption);
+    m_window.modeButton->setToolTip(ModeHint);
+    QComboBox *list = m_window.colouringList;
     list->show();
     {
         // Written by the program, the text applies no colouring.
@@ -278,83 +223,28 @@ void MolarMode::leave()
     m_window.setLayoutWidth(PlainWidth);
 }
 
+void MolarMode::hidePanel()
+{
+    m_chemEdit->hide();
+    if (m_panel)
+        m_panel->hide();
+}
+
 void MolarMode::addElement(const QString &symbol, const QString &atomicMass)
 {
-    try {
-        addAtom(symbol, atomicMass);
-    } catch (...) {
-        report(QStringLiteral("Faites un reset"));
-    }
-}
-
-void MolarMode::addAtom(const QString &symbol, const QString &atomicMass)
-{
-    CompoundGrid &grid = *this->grid();
-    grid.commitEdit();
-    int &next = m_state.nextFreeRow;
-    bool found = false;
-    for (int row = 1; row <= next; ++row) {
-        if (grid.cell(row, CompoundGrid::El) != symbol)
-            continue;
-        found = true;
-        const qint64 count = qint64(toInteger(grid.cell(row, CompoundGrid::Mol))) + 1;
-        if (count > std::numeric_limits<int>::max())
-            throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(count));
-        grid.setCell(row, CompoundGrid::Mol, QString::number(count));
-    }
-    if (!found) {
-        grid.setRows(grid.rows() + 1);
-        grid.setCell(next, CompoundGrid::El, symbol);
-        grid.setCell(next, CompoundGrid::M, atomicMass);
-        grid.setCell(next, CompoundGrid::Mol, QStringLiteral("1"));
-        // The new element comes into sight, however long the compound.
-        grid.scrollToItem(grid.item(next - 1, CompoundGrid::El));
-        ++next;
-    }
-    recompute();
-}
-
-void MolarMode::recompute()
-{
-    CompoundGrid &grid = *m_grid;
-    const int last = m_state.nextFreeRow - 1;
-    QString formula;
-    for (int row = 1; row <= last; ++row)
-        formula += grid.cell(row, CompoundGrid::El) + grid.cell(row, CompoundGrid::Mol);
-    double molarMass = 0;
-    for (int row = 1; row <= last; ++row)
-        molarMass +=
-            toInteger(grid.cell(row, CompoundGrid::Mol)) * toFloat(grid.cell(row, CompoundGrid::M));
-    representable(molarMass);
-    m_chemEdit->setText(formula);
-    m_edit3->setText(Numbers::formatGeneral(molarMass, 6));
-    // Shown as they are; only the percentages need a molar mass to divide by.
-    if (molarMass == 0)
-        throw MirelonError(QStringLiteral("Division par zéro"));
-    for (int row = 1; row <= last; ++row) {
-        const double mol = toInteger(grid.cell(row, CompoundGrid::Mol));
-        const double mass = toFloat(grid.cell(row, CompoundGrid::M));
-        // Times 100 before the division: the order decides which way a value on a rounding
-        // tie goes (Co + Ru gives 36,8312 and 63,1688, which add up to 100). Only masses
-        // near the largest double, which would overflow that way, take the share first.
-        const double scaled = mol * 100.0 * mass;
-        const double share =
-            std::isfinite(scaled) ? scaled / molarMass : mol * mass / molarMass * 100.0;
-        grid.setCell(row, CompoundGrid::Percent, Numbers::formatGeneral(representable(share), 6));
-    }
+    grid()->commitEdit();
+    CompoundRules::Outcome outcome = CompoundRules::addAtoms(m_compound, symbol, atomicMass);
+    if (!outcome.failed())
+        outcome = CompoundRules::recompute(outcome.compound);
+    showOutcome(outcome);
 }
 
 void MolarMode::ResetClick()
 {
-    CompoundGrid &grid = *this->grid();
-    grid.commitEdit();
+    grid()->commitEdit();
     m_chemEdit->clear();
     m_edit3->clear();
-    for (int row = 1; row <= m_state.nextFreeRow; ++row)
-        for (int column = 0; column < 4; ++column)
-            grid.setCell(row, column, QString());
-    grid.setRows(2);
-    m_state.nextFreeRow = 1;
+    setCompound(Compound());
 }
 
 void MolarMode::FormuleClick()
@@ -368,65 +258,67 @@ void MolarMode::FormuleClick()
 
 void MolarMode::percentToFormula()
 {
-    CompoundGrid &grid = *this->grid();
-    grid.commitEdit();
+    grid()->commitEdit();
     m_chemEdit->clear();
     m_edit3->clear();
-    const int next = m_state.nextFreeRow;
-    for (int row = 1; row <= next; ++row) {
-        grid.setCell(row, CompoundGrid::Mol, QString());
-        grid.setCell(row, CompoundGrid::Percent, QString());
-    }
-    m_state.percentSum = 0;
-    TForm7 &data = *dataDialog();
-    for (int row = 1; row < next; ++row) {
-        m_state.dialogRow = row;
-        data.run(grid.cell(row, CompoundGrid::El), grid.cell(row, CompoundGrid::M),
-                 Numbers::formatGeneral(100 - m_state.percentSum, 15));
-        m_state.percentSum += data.percent();
-        grid.setCell(row, CompoundGrid::M, data.molarMassText());
-        grid.setCell(row, CompoundGrid::Percent, data.percentText());
-    }
-    // Moles of each element in one gram of the compound.
-    for (int row = 1; row < next; ++row) {
-        const double moles = divide(toFloat(grid.cell(row, CompoundGrid::Percent)) * 0.01,
-                                    toFloat(grid.cell(row, CompoundGrid::M)));
-        grid.setCell(row, CompoundGrid::Mol, Numbers::formatGeneral(moles, 15));
-    }
+    askPercentages();
+    const CompoundRules::Outcome moles = CompoundRules::molesPerGram(m_compound);
+    showOutcome(moles);
+    if (moles.failed())
+        return;
     if (const std::optional<QString> typed = molarMassDialog()->run())
         m_edit3->setText(*typed);
-    if (!m_edit3->text().isEmpty())
-        probableFormula(m_edit3->text());
-    else
-        atomRatios();
+    showOutcome(CompoundRules::formulaFromMoles(m_compound, m_edit3->text()));
 }
 
-void MolarMode::probableFormula(const QString &molarMass)
+// Empties the amounts and percentages, then has "Données" give each element's percentage and
+// molar mass, row after row; the grid shows each answer as it comes.
+void MolarMode::askPercentages()
 {
-    CompoundGrid &grid = *m_grid;
-    const int last = m_state.nextFreeRow - 1;
-    const double mass = toFloat(molarMass);
-    // Atoms of each element in one formula unit.
-    for (int row = 1; row <= last; ++row) {
-        const double atoms = representable(toFloat(grid.cell(row, CompoundGrid::Mol)) * mass);
-        grid.setCell(row, CompoundGrid::Mol, Numbers::formatGeneral(atoms, 15));
+    Compound cleared = m_compound;
+    for (int number = 1; CompoundRow *row = cleared.row(number); ++number) {
+        row->count.clear();
+        row->percent.clear();
     }
-    QString formula;
-    for (int row = 1; row <= last; ++row)
-        formula += grid.cell(row, CompoundGrid::El) +
-                   roundedCount(toFloat(grid.cell(row, CompoundGrid::Mol)));
-    m_chemEdit->setText(ProbablePrefix + formula);
+    setCompound(cleared);
+    TForm7 &data = *dataDialog();
+    double confirmed = 0; // the percentages confirmed so far in this run
+    for (int index = 0; index < m_compound.rows.size(); ++index) {
+        const CompoundRow &row = m_compound.rows[index];
+        data.run(row.symbol, row.mass, CompoundRules::proposedPercent(confirmed));
+        confirmed += data.percent();
+        Compound answered = m_compound;
+        answered.rows[index].mass = data.molarMassText();
+        answered.rows[index].percent = data.percentText();
+        setCompound(answered);
+    }
 }
 
-void MolarMode::atomRatios()
+void MolarMode::setCompound(const Compound &compound)
 {
-    CompoundGrid &grid = *m_grid;
-    const int last = m_state.nextFreeRow - 1;
-    double smallest = 100000;
-    for (int row = 1; row <= last; ++row)
-        smallest = std::min(smallest, toFloat(grid.cell(row, CompoundGrid::Mol)));
-    for (int row = 1; row <= last; ++row) {
-        const double ratio = divide(toFloat(grid.cell(row, CompoundGrid::Mol)), smallest);
-        grid.setCell(row, CompoundGrid::Mol, Numbers::formatGeneral(ratio, 4));
-    }
+    const qsizetype before = m_compound.rows.size();
+    m_compound = compound;
+    m_state.nextFreeRow = int(compound.rows.size()) + 1;
+    CompoundGrid &grid = *this->grid();
+    grid.showCompound(compound);
+    // A new element comes into sight, however long the compound.
+    if (compound.rows.size() > before)
+        grid.scrollToItem(grid.item(int(compound.rows.size()) - 1, CompoundRow::El));
+}
+
+void MolarMode::showOutcome(const CompoundRules::Outcome &outcome)
+{
+    setCompound(outcome.compound);
+    if (outcome.formula)
+        m_chemEdit->setText(*outcome.formula);
+    if (outcome.molarMass)
+        m_edit3->setText(*outcome.molarMass);
+    if (outcome.failed())
+        report(outcome.error);
+}
+
+void MolarMode::cellEdited(int row, int column, const QString &text)
+{
+    if (CompoundRow *edited = m_compound.row(row))
+        edited->cell(column) = text;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "molar/Compound.h"
+
 #include <QObject>
 
 #include <functional>
@@ -15,12 +17,18 @@ class TForm7;
 class TForm8;
 struct ProgramState;
 
+namespace CompoundRules {
+struct Outcome;
+}
+
 // What the molar-mass mode needs of the main window. The widgets are the window's and
 // outlive the mode.
 struct MolarWindow
 {
-    QWidget *client = nullptr;   // the client area: the mode's panel goes on its right edge
-    QWidget *speedBar = nullptr; // the tool bar: the formula edit, the mode button, the list
+    QWidget *client = nullptr;            // the client area: the panel goes on its right
+    QWidget *speedBar = nullptr;          // the tool bar: the formula edit goes on it
+    TEncartaButton *modeButton = nullptr; // "Mode M / %" on the tool bar
+    QComboBox *colouringList = nullptr;   // the tool bar's list, hidden in the mode
     std::function<void()> hideLegends;
     std::function<void(int outerWidth)> setLayoutWidth;
     std::function<TEncartaButton *(int z)> elementButton;
@@ -29,7 +37,8 @@ struct MolarWindow
 // The molar-mass mode of the main window: entered and left with "Mode M / %", it builds a
 // compound one clicked atom at a time and shows its formula, molar mass and mass percentages;
 // "% --> FORMULE" goes the other way, from typed percentages to a formula or atom ratios. The
-// compound lives only in the grid's cells. The panel is built at the first entry.
+// compound is a value that the grid shows and that the user's edits of the grid change; the
+// arithmetic is CompoundRules'. The panel is built at the first entry.
 class MolarMode : public QObject
 {
     Q_OBJECT
@@ -53,6 +62,8 @@ public:
     // "RESET" and "% --> FORMULE".
     void ResetClick();
     void FormuleClick();
+    // Hides the panel and the formula edit, as every change of the main window's mode does.
+    void hidePanel();
 
     TChemEdit *chemEdit() const { return m_chemEdit; }
     CompoundGrid *grid();
@@ -71,13 +82,11 @@ private:
     void leave();
     void buildPanel();
     void placePanel();
-    void addAtom(const QString &symbol, const QString &atomicMass);
-    void recompute();
     void percentToFormula();
-    void probableFormula(const QString &molarMass);
-    void atomRatios();
-    TEncartaButton *modeButton() const;
-    QComboBox *colouringList() const;
+    void askPercentages();
+    void setCompound(const Compound &compound);
+    void showOutcome(const CompoundRules::Outcome &outcome);
+    void cellEdited(int row, int column, const QString &text);
 
     ProgramState &m_state;
     MolarWindow m_window;
@@ -88,4 +97,5 @@ private:
     TForm7 *m_data = nullptr;        // owned by the main window
     TForm8 *m_molarMass = nullptr;   // owned by the main window
     bool m_centred = false;          // the first entry of the run has centred the window
+    Compound m_compound;             // what the grid shows
 };

@@ -39,9 +39,10 @@ namespace {
 const QColor Navy(0x00, 0x00, 0x80);
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 
-// Controls that HideLegends() hides, in this order; those not built yet are skipped.
-constexpr const char *HiddenByHideLegends[] = {"legende1", "legende2", "legende3", "legende4",
-                                               "legende5", "Panel2",   "Panel3",   "ChemEdit1"};
+// Controls that HideLegends() hides, in this order, before the molar-mass panel; those not
+// built yet are skipped.
+constexpr const char *HiddenByHideLegends[] = {"legende1", "legende2", "legende3",
+                                               "legende4", "legende5", "Panel2"};
 
 struct SpeedButtonRow
 {
@@ -74,12 +75,11 @@ TForm1::TForm1(ProgramState &state, QWidget *parent) : QMainWindow(parent), m_st
     Legends::build(m_client);
     m_panel1 = new HoverPanel(m_client);
     m_molar = new MolarMode(m_state,
-                            {m_client, m_speedBar, [this] { HideLegends(); },
+                            {m_client, m_speedBar, m_modeButton, m_combo, [this] { HideLegends(); },
                              [this](int width) { setLayoutWidth(width); },
                              [this](int z) { return elementButton(z); }},
                             this);
-    connect(child<TEncartaButton>("EncartaButton1"), &TEncartaButton::clicked, m_molar,
-            &MolarMode::EncartaButton1Click);
+    connect(m_modeButton, &TEncartaButton::clicked, m_molar, &MolarMode::EncartaButton1Click);
     // Mouse moves over the bare window hide the hover panel.
     m_client->setMouseTracking(true);
     m_client->installEventFilter(this);
@@ -204,7 +204,7 @@ void TForm1::buildToolbar(QWidget *client)
         button->setGeometry(SpeedButtons[i].left, 4, 25, 25);
     }
 
-    auto *molar = new TEncartaButton(m_speedBar);
+    auto *molar = m_modeButton = new TEncartaButton(m_speedBar);
     molar->setObjectName(QStringLiteral("EncartaButton1"));
     molar->setGeometry(104, 6, 105, 22);
     molar->setCaption(QStringLiteral("Mode M / %"));
@@ -304,6 +304,8 @@ void TForm1::HideLegends()
         if (QWidget *widget = findChild<QWidget *>(QString::fromLatin1(name)))
             widget->hide();
     }
+    if (m_molar)
+        m_molar->hidePanel();
     setLayoutWidth(DefaultWidth);
 }
 
@@ -339,12 +341,20 @@ void TForm1::setMolarDialogs(TForm7 *data, TForm8 *molarMass)
     m_molar->setDialogs(data, molarMass);
 }
 
+TForm1::ElementTexts TForm1::hoveredElementTexts() const
+{
+    // The hover view's current record is the one the hover panel shows: the mouse move that
+    // came before the click has moved it to the element.
+    return {m_table1->FieldText(QStringLiteral("_SYMBOLE")),
+            m_table1->FieldText(QStringLiteral("_M__AT"))};
+}
+
 void TForm1::ElementClicked()
 {
     // In the molar-mass mode the element is the one the hover panel shows.
     if (m_state.molarMode) {
-        m_molar->addElement(child<QLineEdit>("Edit_SYMBOLE")->text(),
-                            child<QLineEdit>("Edit_M__AT")->text());
+        const ElementTexts element = hoveredElementTexts();
+        m_molar->addElement(element.symbol, element.atomicMass);
         return;
     }
     // A sheet made anew and shown modally; the click returns when it is closed.

@@ -94,6 +94,13 @@ private:
     void buildLabels(QWidget *client);
     void FormCreate();
 
+    // The texts of one element that a click in the molar-mass mode takes.
+    struct ElementTexts
+    {
+        QString symbol;
+        QString atomicMass;
+    };
+    ElementTexts hoveredElementTexts() const;
     void elementMouseMove(int z);
     void elementClick(int z);
     void Graph3D1Click();
@@ -118,6 +125,8 @@ private:
     TDBEdit *m_reader2 = nullptr;
     std::unique_ptr<TableColourist> m_colourist;
     MolarMode *m_molar = nullptr; // owned by the window
+
+    TEncartaButton *m_modeButton = nullptr; // "Mode M / %", owned by m_speedBar
 
     ProgramState &m_state;
 };

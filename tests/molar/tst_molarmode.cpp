@@ -102,6 +102,7 @@ private slots:
     void resetThenOneClick();
     void aNewRowComesIntoSight();
     void aCellBeingTypedCountsAsTyped();
+    void aSymbolTypedIntoTheSpareRowCountsThere();
     void badCellsShowFaitesUnReset();
     void percentToFormula_data();
     void percentToFormula();
@@ -113,6 +114,7 @@ private:
     void toggle() const;
     void click(int z) const;
     QString rows() const;
+    CompoundGrid *waterInFocusedGrid() const;
 
     std::unique_ptr<MainWindowFixture> f;
     MolarMode *mode = nullptr;
@@ -152,9 +154,21 @@ QString TestMolarMode::rows() const
     CompoundGrid *grid = mode->grid();
     QStringList out;
     for (int row = 1; row < f->state.nextFreeRow; ++row)
-        out << grid->cell(row, CompoundGrid::El) + u':' + grid->cell(row, CompoundGrid::Mol) +
-                   u':' + grid->cell(row, CompoundGrid::Percent);
+        out << grid->cell(row, CompoundRow::El) + u':' + grid->cell(row, CompoundRow::Mol) + u':' +
+                   grid->cell(row, CompoundRow::Percent);
     return out.join(u' ');
+}
+
+// The mode entered, H then O clicked, and the grid given the focus for typing.
+CompoundGrid *TestMolarMode::waterInFocusedGrid() const
+{
+    toggle();
+    click(1);
+    click(8);
+    CompoundGrid *grid = mode->grid();
+    grid->setFocus();
+    QTest::qWaitFor([grid] { return grid->hasFocus(); });
+    return grid;
 }
 
 void TestMolarMode::enteringAndLeaving()
@@ -252,8 +266,8 @@ void TestMolarMode::compound()
     QTEST(mode->molarMassField()->text(), "molarMass");
     // The atomic mass is the hover panel's text, and one spare row stays below the compound.
     const QString symbol = f->child<QLineEdit>(QStringLiteral("Edit_SYMBOLE"))->text();
-    const int last = mode->grid()->cell(1, CompoundGrid::El) == symbol ? 1 : 2;
-    QCOMPARE(mode->grid()->cell(last, CompoundGrid::M),
+    const int last = mode->grid()->cell(1, CompoundRow::El) == symbol ? 1 : 2;
+    QCOMPARE(mode->grid()->cell(last, CompoundRow::M),
              f->child<QLineEdit>(QStringLiteral("Edit_M__AT"))->text());
     QCOMPARE(mode->grid()->rows(), f->state.nextFreeRow + 1);
     QVERIFY(messages.isEmpty());
@@ -281,28 +295,43 @@ void TestMolarMode::aNewRowComesIntoSight()
     for (int z = 1; z <= 20; ++z) {
         click(z);
         const QRect shown = grid->viewport()->rect();
-        const QRect row = grid->visualItemRect(grid->item(z - 1, CompoundGrid::El));
+        const QRect row = grid->visualItemRect(grid->item(z - 1, CompoundRow::El));
         QVERIFY2(shown.contains(row), qPrintable(QString::number(z)));
     }
 }
 
 void TestMolarMode::aCellBeingTypedCountsAsTyped()
 {
-    toggle();
-    click(1);
-    click(8);
+    CompoundGrid *grid = waterInFocusedGrid();
+    QVERIFY(grid->hasFocus());
     // The user types a count and, without confirming it, clicks the next element: the
     // element buttons take no focus, so the cell's editor is still open.
-    CompoundGrid *grid = mode->grid();
-    grid->setFocus();
-    QTRY_VERIFY(grid->hasFocus());
-    grid->setCurrentCell(0, CompoundGrid::Mol);
+    grid->setCurrentCell(0, CompoundRow::Mol);
     QTest::keyClicks(grid, QStringLiteral("3"));
     const auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
     QVERIFY(editor && grid->isAncestorOf(editor) && editor->text() == QStringLiteral("3"));
     click(8);
     QCOMPARE(rows(), QStringLiteral("H:3:8,64973 O:2:91,3503"));
     QCOMPARE(mode->chemEdit()->text(), QStringLiteral("H3O2"));
+}
+
+void TestMolarMode::aSymbolTypedIntoTheSpareRowCountsThere()
+{
+    CompoundGrid *grid = waterInFocusedGrid();
+    QVERIFY(grid->hasFocus());
+    // The spare row's cells have never been written: the user's typing makes them.
+    for (const auto &[column, text] : {std::pair{CompoundRow::El, "N"}, {CompoundRow::Mol, "4"}}) {
+        grid->setCurrentCell(2, column);
+        QTest::keyClicks(grid, QLatin1String(text));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(grid->cell(3, column), QLatin1String(text));
+    }
+    click(7);
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(grid->cell(3, CompoundRow::Mol), QStringLiteral("5"));
+    QCOMPARE(f->state.nextFreeRow, 3);
+    // The compound is still H O: 101 / 17,01 = 5,93768 and 1600 / 17,01 = 94,0623.
+    QCOMPARE(rows(), QStringLiteral("H:1:5,93768 O:1:94,0623"));
 }
 
 void TestMolarMode::badCellsShowFaitesUnReset()
@@ -314,40 +343,40 @@ void TestMolarMode::badCellsShowFaitesUnReset()
         messages.clear();
     };
     click(1);
-    grid->setCell(1, CompoundGrid::Mol, QStringLiteral("2,5"));
+    grid->setCell(1, CompoundRow::Mol, QStringLiteral("2,5"));
     click(1);
     expectReset("a count that is not an integer");
-    QCOMPARE(grid->cell(1, CompoundGrid::Mol), QStringLiteral("2,5"));
+    QCOMPARE(grid->cell(1, CompoundRow::Mol), QStringLiteral("2,5"));
 
     mode->ResetClick();
     click(1);
-    grid->setCell(1, CompoundGrid::M, QStringLiteral("abc"));
+    grid->setCell(1, CompoundRow::M, QStringLiteral("abc"));
     click(8);
     expectReset("a mass that is not a number");
     // The new row was written; the formula of the failed computation is not shown.
-    QCOMPARE(grid->cell(2, CompoundGrid::El), QStringLiteral("O"));
+    QCOMPARE(grid->cell(2, CompoundRow::El), QStringLiteral("O"));
     QCOMPARE(mode->chemEdit()->text(), QStringLiteral("H1"));
 
     mode->ResetClick();
     click(1);
-    grid->setCell(1, CompoundGrid::M, QStringLiteral("0"));
+    grid->setCell(1, CompoundRow::M, QStringLiteral("0"));
     click(1);
     expectReset("a zero molar mass");
     // The formula and the molar mass come before the percentages that fail, and stay.
     QCOMPARE(mode->chemEdit()->text(), QStringLiteral("H2"));
     QCOMPARE(mode->molarMassField()->text(), QStringLiteral("0"));
-    QCOMPARE(grid->cell(1, CompoundGrid::Percent), QStringLiteral("100"));
+    QCOMPARE(grid->cell(1, CompoundRow::Percent), QStringLiteral("100"));
 
     mode->ResetClick();
     click(1);
-    grid->setCell(1, CompoundGrid::Mol, QStringLiteral("2147483647"));
+    grid->setCell(1, CompoundRow::Mol, QStringLiteral("2147483647"));
     click(1);
     expectReset("a count past the integers");
-    QCOMPARE(grid->cell(1, CompoundGrid::Mol), QStringLiteral("2147483647"));
+    QCOMPARE(grid->cell(1, CompoundRow::Mol), QStringLiteral("2147483647"));
 
     mode->ResetClick();
     click(1);
-    grid->setCell(1, CompoundGrid::M, QStringLiteral("1E308"));
+    grid->setCell(1, CompoundRow::M, QStringLiteral("1E308"));
     click(8);
     click(1);
     expectReset("a molar mass past the doubles");
@@ -429,14 +458,14 @@ void TestMolarMode::percentToFormula()
     CompoundGrid *grid = mode->grid();
     for (int row = 1; row <= moles.size(); ++row) {
         const std::optional<double> value =
-            Numbers::parseDecimal(grid->cell(row, CompoundGrid::Mol));
+            Numbers::parseDecimal(grid->cell(row, CompoundRow::Mol));
         QVERIFY2(value && qAbs(*value - moles[row - 1]) < 5e-5,
-                 qPrintable(grid->cell(row, CompoundGrid::Mol)));
+                 qPrintable(grid->cell(row, CompoundRow::Mol)));
     }
     // "el" and the rows are kept; the percentages typed stand in their cells.
     QCOMPARE(f->state.nextFreeRow, clicks.isEmpty() ? 1 : 3);
     if (!clicks.isEmpty())
-        QCOMPARE(grid->cell(2, CompoundGrid::El), QStringLiteral("O"));
+        QCOMPARE(grid->cell(2, CompoundRow::El), QStringLiteral("O"));
 }
 
 void TestMolarMode::dialogsKeepTheirTexts()
@@ -446,12 +475,15 @@ void TestMolarMode::dialogsKeepTheirTexts()
     click(8);
     {
         DialogScript script;
-        script.data = {{"11,19", {}}, {"88,81", {}}};
+        script.data = {{"11,190", {}}, {"88,81", {}}};
         script.molarMass = QStringLiteral("18");
         mode->FormuleClick();
-        // Confirming the last proposal as it stands makes the percentages sum to 100.
-        QCOMPARE(f->state.percentSum, 100.0);
         QCOMPARE(script.symbols, QStringList({"H", "O"}));
+        // The proposal is what the first percentage leaves of 100; the cells keep the
+        // percentages as typed.
+        QCOMPARE(script.proposals, QStringList({"100", "88,81"}));
+        QCOMPARE(mode->grid()->cell(1, CompoundRow::Percent), QStringLiteral("11,190"));
+        QCOMPARE(mode->grid()->cell(2, CompoundRow::Percent), QStringLiteral("88,81"));
     }
     QCOMPARE(mode->molarMassDialog()->text(), QStringLiteral("18"));
     QCOMPARE(mode->molarMassField()->text(), QStringLiteral("18"));
