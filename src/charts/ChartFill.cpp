@@ -1,5 +1,6 @@
 #include "charts/ChartFill.h"
 
+#include "data/ElementColumns.h"
 #include "data/Errors.h"
 #include "data/Numbers.h"
 #include "data/TTextTable.h"
@@ -12,6 +13,12 @@ namespace ChartFill {
 namespace {
 
 constexpr int LabelLength = 5;
+
+// The points are labelled with the element's symbol.
+QString symbolField()
+{
+    return ElementColumns::field(Column::Symbole);
+}
 
 // Opens the table with `fields` declared, so that a missing one is reported at opening.
 void open(TTextTable &table, const QStringList &fields)
@@ -31,7 +38,7 @@ public:
     {
         return m_table.RecordText(m_record, m_table.FieldIndex(field)).trimmed();
     }
-    QString label() const { return text(QLatin1String(SymbolField)).left(LabelLength); }
+    QString label() const { return text(symbolField()).left(LabelLength); }
 
     // Nothing for an empty cell; a text that is not a number is an error, never "no value".
     template <class Number, class Parse>
@@ -76,7 +83,7 @@ void sortByX(ChartPoints &points)
 
 ChartPoints xy(TTextTable &table, const QString &xColumn, const QString &yColumn)
 {
-    open(table, {QLatin1String(SymbolField), xColumn, yColumn});
+    open(table, {symbolField(), xColumn, yColumn});
     ChartPoints points;
     forEachRecord(table, [&](const RecordReader &record) {
         const auto x = record.decimal(xColumn);
@@ -90,9 +97,9 @@ ChartPoints xy(TTextTable &table, const QString &xColumn, const QString &yColumn
 
 RowColumn rowColumn(TTextTable &table, const QString &column)
 {
-    const QString row = QStringLiteral("LIGNE");
-    const QString col = QStringLiteral("COLONNE");
-    open(table, {QLatin1String(SymbolField), column, row, col});
+    const QString row = ElementColumns::field(Column::Ligne);
+    const QString col = ElementColumns::field(Column::Colonne);
+    open(table, {symbolField(), column, row, col});
     RowColumn result;
     forEachRecord(table, [&](const RecordReader &record) {
         const auto value = record.decimal(column);

@@ -21,9 +21,6 @@ using ChartPoints = QVector<ChartPoint>;
 // (decimal comma, optional exponent) raises EConvertError naming the element and field.
 namespace ChartFill {
 
-// The field of the point labels.
-inline constexpr char SymbolField[] = "_SYMBOLE";
-
 // Graph XY: one point per element holding a value in both columns.
 ChartPoints xy(TTextTable &table, const QString &xColumn, const QString &yColumn);
 

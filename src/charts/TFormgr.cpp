@@ -49,7 +49,7 @@ void TFormgr::build()
     m_list->setObjectName(QStringLiteral("ListBox2"));
     m_list->setGeometry(0, 0, client.width(), client.height() - PanelHeight);
     for (const ChartProperties::Property &property : ChartProperties::all())
-        m_list->addItem(QString::fromUtf8(property.text));
+        m_list->addItem(property.text());
     m_list->setCurrentRow(0);
 
     auto *panel = new QWidget(this);
@@ -71,8 +71,8 @@ void TFormgr::ListBox2Click(int row)
     if (row < 0 || row >= ChartProperties::Count)
         return;
     const ChartProperties::Property &property = ChartProperties::all()[row];
-    m_selection.currentTitle = QString::fromUtf8(property.title);
-    m_selection.currentColumn = QString::fromLatin1(property.column);
+    m_selection.currentTitle = property.axisTitle();
+    m_selection.currentColumn = property.field();
 }
 
 void TFormgr::confirm()

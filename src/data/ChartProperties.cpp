@@ -4,47 +4,57 @@ namespace ChartProperties {
 
 namespace {
 
-// clang-format off
-const std::array<Property, Count> Properties = {{
-    {"Numero Atomique", "N° At", "_NO_AT"},
-    {"Masse Atomique ", "M. At.(g/mol)", "_M__AT"},
-    {"Masse Volumique", "M. Vol.(g/mL)", "_M__VOL"},
-    {"Point de  fusion", "T fus (K)", "_TF"},
-    {"Point d'ébullition", "T eb (K)", "_TEB"},
-    {"Enthalpie d'atomisation", "H At.(KJ/mol)", "_2H_AT"},
-    {"Enthalpie de fusion", "H fus. (KJ/mol)", "_3H_FUS"},
-    {"Enthalpie de vapororisation", "H vap. (KJ/mol)", "_4H_VAP"},
-    {"Conductivité électrique", "Cond. elec. (MS/m)", "_0COND_ELE"},
-    {"Conductivité thermique", "Cond. therm.(W/(m/K))", "_1COND_THE"},
-    {"Dureté", "Dureté", "_0DURET_"},
-    {"Nombre d'isotopes", "nb Isotopes", "_1ISOTOPES"},
-    {"Energie de 1ère ionisation", "E 1ere ionisation(KJ/mol)", "_8E_1ERE_I"},
-    {"Energie de  2ème ionisation", "E 2eme ionisation(KJ/mol)", "_9E_2EME_I"},
-    {"Energie de  3ème ionisation", "E 3eme ionisation(KJ/mol)", "_0E_3EME_I"},
-    {"Electronégativité", "E.N.", "_3EN"},
-    {"Affinité electronique", "A.E.(KJ/mol)", "_4AE"},
-    {"Polarisabilité", "Polarisabilité(a**3)", "_5POLARIS"},
-    {"Volume atomique", "Vol. at.(mL/mol)", "_6VOL_AT"},
-    {"Rayon atomique", "R. at.(pm)", "_7R_AT"},
-    {"Rayon ionique : ion 2-", "RI (ion 2-)(pm)", "_3RI_2_"},
-    {"Rayon ionique : ion 1-", "RI (ion 1-)(pm)", "_1RI_1_"},
-    {"Rayon ionique :  ion 1+", "RI (ion 1+)(pm)", "_2RI_1_"},
-    {"Rayon ionique :  ion 2+", "RI (ion 2+)(pm)", "_4RI_2_"},
-    {"Rayon ionique :  ion 3+", "RI (ion3+)(pm)", "_5RI_3_"},
-    {"Abondance cosmique", "Ab. cosm. (log)", "_5AB_COSM"},
-    {"Abondance terrestre", "Ab. terr. (log)", "_6AB_TER"},
-    {"Abondance solaire", "Ab. soleil (log)", "ABSOLEIL"},
-    {"Abondance croute terrestre", "Ab. croute terrestre (ppm)", "ABCROUTETERRE"},
-    {"Abondance croute continentale", "Ab. croute continentale (ppm)", "ABCROUTECONT"},
-    {"Abondance croute océanique", "Ab. croute océanique (ppm)", "ABCROUTEOCEAN"},
-    {"Abondance eau de mer", "Ab. eau de mer (ppm)", "ABEAU"},
-    {"Abondance atmosphere", "Ab. atmosphère (% vol)", "ABATM"},
-    {"Abondance bois", "Ab. bois (%)", "ABBOIS"},
-    {"Abondance organismes vivants", "Ab. organismes vivants (%)", "ABVIVANT"},
+using C = Column;
+
+constexpr std::array<Property, Count> Properties = {{
+    {C::NoAt, "N° At"},
+    {C::MasseAt, "M. At.(g/mol)"},
+    {C::MasseVol, "M. Vol.(g/mL)"},
+    {C::Tf, "T fus (K)"},
+    {C::Teb, "T eb (K)"},
+    {C::HAt, "H At.(KJ/mol)"},
+    {C::HFus, "H fus. (KJ/mol)"},
+    {C::HVap, "H vap. (KJ/mol)"},
+    {C::CondElec, "Cond. elec. (MS/m)"},
+    {C::CondTherm, "Cond. therm.(W/(m/K))"},
+    {C::Durete, "Dureté"},
+    {C::Isotopes, "nb Isotopes"},
+    {C::E1ereIon, "E 1ere ionisation(KJ/mol)"},
+    {C::E2emeIon, "E 2eme ionisation(KJ/mol)"},
+    {C::E3emeIon, "E 3eme ionisation(KJ/mol)"},
+    {C::En, "E.N."},
+    {C::Ae, "A.E.(KJ/mol)"},
+    {C::Polaris, "Polarisabilité(a**3)"},
+    {C::VolAt, "Vol. at.(mL/mol)"},
+    {C::RAt, "R. at.(pm)"},
+    {C::RiAnion2, "RI (ion 2-)(pm)"},
+    {C::RiAnion1, "RI (ion 1-)(pm)"},
+    {C::RiCation1, "RI (ion 1+)(pm)"},
+    {C::RiCation2, "RI (ion 2+)(pm)"},
+    {C::RiCation3, "RI (ion3+)(pm)"},
+    {C::AbCosm, "Ab. cosm. (log)"},
+    {C::AbTer, "Ab. terr. (log)"},
+    {C::AbSoleil, "Ab. soleil (log)"},
+    {C::AbCrouteTerre, "Ab. croute terrestre (ppm)"},
+    {C::AbCrouteCont, "Ab. croute continentale (ppm)"},
+    {C::AbCrouteOcean, "Ab. croute océanique (ppm)"},
+    {C::AbEau, "Ab. eau de mer (ppm)"},
+    {C::AbAtm, "Ab. atmosphère (% vol)"},
+    {C::AbBois, "Ab. bois (%)"},
+    {C::AbVivant, "Ab. organismes vivants (%)"},
 }};
-// clang-format on
 
 } // namespace
+
+QString Property::text() const
+{
+    return ElementColumns::column(column).listName;
+}
+
+QString Property::field() const
+{
+    return ElementColumns::field(column);
+}
 
 const std::array<Property, Count> &all()
 {

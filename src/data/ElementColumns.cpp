@@ -1,84 +1,142 @@
 #include "data/ElementColumns.h"
 
+#include <QHash>
+
+#include <iterator>
+
+namespace {
+
+using C = Column;
+using K = ColumnKind;
+
+struct Row
+{
+    Column id;
+    const char *field;
+    int size;
+    ColumnKind kind;
+    int empties;
+    const char *unit;     // UTF-8
+    const char *listName; // UTF-8, its blanks included
+};
+
+// One row per column, in file order: constant, field name, declared size, kind, gaps in the
+// shipped table, unit, list wording. The gaps are a fact of the shipped data rather than of
+// the program; they stand here so that the data test and the data build script, which both
+// check them, read them from the one table.
+// clang-format off
+constexpr Row Rows[] = {
+    {C::NoAt,          "_NO_AT",        11, K::Number,    0,   "",        "Numero Atomique"},
+    {C::Symbole,       "_SYMBOLE",      13, K::Text,      0,   "",        "Symbole"},
+    {C::Nom,           "_NOM",          17, K::Text,      0,   "",        "nom"},
+    {C::MasseAt,       "_M__AT",        11, K::Number,    0,   "g/mol",   "Masse Atomique "},
+    {C::MasseVol,      "_M__VOL",       12, K::Number,    9,   "kg/L",    "Masse Volumique"},
+    {C::EtatPhy,       "_ETAT_PHY",     14, K::Text,      0,   "",        "Etat Physique"},
+    {C::Tf,            "_TF",           12, K::Number,    4,   "K",       "Point de  fusion"},
+    {C::Teb,           "_TEB",          11, K::Number,    8,   "K",       "Point d'ébullition"},
+    {C::CondElec,      "_0COND_ELE",    15, K::Number,    16,  "MS/m",    "Conductivité électrique"},
+    {C::CondTherm,     "_1COND_THE",    15, K::Number,    14,  "W/(m·K)", "Conductivité thermique"},
+    {C::HAt,           "_2H_AT",        11, K::Number,    11,  "kJ/mol",  "Enthalpie d'atomisation"},
+    {C::HFus,          "_3H_FUS",       12, K::Number,    15,  "kJ/mol",  "Enthalpie de fusion"},
+    {C::HVap,          "_4H_VAP",       12, K::Number,    20,  "kJ/mol",  "Enthalpie de vapororisation"},
+    {C::AbCosm,        "_5AB_COSM",     14, K::Number,    20,  "log",     "Abondance cosmique"},
+    {C::AbTer,         "_6AB_TER",      13, K::Number,    14,  "log",     "Abondance terrestre"},
+    {C::Decouverte,    "_7DECOUVER",    16, K::Year,      0,   "",        "Année de la Découverte"},
+    {C::Source,        "_8SOURCE",      47, K::Text,      0,   "",        "Source"},
+    {C::Structure,     "_9STRUCTUR",    48, K::Text,      0,   "",        "Structure"},
+    {C::Durete,        "_0DURET_",      13, K::Number,    66,  "Mohs",    "Dureté"},
+    {C::Couleur,       "_1COULEUR",     22, K::Text,      0,   "",        "Couleur"},
+    {C::Caract,        "_2CARACT",      54, K::Text,      0,   "",        "Caractéristiques"},
+    {C::Appl,          "_3APPL",        51, K::Text,      0,   "",        "Applications"},
+    {C::Toxicite,      "_4TOXICIT_",    15, K::Text,      0,   "",        "Toxicité"},
+    {C::Cancer,        "_5CANCER",      13, K::Text,      0,   "",        "Action Cancérigène"},
+    {C::ReacAir,       "_6R__AIR",      32, K::Text,      0,   "",        "Réaction avec l'air"},
+    {C::ReacEau,       "_7R__EAU",      30, K::Text,      0,   "",        "Réaction avec l'eau"},
+    {C::ReacHcl,       "_81R__HCL",     27, K::Text,      0,   "",        "Réaction avec HCl"},
+    {C::ReacHno3,      "_9R__HNO3",     30, K::Text,      0,   "",        "Réaction avec HNO3"},
+    {C::ReacNaoh,      "_0R__NAOH",     31, K::Text,      0,   "",        "Réaction avec NaOH"},
+    {C::Isotopes,      "_1ISOTOPES",    15, K::Number,    0,   "",        "Nombre d'isotopes"},
+    {C::Config,        "_2CONFIG__",    27, K::Text,      0,   "",        "Configuration electronique"},
+    {C::En,            "_3EN",          9,  K::Number,    15,  "",        "Electronégativité"},
+    {C::Ae,            "_4AE",          10, K::Number,    5,   "kJ/mol",  "Affinité electronique"},
+    {C::Polaris,       "_5POLARIS",     14, K::Number,    1,   "Å³",      "Polarisabilité"},
+    {C::VolAt,         "_6VOL_AT",      13, K::Number,    9,   "mL/mol",  "Volume atomique"},
+    {C::RAt,           "_7R_AT",        11, K::Number,    9,   "pm",      "Rayon atomique"},
+    {C::E1ereIon,      "_8E_1ERE_I",    15, K::Number,    1,   "kJ/mol",  "Energie de 1ère ionisation"},
+    {C::E2emeIon,      "_9E_2EME_I",    15, K::Number,    23,  "kJ/mol",  "Energie de  2ème ionisation"},
+    {C::E3emeIon,      "_0E_3EME_I",    15, K::Number,    30,  "kJ/mol",  "Energie de  3ème ionisation"},
+    {C::RiAnion1,      "_1RI_1_",       12, K::Number,    99,  "pm",      "Rayon ionique : ion 1-"},
+    {C::RiCation1,     "_2RI_1_",       12, K::Number,    92,  "pm",      "Rayon ionique :  ion 1+"},
+    {C::RiCation2,     "_4RI_2_",       12, K::Number,    75,  "pm",      "Rayon ionique :  ion 2+"},
+    {C::RiAnion2,      "_3RI_2_",       12, K::Number,    99,  "pm",      "Rayon ionique : ion 2-"},
+    {C::RiCation3,     "_5RI_3_",       12, K::Number,    52,  "pm",      "Rayon ionique :  ion 3+"},
+    {C::NoTotal,       "_6NO_TOTAL",    36, K::Oxidation, 0,   "",        "Nombres d'oxydation total"},
+    {C::NoCourant,     "_7NO_COURA",    21, K::Oxidation, 0,   "",        "Nombre d'oxydation courant"},
+    {C::NoMaxCourant,  "_8NO_MAXC",     14, K::Number,    0,   "",        "Nombre d'oxydation Max.courant"},
+    {C::NoMinCourant,  "_9NO_MINC",     14, K::Number,    0,   "",        "Nombre d'oxydation Min.courant"},
+    {C::NoMax,         "_0NO_MAX",      13, K::Number,    0,   "",        "Nombre d'oxydation Max. connu"},
+    {C::NoMin,         "_1NO_MIN",      13, K::Number,    0,   "",        "Nombre d'oxydation Min.connu"},
+    {C::DeriveCl,      "_2DERIV__C",    29, K::Text,      0,   "",        "Dérivé binaire avec Cl"},
+    {C::DeriveH,       "_3D_RIV__H",    26, K::Text,      0,   "",        "Dérivé binaire avec H"},
+    {C::DeriveO,       "_4D_RIV__O",    31, K::Text,      0,   "",        "Dérivé binaire avec O"},
+    {C::Ligne,         "LIGNE",         10, K::Number,    0,   "",        ""},
+    {C::Colonne,       "COLONNE",       12, K::Number,    0,   "",        ""},
+    {C::Groupe,        "GROUPE",        24, K::Text,      0,   "",        "Groupe"},
+    {C::Bloc,          "BLOC",          9,  K::Text,      0,   "",        "Blocs s/p/d/f"},
+    {C::Acidbase,      "Acidbase",      17, K::Text,      18,  "",        "Acide-Base"},
+    {C::DecPar,        "DECPAR",        75, K::Text,      13,  "",        "Découvert par"},
+    {C::LieuDec,       "LIEUDEC",       24, K::Text,      13,  "",        "Lieu découverte"},
+    {C::OriNom,        "ORINOM",        69, K::Text,      1,   "",        "origine du nom"},
+    {C::NomUk,         "NOMUK",         17, K::Text,      0,   "",        ""},
+    {C::NomGer,        "NOMGER",        11, K::Text,      103, "",        ""},
+    {C::TexteDec,      "TEXTEDEC",      13, K::Text,      103, "",        ""},
+    {C::AbSoleil,      "ABSOLEIL",      13, K::Number,    52,  "log",     "Abondance solaire"},
+    {C::AbCrouteTerre, "ABCROUTETERRE", 18, K::Number,    0,   "ppm",     "Abondance croute terrestre"},
+    {C::AbCrouteCont,  "ABCROUTECONT",  17, K::Number,    0,   "ppm",     "Abondance croute continentale"},
+    {C::AbCrouteOcean, "ABCROUTEOCEAN", 18, K::Number,    0,   "ppm",     "Abondance croute océanique"},
+    {C::AbEau,         "ABEAU",         14, K::Number,    0,   "ppm",     "Abondance eau de mer"},
+    {C::AbAtm,         "ABATM",         13, K::Number,    0,   "% vol",   "Abondance atmosphere"},
+    {C::AbBois,        "ABBOIS",        11, K::Number,    0,   "%",       "Abondance bois"},
+    {C::AbVivant,      "ABVIVANT",      13, K::Number,    0,   "%",       "Abondance organismes vivants"},
+};
+// clang-format on
+
+// Row n describes the column whose constant has the value n.
+constexpr bool inConstantOrder()
+{
+    for (std::size_t i = 0; i < std::size(Rows); ++i) {
+        if (Rows[i].id != static_cast<Column>(i))
+            return false;
+    }
+    return true;
+}
+static_assert(std::size(Rows) == ElementColumns::Count && inConstantOrder());
+
+} // namespace
+
 namespace ElementColumns {
 
 const QVector<ElementColumn> &all()
 {
-    static const QVector<ElementColumn> columns = {
-        {QStringLiteral("_NO_AT"), 11, QStringLiteral("Numero Atomique")},
-        {QStringLiteral("_SYMBOLE"), 13, QStringLiteral("Symbole")},
-        {QStringLiteral("_NOM"), 17, QStringLiteral("nom")},
-        {QStringLiteral("_M__AT"), 11, QStringLiteral("Masse Atomique ")},
-        {QStringLiteral("_M__VOL"), 12, QStringLiteral("Masse Volumique")},
-        {QStringLiteral("_ETAT_PHY"), 14, QStringLiteral("Etat Physique")},
-        {QStringLiteral("_TF"), 12, QStringLiteral("Point de  fusion")},
-        {QStringLiteral("_TEB"), 11, QStringLiteral("Point d'ébullition")},
-        {QStringLiteral("_0COND_ELE"), 15, QStringLiteral("Conductivité électrique")},
-        {QStringLiteral("_1COND_THE"), 15, QStringLiteral("Conductivité thermique")},
-        {QStringLiteral("_2H_AT"), 11, QStringLiteral("Enthalpie d'atomisation")},
-        {QStringLiteral("_3H_FUS"), 12, QStringLiteral("Enthalpie de fusion")},
-        {QStringLiteral("_4H_VAP"), 12, QStringLiteral("Enthalpie de vapororisation")},
-        {QStringLiteral("_5AB_COSM"), 14, QStringLiteral("Abondance cosmique")},
-        {QStringLiteral("_6AB_TER"), 13, QStringLiteral("Abondance terrestre")},
-        {QStringLiteral("_7DECOUVER"), 16, QStringLiteral("Année de la Découverte")},
-        {QStringLiteral("_8SOURCE"), 47, QStringLiteral("Source")},
-        {QStringLiteral("_9STRUCTUR"), 48, QStringLiteral("Structure")},
-        {QStringLiteral("_0DURET_"), 13, QStringLiteral("Dureté")},
-        {QStringLiteral("_1COULEUR"), 22, QStringLiteral("Couleur")},
-        {QStringLiteral("_2CARACT"), 54, QStringLiteral("Caractéristiques")},
-        {QStringLiteral("_3APPL"), 51, QStringLiteral("Applications")},
-        {QStringLiteral("_4TOXICIT_"), 15, QStringLiteral("Toxicité")},
-        {QStringLiteral("_5CANCER"), 13, QStringLiteral("Action Cancérigène")},
-        {QStringLiteral("_6R__AIR"), 32, QStringLiteral("Réaction avec l'air")},
-        {QStringLiteral("_7R__EAU"), 30, QStringLiteral("Réaction avec l'eau")},
-        {QStringLiteral("_81R__HCL"), 27, QStringLiteral("Réaction avec HCl")},
-        {QStringLiteral("_9R__HNO3"), 30, QStringLiteral("Réaction avec HNO3")},
-        {QStringLiteral("_0R__NAOH"), 31, QStringLiteral("Réaction avec NaOH")},
-        {QStringLiteral("_1ISOTOPES"), 15, QStringLiteral("Nombre d'isotopes")},
-        {QStringLiteral("_2CONFIG__"), 27, QStringLiteral("Configuration electronique")},
-        {QStringLiteral("_3EN"), 9, QStringLiteral("Electronégativité")},
-        {QStringLiteral("_4AE"), 10, QStringLiteral("Affinité electronique")},
-        {QStringLiteral("_5POLARIS"), 14, QStringLiteral("Polarisabilité")},
-        {QStringLiteral("_6VOL_AT"), 13, QStringLiteral("Volume atomique")},
-        {QStringLiteral("_7R_AT"), 11, QStringLiteral("Rayon atomique")},
-        {QStringLiteral("_8E_1ERE_I"), 15, QStringLiteral("Energie de 1ère ionisation")},
-        {QStringLiteral("_9E_2EME_I"), 15, QStringLiteral("Energie de  2ème ionisation")},
-        {QStringLiteral("_0E_3EME_I"), 15, QStringLiteral("Energie de  3ème ionisation")},
-        {QStringLiteral("_1RI_1_"), 12, QStringLiteral("Rayon ionique : ion 1-")},
-        {QStringLiteral("_2RI_1_"), 12, QStringLiteral("Rayon ionique :  ion 1+")},
-        {QStringLiteral("_4RI_2_"), 12, QStringLiteral("Rayon ionique :  ion 2+")},
-        {QStringLiteral("_3RI_2_"), 12, QStringLiteral("Rayon ionique : ion 2-")},
-        {QStringLiteral("_5RI_3_"), 12, QStringLiteral("Rayon ionique :  ion 3+")},
-        {QStringLiteral("_6NO_TOTAL"), 36, QStringLiteral("Nombres d'oxydation total")},
-        {QStringLiteral("_7NO_COURA"), 21, QStringLiteral("Nombre d'oxydation courant")},
-        {QStringLiteral("_8NO_MAXC"), 14, QStringLiteral("Nombre d'oxydation Max.courant")},
-        {QStringLiteral("_9NO_MINC"), 14, QStringLiteral("Nombre d'oxydation Min.courant")},
-        {QStringLiteral("_0NO_MAX"), 13, QStringLiteral("Nombre d'oxydation Max. connu")},
-        {QStringLiteral("_1NO_MIN"), 13, QStringLiteral("Nombre d'oxydation Min.connu")},
-        {QStringLiteral("_2DERIV__C"), 29, QStringLiteral("Dérivé binaire avec Cl")},
-        {QStringLiteral("_3D_RIV__H"), 26, QStringLiteral("Dérivé binaire avec H")},
-        {QStringLiteral("_4D_RIV__O"), 31, QStringLiteral("Dérivé binaire avec O")},
-        {QStringLiteral("LIGNE"), 10, QStringLiteral("")},
-        {QStringLiteral("COLONNE"), 12, QStringLiteral("")},
-        {QStringLiteral("GROUPE"), 24, QStringLiteral("Groupe")},
-        {QStringLiteral("BLOC"), 9, QStringLiteral("Blocs s/p/d/f")},
-        {QStringLiteral("Acidbase"), 17, QStringLiteral("Acide-Base")},
-        {QStringLiteral("DECPAR"), 75, QStringLiteral("Découvert par")},
-        {QStringLiteral("LIEUDEC"), 24, QStringLiteral("Lieu découverte")},
-        {QStringLiteral("ORINOM"), 69, QStringLiteral("origine du nom")},
-        {QStringLiteral("NOMUK"), 17, QStringLiteral("")},
-        {QStringLiteral("NOMGER"), 11, QStringLiteral("")},
-        {QStringLiteral("TEXTEDEC"), 13, QStringLiteral("")},
-        {QStringLiteral("ABSOLEIL"), 13, QStringLiteral("Abondance solaire")},
-        {QStringLiteral("ABCROUTETERRE"), 18, QStringLiteral("Abondance croute terrestre")},
-        {QStringLiteral("ABCROUTECONT"), 17, QStringLiteral("Abondance croute continentale")},
-        {QStringLiteral("ABCROUTEOCEAN"), 18, QStringLiteral("Abondance croute océanique")},
-        {QStringLiteral("ABEAU"), 14, QStringLiteral("Abondance eau de mer")},
-        {QStringLiteral("ABATM"), 13, QStringLiteral("Abondance atmosphere")},
-        {QStringLiteral("ABBOIS"), 11, QStringLiteral("Abondance bois")},
-        {QStringLiteral("ABVIVANT"), 13, QStringLiteral("Abondance organismes vivants")},
-    };
+    static const QVector<ElementColumn> columns = [] {
+        QVector<ElementColumn> built;
+        for (const Row &row : Rows)
+            built.append({row.id, QString::fromLatin1(row.field), row.size, row.kind,
+                          QString::fromUtf8(row.unit), QString::fromUtf8(row.listName),
+                          row.empties});
+        return built;
+    }();
     return columns;
+}
+
+const ElementColumn &column(Column id)
+{
+    return all()[static_cast<int>(id)];
+}
+
+QString field(Column id)
+{
+    return column(id).field;
 }
 
 QStringList fieldNames()
@@ -89,14 +147,20 @@ QStringList fieldNames()
     return names;
 }
 
+bool isNumeric(Column id)
+{
+    return column(id).kind == ColumnKind::Number;
+}
+
 int indexOf(const QString &field)
 {
-    const QVector<ElementColumn> &columns = all();
-    for (int i = 0; i < columns.size(); ++i) {
-        if (columns[i].field == field)
-            return i;
-    }
-    return -1;
+    static const QHash<QString, int> positions = [] {
+        QHash<QString, int> built;
+        for (const ElementColumn &column : all())
+            built.insert(column.field, static_cast<int>(column.id));
+        return built;
+    }();
+    return positions.value(field, -1);
 }
 
 std::optional<ElementColumn> byField(const QString &field)
@@ -105,6 +169,31 @@ std::optional<ElementColumn> byField(const QString &field)
     if (i < 0)
         return std::nullopt;
     return all().at(i);
+}
+
+QString kindName(ColumnKind kind)
+{
+    switch (kind) {
+    case ColumnKind::Number:
+        return QStringLiteral("number");
+    case ColumnKind::Year:
+        return QStringLiteral("year");
+    case ColumnKind::Oxidation:
+        return QStringLiteral("oxidation");
+    case ColumnKind::Text:
+        break;
+    }
+    return QStringLiteral("text");
+}
+
+QByteArray toTsv()
+{
+    QStringList lines = {QStringLiteral("field\tsize\tkind\tempties\tunit\tlist")};
+    for (const ElementColumn &column : all())
+        lines.append(QStringList{column.field, QString::number(column.size), kindName(column.kind),
+                                 QString::number(column.empties), column.unit, column.listName}
+                         .join(u'\t'));
+    return (lines.join(u'\n') + u'\n').toUtf8();
 }
 
 } // namespace ElementColumns

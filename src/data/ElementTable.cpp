@@ -7,21 +7,13 @@
 #include "data/TTextTable.h"
 
 #include <QFileInfo>
-#include <QSet>
 
 namespace ElementTable {
 
 bool isNumeric(const QString &field)
 {
-    static const QSet<QString> numeric = {
-        "_NO_AT",        "_M__AT",     "_M__VOL",    "_TF",        "_TEB",          "_0COND_ELE",
-        "_1COND_THE",    "_2H_AT",     "_3H_FUS",    "_4H_VAP",    "_5AB_COSM",     "_6AB_TER",
-        "_0DURET_",      "_1ISOTOPES", "_3EN",       "_4AE",       "_5POLARIS",     "_6VOL_AT",
-        "_7R_AT",        "_8E_1ERE_I", "_9E_2EME_I", "_0E_3EME_I", "_1RI_1_",       "_2RI_1_",
-        "_4RI_2_",       "_3RI_2_",    "_5RI_3_",    "_8NO_MAXC",  "_9NO_MINC",     "_0NO_MAX",
-        "_1NO_MIN",      "LIGNE",      "COLONNE",    "ABSOLEIL",   "ABCROUTETERRE", "ABCROUTECONT",
-        "ABCROUTEOCEAN", "ABEAU",      "ABATM",      "ABBOIS",     "ABVIVANT"};
-    return numeric.contains(field);
+    const int index = ElementColumns::indexOf(field);
+    return index >= 0 && ElementColumns::isNumeric(static_cast<Column>(index));
 }
 
 namespace {
@@ -30,8 +22,9 @@ namespace {
 // the wording of the lists where it has one.
 QString placeName(const TTextTable &table, int field)
 {
-    const QString name = table.FieldIndex(QStringLiteral("_NOM")) >= 0
-                             ? table.FieldText(QStringLiteral("_NOM"))
+    const QString nom = ElementColumns::field(Column::Nom);
+    const QString name = table.FieldIndex(nom) >= 0
+                             ? table.FieldText(nom)
                              : QStringLiteral("Élément %1").arg(table.RecNo());
     const QString fieldName = table.FieldNames().value(field);
     const auto column = ElementColumns::byField(fieldName);

@@ -13,7 +13,8 @@ constexpr int ElementCount = 103;
 // the line limit: more is no element table.
 constexpr qint64 MaxFileSize = qint64(4) * 1024 * 1024;
 
-// A column whose values are numbers (decimal comma, optional sign and exponent, or empty).
+// A column of numbers by the column table (decimal comma, optional sign and exponent, or
+// empty); an unknown name is none.
 bool isNumeric(const QString &field);
 
 // Sets the table on prop.yop in the working directory, with the file's divider and quote and

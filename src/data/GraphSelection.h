@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/ChartProperties.h"
+
 #include <QString>
 
 // The properties chosen for the charts, handed from the property chooser to the chart
@@ -7,8 +9,9 @@
 // emptied; the X and Y parts hold what was confirmed, empty meaning not chosen.
 struct GraphSelection
 {
-    QString currentTitle = QStringLiteral("N° At");
-    QString currentColumn = QStringLiteral("_NO_AT");
+    // The chooser's first property until a click chooses another.
+    QString currentTitle = ChartProperties::all().front().axisTitle();
+    QString currentColumn = ChartProperties::all().front().field();
     QString xTitle;
     QString xColumn;
     QString yTitle;

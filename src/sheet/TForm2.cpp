@@ -6,6 +6,7 @@
 #include "controls/TDBEdit.h"
 #include "controls/TDBMemo.h"
 #include "controls/WindowCentre.h"
+#include "data/ElementColumns.h"
 #include "data/ElementTable.h"
 #include "data/Errors.h"
 #include "data/ProgramState.h"
@@ -76,7 +77,7 @@ void separator(QWidget *parent, int top)
 // which leaves room for the second column of "Divers".
 int boxWidth(const SheetLayout::Row &row, int pageWidth)
 {
-    if (qstrcmp(row.field, "_1COULEUR") == 0)
+    if (row.column == Column::Couleur)
         return 140;
     return pageWidth - row.left - 12;
 }
@@ -84,7 +85,7 @@ int boxWidth(const SheetLayout::Row &row, int pageWidth)
 QWidget *dataBox(QWidget *content, const SheetLayout::Row &row, const QFont &font,
                  const QColor &background, TTextTable *table)
 {
-    const QString field = QString::fromLatin1(row.field);
+    const QString field = ElementColumns::field(row.column);
     QWidget *box = nullptr;
     if (row.box == SheetLayout::Box::Memo) {
         auto *editable = new TDBMemo(content);
@@ -196,27 +197,28 @@ void TForm2::buildHeader()
     header->setGeometry(0, 0, width(), 73);
     struct HeaderBox
     {
-        const char *field;
+        Column column;
         QRect geometry;
         int pixels;
         bool underline;
     };
-    const HeaderBox boxes[] = {{"_NOM", {16, 26, 129, 21}, 20, true},
-                               {"_NO_AT", {184, 6, 49, 21}, 17, false},
-                               {"_SYMBOLE", {208, 20, 73, 45}, 37, false},
-                               {"LIGNE", {300, 8, 30, 21}, 11, false},
-                               {"COLONNE", {300, 40, 30, 21}, 11, false}};
+    const HeaderBox boxes[] = {{Column::Nom, {16, 26, 129, 21}, 20, true},
+                               {Column::NoAt, {184, 6, 49, 21}, 17, false},
+                               {Column::Symbole, {208, 20, 73, 45}, 37, false},
+                               {Column::Ligne, {300, 8, 30, 21}, 11, false},
+                               {Column::Colonne, {300, 40, 30, 21}, 11, false}};
     const QColor face = QApplication::palette().color(QPalette::Button);
     for (const HeaderBox &entry : boxes) {
         auto *box = new TDBEdit(header);
-        box->setObjectName(QStringLiteral("DB") + QString::fromLatin1(entry.field));
+        const QString field = ElementColumns::field(entry.column);
+        box->setObjectName(QStringLiteral("DB") + field);
         QFont font = pixelFont(Times, entry.pixels, true);
         font.setUnderline(entry.underline);
         styleLine(box, fontForHeight(font, entry.geometry.height()), face);
         colour(box, QPalette::Text, Qt::black);
         box->setGeometry(entry.geometry);
         box->setDataSource(m_table.get());
-        box->setDataField(QString::fromLatin1(entry.field));
+        box->setDataField(field);
     }
     // The symbol's box overlaps the foot of the number's: the number stands above it.
     header->findChild<QWidget *>(QStringLiteral("DB_NO_AT"))->raise();
@@ -284,11 +286,12 @@ QWidget *TForm2::buildStructurePage()
     const QFont font = pixelFont(Times, 15, true);
     label(page, QStringLiteral("Structure Cristalline :"), font, {8, 14});
     auto *structure = new TDBEdit(page);
-    structure->setObjectName(QStringLiteral("DB_9STRUCTUR"));
+    const QString structureField = ElementColumns::field(Column::Structure);
+    structure->setObjectName(QStringLiteral("DB") + structureField);
     styleLine(structure, font, QApplication::palette().color(QPalette::Button));
     structure->setGeometry(160, 12, PageWidth - 172, BoxHeight);
     structure->setDataSource(m_table.get());
-    structure->setDataField(QStringLiteral("_9STRUCTUR"));
+    structure->setDataField(structureField);
     separator(page, 42);
     for (int i = 0; i < StructureLines; ++i) {
         auto *line = new QLineEdit(page);
@@ -306,11 +309,12 @@ QWidget *TForm2::buildIsotopePage()
     const QFont font = pixelFont(Times, 15, true);
     label(page, QStringLiteral("Nombre d'Isotopes  :"), font, {8, 14});
     auto *count = new TDBEdit(page);
-    count->setObjectName(QStringLiteral("DB_1ISOTOPES"));
+    const QString countField = ElementColumns::field(Column::Isotopes);
+    count->setObjectName(QStringLiteral("DB") + countField);
     styleLine(count, font, QApplication::palette().color(QPalette::Button));
     count->setGeometry(160, 12, 60, BoxHeight);
     count->setDataSource(m_table.get());
-    count->setDataField(QStringLiteral("_1ISOTOPES"));
+    count->setDataField(countField);
     separator(page, 42);
     QLabel *heading = label(
         page,

@@ -1,57 +1,42 @@
 #include "table/ColouringEntries.h"
 
-#include "data/ChartProperties.h"
+#include "data/ElementColumns.h"
+
+#include <QStringList>
 
 namespace ColouringEntries {
 
 namespace {
 
-// The two separator lines: 75 and 78 hyphens.
-constexpr const char *Separator75 =
-    "---------------------------------------------------------------------------";
-constexpr const char *Separator78 =
-    "------------------------------------------------------------------------------";
-
-// The category modes and the separators that precede the numeric entries.
-const std::array<Entry, FirstNumeric> Categories = {{
-    {"Defaut", nullptr, nullptr},
-    {Separator75, nullptr, nullptr},
-    {"Groupe", nullptr, nullptr},
-    {"Blocs s/p/d/f", nullptr, nullptr},
-    {"Acide-Base", nullptr, nullptr},
-    {"Etat Physique", nullptr, nullptr},
-    {"Decouverte", nullptr, nullptr},
-    {Separator78, nullptr, nullptr},
-}};
-
-static_assert(Count == FirstNumeric + ChartProperties::Count);
-
-// The numeric entries are the chartable properties, in the same order and wording.
-std::array<Entry, Count> buildEntries()
+// The category modes and the separator lines of 75 and 78 hyphens before the numeric
+// entries. The three modes that colour by one column's text are offered under its wording.
+QStringList categories()
 {
-    std::array<Entry, Count> entries{};
-    for (int i = 0; i < FirstNumeric; ++i)
-        entries[i] = Categories[i];
-    for (int i = 0; i < ChartProperties::Count; ++i) {
-        const ChartProperties::Property &property = ChartProperties::all()[i];
-        entries[FirstNumeric + i] = {property.text, property.column, property.title};
-    }
-    return entries;
+    const auto wording = [](Column column) { return ElementColumns::column(column).listName; };
+    return {QStringLiteral("Defaut"),     QString(75, u'-'),
+            wording(Column::Groupe),      wording(Column::Bloc),
+            wording(Column::Acidbase),    QStringLiteral("Etat Physique"),
+            QStringLiteral("Decouverte"), QString(78, u'-')};
 }
 
 } // namespace
 
-const std::array<Entry, Count> &entries()
-{
-    static const std::array<Entry, Count> Entries = buildEntries();
-    return Entries;
-}
-
 QString text(int index)
 {
-    if (index < 0 || index >= Count)
-        return {};
-    return QString::fromUtf8(entries()[index].text);
+    static const QStringList texts = [] {
+        QStringList all = categories();
+        for (const ChartProperties::Property &property : ChartProperties::all())
+            all.append(property.text());
+        return all;
+    }();
+    return texts.value(index);
+}
+
+std::optional<ChartProperties::Property> numericProperty(int index)
+{
+    if (index < FirstNumeric || index >= Count)
+        return std::nullopt;
+    return ChartProperties::all()[static_cast<std::size_t>(index - FirstNumeric)];
 }
 
 } // namespace ColouringEntries

@@ -1,25 +1,31 @@
 #pragma once
 
+#include "data/ChartProperties.h"
+
 #include <QString>
 
-#include <array>
+#include <optional>
 
-// The 43 entries of the main window's colouring list, in their fixed order: the
-// category modes, two separator lines, and the numeric properties with the column
-// each one colours by and the title of its legend.
+// The 43 entries of the main window's colouring list, in their fixed order: the category
+// modes, two separator lines, and the chartable properties, each colouring by its column
+// under the title of its legend.
 namespace ColouringEntries {
 
-struct Entry
-{
-    const char *text;   // UTF-8, as the list shows it
-    const char *column; // numeric entries only
-    const char *title;  // numeric entries only
+// The places of the category modes; the numeric entries follow from FirstNumeric on.
+enum Index : int {
+    Defaut = 0,
+    Family = 2,
+    Block = 3,
+    AcidBase = 4,
+    PhysicalState = 5,
+    Discovery = 6,
+    FirstNumeric = 8,
 };
+inline constexpr int Count = FirstNumeric + ChartProperties::Count;
 
-inline constexpr int Count = 43;
-inline constexpr int FirstNumeric = 8;
-
-const std::array<Entry, Count> &entries();
+// The entry's text as the list shows it; empty out of range.
 QString text(int index);
+// The property a numeric entry colours by; nothing for the other entries.
+std::optional<ChartProperties::Property> numericProperty(int index);
 
 } // namespace ColouringEntries

@@ -2,6 +2,7 @@
 
 #include "controls/Fonts.h"
 #include "controls/TDBEdit.h"
+#include "data/ElementColumns.h"
 #include "data/TTextTable.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@ const QColor Maroon(0x80, 0x00, 0x00);
 struct FieldRow
 {
     const char *name;
-    const char *column;
+    Column column;
     QRect geometry;
     const char *family;
     int pixels;
@@ -26,11 +27,11 @@ struct FieldRow
 
 // Left column: the element's identity.
 const FieldRow IdentityFields[] = {
-    {"Edit_NO_AT", "_NO_AT", {6, 14, 43, 26}, "MS Sans Serif", 17, true, false},
-    {"Edit_M__AT", "_M__AT", {54, 24, 51, 19}, "MS Sans Serif", 11, false, false},
-    {"Edit_SYMBOLE", "_SYMBOLE", {30, 40, 67, 48}, "Times New Roman", 37, true, false},
-    {"Edit_NOM", "_NOM", {14, 90, 83, 19}, "MS Sans Serif", 11, false, false},
-    {"Edit_CONFIG__", "_2CONFIG__", {6, 118, 123, 21}, "MS Sans Serif", 11, false, true},
+    {"Edit_NO_AT", Column::NoAt, {6, 14, 43, 26}, "MS Sans Serif", 17, true, false},
+    {"Edit_M__AT", Column::MasseAt, {54, 24, 51, 19}, "MS Sans Serif", 11, false, false},
+    {"Edit_SYMBOLE", Column::Symbole, {30, 40, 67, 48}, "Times New Roman", 37, true, false},
+    {"Edit_NOM", Column::Nom, {14, 90, 83, 19}, "MS Sans Serif", 11, false, false},
+    {"Edit_CONFIG__", Column::Config, {6, 118, 123, 21}, "MS Sans Serif", 11, false, true},
 };
 
 // Right column: caption at 143, value at 190, unit at 241.
@@ -39,17 +40,17 @@ struct PropertyRow
     int top;
     const char *caption;
     const char *name;
-    const char *column;
+    Column column;
     int width;
     const char *unit;
 };
 const PropertyRow PropertyRows[] = {
-    {9, "E.N. :", "Edit_EN", "_3EN", 43, ""},
-    {32, "A.E. :", "Edit_AE", "_4AE", 49, "(KJ/mol)"},
-    {56, "Tfus :", "Edit_TF", "_TF", 43, "(K)"},
-    {80, "Teb :", "Edit_TEB", "_TEB", 43, "(K)"},
-    {104, "m vol :", "Edit_M__VOL", "_M__VOL", 43, "(g/cm3)"},
-    {128, "vol at :", "Edit_VOL_AT", "_6VOL_AT", 43, "(ml/mol)"},
+    {9, "E.N. :", "Edit_EN", Column::En, 43, ""},
+    {32, "A.E. :", "Edit_AE", Column::Ae, 49, "(KJ/mol)"},
+    {56, "Tfus :", "Edit_TF", Column::Tf, 43, "(K)"},
+    {80, "Teb :", "Edit_TEB", Column::Teb, 43, "(K)"},
+    {104, "m vol :", "Edit_M__VOL", Column::MasseVol, 43, "(g/cm3)"},
+    {128, "vol at :", "Edit_VOL_AT", Column::VolAt, 43, "(ml/mol)"},
 };
 
 QLabel *maroonLabel(QWidget *parent, const QString &text, QPoint at)
@@ -64,12 +65,12 @@ QLabel *maroonLabel(QWidget *parent, const QString &text, QPoint at)
     return label;
 }
 
-TDBEdit *fieldBox(QWidget *parent, const char *name, const char *column, QRect geometry,
+TDBEdit *fieldBox(QWidget *parent, const char *name, Column column, QRect geometry,
                   const QFont &font, bool framed)
 {
     auto *box = new TDBEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setDataField(QString::fromLatin1(column));
+    box->setDataField(ElementColumns::field(column));
     box->setGeometry(geometry);
     box->setFont(font);
     box->setReadOnly(true);

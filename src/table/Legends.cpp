@@ -3,6 +3,8 @@
 #include "controls/Fonts.h"
 #include "controls/TBevelPanel.h"
 #include "controls/TDBEdit.h"
+#include "table/CategoryColours.h"
+#include "table/ColouringRules.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -14,12 +16,7 @@
 
 namespace {
 
-struct Row
-{
-    int top;
-    QRgb swatch;
-    const char *caption;
-};
+constexpr int RowPitch = 16;
 
 struct Text
 {
@@ -28,64 +25,42 @@ struct Text
     const char *caption;
 };
 
+// A legend panel: its swatch rows, 16 pixels apart from `firstRow`, then its other texts.
 struct Legend
 {
     const char *name;
     QRect geometry;
-    std::vector<Row> rows;
+    int firstRow;
+    CategoryColours::Keys rows;
     std::vector<Text> texts;
 };
 
+// The numeric legend's rows: the two ends of the grey scale and the fill of no value.
+CategoryColours::Keys scaleKeys()
+{
+    return {{QString(), QStringLiteral("+ forte valeur"), 0x000000},
+            {QString(), QStringLiteral("+ faible valeur"), 0xFFFFFF},
+            {QString(), QStringLiteral("N/A"), ColouringRules::Navy.rgb()}};
+}
+
 const std::vector<Legend> &legends()
 {
+    using namespace CategoryColours;
     static const std::vector<Legend> table = {
-        {"legende1",
-         {624, 136, 145, 177},
-         {{8, 0x96BFC2, "Non Métal"},
-          {24, 0xFDA85B, "Alcalins"},
-          {40, 0xF23A0D, "Alcalino-Terreux"},
-          {56, 0xFFFF80, "Métal de Transition"},
-          {72, 0xB7B7B7, "Métal "},
-          {88, 0xB88FFC, "Métalloide"},
-          {104, 0x6B7BED, "Halogènes"},
-          {120, 0xFFFFFF, "Gaz nobles"},
-          {136, 0xDAD6A7, "Lanthanide"},
-          {152, 0xB5AD53, "Actinide"}},
-         {}},
-        {"legende2",
-         {640, 184, 81, 81},
-         {{8, 0xFFFFFF, "Bloc s"},
-          {24, 0xFFFF80, "Bloc p"},
-          {40, 0x96BFC2, "Bloc d"},
-          {56, 0xF23A0D, "Bloc f"}},
-         {}},
-        {"legende3",
-         {632, 168, 105, 97},
-         {{8, 0x17D5FD, "Base Faible"},
-          {24, 0x166DFE, "Base Forte"},
-          {40, 0xFCB818, "Acid Faible"},
-          {56, 0xFF1515, "Acide Fort"},
-          {72, 0xFFFFFF, "Amphotère"}},
-         {}},
+        {"legende1", {624, 136, 145, 177}, 8, families(), {}},
+        {"legende2", {640, 184, 81, 81}, 8, blocks(), {}},
+        {"legende3", {632, 168, 105, 97}, 8, acidBases(), {}},
         {"legende4",
          {648, 136, 113, 185},
-         {{8, 0xF85E47, "Solide"},
-          {24, 0x0080C0, "Liquide"},
-          {40, 0xFFFF00, "Gaz"},
-          {56, 0xA6A6A6, "N/A"}},
+         8,
+         states(),
          {{8, 80, "A la température:"}, {96, 108, "K"}, {88, 132, "°C"}, {88, 156, "°F"}}},
         {"legende5",
          {640, 160, 121, 129},
-         {{32, 0x808080, "avant 1600"},
-          {48, 0xFFFFFF, "Découvert"},
-          {64, 0x000080, "Pas découvert"}},
+         32,
+         discoveries(),
          {{40, 8, "Decouverte"}, {40, 80, "A la date :"}}},
-        {"Panel2",
-         {624, 176, 153, 97},
-         {{48, 0x000000, "+ forte valeur"},
-          {64, 0xFFFFFF, "+ faible valeur"},
-          {80, 0x000080, "N/A"}},
-         {}},
+        {"Panel2", {624, 176, 153, 97}, 48, scaleKeys(), {}},
     };
     return table;
 }
@@ -101,18 +76,18 @@ QLabel *addText(QWidget *panel, int left, int top, const QString &caption)
     return label;
 }
 
-void addSwatch(QWidget *panel, const Row &row, int index)
+void addSwatch(QWidget *panel, const CategoryColours::Key &row, int top, int index)
 {
     auto *swatch = new QFrame(panel);
     swatch->setObjectName(QStringLiteral("%1_swatch%2").arg(panel->objectName()).arg(index));
     swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
-    swatch->setGeometry(8, row.top, 15, 13);
+    swatch->setGeometry(8, top, 15, 13);
     QPalette palette = swatch->palette();
-    palette.setColor(QPalette::Window, QColor(row.swatch));
+    palette.setColor(QPalette::Window, QColor(row.colour));
     palette.setColor(QPalette::WindowText, Qt::black);
     swatch->setPalette(palette);
     swatch->setAutoFillBackground(true);
-    addText(panel, 32, row.top, QString::fromUtf8(row.caption));
+    addText(panel, 32, top, row.caption);
 }
 
 QSpinBox *addSpin(QWidget *panel, const char *name, QPoint at, int minimum, int maximum, int start)
@@ -166,8 +141,10 @@ void build(QWidget *client)
         panel->setObjectName(QString::fromLatin1(legend.name));
         panel->setGeometry(legend.geometry);
         panel->setColor(face);
-        for (std::size_t i = 0; i < legend.rows.size(); ++i)
-            addSwatch(panel, legend.rows[i], static_cast<int>(i) + 1);
+        for (std::size_t i = 0; i < legend.rows.size(); ++i) {
+            const int row = static_cast<int>(i);
+            addSwatch(panel, legend.rows[i], legend.firstRow + RowPitch * row, row + 1);
+        }
         for (const Text &text : legend.texts)
             addText(panel, text.left, text.top, QString::fromUtf8(text.caption));
         panel->hide();

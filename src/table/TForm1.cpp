@@ -7,6 +7,7 @@
 #include "controls/TBevelPanel.h"
 #include "controls/TDBEdit.h"
 #include "controls/TEncartaButton.h"
+#include "data/ElementColumns.h"
 #include "data/ElementTable.h"
 #include "data/Numbers.h"
 #include "data/ProgramState.h"
@@ -419,21 +420,24 @@ void TForm1::showOnly(const char *legend)
 void TForm1::combobox1Change()
 {
     const QString text = m_combo->currentText();
-    if (text == QStringLiteral("Defaut")) {
+    const auto is = [&text](ColouringEntries::Index entry) {
+        return text == ColouringEntries::text(entry);
+    };
+    if (is(ColouringEntries::Defaut)) {
         m_colourist->plainTable();
         HideLegends();
         return;
     }
     setLayoutWidth(LegendWidth);
-    if (text == QStringLiteral("Groupe"))
+    if (is(ColouringEntries::Family))
         applyFamily();
-    else if (text == QStringLiteral("Blocs s/p/d/f"))
+    else if (is(ColouringEntries::Block))
         applyBlock();
-    else if (text == QStringLiteral("Acide-Base"))
+    else if (is(ColouringEntries::AcidBase))
         applyAcidBase();
-    else if (text == QStringLiteral("Etat Physique"))
+    else if (is(ColouringEntries::PhysicalState))
         applyPhysicalState();
-    else if (text == QStringLiteral("Decouverte"))
+    else if (is(ColouringEntries::Discovery))
         applyDiscovery();
     else
         applyNumeric(m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
@@ -442,7 +446,7 @@ void TForm1::combobox1Change()
 void TForm1::applyFamily()
 {
     m_colourist->resetCaptions();
-    m_colourist->scan(QStringLiteral("groupe"), {},
+    m_colourist->scan(ElementColumns::field(Column::Groupe), {},
                       [](TEncartaButton &button, const QString &groupe, const QString &) {
                           if (const auto colour = ColouringRules::familyColour(groupe))
                               button.setColor(*colour);
@@ -453,7 +457,7 @@ void TForm1::applyFamily()
 void TForm1::applyBlock()
 {
     m_colourist->resetCaptions();
-    m_colourist->scan(QStringLiteral("bloc"), {},
+    m_colourist->scan(ElementColumns::field(Column::Bloc), {},
                       [](TEncartaButton &button, const QString &bloc, const QString &) {
                           if (const auto colour = ColouringRules::blockColour(bloc))
                               button.setColor(*colour);
@@ -464,7 +468,7 @@ void TForm1::applyBlock()
 void TForm1::applyAcidBase()
 {
     m_colourist->resetCaptions(true);
-    m_colourist->scan(QStringLiteral("Acidbase"), {},
+    m_colourist->scan(ElementColumns::field(Column::Acidbase), {},
                       [](TEncartaButton &button, const QString &character, const QString &) {
                           button.setColor(ColouringRules::acidBaseColour(character));
                       });
@@ -490,7 +494,7 @@ void TForm1::applyPhysicalState()
     const int t = spinValue(*spin);
     m_colourist->resetCaptions();
     if (!spin->cleanText().isEmpty()) {
-        m_colourist->scan(QStringLiteral("_TF"), QStringLiteral("_TEB"),
+        m_colourist->scan(ElementColumns::field(Column::Tf), ElementColumns::field(Column::Teb),
                           [t](TEncartaButton &button, const QString &tf, const QString &teb) {
                               if (const auto colour =
                                       ColouringRules::physicalStateColour(tf, teb, t))
@@ -515,7 +519,7 @@ void TForm1::applyDiscovery()
     const int y = spinValue(*spin);
     m_colourist->resetCaptions();
     if (!spin->cleanText().isEmpty()) {
-        m_colourist->scan(QStringLiteral("_7DECOUVER"), {},
+        m_colourist->scan(ElementColumns::field(Column::Decouverte), {},
                           [y](TEncartaButton &button, const QString &year, const QString &) {
                               button.setColor(ColouringRules::discoveryColour(year, y));
                           });
@@ -533,10 +537,9 @@ void TForm1::applyNumeric(int entryIndex)
 {
     QString column;
     QString title;
-    if (entryIndex >= ColouringEntries::FirstNumeric && entryIndex < ColouringEntries::Count) {
-        const ColouringEntries::Entry &entry = ColouringEntries::entries()[entryIndex];
-        column = QString::fromLatin1(entry.column);
-        title = QString::fromUtf8(entry.title);
+    if (const auto property = ColouringEntries::numericProperty(entryIndex)) {
+        column = property->field();
+        title = property->axisTitle();
     }
     HideLegends();
     setLayoutWidth(LegendWidth);

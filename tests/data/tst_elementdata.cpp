@@ -1,9 +1,9 @@
 // Checks the shipped element data (prop.yop, iso.yop, struct.yop) through the program's own
-// readers: the rules every record must obey, the facts other windows rely on, and a
-// cross-check of masses, temperatures, ionisation energies and isotopes against bodr.
+// readers: the rules records obey across columns and beyond each column's form (the column
+// table's test checks those), the facts other windows rely on, and a cross-check of masses,
+// temperatures, ionisation energies and isotopes against bodr.
 #include "BodrReference.h"
 #include "data/Cp1252.h"
-#include "data/ElementTable.h"
 #include "data/Numbers.h"
 #include "data/SectionFile.h"
 #include "data/TTextTable.h"
@@ -21,56 +21,6 @@
 #include <optional>
 
 namespace {
-
-enum class Kind { Num, Year, Ox, Text };
-
-struct ColumnRule
-{
-    const char *name;
-    int size;
-    Kind kind;
-    int empties;
-};
-
-// The 72 columns in file order: declared size, kind of value, exact number of empty values.
-const ColumnRule kColumns[] = {
-    {"_NO_AT", 11, Kind::Num, 0},       {"_SYMBOLE", 13, Kind::Text, 0},
-    {"_NOM", 17, Kind::Text, 0},        {"_M__AT", 11, Kind::Num, 0},
-    {"_M__VOL", 12, Kind::Num, 9},      {"_ETAT_PHY", 14, Kind::Text, 0},
-    {"_TF", 12, Kind::Num, 4},          {"_TEB", 11, Kind::Num, 8},
-    {"_0COND_ELE", 15, Kind::Num, 16},  {"_1COND_THE", 15, Kind::Num, 14},
-    {"_2H_AT", 11, Kind::Num, 11},      {"_3H_FUS", 12, Kind::Num, 15},
-    {"_4H_VAP", 12, Kind::Num, 20},     {"_5AB_COSM", 14, Kind::Num, 20},
-    {"_6AB_TER", 13, Kind::Num, 14},    {"_7DECOUVER", 16, Kind::Year, 0},
-    {"_8SOURCE", 47, Kind::Text, 0},    {"_9STRUCTUR", 48, Kind::Text, 0},
-    {"_0DURET_", 13, Kind::Num, 66},    {"_1COULEUR", 22, Kind::Text, 0},
-    {"_2CARACT", 54, Kind::Text, 0},    {"_3APPL", 51, Kind::Text, 0},
-    {"_4TOXICIT_", 15, Kind::Text, 0},  {"_5CANCER", 13, Kind::Text, 0},
-    {"_6R__AIR", 32, Kind::Text, 0},    {"_7R__EAU", 30, Kind::Text, 0},
-    {"_81R__HCL", 27, Kind::Text, 0},   {"_9R__HNO3", 30, Kind::Text, 0},
-    {"_0R__NAOH", 31, Kind::Text, 0},   {"_1ISOTOPES", 15, Kind::Num, 0},
-    {"_2CONFIG__", 27, Kind::Text, 0},  {"_3EN", 9, Kind::Num, 15},
-    {"_4AE", 10, Kind::Num, 5},         {"_5POLARIS", 14, Kind::Num, 1},
-    {"_6VOL_AT", 13, Kind::Num, 9},     {"_7R_AT", 11, Kind::Num, 9},
-    {"_8E_1ERE_I", 15, Kind::Num, 1},   {"_9E_2EME_I", 15, Kind::Num, 23},
-    {"_0E_3EME_I", 15, Kind::Num, 30},  {"_1RI_1_", 12, Kind::Num, 99},
-    {"_2RI_1_", 12, Kind::Num, 92},     {"_4RI_2_", 12, Kind::Num, 75},
-    {"_3RI_2_", 12, Kind::Num, 99},     {"_5RI_3_", 12, Kind::Num, 52},
-    {"_6NO_TOTAL", 36, Kind::Ox, 0},    {"_7NO_COURA", 21, Kind::Ox, 0},
-    {"_8NO_MAXC", 14, Kind::Num, 0},    {"_9NO_MINC", 14, Kind::Num, 0},
-    {"_0NO_MAX", 13, Kind::Num, 0},     {"_1NO_MIN", 13, Kind::Num, 0},
-    {"_2DERIV__C", 29, Kind::Text, 0},  {"_3D_RIV__H", 26, Kind::Text, 0},
-    {"_4D_RIV__O", 31, Kind::Text, 0},  {"LIGNE", 10, Kind::Num, 0},
-    {"COLONNE", 12, Kind::Num, 0},      {"GROUPE", 24, Kind::Text, 0},
-    {"BLOC", 9, Kind::Text, 0},         {"Acidbase", 17, Kind::Text, 18},
-    {"DECPAR", 75, Kind::Text, 13},     {"LIEUDEC", 24, Kind::Text, 13},
-    {"ORINOM", 69, Kind::Text, 1},      {"NOMUK", 17, Kind::Text, 0},
-    {"NOMGER", 11, Kind::Text, 103},    {"TEXTEDEC", 13, Kind::Text, 103},
-    {"ABSOLEIL", 13, Kind::Num, 52},    {"ABCROUTETERRE", 18, Kind::Num, 0},
-    {"ABCROUTECONT", 17, Kind::Num, 0}, {"ABCROUTEOCEAN", 18, Kind::Num, 0},
-    {"ABEAU", 14, Kind::Num, 0},        {"ABATM", 13, Kind::Num, 0},
-    {"ABBOIS", 11, Kind::Num, 0},       {"ABVIVANT", 13, Kind::Num, 0},
-};
 
 // The carbon and iron records as the file must hold them, in Windows-1252.
 const std::pair<int, QByteArray> kReferenceLines[] = {
@@ -185,12 +135,9 @@ private slots:
 
     void lineEnds_data();
     void lineEnds();
-    void fieldNames();
     void referenceRecords_data();
     void referenceRecords();
     void records();
-    void columnRules_data();
-    void columnRules();
     void valueSets_data();
     void valueSets();
     void layout_data();
@@ -221,7 +168,6 @@ private:
     QStringList column(const char *field) const;
 
     QStringList m_fieldNames;
-    QVector<int> m_fieldSizes;
     QVector<QStringList> m_records; // index z - 1
     QVector<int> m_recordNumbers;   // _NO_AT read at each cursor position
     QHash<int, QStringList> m_iso, m_struct;
@@ -252,8 +198,6 @@ void TestElementData::initTestCase()
     table.Open();
     QVERIFY2(table.Active(), "prop.yop did not open");
     m_fieldNames = table.FieldNames();
-    for (int i = 0; i < table.FieldCount(); ++i)
-        m_fieldSizes << table.FieldSize(i);
     // Walk the records with the cursor, as every window does.
     for (table.First(); !table.Eof(); table.Next()) {
         QStringList rec;
@@ -303,14 +247,6 @@ void TestElementData::lineEnds()
         QCOMPARE(lines.size(), kElements + 1);
 }
 
-void TestElementData::fieldNames()
-{
-    QStringList expected;
-    for (const auto &c : kColumns)
-        expected << QString::fromLatin1(c.name);
-    QCOMPARE(m_fieldNames, expected);
-}
-
 void TestElementData::referenceRecords_data()
 {
     QTest::addColumn<int>("z");
@@ -342,54 +278,6 @@ void TestElementData::records()
                      .hasMatch(),
                  qPrintable(value(z, "_SYMBOLE")));
     }
-}
-
-void TestElementData::columnRules_data()
-{
-    QTest::addColumn<int>("index");
-    for (int i = 0; i < int(std::size(kColumns)); ++i)
-        QTest::newRow(kColumns[i].name) << i;
-}
-
-// Per column: the exact number of empty values, the form of every value, and no value
-// longer than the declared size minus 5; for a text column the size the table computes
-// when it opens equals the declared one.
-void TestElementData::columnRules()
-{
-    QFETCH(int, index);
-    const ColumnRule &rule = kColumns[index];
-    const QStringList values = column(rule.name);
-    QCOMPARE(int(values.count(QString())), rule.empties);
-
-    static const QRegularExpression number(QStringLiteral("^-?[0-9]+(,[0-9]+)?$"));
-    static const QRegularExpression oxidation(QStringLiteral("^(0|[-+][1-9])( (0|[-+][1-9]))*$"));
-    QStringList bad;
-    for (int z = 1; z <= kElements; ++z) {
-        const QString &v = values[z - 1];
-        bool ok = true;
-        if (v.isEmpty())
-            continue;
-        if (rule.kind == Kind::Num)
-            ok = number.match(v).hasMatch() ||
-                 (qstrcmp(rule.name, "ABEAU") == 0 && v == u"4,00E-08");
-        if (rule.kind == Kind::Num)
-            ok = ok && Numbers::parseDecimal(v).has_value();
-        if (rule.kind == Kind::Year) {
-            const auto year = Numbers::parseInteger(v);
-            ok = (year && *year >= -5000 && *year <= 1961) ||
-                 (v == u"Préhistoire" && (z == 6 || z == 16));
-        }
-        if (rule.kind == Kind::Ox)
-            ok = oxidation.match(v).hasMatch();
-        if (!ok || v.size() > rule.size - 5)
-            bad << QStringLiteral("%1:'%2'").arg(z).arg(v);
-    }
-    QVERIFY2(bad.isEmpty(), qPrintable(bad.join(u' ')));
-    // The table refuses a posted non-number exactly in the columns of numbers.
-    QCOMPARE(ElementTable::isNumeric(QString::fromLatin1(rule.name)), rule.kind == Kind::Num);
-    if (rule.kind != Kind::Num)
-        QCOMPARE(m_fieldSizes.value(index), rule.size);
-    QVERIFY(m_fieldSizes.value(index) <= rule.size);
 }
 
 void TestElementData::valueSets_data()

@@ -5,6 +5,7 @@
 #include "controls/Fonts.h"
 #include "controls/TAOLButton.h"
 #include "data/Cp1252.h"
+#include "data/ElementColumns.h"
 #include "data/ProgramState.h"
 #include "data/SectionFile.h"
 #include "data/TTextTable.h"
@@ -181,10 +182,10 @@ void TestPropertySheet::layout()
         if (!memo->isReadOnly())
             editable << memo->objectName();
     QCOMPARE(editable, QStringList({"DBDECPAR", "DBORINOM"}));
-    for (const SheetLayout::Row &row : SheetLayout::rows())
-        QVERIFY2(
-            f.sheet->findChild<QWidget *>(QStringLiteral("DB") + QString::fromLatin1(row.field)),
-            row.field);
+    for (const SheetLayout::Row &row : SheetLayout::rows()) {
+        const QString field = ElementColumns::field(row.column);
+        QVERIFY2(f.sheet->findChild<QWidget *>(QStringLiteral("DB") + field), qPrintable(field));
+    }
 }
 
 void TestPropertySheet::everyLabelAndBoxIsThere_data()

@@ -47,7 +47,8 @@ class TestColouring : public QObject
 private slots:
     void categoryColours_data();
     void categoryColours();
-    void familyLegendRows();
+    void legendRows_data();
+    void legendRows();
     void typingAModeNameAppliesIt();
     void choosingTheShowingEntryAgainRecolours();
     void acidBaseLeavesElementsWithoutValueSilver();
@@ -99,33 +100,74 @@ void TestColouring::categoryColours()
     QCOMPARE(f.form->layoutWidth(), TForm1::LegendWidth);
 }
 
-void TestColouring::familyLegendRows()
+void TestColouring::legendRows_data()
 {
-    struct Row
-    {
-        int top;
-        QRgb swatch;
-        const char *caption;
-    };
-    const Row rows[] = {{8, 0x96BFC2, "Non Métal"},         {24, 0xFDA85B, "Alcalins"},
-                        {40, 0xF23A0D, "Alcalino-Terreux"}, {56, 0xFFFF80, "Métal de Transition"},
-                        {72, 0xB7B7B7, "Métal "},           {88, 0xB88FFC, "Métalloide"},
-                        {104, 0x6B7BED, "Halogènes"},       {120, 0xFFFFFF, "Gaz nobles"},
-                        {136, 0xDAD6A7, "Lanthanide"},      {152, 0xB5AD53, "Actinide"}};
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("legend");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<int>("firstTop");
+    QTest::addColumn<QVector<QRgb>>("swatches");
+    QTest::addColumn<QStringList>("captions");
+    QTest::newRow("legende1") << "Groupe"
+                              << "legende1" << QRect(624, 136, 145, 177) << 8
+                              << QVector<QRgb>{0x96BFC2, 0xFDA85B, 0xF23A0D, 0xFFFF80, 0xB7B7B7,
+                                               0xB88FFC, 0x6B7BED, 0xFFFFFF, 0xDAD6A7, 0xB5AD53}
+                              << QStringList{"Non Métal",        "Alcalins",
+                                             "Alcalino-Terreux", "Métal de Transition",
+                                             "Métal ",           "Métalloide",
+                                             "Halogènes",        "Gaz nobles",
+                                             "Lanthanide",       "Actinide"};
+    QTest::newRow("legende2") << "Blocs s/p/d/f"
+                              << "legende2" << QRect(640, 184, 81, 81) << 8
+                              << QVector<QRgb>{0xFFFFFF, 0xFFFF80, 0x96BFC2, 0xF23A0D}
+                              << QStringList{"Bloc s", "Bloc p", "Bloc d", "Bloc f"};
+    QTest::newRow("legende3") << "Acide-Base"
+                              << "legende3" << QRect(632, 168, 105, 97) << 8
+                              << QVector<QRgb>{0x17D5FD, 0x166DFE, 0xFCB818, 0xFF1515, 0xFFFFFF}
+                              << QStringList{"Base Faible", "Base Forte", "Acid Faible",
+                                             "Acide Fort", "Amphotère"};
+    QTest::newRow("legende4") << "Etat Physique"
+                              << "legende4" << QRect(648, 136, 113, 185) << 8
+                              << QVector<QRgb>{0xF85E47, 0x0080C0, 0xFFFF00, 0xA6A6A6}
+                              << QStringList{"Solide", "Liquide", "Gaz", "N/A"};
+    QTest::newRow("legende5") << "Decouverte"
+                              << "legende5" << QRect(640, 160, 121, 129) << 32
+                              << QVector<QRgb>{0x808080, 0xFFFFFF, 0x000080}
+                              << QStringList{"avant 1600", "Découvert", "Pas découvert"};
+    QTest::newRow("Panel2") << "Numero Atomique"
+                            << "Panel2" << QRect(624, 176, 153, 97) << 48
+                            << QVector<QRgb>{0x000000, 0xFFFFFF, 0x000080}
+                            << QStringList{"+ forte valeur", "+ faible valeur", "N/A"};
+}
+
+// Each legend where it stands, with its rows 16 pixels apart: a 15 x 13 swatch at 8 and its caption
+// at 32, as the mode shows them, and no row more.
+void TestColouring::legendRows()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, legend);
+    QFETCH(int, firstTop);
+    QFETCH(QVector<QRgb>, swatches);
+    QFETCH(QStringList, captions);
     MainWindowFixture f;
-    f.choose(QStringLiteral("Groupe"));
-    auto *legend = f.child<QWidget>(QStringLiteral("legende1"));
-    QCOMPARE(legend->geometry(), QRect(624, 136, 145, 177));
-    const auto at = [legend](QPoint place) { return legend->childAt(place + QPoint(1, 1)); };
-    for (const Row &row : rows) {
-        QWidget *swatch = at({8, row.top});
-        QVERIFY2(swatch && swatch->geometry() == QRect(8, row.top, 15, 13), row.caption);
-        QCOMPARE(swatch->palette().color(QPalette::Window), QColor(row.swatch));
-        auto *caption = qobject_cast<QLabel *>(at({32, row.top}));
-        QVERIFY2(caption && caption->pos() == QPoint(32, row.top), row.caption);
-        QCOMPARE(caption->text(), QString::fromUtf8(row.caption));
+    f.choose(mode);
+    auto *panel = f.child<QWidget>(legend);
+    QVERIFY(panel->isVisible());
+    QTEST(panel->geometry(), "geometry");
+    const auto at = [panel](QPoint place) { return panel->childAt(place + QPoint(1, 1)); };
+    for (int row = 0; row <= captions.size(); ++row) {
+        const int top = firstTop + 16 * row;
+        QWidget *swatch = at({8, top});
+        if (row == captions.size()) {
+            QVERIFY(!swatch || swatch->geometry().size() != QSize(15, 13));
+            break;
+        }
+        QVERIFY2(swatch && swatch->geometry() == QRect(8, top, 15, 13), qPrintable(captions[row]));
+        QCOMPARE(swatch->palette().color(QPalette::Window), QColor(swatches[row]));
+        auto *caption = qobject_cast<QLabel *>(at({32, top}));
+        QVERIFY2(caption && caption->pos() == QPoint(32, top), qPrintable(captions[row]));
+        QCOMPARE(caption->text(), captions[row]);
     }
-    QCOMPARE(legend->findChildren<QLabel *>().size(), 10);
 }
 
 void TestColouring::typingAModeNameAppliesIt()

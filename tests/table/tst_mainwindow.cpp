@@ -5,6 +5,7 @@
 #include "controls/Fonts.h"
 #include "controls/TAboutBox.h"
 #include "controls/TEncartaButton.h"
+#include "data/ChartProperties.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
 #include "sheet/TForm2.h"
@@ -207,12 +208,16 @@ void TestMainWindow::toolbarAndCombo()
     QCOMPARE(combo->count(), 43);
     QCOMPARE(combo->maxVisibleItems(), 15);
     QCOMPARE(combo->currentText(), QStringLiteral("Propriétés"));
-    QCOMPARE(combo->itemText(0), QStringLiteral("Defaut"));
-    QCOMPARE(combo->itemText(1), QString(75, QLatin1Char('-')));
-    QCOMPARE(combo->itemText(5), QStringLiteral("Etat Physique"));
-    QCOMPARE(combo->itemText(7), QString(78, QLatin1Char('-')));
-    QCOMPARE(combo->itemText(8), QStringLiteral("Numero Atomique"));
-    QCOMPARE(combo->itemText(42), QStringLiteral("Abondance organismes vivants"));
+    const QStringList categories = {"Defaut",     QString(75, QLatin1Char('-')),
+                                    "Groupe",     "Blocs s/p/d/f",
+                                    "Acide-Base", "Etat Physique",
+                                    "Decouverte", QString(78, QLatin1Char('-'))};
+    for (int i = 0; i < categories.size(); ++i)
+        QCOMPARE(combo->itemText(i), categories[i]);
+    // The numeric entries are the chart chooser's list, in its order and wording.
+    for (int i = 0; i < ChartProperties::Count; ++i)
+        QCOMPARE(combo->itemText(8 + i), ChartProperties::all()[i].text());
+    QCOMPARE(combo->itemText(9), QStringLiteral("Masse Atomique "));
     auto *molar = m_form->findChild<TEncartaButton *>(QStringLiteral("EncartaButton1"));
     QCOMPARE(molar->geometry(), QRect(104, 6, 105, 22));
     QCOMPARE(molar->Caption(), QStringLiteral("Mode M / %"));
