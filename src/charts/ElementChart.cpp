@@ -18,6 +18,34 @@ protected:
     int getSubTickCount(double) override { return 2; }
 };
 
+// The single-line border round the whole chart, drawn with the chart's layers so that the
+// bitmaps, metafiles and printouts have it as the screen does.
+class ChartBorder : public QCPLayerable
+{
+public:
+    explicit ChartBorder(QCustomPlot *plot) : QCPLayerable(plot, QStringLiteral("overlay")) {}
+
+protected:
+    // The layer clips its items one pixel short at the bottom; the border takes it all.
+    QRect clipRect() const override { return mParentPlot->viewport().adjusted(0, 0, 0, 1); }
+    void applyDefaultAntialiasingHint(QCPPainter *painter) const override
+    {
+        painter->setAntialiasing(false);
+    }
+    void draw(QCPPainter *painter) override
+    {
+        const QRect all = mParentPlot->viewport();
+        painter->setPen(QPen(Qt::black, 1));
+        painter->setBrush(Qt::NoBrush);
+        // A pixel's line covers that pixel. A vector picture's readers round its size and may
+        // lose a line on its very edge, so there it runs one pixel in from each edge.
+        if (painter->modes().testFlag(QCPPainter::pmVectorized))
+            painter->drawRect(QRectF(all).adjusted(1, 1, -1, -1));
+        else
+            painter->drawRect(all.adjusted(0, 0, -1, -1));
+    }
+};
+
 // The range of the values, widened by `pad` of its span on each side; a range of a single
 // value is widened by one unit (or a tenth of the value) so that it can be shown.
 QCPRange spanOf(const QVector<double> &values, double pad)
@@ -88,6 +116,7 @@ void ElementChart::buildAxes()
         xAxis->setSubTicks(false);
         xAxis->setSubTickLength(0, 0);
         yAxis->setTicker(QSharedPointer<TwoSubTicks>::create());
+        new ChartBorder(this);
     }
 }
 
@@ -253,14 +282,4 @@ void ElementChart::resizeEvent(QResizeEvent *event)
 {
     applyMargins();
     QCustomPlot::resizeEvent(event);
-}
-
-void ElementChart::paintEvent(QPaintEvent *event)
-{
-    QCustomPlot::paintEvent(event);
-    if (!m_style.rowColumnAxes)
-        return;
-    QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -9,7 +9,7 @@
 // One chart of a chart window: the elements' points as a scatter, bars standing at their
 // X values or a line through them, each point labelled with its symbol. A rectangle dragged
 // with the mouse zooms into it in a few animated steps; undoZoom() goes back to the
-// automatic scales over all points.
+// automatic scales over all points. The row/column charts have a single-line border.
 class ElementChart : public QCustomPlot
 {
     Q_OBJECT
@@ -53,7 +53,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildAxes();

@@ -1,10 +1,12 @@
 // The chart windows and the commands that open them, driven as the user drives them.
 #include "ChartFixture.h"
+#include "SaveDialogPlayer.h"
 #include "charts/ChartCommands.h"
 #include "charts/TForm5.h"
 #include "charts/TForm6.h"
 #include "charts/TFormgr.h"
 #include "data/GraphSelection.h"
+#include "data/ProgramState.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -359,40 +361,56 @@ void TestChartWindows::graphLC()
 }
 
 // The dialog offers "Graphique1" every time with the three filter texts; cancelling writes
-// nothing; the entry picked in the list of types decides what a bare name is written as.
+// nothing; the entry picked decides what a bare name is written as, and the question
+// before replacing names that file ("iron" asks about iron.bmp, "zinc" beside a file
+// "zinc" asks nothing). The next dialog, in either chart window, opens in the folder and
+// with the type of the last save.
 void TestChartWindows::saveDialog()
 {
     ChartFixture fixture;
+    QVERIFY(writeFileBytes(fixture.path("iron.bmp"), "old"));
+    QVERIFY(writeFileBytes(fixture.path("zinc"), "old"));
+    QVERIFY(QDir(fixture.path(".")).mkdir("sub"));
+    const QStringList files{"iron.bmp", "prop.yop", "zinc"};
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
-    TForm5 window(chosen);
-    window.show();
-    for (const bool accept : {false, true}) {
-        QStringList offered;
-        QString name;
-        playModal([&] { window.saveClick(); }, {[&](QWidget *modal) {
-                      auto *dialog = qobject_cast<QFileDialog *>(modal);
-                      QVERIFY(dialog);
-                      auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
-                      for (int i = 0; i < types->count(); ++i)
-                          offered << types->itemText(i);
-                      auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-                      name = edit->text();
-                      types->setFocus();
-                      QTest::keyClick(types, Qt::Key_Down);
-                      QTest::keyClick(types, Qt::Key_Down);
-                      edit->setText(QStringLiteral("typed"));
-                      if (accept)
-                          QTest::keyClick(edit, Qt::Key_Return);
-                      else
-                          dialog->reject();
-                  }});
-        QCOMPARE(offered, (QStringList{"Bitmap (*.bmp)", "Windows Metafile (*.wmf)",
-                                       "Enchanced Metafile (*emf)"}));
-        QCOMPARE(name, QStringLiteral("Graphique1"));
-        QCOMPARE(QDir(fixture.path(".")).entryList(QDir::Files),
-                 accept ? QStringList({"prop.yop", "typed.emf"}) : QStringList{"prop.yop"});
-    }
-    QCOMPARE(readFileBytes(fixture.path("typed.emf")).mid(40, 4), QByteArray(" EMF"));
+    PictureSaves pictures;
+    TForm5 xy(chosen);
+    xy.setPictureSaves(&pictures);
+    xy.show();
+    const auto save = [&xy] { xy.saveClick(); };
+
+    SaveDialogSeen seen = playSaveDialog(save, {});
+    QCOMPARE(seen.types, (QStringList{"Bitmap (*.bmp)", "Windows Metafile (*.wmf)",
+                                      "Enchanced Metafile (*emf)"}));
+    QCOMPARE(seen.type, 0);
+    QCOMPARE(seen.name, QStringLiteral("Graphique1"));
+    QCOMPARE(QDir(fixture.path(".")).entryList(QDir::Files), files);
+
+    seen = playSaveDialog(save, {"iron", 0, QMessageBox::No});
+    QCOMPARE(seen.asked.size(), 1);
+    QVERIFY2(seen.asked.front().startsWith(QDir::toNativeSeparators(fixture.path("iron.bmp")) +
+                                           " existe déjà."),
+             qPrintable(seen.asked.front()));
+    QVERIFY(seen.stayedOpen);
+    QCOMPARE(readFileBytes(fixture.path("iron.bmp")), QByteArray("old"));
+
+    seen = playSaveDialog(save, {"zinc", 0});
+    QCOMPARE(seen.asked, QStringList());
+    QCOMPARE(QImage(fixture.path("zinc.bmp")).size(), xy.currentChart()->size());
+    QCOMPARE(readFileBytes(fixture.path("zinc")), QByteArray("old"));
+
+    seen = playSaveDialog(save, {"sub/typed", 2});
+    QCOMPARE(seen.name, QStringLiteral("Graphique1"));
+    QCOMPARE(readFileBytes(fixture.path("sub/typed.emf")).mid(40, 4), QByteArray(" EMF"));
+
+    TForm6 lc(chosen);
+    lc.setPictureSaves(&pictures);
+    lc.show();
+    seen = playSaveDialog([&lc] { lc.saveClick(); }, {});
+    QCOMPARE(seen.folder, fixture.path("sub"));
+    QCOMPARE(seen.type, 2);
+    QCOMPARE(seen.name, QStringLiteral("Graphique1"));
+    QCOMPARE(QDir(fixture.path("sub")).entryList(QDir::Files), QStringList{"typed.emf"});
 }
 
 // The commands: the first chooser empty-handed at first use gives the atomic number; a
@@ -402,6 +420,7 @@ void TestChartWindows::commands()
 {
     ChartFixture fixture;
     GraphSelection graph;
+    PictureSaves pictures;
     QWidget main;
     TFormgr chooser(graph, &main);
     QString opened;
@@ -412,23 +431,23 @@ void TestChartWindows::commands()
     };
     auto cancel = [](QWidget *modal) { modal->close(); };
 
-    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, &main); },
+    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, pictures, &main); },
               {[](QWidget *c) { confirm(c); }, [](QWidget *c) { confirm(c, 4); }, chartWindow});
     QCOMPARE(opened, QStringLiteral("graphique N° At"));
     QCOMPARE(graph.yColumn, QStringLiteral("_TEB"));
 
     opened.clear();
-    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, &main); },
+    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, pictures, &main); },
               {[](QWidget *c) { confirm(c, 15); }, cancel});
     QVERIFY(opened.isEmpty());
     QCOMPARE(graph.xColumn, QStringLiteral("_3EN"));
     QVERIFY(graph.yColumn.isEmpty() && graph.yTitle.isEmpty());
 
-    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, &main); },
+    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, pictures, &main); },
               {[](QWidget *c) { confirm(c, 15); }, [](QWidget *c) { confirm(c, 4); }, chartWindow});
     QCOMPARE(opened, QStringLiteral("graphique E.N."));
     // Graph L/C: the chooser left on "T eb (K)" gives it, the Y part stays.
-    playModal([&] { ChartCommands::GraphLC1Click(chooser, graph, &main); },
+    playModal([&] { ChartCommands::GraphLC1Click(chooser, graph, pictures, &main); },
               {[](QWidget *c) {
                    QCOMPARE(c->windowTitle(), QStringLiteral("Proprieté"));
                    confirm(c);
@@ -438,11 +457,11 @@ void TestChartWindows::commands()
     QCOMPARE(graph.xColumn, QStringLiteral("_TEB"));
     QCOMPARE(graph.yColumn, QStringLiteral("_TEB"));
     QCOMPARE(graph.yTitle, QStringLiteral("T eb (K)"));
-    playModal([&] { ChartCommands::GraphLC1Click(chooser, graph, &main); }, {cancel});
+    playModal([&] { ChartCommands::GraphLC1Click(chooser, graph, pictures, &main); }, {cancel});
     QVERIFY(graph.xColumn.isEmpty());
     QCOMPARE(graph.yColumn, QStringLiteral("_TEB"));
     // Graph XY empties the Y part again, even when its first chooser is closed.
-    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, &main); }, {cancel});
+    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, pictures, &main); }, {cancel});
     QVERIFY(graph.yColumn.isEmpty() && graph.yTitle.isEmpty());
 }
 
