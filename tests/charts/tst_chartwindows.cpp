@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -30,6 +31,8 @@ private slots:
     void labelsBelongToOneChart();
     void zoomAnimationAndUndo();
     void zoomExtremes();
+    void valuesBeyondTheAxesRanges_data();
+    void valuesBeyondTheAxesRanges();
     void tableErrorsGiveEmptyCharts_data();
     void tableErrorsGiveEmptyCharts();
     void graphLC();
@@ -272,6 +275,81 @@ void TestChartWindows::zoomExtremes()
     chart->replot();
     window.scaleClick();
     QCOMPARE(chart->xAxis->range().lower, 20.28);
+}
+
+// The axes hold ranges within about 1E250 across and wider than 1E-280; values beyond
+// (1,5E308 typed into the legend's value box, the smallest doubles) are plotted all the
+// same: every point on the back wall, the tick labels telling the values themselves, and
+// "Echelle 100%" bringing every point back after a zoom.
+void TestChartWindows::valuesBeyondTheAxesRanges_data()
+{
+    QTest::addColumn<QVector<double>>("xs");
+    QTest::addColumn<QVector<double>>("ys");
+    QTest::newRow("1,5E308 among ordinary values")
+        << QVector<double>{1, 2, 3, 4} << QVector<double>{7.87, 8.96, 1.5e308, 2.7};
+    QTest::newRow("both ends of the double range")
+        << QVector<double>{1, 2, 3} << QVector<double>{-1.7e308, 1.7e308, 0};
+    QTest::newRow("far along X") << QVector<double>{1e300, -2e299, 5e299}
+                                 << QVector<double>{1, 2, 3};
+    QTest::newRow("tiny values") << QVector<double>{1, 2, 3}
+                                 << QVector<double>{1e-300, 3e-300, 2e-300};
+    QTest::newRow("smallest doubles")
+        << QVector<double>{1, 2, 3} << QVector<double>{5e-324, 0, 1e-323};
+}
+
+void TestChartWindows::valuesBeyondTheAxesRanges()
+{
+    QFETCH(QVector<double>, xs);
+    QFETCH(QVector<double>, ys);
+    ChartPoints points;
+    for (int i = 0; i < xs.size(); ++i)
+        points.append({QStringLiteral("E%1").arg(i), xs[i], ys[i]});
+    ChartFill::sortByX(points);
+    const QLocale french(QLocale::French);
+    // The tick labels' values lie around the values and reach over most of their span.
+    auto labelsTell = [&](QCPAxis *axis, const QVector<double> &values) {
+        const auto [low, high] = std::minmax_element(values.begin(), values.end());
+        const double span = *high / 2 - *low / 2; // halves: the span may exceed the doubles
+        QVector<double> told;
+        for (const QString &label : axis->tickVectorLabels())
+            told.append(french.toDouble(label));
+        if (told.size() < 2)
+            return false;
+        const auto [first, last] = std::minmax_element(told.begin(), told.end());
+        return *first / 2 >= *low / 2 - span && *last / 2 <= *high / 2 + span &&
+               *first / 2 <= *low / 2 + span / 2 && *last / 2 >= *high / 2 - span / 2;
+    };
+    const bool smallXs = std::all_of(xs.begin(), xs.end(), [](double x) { return x < 20; });
+    for (const auto kind :
+         {ElementChart::Kind::Points, ElementChart::Kind::Bars, ElementChart::Kind::Line}) {
+        for (const bool rowColumn : {false, true}) {
+            if (rowColumn && (!smallXs || kind != ElementChart::Kind::Points))
+                continue;
+            ElementChart chart(kind, {7, rowColumn});
+            chart.resize(500, 400);
+            chart.setPoints(points);
+            chart.replot();
+            QCOMPARE(chart.visibleLabelCount(), points.size());
+            // The axis maps its upper end one pixel above the wall's top row.
+            const QRectF wall = QRectF(chart.axisRect()->rect()).adjusted(0, -1, 0, 0);
+            for (const ChartPoint &p : points) {
+                const QPointF at(chart.xAxis->coordToPixel(chart.plotted(p).x()),
+                                 chart.yAxis->coordToPixel(chart.plotted(p).y()));
+                QVERIFY2(wall.contains(at), qPrintable(p.lab));
+            }
+            QVERIFY(labelsTell(chart.yAxis, ys));
+            if (!rowColumn)
+                QVERIFY(labelsTell(chart.xAxis, xs));
+            const QCPRange x = chart.xAxis->range();
+            const QCPRange y = chart.yAxis->range();
+            chart.zoomTo(QCPRange(x.lower, x.center()), QCPRange(y.lower, y.center()));
+            while (chart.zooming())
+                chart.zoomStep();
+            QVERIFY(chart.visibleLabelCount() < points.size());
+            chart.undoZoom();
+            QCOMPARE(chart.visibleLabelCount(), points.size());
+        }
+    }
 }
 
 // A column missing from the file is reported and nothing is plotted; two properties with
