@@ -8,9 +8,6 @@
 #include "data/GraphSelection.h"
 #include "data/ProgramState.h"
 
-#include <QComboBox>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
