@@ -12,7 +12,7 @@ packages=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool xclip imagemagick x11-utils python3
-  bodr emf2svg libwmf-bin fonts-urw-base35 desktop-file-utils
+  bodr emf2svg libwmf-bin poppler-utils fonts-urw-base35 desktop-file-utils
   librsvg2-bin appstream lintian file
 )
 

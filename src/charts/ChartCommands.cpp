@@ -7,7 +7,8 @@
 
 namespace ChartCommands {
 
-void GraphXY1Click(TFormgr &chooser, GraphSelection &selection, QWidget *parent)
+void GraphXY1Click(TFormgr &chooser, GraphSelection &selection, PictureSaves &pictures,
+                   QWidget *parent)
 {
     selection.clearXY();
     chooser.choose(QStringLiteral("Abscisse"));
@@ -17,16 +18,19 @@ void GraphXY1Click(TFormgr &chooser, GraphSelection &selection, QWidget *parent)
     if (selection.yColumn.isEmpty())
         return;
     TForm5 window(selection, parent);
+    window.setPictureSaves(&pictures);
     window.exec();
 }
 
-void GraphLC1Click(TFormgr &chooser, GraphSelection &selection, QWidget *parent)
+void GraphLC1Click(TFormgr &chooser, GraphSelection &selection, PictureSaves &pictures,
+                   QWidget *parent)
 {
     selection.clearX();
     chooser.choose(QStringLiteral("Proprieté"));
     if (selection.xColumn.isEmpty())
         return;
     TForm6 window(selection, parent);
+    window.setPictureSaves(&pictures);
     window.exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "charts/ElementChart.h"
 #include "charts/MetafileDevice.h"
+#include "controls/PictureSaveDialog.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -44,19 +45,19 @@ void copyToClipboard(ElementChart &chart)
     QGuiApplication::clipboard()->setImage(bitmap(chart));
 }
 
-bool save(ElementChart &chart, const QString &fileName, Format format)
+std::optional<QByteArray> pictureFile(ElementChart &chart, Format format)
 {
     if (format == Format::Bmp)
-        return bitmap(chart).save(fileName, "BMP");
+        return PictureSaveDialog::bitmapFile(bitmap(chart));
     MetafileDevice device(format == Format::Wmf ? MetafileRecorder::Format::Wmf
                                                 : MetafileRecorder::Format::Emf,
-                          fileName, chart.size());
+                          chart.size());
     QCPPainter painter;
     if (!beginVector(painter, &device))
-        return false;
+        return std::nullopt;
     chart.toPainter(&painter, chart.width(), chart.height());
     painter.end();
-    return device.written();
+    return device.file();
 }
 
 bool print(ElementChart &chart, QPrinter &printer)

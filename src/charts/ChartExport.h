@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
+
+#include <optional>
 
 class ElementChart;
 class QPrinter;
@@ -21,9 +24,10 @@ QString withExtension(const QString &name, Format format);
 QImage bitmap(ElementChart &chart);
 void copyToClipboard(ElementChart &chart);
 
-// Writes the chart as the given type (whatever the name's extension); false when the
-// file could not be written.
-bool save(ElementChart &chart, const QString &fileName, Format format);
+// The chart as a file of the given type: a bitmap of its on-screen size, or a metafile
+// of the same size in which nothing strays outside the axes that the screen clips;
+// nothing when the picture could not be made.
+std::optional<QByteArray> pictureFile(ElementChart &chart, Format format);
 
 // Prints the chart, scaled to the page, in landscape orientation; the printer's previous
 // orientation is restored afterwards. False when the printer could not be used.

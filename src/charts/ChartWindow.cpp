@@ -3,20 +3,15 @@
 #include "charts/WindowFrame.h"
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
+#include "controls/PictureSaveDialog.h"
 #include "data/TTextTable.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QFileSystemModel>
-#include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
 #include <QTabWidget>
 
 #include <exception>
-#include <iterator>
 #include <memory>
 
 namespace {
@@ -43,44 +38,10 @@ const ButtonRow Buttons[] = {
 // clang-format on
 
 // The entries of the save dialog, in the order of the picture types.
-struct SaveFilter
-{
-    const char *text;
-    const char *pattern;
-};
-const SaveFilter SaveFilters[] = {
+const QVector<PictureSaveDialog::Type> SaveTypes = {
     {"Bitmap (*.bmp)", "*.bmp"},
     {"Windows Metafile (*.wmf)", "*.wmf"},
     {"Enchanced Metafile (*emf)", "*.emf"},
-};
-
-// The entry the user left selected. With the patterns hidden, some Qt versions name it by
-// its whole filter, others by the text shown alone; either way it is that entry's type.
-int saveFilterEntry(const QString &selected)
-{
-    for (int entry = 0; entry < int(std::size(SaveFilters)); ++entry) {
-        const QString text = QLatin1String(SaveFilters[entry].text);
-        if (selected == text || selected.startsWith(text + QLatin1String(" (")))
-            return entry;
-    }
-    return 0;
-}
-
-// The save dialog lists folders and the files that can be written; read-only ones are hidden.
-class WritableFilesOnly : public QSortFilterProxyModel
-{
-public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
-
-protected:
-    bool filterAcceptsRow(int row, const QModelIndex &parent) const override
-    {
-        const auto *files = qobject_cast<QFileSystemModel *>(sourceModel());
-        if (!files)
-            return true;
-        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
-        return info.isDir() || info.isWritable();
-    }
 };
 
 } // namespace
@@ -200,48 +161,22 @@ void ChartWindow::printClick()
                      this);
 }
 
-QStringList ChartWindow::saveFilters()
-{
-    // Each entry shows its text; the patterns in the last brackets are what it selects.
-    QStringList filters;
-    for (const SaveFilter &filter : SaveFilters)
-        filters << QStringLiteral("%1 (%2)").arg(QLatin1String(filter.text),
-                                                 QLatin1String(filter.pattern));
-    return filters;
-}
-
 void ChartWindow::saveClick()
 {
-    QFileDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("SavePictureDialog1"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setProxyModel(new WritableFilesOnly(&dialog));
-    const QStringList filters = saveFilters();
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters.front());
+    PictureSaveDialog dialog(this, SaveTypes, [](const QString &typed, int type) {
+        return ChartExport::withExtension(typed, ChartExport::Format(type));
+    });
+    dialog.hideReadOnlyFiles();
     dialog.selectFile(QStringLiteral("Graphique1"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const int entry = saveFilterEntry(dialog.selectedNameFilter());
-    savePicture(dialog.selectedFiles().front(), ChartExport::Format(entry));
+    const std::optional<QString> name = dialog.choose(m_saves->folder, m_saves->chartType);
+    if (name)
+        savePicture(*name, ChartExport::Format(m_saves->chartType));
 }
 
 void ChartWindow::savePicture(const QString &chosenName, ChartExport::Format format)
 {
     const QString name = ChartExport::withExtension(chosenName, format);
-    // The dialog asked about the name as typed; the completed name may be another file.
-    if (name != chosenName && QFileInfo::exists(name) &&
-        QMessageBox::question(this, windowTitle(),
-                              QStringLiteral("%1 existe déjà.\nVoulez-vous le remplacer ?")
-                                  .arg(QDir::toNativeSeparators(name))) != QMessageBox::Yes)
-        return;
-    if (!ChartExport::save(*currentChart(), name, format))
-        showErrorBox(QStringLiteral("Impossible d'écrire le fichier « %1 ».")
-                         .arg(QDir::toNativeSeparators(name)),
-                     this);
+    PictureSaveDialog::write(this, name, ChartExport::pictureFile(*currentChart(), format));
 }
 
 void ChartWindow::copyClick()

@@ -2,6 +2,7 @@
 
 #include "charts/ChartExport.h"
 #include "charts/ElementChart.h"
+#include "data/ProgramState.h"
 
 #include <QDialog>
 
@@ -35,6 +36,9 @@ public:
 
     // The printer "Imprimer " uses; by default the system's default printer. Not owned.
     void setPrinter(QPrinter *printer) { m_printer = printer; }
+    // Where the save dialog opens and what it keeps of each save; by default the window's
+    // own memory. Not owned.
+    void setPictureSaves(PictureSaves *saves) { m_saves = saves ? saves : &m_ownSaves; }
 
     // The buttons' actions on the showing chart.
     void labelsClick();
@@ -43,10 +47,9 @@ public:
     void saveClick();
     void copyClick();
     // Writes the showing chart under the name chosen in the save dialog with the filter
-    // entry of `format`; a file that cannot be written is reported.
+    // entry of `format`, completed by the extension rule; a file that cannot be written
+    // is reported with the reason and leaves any file of that name as it was.
     void savePicture(const QString &chosenName, ChartExport::Format format);
-
-    static QStringList saveFilters();
 
 protected:
     ChartWindow(const QString &caption, QSize outerSize, QPoint pos, const std::vector<Tab> &tabs,
@@ -67,5 +70,7 @@ private:
     std::vector<ElementChart *> m_charts; // owned by their tabs
     TTextTable *m_table = nullptr;        // owned by the window
     QPrinter *m_printer = nullptr;
+    PictureSaves m_ownSaves;
+    PictureSaves *m_saves = &m_ownSaves;
     bool m_filled = false;
 };

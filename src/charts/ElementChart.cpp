@@ -11,12 +11,73 @@ namespace {
 
 const QColor Red(0xFF, 0x00, 0x00);
 
-// Two minor ticks between major ticks, whatever the step.
-class TwoSubTicks : public QCPAxisTicker
+} // namespace
+
+// The ticks of an axis whose coordinates are the values divided by a power of ten: each
+// label shows the value itself. Optionally a fixed number of minor ticks.
+class ElementChart::ValueTicker : public QCPAxisTicker
 {
+public:
+    void setScale(double scale) { m_scale = scale; }
+    void setSubTickCount(int count) { m_subTicks = count; }
+
 protected:
-    int getSubTickCount(double) override { return 2; }
+    int getSubTickCount(double step) override
+    {
+        return m_subTicks >= 0 ? m_subTicks : QCPAxisTicker::getSubTickCount(step);
+    }
+    QString getTickLabel(double tick, const QLocale &locale, QChar format, int precision) override
+    {
+        return QCPAxisTicker::getTickLabel(tick * m_scale, locale, format, precision);
+    }
+
+private:
+    double m_scale = 1;
+    int m_subTicks = -1; // the ticker's own choice
 };
+
+namespace {
+
+// The single-line border round the whole chart, drawn with the chart's layers so that the
+// bitmaps, metafiles and printouts have it as the screen does.
+class ChartBorder : public QCPLayerable
+{
+public:
+    explicit ChartBorder(QCustomPlot *plot) : QCPLayerable(plot, QStringLiteral("overlay")) {}
+
+protected:
+    // The layer clips its items one pixel short at the bottom; the border takes it all.
+    QRect clipRect() const override { return mParentPlot->viewport().adjusted(0, 0, 0, 1); }
+    void applyDefaultAntialiasingHint(QCPPainter *painter) const override
+    {
+        painter->setAntialiasing(false);
+    }
+    void draw(QCPPainter *painter) override
+    {
+        const QRect all = mParentPlot->viewport();
+        painter->setPen(QPen(Qt::black, 1));
+        painter->setBrush(Qt::NoBrush);
+        // A pixel's line covers that pixel. A vector picture's readers round its size and may
+        // lose a line on its very edge, so there it runs one pixel in from each edge.
+        if (painter->modes().testFlag(QCPPainter::pmVectorized))
+            painter->drawRect(QRectF(all).adjusted(1, 1, -1, -1));
+        else
+            painter->drawRect(all.adjusted(0, 0, -1, -1));
+    }
+};
+
+// Axis ranges must lie well within +-1E250 and span more than 1E-280: the values of an
+// axis whose largest size is beyond 1E100 or below 1E-100 are plotted in units of that
+// size's power of ten, which keeps them between 1 and 10.
+double plotScale(const QVector<double> &values)
+{
+    double largest = 0;
+    for (double value : values)
+        largest = std::max(largest, std::abs(value));
+    if (largest == 0 || (largest >= 1e-100 && largest <= 1e100))
+        return 1;
+    return std::pow(10.0, std::clamp(std::floor(std::log10(largest)), -300.0, 300.0));
+}
 
 // The range of the values, widened by `pad` of its span on each side; a range of a single
 // value is widened by one unit (or a tenth of the value) so that it can be shown.
@@ -71,6 +132,10 @@ void ElementChart::buildAxes()
 {
     const QFont title = pixelFont(QStringLiteral("Arial"), 13, true);
     const QFont ticks = pixelFont(QStringLiteral("Arial"), 11);
+    m_xTicker = QSharedPointer<ValueTicker>::create();
+    m_yTicker = QSharedPointer<ValueTicker>::create();
+    xAxis->setTicker(m_xTicker);
+    yAxis->setTicker(m_yTicker);
     for (QCPAxis *axis : {xAxis, yAxis}) {
         axis->grid()->setVisible(false);
         axis->grid()->setSubGridVisible(false);
@@ -87,7 +152,8 @@ void ElementChart::buildAxes()
         xAxis->setTicker(rows);
         xAxis->setSubTicks(false);
         xAxis->setSubTickLength(0, 0);
-        yAxis->setTicker(QSharedPointer<TwoSubTicks>::create());
+        m_yTicker->setSubTickCount(2);
+        new ChartBorder(this);
     }
 }
 
@@ -120,6 +186,15 @@ void ElementChart::setPoints(const ChartPoints &points)
         keys.append(point.x);
         values.append(point.y);
     }
+    // The rows and columns are small whole numbers and keep their own ticks.
+    m_scaleX = m_style.rowColumnAxes ? 1 : plotScale(keys);
+    m_scaleY = plotScale(values);
+    m_xTicker->setScale(m_scaleX);
+    m_yTicker->setScale(m_scaleY);
+    for (double &key : keys)
+        key /= m_scaleX;
+    for (double &value : values)
+        value /= m_scaleY;
     // The points come sorted by X; equal X values keep their order on the line.
     if (auto *graph = qobject_cast<QCPGraph *>(m_series))
         graph->setData(keys, values, true);
@@ -150,7 +225,7 @@ void ElementChart::rebuildLabels()
         label->setBrush(Qt::NoBrush);
         label->setPositionAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         label->setPadding(QMargins(0, 0, 0, MarkerSize / 2 + 1));
-        label->position->setCoords(point.x, point.y);
+        label->position->setCoords(plotted(point));
         // Labels of the topmost points stand above the back wall, as the marks of a chart do.
         label->setClipToAxisRect(false);
         m_labels.append(label);
@@ -170,9 +245,15 @@ void ElementChart::updateLabelVisibility()
 {
     const QCPRange x = xAxis->range();
     const QCPRange y = yAxis->range();
-    for (int i = 0; i < m_labels.size(); ++i)
-        m_labels[i]->setVisible(m_labelsVisible && x.contains(m_points[i].x) &&
-                                y.contains(m_points[i].y));
+    for (int i = 0; i < m_labels.size(); ++i) {
+        const QPointF at = plotted(m_points[i]);
+        m_labels[i]->setVisible(m_labelsVisible && x.contains(at.x()) && y.contains(at.y()));
+    }
+}
+
+QPointF ElementChart::plotted(const ChartPoint &point) const
+{
+    return QPointF(point.x / m_scaleX, point.y / m_scaleY);
 }
 
 int ElementChart::visibleLabelCount() const
@@ -187,8 +268,8 @@ void ElementChart::undoZoom()
     m_zoomStep = m_zoomSteps = 0;
     QVector<double> xs, ys;
     for (const ChartPoint &point : std::as_const(m_points)) {
-        xs.append(point.x);
-        ys.append(point.y);
+        xs.append(plotted(point).x());
+        ys.append(plotted(point).y());
     }
     // Row/column charts keep the end markers whole, bars their end bars; bars stand on zero.
     const double xPad = m_style.rowColumnAxes || m_kind == Kind::Bars ? 0.05 : 0;
@@ -253,14 +334,4 @@ void ElementChart::resizeEvent(QResizeEvent *event)
 {
     applyMargins();
     QCustomPlot::resizeEvent(event);
-}
-
-void ElementChart::paintEvent(QPaintEvent *event)
-{
-    QCustomPlot::paintEvent(event);
-    if (!m_style.rowColumnAxes)
-        return;
-    QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -9,7 +9,7 @@
 // One chart of a chart window: the elements' points as a scatter, bars standing at their
 // X values or a line through them, each point labelled with its symbol. A rectangle dragged
 // with the mouse zooms into it in a few animated steps; undoZoom() goes back to the
-// automatic scales over all points.
+// automatic scales over all points. The row/column charts have a single-line border.
 class ElementChart : public QCustomPlot
 {
     Q_OBJECT
@@ -43,8 +43,12 @@ public:
 
     // The automatic scales over all points, zoom animation stopped.
     void undoZoom();
-    // Starts the animation towards the given axis ranges; ranges that cannot be shown
-    // (empty, not finite) are ignored.
+    // Where a point stands in the axes' coordinates. Values too large or too small for
+    // the axes' ranges are plotted divided by a power of ten, which the tick labels undo.
+    QPointF plotted(const ChartPoint &point) const;
+
+    // Starts the animation towards the given axis ranges (in the axes' coordinates);
+    // ranges that cannot be shown (empty, not finite) are ignored.
     void zoomTo(const QCPRange &bottom, const QCPRange &left);
     void setZoomSteps(int steps) { m_style.zoomSteps = steps; }
     bool zooming() const { return m_zoomStep < m_zoomSteps; }
@@ -53,9 +57,10 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
+    class ValueTicker;
+
     void buildAxes();
     void buildSeries();
     void rebuildLabels();
@@ -66,8 +71,10 @@ private:
     Kind m_kind;
     Style m_style;
     ChartPoints m_points;
-    QCPAbstractPlottable *m_series = nullptr; // owned by the plot
-    QVector<QCPItemText *> m_labels;          // owned by the plot
+    QSharedPointer<ValueTicker> m_xTicker, m_yTicker; // shared with the axes
+    double m_scaleX = 1, m_scaleY = 1;                // plotted = value / scale
+    QCPAbstractPlottable *m_series = nullptr;         // owned by the plot
+    QVector<QCPItemText *> m_labels;                  // owned by the plot
     bool m_labelsVisible = true;
     QTimer m_zoomTimer;
     int m_zoomSteps = 0;

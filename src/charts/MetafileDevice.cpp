@@ -1,5 +1,7 @@
 #include "charts/MetafileDevice.h"
 
+#include "charts/ClipGeometry.h"
+
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QTextItem>
@@ -10,32 +12,37 @@
 
 // Turns QPainter's calls into metafile records: coordinates through the painter's
 // transform into logical units, pens, brushes and fonts as the recorder's objects, the
-// clip as a clip rectangle. Curves are flattened into polygons.
+// clip as a clip rectangle. Curves are flattened into polygons. Readers differ in how they
+// honour a clip record, and a Windows metafile's coordinates have 16 bits, so the lines
+// and shapes are also cut to the clip (never larger than the picture) before they are
+// written: no reader shows what the painter clipped away, and no coordinate wraps.
 class MetafilePaintEngine : public QPaintEngine
 {
 public:
-    MetafilePaintEngine(MetafileRecorder::Format format, const QString &fileName, QSize pixels)
+    MetafilePaintEngine(MetafileRecorder::Format format, QSize pixels)
         : QPaintEngine(PrimitiveTransform | PainterPaths | PaintOutsidePaintEvent),
-          m_format(format), m_fileName(fileName), m_pixels(pixels),
+          m_format(format), m_pixels(pixels),
           m_precision(MetafileDevice::precisionFor(format, pixels)),
-          m_transform(QTransform::fromScale(m_precision, m_precision))
+          m_transform(QTransform::fromScale(m_precision, m_precision)),
+          m_picture(QPointF(0, 0), QSizeF(pixels * m_precision)), m_clip(m_picture)
     {}
 
-    bool written() const { return m_written; }
+    const std::optional<QByteArray> &file() const { return m_file; }
 
     bool begin(QPaintDevice *) override
     {
-        m_recorder =
-            MetafileRecorder::create(m_format, m_fileName, m_pixels * m_precision, m_pixels);
-        m_written = false;
+        m_recorder = MetafileRecorder::create(m_format, m_pixels * m_precision, m_pixels);
+        m_file.reset();
+        m_clip = m_picture;
         return m_recorder != nullptr;
     }
 
     bool end() override
     {
-        m_written = m_recorder && m_recorder->finish();
+        if (m_recorder)
+            m_file = m_recorder->finish();
         m_recorder.reset();
-        return m_written;
+        return m_file.has_value();
     }
 
     Type type() const override { return User; }
@@ -61,13 +68,35 @@ public:
 
     void drawPolygon(const QPointF *points, int count, PolygonDrawMode mode) override
     {
-        QVector<QPoint> mapped = map(points, count);
+        const QPolygonF mapped = map(points, count);
         if (mode == PolylineMode) {
-            if (m_pen.style() != Qt::NoPen)
-                m_recorder->polyline(mapped);
-        } else if (mapped.size() > 2) {
-            m_recorder->polygon(mapped);
+            stroke(mapped);
+            return;
         }
+        if (mapped.size() < 3)
+            return;
+        if (m_clip.contains(mapped.boundingRect())) {
+            m_recorder->polygon(rounded(mapped));
+            return;
+        }
+        // The inside part filled without an outline, whose cuts would show along the clip,
+        // then the visible part of the outline.
+        const QPolygonF inside = ClipGeometry::polygon(mapped, m_clip);
+        if (inside.isEmpty())
+            return;
+        if (m_pen.style() == Qt::NoPen) {
+            m_recorder->polygon(rounded(inside));
+            return;
+        }
+        MetafileRecorder::Pen none;
+        none.visible = false;
+        m_recorder->setPen(none);
+        m_recorder->polygon(rounded(inside));
+        m_recorder->setPen(recorderPen());
+        QPolygonF outline = mapped;
+        if (!outline.isClosed())
+            outline << mapped.front();
+        stroke(outline);
     }
     void drawPolygon(const QPoint *points, int count, PolygonDrawMode mode) override
     {
@@ -86,9 +115,9 @@ public:
     void drawRects(const QRectF *rects, int count) override
     {
         for (int i = 0; i < count; ++i) {
-            if (m_transform.type() <= QTransform::TxScale) {
-                const QRect box = m_transform.mapRect(rects[i]).toRect();
-                m_recorder->rectangle(box);
+            const QRectF box = m_transform.mapRect(rects[i]);
+            if (m_transform.type() <= QTransform::TxScale && m_clip.contains(box)) {
+                m_recorder->rectangle(box.toRect());
             } else {
                 const QPolygonF corners(rects[i]);
                 drawPolygon(corners.constData(), 4, OddEvenMode);
@@ -132,6 +161,12 @@ public:
         face.underline = font.underline();
         const double degrees = std::atan2(m_transform.m12(), m_transform.m11()) * 180 / M_PI;
         face.escapement = qRound(-degrees * 10);
+        // A text is cut by the clip record alone; one wholly outside the clip is left out.
+        const QRectF box =
+            m_transform.mapRect(QRectF(origin.x(), origin.y() - metrics.ascent(),
+                                       metrics.horizontalAdvance(text), metrics.height()));
+        if (!m_clip.intersects(box))
+            return;
         m_recorder->text(m_transform.map(origin).toPoint(), text, advances, face, m_pen.color());
     }
 
@@ -142,13 +177,35 @@ public:
     {}
 
 private:
-    QVector<QPoint> map(const QPointF *points, int count) const
+    QPolygonF map(const QPointF *points, int count) const
     {
-        QVector<QPoint> mapped;
+        QPolygonF mapped;
         mapped.reserve(count);
         for (int i = 0; i < count; ++i)
-            mapped.append(m_transform.map(points[i]).toPoint());
+            mapped.append(m_transform.map(points[i]));
         return mapped;
+    }
+
+    static QVector<QPoint> rounded(const QPolygonF &points)
+    {
+        QVector<QPoint> out;
+        out.reserve(points.size());
+        for (const QPointF &p : points)
+            out.append(p.toPoint());
+        return out;
+    }
+
+    // The visible parts of an open line.
+    void stroke(const QPolygonF &line)
+    {
+        if (m_pen.style() == Qt::NoPen)
+            return;
+        if (m_clip.contains(line.boundingRect())) {
+            m_recorder->polyline(rounded(line));
+            return;
+        }
+        for (const QPolygonF &piece : ClipGeometry::polyline(line, m_clip))
+            m_recorder->polyline(rounded(piece));
     }
 
     MetafileRecorder::Pen recorderPen() const
@@ -178,30 +235,32 @@ private:
         // The painter's clip is kept in device coordinates; only its bounds are recorded.
         const QPainter *painter = state.painter();
         if (!painter->hasClipping()) {
+            m_clip = m_picture;
             m_recorder->setClip(std::nullopt);
             return;
         }
         const QRectF bounds = painter->clipBoundingRect();
         const QTransform scaled =
             painter->worldTransform() * QTransform::fromScale(m_precision, m_precision);
-        m_recorder->setClip(scaled.mapRect(bounds).toAlignedRect());
+        m_clip = scaled.mapRect(bounds) & m_picture;
+        m_recorder->setClip(m_clip.toAlignedRect());
     }
 
     MetafileRecorder::Format m_format;
-    QString m_fileName;
     QSize m_pixels;
     int m_precision;
     std::unique_ptr<MetafileRecorder> m_recorder;
     QTransform m_transform;
+    QRectF m_picture; // the whole picture, in logical units
+    QRectF m_clip;    // where drawing shows, within the picture
     QPen m_pen;
     QBrush m_brush;
     QFont m_font;
-    bool m_written = false;
+    std::optional<QByteArray> m_file;
 };
 
-MetafileDevice::MetafileDevice(MetafileRecorder::Format format, const QString &fileName,
-                               QSize pixels)
-    : m_size(pixels), m_engine(std::make_unique<MetafilePaintEngine>(format, fileName, pixels))
+MetafileDevice::MetafileDevice(MetafileRecorder::Format format, QSize pixels)
+    : m_size(pixels), m_engine(std::make_unique<MetafilePaintEngine>(format, pixels))
 {}
 
 MetafileDevice::~MetafileDevice() = default;
@@ -220,9 +279,9 @@ QPaintEngine *MetafileDevice::paintEngine() const
     return m_engine.get();
 }
 
-bool MetafileDevice::written() const
+const std::optional<QByteArray> &MetafileDevice::file() const
 {
-    return m_engine->written();
+    return m_engine->file();
 }
 
 int MetafileDevice::metric(PaintDeviceMetric metric) const

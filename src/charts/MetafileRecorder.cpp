@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QProcess>
 
 #include <cstdlib>
 
@@ -110,6 +111,13 @@ private:
     bool m_clipped = false;
 };
 
+// The library writes each picture to a file named when it starts; it is built in memory and
+// handed over whole, so the file is sent nowhere and the caller writes the bytes itself.
+QByteArray nowhere()
+{
+    return QFile::encodeName(QProcess::nullDevice());
+}
+
 U_RECTL rectL(const QRect &rect)
 {
     return rectl_set(point32_set(rect.left(), rect.top()),
@@ -152,9 +160,9 @@ public:
             emf_htable_free(&m_handles);
     }
 
-    bool start(const QString &fileName, QSize logical, QSize pixels)
+    bool start(QSize logical, QSize pixels)
     {
-        if (emf_start(QFile::encodeName(fileName).constData(), 1 << 20, 1 << 18, &m_track) != 0 ||
+        if (emf_start(nowhere().constData(), 1 << 20, 1 << 18, &m_track) != 0 ||
             emf_htable_create(128, 128, &m_handles) != 0)
             return false;
         // The reference device is the picture itself: its logical size over its size in mm.
@@ -203,10 +211,13 @@ public:
                                     reinterpret_cast<PU_EMRTEXT>(record)));
         std::free(record);
     }
-    bool finish() override
+    std::optional<QByteArray> finish() override
     {
         append(U_EMREOF_set(0, nullptr, m_track));
-        return m_ok && emf_finish(m_track, m_handles) == 0;
+        // Finishing fills in the header's counts in the buffer, which stays until freed.
+        if (!m_ok || emf_finish(m_track, m_handles) != 0)
+            return std::nullopt;
+        return QByteArray(m_track->buf, qsizetype(m_track->used));
     }
 
 protected:
@@ -289,9 +300,9 @@ public:
             wmf_htable_free(&m_handles);
     }
 
-    bool start(const QString &fileName, QSize logical, QSize pixels)
+    bool start(QSize logical, QSize pixels)
     {
-        if (wmf_start(QFile::encodeName(fileName).constData(), 1 << 20, 1 << 18, &m_track) != 0 ||
+        if (wmf_start(nowhere().constData(), 1 << 20, 1 << 18, &m_track) != 0 ||
             wmf_htable_create(128, 128, &m_handles) != 0)
             return false;
         // The placeable header gives the size in inches and the logical units per inch.
@@ -345,10 +356,12 @@ public:
                                    int16_t(bytes.size()), 0, bytes.constData(), dx.data(),
                                    U_RECT16_set(point16_set(0, 0), point16_set(0, 0))));
     }
-    bool finish() override
+    std::optional<QByteArray> finish() override
     {
         append(U_WMREOF_set());
-        return m_ok && wmf_finish(m_track) == 0;
+        if (!m_ok || wmf_finish(m_track) != 0)
+            return std::nullopt;
+        return QByteArray(m_track->buf, qsizetype(m_track->used));
     }
 
 protected:
@@ -404,17 +417,17 @@ private:
 
 } // namespace
 
-std::unique_ptr<MetafileRecorder> MetafileRecorder::create(Format format, const QString &fileName,
-                                                           QSize logicalSize, QSize pixels)
+std::unique_ptr<MetafileRecorder> MetafileRecorder::create(Format format, QSize logicalSize,
+                                                           QSize pixels)
 {
     if (format == Format::Emf) {
         auto emf = std::make_unique<EmfRecorder>();
-        if (emf->start(fileName, logicalSize, pixels))
+        if (emf->start(logicalSize, pixels))
             return emf;
         return nullptr;
     }
     auto wmf = std::make_unique<WmfRecorder>();
-    if (wmf->start(fileName, logicalSize, pixels))
+    if (wmf->start(logicalSize, pixels))
         return wmf;
     return nullptr;
 }

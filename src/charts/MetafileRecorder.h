@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QPoint>
 #include <QRect>
@@ -42,10 +43,9 @@ public:
 
     virtual ~MetafileRecorder() = default;
 
-    // A recorder writing to `fileName` a picture of `logicalSize` units that stands for
-    // `pixels` screen pixels at 96 dpi; nothing when the file cannot be created.
-    static std::unique_ptr<MetafileRecorder> create(Format format, const QString &fileName,
-                                                    QSize logicalSize, QSize pixels);
+    // A recorder of a picture of `logicalSize` units that stands for `pixels` screen pixels
+    // at 96 dpi; nothing when it cannot be started.
+    static std::unique_ptr<MetafileRecorder> create(Format format, QSize logicalSize, QSize pixels);
 
     virtual void setPen(const Pen &pen) = 0;
     virtual void setBrush(const Brush &brush) = 0;
@@ -57,6 +57,6 @@ public:
                       const Font &font, const QColor &color) = 0;
     // Drawing is clipped to `rect` from now on, or no longer clipped.
     virtual void setClip(const std::optional<QRect> &rect) = 0;
-    // Ends the picture and writes it whole; false when the file could not be written.
-    virtual bool finish() = 0;
+    // Ends the picture and returns the whole file; nothing when a record could not be made.
+    virtual std::optional<QByteArray> finish() = 0;
 };

@@ -27,6 +27,7 @@ void run(ProgramState &state, TTextTable &view, TFormgr &chooser, QWidget *paren
         return;
     TMain3D window(state.heights, parent);
     window.setWindowTitle(*caption);
+    window.setPictureSaves(&state.pictures);
     window.exec();
 }
 

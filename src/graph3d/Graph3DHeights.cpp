@@ -5,6 +5,7 @@
 #include "data/TTextTable.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace Graph3DHeights {
 
@@ -33,8 +34,9 @@ Values read(TTextTable &view, const QString &column)
 
 Heights heights(const Values &values)
 {
-    double lowest = 99999999;
-    double highest = -99999999;
+    // The range is that of the values present alone, however large or small they are.
+    double lowest = std::numeric_limits<double>::infinity();
+    double highest = -std::numeric_limits<double>::infinity();
     for (const std::optional<double> &value : values) {
         if (value) {
             lowest = std::min(lowest, *value);

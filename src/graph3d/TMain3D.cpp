@@ -238,6 +238,11 @@ void TMain3D::hideEvent(QHideEvent *event)
     QDialog::hideEvent(event);
 }
 
+void TMain3D::setPictureSaves(PictureSaves *saves)
+{
+    m_copy->setPictureSaves(saves);
+}
+
 void TMain3D::Button5Click()
 {
     m_copy->setPicture(m_graph->GetBitmap());

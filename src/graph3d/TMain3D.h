@@ -12,6 +12,7 @@ class QButtonGroup;
 class QCheckBox;
 class TfrmCopy;
 class TGraph3D;
+struct PictureSaves;
 
 // The 3-D window: the bar graph below a panel of colour swatches, the axes box, the mouse
 // modes, the view presets, "Centre" and "Copie image". Made anew, with its own image copy
@@ -31,6 +32,9 @@ public:
     // By default the colour dialog.
     using ColourChooser = std::function<QColor(const QColor &initial, QWidget *parent)>;
     void setColourChooser(ColourChooser chooser) { m_chooseColour = std::move(chooser); }
+
+    // Where the image copy window's save dialog opens; not owned.
+    void setPictureSaves(PictureSaves *saves);
 
     TGraph3D *graph() const { return m_graph; }
     TfrmCopy *frmCopy() const { return m_copy; }

@@ -1,10 +1,9 @@
 #include "graph3d/TfrmCopy.h"
 
-#include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
+#include "controls/PictureSaveDialog.h"
 #include "controls/WindowCentre.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
@@ -12,17 +11,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-namespace {
-
-QString askFileName(QWidget *parent)
-{
-    return QFileDialog::getSaveFileName(parent, QString(), QString(),
-                                        QStringLiteral("Bitmaps (*.bmp)"));
-}
-
-} // namespace
-
-TfrmCopy::TfrmCopy(QWidget *parent) : QDialog(parent), m_chooseFile(askFileName)
+TfrmCopy::TfrmCopy(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmCopy"));
     setWindowTitle(QStringLiteral("frmCopy"));
@@ -74,10 +63,11 @@ QString TfrmCopy::completedFileName(const QString &name)
 
 void TfrmCopy::Button1Click()
 {
-    const QString chosen = m_chooseFile(this);
-    if (chosen.isEmpty())
+    PictureSaveDialog dialog(this, {{"Bitmaps (*.bmp)", "*.bmp"}},
+                             [](const QString &typed, int) { return completedFileName(typed); });
+    int type = 0; // a single type
+    const std::optional<QString> name = dialog.choose(m_saves->folder, type);
+    if (!name)
         return;
-    const QString name = completedFileName(chosen);
-    if (!m_picture.save(name, "BMP"))
-        showErrorBox(QStringLiteral("Impossible de créer le fichier %1.").arg(name), this);
+    PictureSaveDialog::write(this, *name, PictureSaveDialog::bitmapFile(m_picture));
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "data/ProgramState.h"
+
 #include <QDialog>
 #include <QImage>
-
-#include <functional>
 
 class QLabel;
 class QScrollArea;
@@ -20,10 +20,9 @@ public:
     void setPicture(const QImage &picture) { m_picture = picture; }
     const QImage &picture() const { return m_picture; }
 
-    // Asks for the file to write; an empty name means the user cancelled. By default the
-    // save dialog with the single filter of bitmaps.
-    using FileChooser = std::function<QString(QWidget *parent)>;
-    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    // Where the save dialog opens and what it keeps of each save; by default the window's
+    // own memory. Not owned.
+    void setPictureSaves(PictureSaves *saves) { m_saves = saves ? saves : &m_ownSaves; }
 
     // The name the picture is written under: ".bmp" added when the name has no extension.
     static QString completedFileName(const QString &name);
@@ -38,5 +37,6 @@ private:
     QImage m_picture;
     QLabel *m_image = nullptr;       // owned by the scroll box
     QScrollArea *m_scroll = nullptr; // owned by the window
-    FileChooser m_chooseFile;
+    PictureSaves m_ownSaves;
+    PictureSaves *m_saves = &m_ownSaves;
 };

@@ -173,10 +173,12 @@ void TForm1::buildMenu()
     exit->setObjectName(QStringLiteral("exit1"));
     // The sets window is not part of the program yet.
     m_ensembles->setEnabled(false);
-    connect(m_graphXY, &QAction::triggered, this,
-            [this] { ChartCommands::GraphXY1Click(*m_formgr, m_state.graph, this); });
-    connect(m_graphLC, &QAction::triggered, this,
-            [this] { ChartCommands::GraphLC1Click(*m_formgr, m_state.graph, this); });
+    connect(m_graphXY, &QAction::triggered, this, [this] {
+        ChartCommands::GraphXY1Click(*m_formgr, m_state.graph, m_state.pictures, this);
+    });
+    connect(m_graphLC, &QAction::triggered, this, [this] {
+        ChartCommands::GraphLC1Click(*m_formgr, m_state.graph, m_state.pictures, this);
+    });
     connect(m_graph3D, &QAction::triggered, this,
             [this] { guarded(this, [this] { Graph3D1Click(); }); });
     connect(about, &QAction::triggered, this, &TForm1::AboutClick);

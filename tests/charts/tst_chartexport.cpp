@@ -1,8 +1,10 @@
 // Pictures of a chart: the extension rule, bitmaps, the Windows metafiles as their
 // readers see them, printing and the clipboard.
 #include "ChartFixture.h"
+#include "SvgShapes.h"
 #include "charts/ChartExport.h"
 #include "charts/TForm5.h"
+#include "charts/TForm6.h"
 #include "data/GraphSelection.h"
 
 #include <QClipboard>
@@ -16,6 +18,13 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 class TestChartExport : public QObject
 {
@@ -31,7 +40,9 @@ private slots:
     void metafilesAsTheirReadersSeeThem();
     void unwritableFiles_data();
     void unwritableFiles();
-    void completedNameAsksBeforeReplacing();
+    void zoomedPicturesStayWithinTheAxes_data();
+    void zoomedPicturesStayWithinTheAxes();
+    void rowColumnBorderInEveryPicture();
     void printsLandscapeAndRestores();
     void unusablePrinter();
     void clipboardBitmap();
@@ -56,6 +67,12 @@ QString closeNextMessageBox(const std::function<void()> &action)
     });
     action();
     return text;
+}
+
+bool within(const QRectF &area, const QPolygonF &points)
+{
+    return std::all_of(points.begin(), points.end(),
+                       [&](const QPointF &p) { return area.contains(p); });
 }
 
 QByteArray convertToSvg(const QString &program, const QStringList &arguments, const QString &svg)
@@ -184,46 +201,49 @@ void TestChartExport::metafilesAsTheirReadersSeeThem()
     QCOMPARE(strokes, 2 * int(m_window->chart(0)->points().size()));
 }
 
-// A folder that does not exist, a "folder" that is a file: a message naming the file, no file.
+// A folder that does not exist, a file larger than the process may write over an older
+// picture: a message naming the file with the system's reason, and every file as it was.
 void TestChartExport::unwritableFiles_data()
 {
     QTest::addColumn<int>("entry");
-    for (int entry = 0; entry < 3; ++entry)
-        QTest::newRow(qPrintable(QStringLiteral("entry %1").arg(entry))) << entry;
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("error");
+    const char *const names[] = {"g.bmp", "g.wmf", "g.emf"};
+    for (int entry = 0; entry < 3; ++entry) {
+        QTest::addRow("missing folder, entry %d", entry) << entry << "nowhere/g" << ENOENT;
+        QTest::addRow("file too large, entry %d", entry) << entry << names[entry] << EFBIG;
+    }
 }
 
 void TestChartExport::unwritableFiles()
 {
     QFETCH(int, entry);
-    const QString underAFile = m_fixture->path("prop.yop/g");
-    QVERIFY(!closeNextMessageBox([&] {
-                 m_window->savePicture(underAFile, ChartExport::Format(entry));
-             }).isEmpty());
-    const QString missing = m_fixture->path("nowhere/g");
-    const QString shown =
-        closeNextMessageBox([&] { m_window->savePicture(missing, ChartExport::Format(entry)); });
-    QVERIFY2(shown.startsWith(QStringLiteral("Impossible d'écrire le fichier « ")),
+    QFETCH(QString, name);
+    QFETCH(int, error);
+    const QString old =
+        m_fixture->path(QStringLiteral("g.") + QStringList{"bmp", "wmf", "emf"}[entry]);
+    QVERIFY(writeFileBytes(old, "old picture"));
+    const QStringList before = QDir(m_fixture->path(".")).entryList(QDir::Files);
+    // The limit applies to root too; past it a write fails instead of raising the signal.
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit unlimited = limit;
+    const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = error == EFBIG ? 200 : limit.rlim_cur;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const QString shown = closeNextMessageBox(
+        [&] { m_window->savePicture(m_fixture->path(name), ChartExport::Format(entry)); });
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, signalBefore);
+    const QString written =
+        ChartExport::withExtension(m_fixture->path(name), ChartExport::Format(entry));
+    QVERIFY2(shown.startsWith(QStringLiteral("Impossible d'écrire le fichier « %1 » : ")
+                                  .arg(QDir::toNativeSeparators(written))),
              qPrintable(shown));
-    QVERIFY(shown.contains(QStringLiteral("nowhere")));
-    QVERIFY(!QDir(m_fixture->path("nowhere")).exists());
-}
-
-// The dialog asked about the name as typed; a completed name that exists is asked about
-// too, and "No" leaves that file as it was.
-void TestChartExport::completedNameAsksBeforeReplacing()
-{
-    const QString existing = m_fixture->path("g.wmf");
-    QVERIFY(writeFileBytes(existing, "keep"));
-    QString asked;
-    QTimer::singleShot(0, [&] {
-        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        asked = box->text();
-        box->button(QMessageBox::No)->click();
-    });
-    m_window->savePicture(m_fixture->path("g"), ChartExport::Format::Wmf);
-    QVERIFY2(asked.contains(QStringLiteral("g.wmf existe déjà")), qPrintable(asked));
-    QCOMPARE(readFileBytes(existing), QByteArray("keep"));
+    QVERIFY2(shown.contains(QString::fromLocal8Bit(std::strerror(error)), Qt::CaseInsensitive),
+             qPrintable(shown));
+    QCOMPARE(readFileBytes(old), QByteArray("old picture"));
+    QCOMPARE(QDir(m_fixture->path(".")).entryList(QDir::Files), before);
 }
 
 void TestChartExport::printsLandscapeAndRestores()
@@ -276,6 +296,165 @@ void TestChartExport::clipboardBitmap()
         for (int x = wall.left(); x < wall.right(); x += 4)
             yellow += image.pixelColor(x, y) == ElementChart::BackWall;
     QVERIFY(yellow > (wall.width() / 4) * (wall.height() / 4) / 2);
+}
+
+// A histogram zoomed about eightfold and a line zoomed a millionfold, saved as either
+// metafile and read back by a converter: no shape reaches outside the picture, the red
+// series stays on the back wall, the bars are those standing in the zoomed range and the
+// line crosses the wall from side to side, as on the screen.
+void TestChartExport::zoomedPicturesStayWithinTheAxes_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QRectF>("zoom"); // x from left to right, y from top to bottom
+    const QRectF bars(145, 10, 60, 20);
+    const QRectF line(150, 14.9995, 0.001, 0.001);
+    QTest::newRow("bars, Windows metafile") << 1 << 1 << bars;
+    QTest::newRow("bars, enhanced metafile") << 1 << 2 << bars;
+    QTest::newRow("line, Windows metafile") << 2 << 1 << line;
+    QTest::newRow("line, enhanced metafile") << 2 << 2 << line;
+}
+
+void TestChartExport::zoomedPicturesStayWithinTheAxes()
+{
+    QFETCH(int, tab);
+    QFETCH(int, entry);
+    QFETCH(QRectF, zoom);
+    // Forty elements: X ten times the atomic number, Y the atomic number.
+    QByteArray table("_NO_AT;_SYMBOLE;_TEB;_3EN\r\n");
+    int barsInRange = 0;
+    for (int z = 1; z <= 40; ++z) {
+        table += QByteArray::number(z) + ";E" + QByteArray::number(z) + ";" +
+                 QByteArray::number(10 * z) + ";" + QByteArray::number(z) + "\r\n";
+        barsInRange += zoom.left() <= 10 * z && 10 * z <= zoom.right() && zoom.top() < z;
+    }
+    m_window.reset();
+    m_fixture.reset(); // its end leaves the working folder
+    m_fixture = std::make_unique<ChartFixture>(table);
+    m_window = std::make_unique<TForm5>(m_selection);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->tabs()->setCurrentIndex(tab);
+    ElementChart *chart = m_window->chart(tab);
+    chart->zoomTo(QCPRange(zoom.left(), zoom.right()), QCPRange(zoom.top(), zoom.bottom()));
+    while (chart->zooming())
+        chart->zoomStep();
+
+    const QString file = m_fixture->path(entry == 1 ? "z.wmf" : "z.emf");
+    const QString svgFile = m_fixture->path("z.svg");
+    m_window->savePicture(file, ChartExport::Format(entry));
+    const QByteArray svg = entry == 1
+                               ? convertToSvg("wmf2svg", {"-o", svgFile, file}, svgFile)
+                               : convertToSvg("emf2svg-conv", {"-i", file, "-o", svgFile}, svgFile);
+    const SvgPicture picture = SvgShapes::read(svg);
+    QVERIFY(!picture.shapes.isEmpty());
+    const double slack = picture.size.width() / 200; // rounding and half a line's width
+    const QRectF whole = QRectF(QPointF(0, 0), picture.size).adjusted(-slack, -slack, slack, slack);
+    auto red = [](const QColor &c) {
+        return c.isValid() && c.red() > 200 && c.green() < 60 && c.blue() < 60;
+    };
+    QRectF wall;
+    for (const SvgShape &shape : picture.shapes) {
+        QVERIFY(within(whole, shape.points));
+        if (shape.fill.isValid() && shape.fill.red() > 200 && shape.fill.green() > 200 &&
+            shape.fill.blue() < 160)
+            wall = shape.points.boundingRect(); // the light yellow back wall
+    }
+    QVERIFY(!wall.isEmpty());
+    const QRectF onWall = wall.adjusted(-slack, -slack, slack, slack);
+    int bars = 0;
+    double leftmost = picture.size.width(), rightmost = 0;
+    for (const SvgShape &shape : picture.shapes) {
+        if (!red(shape.fill) && !red(shape.stroke))
+            continue;
+        const QRectF box = shape.points.boundingRect();
+        QVERIFY(within(onWall, shape.points));
+        bars += red(shape.fill);
+        leftmost = std::min(leftmost, box.left());
+        rightmost = std::max(rightmost, box.right());
+    }
+    if (tab == 1) {
+        QCOMPARE(bars, barsInRange);
+    } else {
+        QVERIFY2(leftmost < wall.left() + slack && rightmost > wall.right() - slack,
+                 qPrintable(QStringLiteral("%1..%2").arg(leftmost).arg(rightmost)));
+    }
+}
+
+namespace {
+
+// The fraction of dark pixels along each edge of the image, the smallest of the four.
+double darkEdges(const QImage &image)
+{
+    auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+    int top = 0, bottom = 0, left = 0, right = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        top += dark(x, 0);
+        bottom += dark(x, image.height() - 1);
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        left += dark(0, y);
+        right += dark(image.width() - 1, y);
+    }
+    return std::min({double(std::min(top, bottom)) / image.width(),
+                     double(std::min(left, right)) / image.height()});
+}
+
+// The smallest rectangle holding every dark pixel.
+QRect darkBounds(const QImage &image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+} // namespace
+
+// The single-line border of the row/column charts is in every picture of them: the
+// clipboard's and the saved bitmap's edges, a black outline as large as either metafile,
+// and the outermost lines of the printout. The other charts have no border.
+void TestChartExport::rowColumnBorderInEveryPicture()
+{
+    QVERIFY(darkEdges(ChartExport::bitmap(*m_window->chart(0))) < 0.5);
+    TForm6 window(m_selection);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.copyClick();
+    QVERIFY(darkEdges(QGuiApplication::clipboard()->image()) > 0.95);
+    window.savePicture(m_fixture->path("b"), ChartExport::Format::Bmp);
+    QVERIFY(darkEdges(QImage(m_fixture->path("b.bmp"))) > 0.95);
+
+    const QString svgFile = m_fixture->path("b.svg");
+    for (const auto &[entry, program] : {std::pair{1, "wmf2svg"}, {2, "emf2svg-conv"}}) {
+        const QString file = m_fixture->path(entry == 1 ? "b.wmf" : "b.emf");
+        window.savePicture(file, ChartExport::Format(entry));
+        const SvgPicture picture = SvgShapes::read(convertToSvg(
+            program,
+            entry == 1 ? QStringList{"-o", svgFile, file} : QStringList{"-i", file, "-o", svgFile},
+            svgFile));
+        const bool outlined =
+            std::any_of(picture.shapes.begin(), picture.shapes.end(), [&](const SvgShape &shape) {
+                const QRectF box = shape.points.boundingRect();
+                return shape.stroke == Qt::black && box.width() > 0.97 * picture.size.width() &&
+                       box.height() > 0.97 * picture.size.height();
+            });
+        QVERIFY2(outlined, program);
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_fixture->path("print.pdf"));
+    window.setPrinter(&printer);
+    window.printClick();
+    const QString page = m_fixture->path("page");
+    QProcess::execute("pdftoppm", {"-r", "96", "-aa", "no", "-aaVector", "no", "-png",
+                                   "-singlefile", m_fixture->path("print.pdf"), page});
+    const QImage printed(page + ".png");
+    QVERIFY(!printed.isNull());
+    QVERIFY(darkEdges(printed.copy(darkBounds(printed))) > 0.95);
 }
 
 QTEST_MAIN(TestChartExport)

@@ -1,14 +1,13 @@
 // The chart windows and the commands that open them, driven as the user drives them.
 #include "ChartFixture.h"
+#include "SaveDialogPlayer.h"
 #include "charts/ChartCommands.h"
 #include "charts/TForm5.h"
 #include "charts/TForm6.h"
 #include "charts/TFormgr.h"
 #include "data/GraphSelection.h"
+#include "data/ProgramState.h"
 
-#include <QComboBox>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +15,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -28,6 +28,8 @@ private slots:
     void labelsBelongToOneChart();
     void zoomAnimationAndUndo();
     void zoomExtremes();
+    void valuesBeyondTheAxesRanges_data();
+    void valuesBeyondTheAxesRanges();
     void tableErrorsGiveEmptyCharts_data();
     void tableErrorsGiveEmptyCharts();
     void graphLC();
@@ -272,6 +274,81 @@ void TestChartWindows::zoomExtremes()
     QCOMPARE(chart->xAxis->range().lower, 20.28);
 }
 
+// The axes hold ranges within about 1E250 across and wider than 1E-280; values beyond
+// (1,5E308 typed into the legend's value box, the smallest doubles) are plotted all the
+// same: every point on the back wall, the tick labels telling the values themselves, and
+// "Echelle 100%" bringing every point back after a zoom.
+void TestChartWindows::valuesBeyondTheAxesRanges_data()
+{
+    QTest::addColumn<QVector<double>>("xs");
+    QTest::addColumn<QVector<double>>("ys");
+    QTest::newRow("1,5E308 among ordinary values")
+        << QVector<double>{1, 2, 3, 4} << QVector<double>{7.87, 8.96, 1.5e308, 2.7};
+    QTest::newRow("both ends of the double range")
+        << QVector<double>{1, 2, 3} << QVector<double>{-1.7e308, 1.7e308, 0};
+    QTest::newRow("far along X") << QVector<double>{1e300, -2e299, 5e299}
+                                 << QVector<double>{1, 2, 3};
+    QTest::newRow("tiny values") << QVector<double>{1, 2, 3}
+                                 << QVector<double>{1e-300, 3e-300, 2e-300};
+    QTest::newRow("smallest doubles")
+        << QVector<double>{1, 2, 3} << QVector<double>{5e-324, 0, 1e-323};
+}
+
+void TestChartWindows::valuesBeyondTheAxesRanges()
+{
+    QFETCH(QVector<double>, xs);
+    QFETCH(QVector<double>, ys);
+    ChartPoints points;
+    for (int i = 0; i < xs.size(); ++i)
+        points.append({QStringLiteral("E%1").arg(i), xs[i], ys[i]});
+    ChartFill::sortByX(points);
+    const QLocale french(QLocale::French);
+    // The tick labels' values lie around the values and reach over most of their span.
+    auto labelsTell = [&](QCPAxis *axis, const QVector<double> &values) {
+        const auto [low, high] = std::minmax_element(values.begin(), values.end());
+        const double span = *high / 2 - *low / 2; // halves: the span may exceed the doubles
+        QVector<double> told;
+        for (const QString &label : axis->tickVectorLabels())
+            told.append(french.toDouble(label));
+        if (told.size() < 2)
+            return false;
+        const auto [first, last] = std::minmax_element(told.begin(), told.end());
+        return *first / 2 >= *low / 2 - span && *last / 2 <= *high / 2 + span &&
+               *first / 2 <= *low / 2 + span / 2 && *last / 2 >= *high / 2 - span / 2;
+    };
+    const bool smallXs = std::all_of(xs.begin(), xs.end(), [](double x) { return x < 20; });
+    for (const auto kind :
+         {ElementChart::Kind::Points, ElementChart::Kind::Bars, ElementChart::Kind::Line}) {
+        for (const bool rowColumn : {false, true}) {
+            if (rowColumn && (!smallXs || kind != ElementChart::Kind::Points))
+                continue;
+            ElementChart chart(kind, {7, rowColumn});
+            chart.resize(500, 400);
+            chart.setPoints(points);
+            chart.replot();
+            QCOMPARE(chart.visibleLabelCount(), points.size());
+            // The axis maps its upper end one pixel above the wall's top row.
+            const QRectF wall = QRectF(chart.axisRect()->rect()).adjusted(0, -1, 0, 0);
+            for (const ChartPoint &p : points) {
+                const QPointF at(chart.xAxis->coordToPixel(chart.plotted(p).x()),
+                                 chart.yAxis->coordToPixel(chart.plotted(p).y()));
+                QVERIFY2(wall.contains(at), qPrintable(p.lab));
+            }
+            QVERIFY(labelsTell(chart.yAxis, ys));
+            if (!rowColumn)
+                QVERIFY(labelsTell(chart.xAxis, xs));
+            const QCPRange x = chart.xAxis->range();
+            const QCPRange y = chart.yAxis->range();
+            chart.zoomTo(QCPRange(x.lower, x.center()), QCPRange(y.lower, y.center()));
+            while (chart.zooming())
+                chart.zoomStep();
+            QVERIFY(chart.visibleLabelCount() < points.size());
+            chart.undoZoom();
+            QCOMPARE(chart.visibleLabelCount(), points.size());
+        }
+    }
+}
+
 // A column missing from the file is reported and nothing is plotted; two properties with
 // no element in common plot nothing without a word. The titles are set either way.
 void TestChartWindows::tableErrorsGiveEmptyCharts_data()
@@ -359,40 +436,56 @@ void TestChartWindows::graphLC()
 }
 
 // The dialog offers "Graphique1" every time with the three filter texts; cancelling writes
-// nothing; the entry picked in the list of types decides what a bare name is written as.
+// nothing; the entry picked decides what a bare name is written as, and the question
+// before replacing names that file ("iron" asks about iron.bmp, "zinc" beside a file
+// "zinc" asks nothing). The next dialog, in either chart window, opens in the folder and
+// with the type of the last save.
 void TestChartWindows::saveDialog()
 {
     ChartFixture fixture;
+    QVERIFY(writeFileBytes(fixture.path("iron.bmp"), "old"));
+    QVERIFY(writeFileBytes(fixture.path("zinc"), "old"));
+    QVERIFY(QDir(fixture.path(".")).mkdir("sub"));
+    const QStringList files{"iron.bmp", "prop.yop", "zinc"};
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
-    TForm5 window(chosen);
-    window.show();
-    for (const bool accept : {false, true}) {
-        QStringList offered;
-        QString name;
-        playModal([&] { window.saveClick(); }, {[&](QWidget *modal) {
-                      auto *dialog = qobject_cast<QFileDialog *>(modal);
-                      QVERIFY(dialog);
-                      auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
-                      for (int i = 0; i < types->count(); ++i)
-                          offered << types->itemText(i);
-                      auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-                      name = edit->text();
-                      types->setFocus();
-                      QTest::keyClick(types, Qt::Key_Down);
-                      QTest::keyClick(types, Qt::Key_Down);
-                      edit->setText(QStringLiteral("typed"));
-                      if (accept)
-                          QTest::keyClick(edit, Qt::Key_Return);
-                      else
-                          dialog->reject();
-                  }});
-        QCOMPARE(offered, (QStringList{"Bitmap (*.bmp)", "Windows Metafile (*.wmf)",
-                                       "Enchanced Metafile (*emf)"}));
-        QCOMPARE(name, QStringLiteral("Graphique1"));
-        QCOMPARE(QDir(fixture.path(".")).entryList(QDir::Files),
-                 accept ? QStringList({"prop.yop", "typed.emf"}) : QStringList{"prop.yop"});
-    }
-    QCOMPARE(readFileBytes(fixture.path("typed.emf")).mid(40, 4), QByteArray(" EMF"));
+    PictureSaves pictures;
+    TForm5 xy(chosen);
+    xy.setPictureSaves(&pictures);
+    xy.show();
+    const auto save = [&xy] { xy.saveClick(); };
+
+    SaveDialogSeen seen = playSaveDialog(save, {});
+    QCOMPARE(seen.types, (QStringList{"Bitmap (*.bmp)", "Windows Metafile (*.wmf)",
+                                      "Enchanced Metafile (*emf)"}));
+    QCOMPARE(seen.type, 0);
+    QCOMPARE(seen.name, QStringLiteral("Graphique1"));
+    QCOMPARE(QDir(fixture.path(".")).entryList(QDir::Files), files);
+
+    seen = playSaveDialog(save, {"iron", 0, QMessageBox::No});
+    QCOMPARE(seen.asked.size(), 1);
+    QVERIFY2(seen.asked.front().startsWith(QDir::toNativeSeparators(fixture.path("iron.bmp")) +
+                                           " existe déjà."),
+             qPrintable(seen.asked.front()));
+    QVERIFY(seen.stayedOpen);
+    QCOMPARE(readFileBytes(fixture.path("iron.bmp")), QByteArray("old"));
+
+    seen = playSaveDialog(save, {"zinc", 0});
+    QCOMPARE(seen.asked, QStringList());
+    QCOMPARE(QImage(fixture.path("zinc.bmp")).size(), xy.currentChart()->size());
+    QCOMPARE(readFileBytes(fixture.path("zinc")), QByteArray("old"));
+
+    seen = playSaveDialog(save, {"sub/typed", 2});
+    QCOMPARE(seen.name, QStringLiteral("Graphique1"));
+    QCOMPARE(readFileBytes(fixture.path("sub/typed.emf")).mid(40, 4), QByteArray(" EMF"));
+
+    TForm6 lc(chosen);
+    lc.setPictureSaves(&pictures);
+    lc.show();
+    seen = playSaveDialog([&lc] { lc.saveClick(); }, {});
+    QCOMPARE(seen.folder, fixture.path("sub"));
+    QCOMPARE(seen.type, 2);
+    QCOMPARE(seen.name, QStringLiteral("Graphique1"));
+    QCOMPARE(QDir(fixture.path("sub")).entryList(QDir::Files), QStringList{"typed.emf"});
 }
 
 // The commands: the first chooser empty-handed at first use gives the atomic number; a
@@ -402,6 +495,7 @@ void TestChartWindows::commands()
 {
     ChartFixture fixture;
     GraphSelection graph;
+    PictureSaves pictures;
     QWidget main;
     TFormgr chooser(graph, &main);
     QString opened;
@@ -412,23 +506,23 @@ void TestChartWindows::commands()
     };
     auto cancel = [](QWidget *modal) { modal->close(); };
 
-    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, &main); },
+    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, pictures, &main); },
               {[](QWidget *c) { confirm(c); }, [](QWidget *c) { confirm(c, 4); }, chartWindow});
     QCOMPARE(opened, QStringLiteral("graphique N° At"));
     QCOMPARE(graph.yColumn, QStringLiteral("_TEB"));
 
     opened.clear();
-    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, &main); },
+    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, pictures, &main); },
               {[](QWidget *c) { confirm(c, 15); }, cancel});
     QVERIFY(opened.isEmpty());
     QCOMPARE(graph.xColumn, QStringLiteral("_3EN"));
     QVERIFY(graph.yColumn.isEmpty() && graph.yTitle.isEmpty());
 
-    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, &main); },
+    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, pictures, &main); },
               {[](QWidget *c) { confirm(c, 15); }, [](QWidget *c) { confirm(c, 4); }, chartWindow});
     QCOMPARE(opened, QStringLiteral("graphique E.N."));
     // Graph L/C: the chooser left on "T eb (K)" gives it, the Y part stays.
-    playModal([&] { ChartCommands::GraphLC1Click(chooser, graph, &main); },
+    playModal([&] { ChartCommands::GraphLC1Click(chooser, graph, pictures, &main); },
               {[](QWidget *c) {
                    QCOMPARE(c->windowTitle(), QStringLiteral("Proprieté"));
                    confirm(c);
@@ -438,11 +532,11 @@ void TestChartWindows::commands()
     QCOMPARE(graph.xColumn, QStringLiteral("_TEB"));
     QCOMPARE(graph.yColumn, QStringLiteral("_TEB"));
     QCOMPARE(graph.yTitle, QStringLiteral("T eb (K)"));
-    playModal([&] { ChartCommands::GraphLC1Click(chooser, graph, &main); }, {cancel});
+    playModal([&] { ChartCommands::GraphLC1Click(chooser, graph, pictures, &main); }, {cancel});
     QVERIFY(graph.xColumn.isEmpty());
     QCOMPARE(graph.yColumn, QStringLiteral("_TEB"));
     // Graph XY empties the Y part again, even when its first chooser is closed.
-    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, &main); }, {cancel});
+    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, pictures, &main); }, {cancel});
     QVERIFY(graph.yColumn.isEmpty() && graph.yTitle.isEmpty());
 }
 

@@ -80,6 +80,13 @@ void TestGraph3DFeed::heightsSpanOneToHundredAndOne_data()
     QTest::newRow("a single value") << QStringList{"-", "-8"} << QList<double>{0.05, 51};
     QTest::newRow("extreme values")
         << QStringList{"-1e308", "1e308", "0"} << QList<double>{1, 101, 51};
+    // Far from zero on one side: the range is that of the values, not reaching towards zero.
+    QTest::newRow("all above a hundred million")
+        << QStringList{"3e8", "2e8", "-", "4e8"} << QList<double>{51, 1, 0.05, 101};
+    QTest::newRow("all below minus a hundred million")
+        << QStringList{"-2e8", "-4e8", "-3e8"} << QList<double>{101, 1, 51};
+    QTest::newRow("a hundred million and one")
+        << QStringList{"100000001", "100000003", "100000002"} << QList<double>{1, 101, 51};
 }
 
 void TestGraph3DFeed::heightsSpanOneToHundredAndOne()

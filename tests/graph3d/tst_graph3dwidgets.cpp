@@ -1,5 +1,8 @@
 // The 3-D control, window and image copy window on screen: what the picture shows, read
 // back as pixels, and how the mouse, the swatches, the views and the copy act on it.
+#include "MessageBoxes.h"
+#include "SaveDialogPlayer.h"
+#include "TestFiles.h"
 #include "graph3d/ColourSwatch.h"
 #include "graph3d/TGraph3D.h"
 #include "graph3d/TMain3D.h"
@@ -19,6 +22,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -578,66 +584,115 @@ void TestGraph3DWidgets::copyHoldsThePictureAndItsCaption()
     QVERIFY(scroll->verticalScrollBar()->maximum() > 0);
 }
 
+// The name typed gets "bmp" when it has no extension; the question before replacing names
+// the file written ("iron" asks about iron.bmp, "zinc" beside a file "zinc" asks nothing),
+// and a file the user keeps is left as it was.
 void TestGraph3DWidgets::savingCompletesTheName_data()
 {
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("written"); // empty: nothing written
+    QTest::addColumn<QString>("typed");    // empty: cancelled
+    QTest::addColumn<QString>("existing"); // a file there before, empty for none
+    QTest::addColumn<QString>("asked");    // the file the question names, empty for none
+    QTest::addColumn<QString>("written");  // empty: nothing written
     QTest::newRow("no extension") << "iron"
+                                  << ""
+                                  << ""
                                   << "iron.bmp";
     QTest::newRow("bitmap extension") << "iron.bmp"
+                                      << ""
+                                      << ""
                                       << "iron.bmp";
     QTest::newRow("other extension kept") << "iron.img"
+                                          << ""
+                                          << ""
                                           << "iron.img";
     QTest::newRow("trailing dot") << "iron."
+                                  << ""
+                                  << ""
                                   << "iron.bmp";
     QTest::newRow("dotted folder") << "a.b/iron"
+                                   << ""
+                                   << ""
                                    << "a.b/iron.bmp";
+    QTest::newRow("completed name exists") << "iron"
+                                           << "iron.bmp"
+                                           << "iron.bmp"
+                                           << "iron.bmp";
+    QTest::newRow("typed name exists") << "zinc"
+                                       << "zinc"
+                                       << ""
+                                       << "zinc.bmp";
     QTest::newRow("cancelled") << ""
+                               << ""
+                               << ""
                                << "";
 }
 
 void TestGraph3DWidgets::savingCompletesTheName()
 {
-    QFETCH(QString, chosen);
+    QFETCH(QString, typed);
+    QFETCH(QString, existing);
+    QFETCH(QString, asked);
     QFETCH(QString, written);
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("a.b");
+    if (!existing.isEmpty())
+        QVERIFY(writeFileBytes(dir.filePath(existing), "old"));
     TfrmCopy copy;
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(HautColour);
     copy.setPicture(picture);
-    copy.setFileChooser(
-        [&](QWidget *) { return chosen.isEmpty() ? QString() : dir.filePath(chosen); });
-    copy.Button1Click();
+    const SaveDialogSeen seen =
+        playSaveDialog([&] { copy.Button1Click(); },
+                       {typed.isEmpty() ? QString() : dir.filePath(typed), -1, QMessageBox::Yes});
+    QCOMPARE(seen.types, QStringList{"Bitmaps (*.bmp)"});
+    QCOMPARE(seen.asked.size(), asked.isEmpty() ? 0 : 1);
+    if (!asked.isEmpty())
+        QVERIFY(seen.asked.front().startsWith(QDir::toNativeSeparators(dir.filePath(asked)) +
+                                              " existe déjà."));
     QStringList files = QDir(dir.path()).entryList(QDir::Files);
     files += QDir(dir.filePath("a.b")).entryList(QDir::Files);
+    if (!existing.isEmpty() && existing != written)
+        QCOMPARE(readFileBytes(dir.filePath(existing)), QByteArray("old"));
     if (written.isEmpty()) {
         QVERIFY(files.isEmpty());
         return;
     }
-    QCOMPARE(files.size(), 1);
+    QCOMPARE(files.size(), existing.isEmpty() || existing == written ? 1 : 2);
     QImage back;
     QVERIFY(back.load(dir.filePath(written), "BMP"));
     QCOMPARE(back.size(), picture.size());
     QCOMPARE(back.pixelColor(5, 5), HautColour);
 }
 
+// A folder that does not exist: the message names the file with the system's reason and
+// the window stays. The next copy window of the run opens in the folder of the last save.
 void TestGraph3DWidgets::saveFailuresAreReported()
 {
     QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    PictureSaves pictures;
     TfrmCopy copy;
+    copy.setPictureSaves(&pictures);
     copy.setPicture(QImage(10, 10, QImage::Format_RGB32));
-    copy.setFileChooser([&](QWidget *) { return dir.filePath("missing/folder/iron"); });
     copy.show();
-    QString message;
-    whenModal([&](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
-        message = box->text();
-    });
-    copy.Button1Click();
-    QVERIFY2(message.contains(QStringLiteral("iron.bmp")), qPrintable(message));
+    MessageBoxAnswerer boxes(10);
+    SaveDialogSeen seen =
+        playSaveDialog([&] { copy.Button1Click(); }, {dir.filePath("missing/folder/iron")});
+    QCOMPARE(seen.asked, QStringList());
+    QCOMPARE(boxes.texts.size(), 1);
+    const QString missing = QDir::toNativeSeparators(dir.filePath("missing/folder/iron.bmp"));
+    QVERIFY2(boxes.texts.front().contains(missing), qPrintable(boxes.texts.front()));
+    QVERIFY(boxes.texts.front().contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
     QVERIFY(copy.isVisible());
+    QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
+
+    seen = playSaveDialog([&] { copy.Button1Click(); }, {dir.filePath("sub/iron")});
+    QVERIFY(QFileInfo::exists(dir.filePath("sub/iron.bmp")));
+    TfrmCopy next;
+    next.setPictureSaves(&pictures);
+    next.setPicture(QImage(10, 10, QImage::Format_RGB32));
+    seen = playSaveDialog([&] { next.Button1Click(); }, {});
+    QCOMPARE(seen.folder, dir.filePath("sub"));
 }
 
 QTEST_MAIN(TestGraph3DWidgets)

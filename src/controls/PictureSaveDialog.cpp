@@ -1,0 +1,138 @@
+#include "controls/PictureSaveDialog.h"
+
+#include "controls/ErrorBox.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QImage>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+
+namespace {
+
+// Folders and the files that can be written; read-only files are hidden.
+class WritableFilesOnly : public QSortFilterProxyModel
+{
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex &parent) const override
+    {
+        const auto *files = qobject_cast<QFileSystemModel *>(sourceModel());
+        if (!files)
+            return true;
+        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+        return info.isDir() || info.isWritable();
+    }
+};
+
+} // namespace
+
+PictureSaveDialog::PictureSaveDialog(QWidget *parent, const QVector<Type> &types,
+                                     Completion complete)
+    : QFileDialog(parent), m_complete(std::move(complete))
+{
+    // Each entry shows its whole text; the patterns in the last brackets, hidden, are what
+    // it lists.
+    for (const Type &type : types)
+        m_types << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(type.text),
+                                                 QString::fromUtf8(type.pattern));
+    setObjectName(QStringLiteral("SavePictureDialog1"));
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    // The same dialog everywhere, and the question about replacing is asked here, about
+    // the completed name rather than the name typed.
+    setOption(QFileDialog::DontUseNativeDialog);
+    setOption(QFileDialog::DontConfirmOverwrite);
+    setOption(QFileDialog::HideNameFilterDetails);
+    setNameFilters(m_types);
+}
+
+void PictureSaveDialog::hideReadOnlyFiles()
+{
+    setProxyModel(new WritableFilesOnly(this));
+}
+
+int PictureSaveDialog::typeEntry() const
+{
+    // With the patterns hidden, some Qt versions name the entry by its whole filter,
+    // others by the text shown alone.
+    const QString selected = selectedNameFilter();
+    for (int entry = 0; entry < m_types.size(); ++entry) {
+        const QString &type = m_types[entry];
+        const QString shown = type.left(type.lastIndexOf(QLatin1String(" (")));
+        if (selected == type || selected == shown)
+            return entry;
+    }
+    return 0;
+}
+
+void PictureSaveDialog::accept()
+{
+    const QStringList files = selectedFiles();
+    if (files.isEmpty() || QFileInfo(files.front()).isDir()) {
+        QFileDialog::accept(); // opens the folder typed
+        return;
+    }
+    const QString name = m_complete(files.front(), typeEntry());
+    if (QFileInfo::exists(name) &&
+        QMessageBox::question(this, windowTitle(),
+                              QStringLiteral("%1 existe déjà.\nVoulez-vous le remplacer ?")
+                                  .arg(QDir::toNativeSeparators(name))) != QMessageBox::Yes)
+        return; // the dialog stays open for another name
+    QFileDialog::accept();
+}
+
+std::optional<QString> PictureSaveDialog::choose(QString &folder, int &type)
+{
+    if (!folder.isEmpty())
+        setDirectory(folder);
+    if (type >= 0 && type < m_types.size())
+        selectNameFilter(m_types[type]);
+    if (exec() != QDialog::Accepted || selectedFiles().isEmpty())
+        return std::nullopt;
+    type = typeEntry();
+    const QString name = m_complete(selectedFiles().front(), type);
+    folder = QFileInfo(name).absolutePath();
+    return name;
+}
+
+std::optional<QByteArray> PictureSaveDialog::bitmapFile(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "BMP"))
+        return std::nullopt;
+    return bytes;
+}
+
+bool PictureSaveDialog::write(QWidget *parent, const QString &fileName,
+                              const std::optional<QByteArray> &bytes)
+{
+    // Unbuffered, each write's outcome is seen: a buffered save file that the system
+    // writes only in part (file size limit, full disk) can still report success.
+    QSaveFile file(fileName);
+    QString reason;
+    if (!bytes)
+        reason = QStringLiteral("l'image n'a pas pu être faite");
+    else if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        reason = file.errorString();
+    for (qint64 done = 0; reason.isEmpty() && done < bytes->size();) {
+        const qint64 written = file.write(bytes->constData() + done, bytes->size() - done);
+        if (written <= 0)
+            reason = file.errorString();
+        done += written;
+    }
+    // Until the commit renames it, the temporary file is all there is; it goes with a failure.
+    if (reason.isEmpty() && !file.commit())
+        reason = file.errorString();
+    if (reason.isEmpty())
+        return true;
+    showErrorBox(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2.")
+                     .arg(QDir::toNativeSeparators(fileName), reason),
+                 parent);
+    return false;
+}
