@@ -99,7 +99,8 @@ void BM_CreateAtStartup(benchmark::State &state)
     auto *speedBar = new QWidget(&client);
     for (auto _ : state) {
         auto *mode = new MolarMode(dummyState(), {&client, speedBar, nullptr, nullptr, [] {},
-                                                  [](int) {}, [](int) { return nullptr; }});
+                                                  [](int) {}, [](int) { return nullptr; },
+                                                  [](const QString &) { return std::nullopt; }});
         auto *data = new TForm7(&client);
         auto *molarMass = new TForm8(&client);
         state.PauseTiming();
