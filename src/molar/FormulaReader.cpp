@@ -122,6 +122,7 @@ private:
     [[noreturn]] void unknownSymbol() const;
     [[noreturn]] void refuse() const;
     [[noreturn]] void unclosed() const;
+    [[noreturn]] void coefficientAlone() const;
     bool isState(qsizetype index) const;
 
     QStringView m_typed; // as typed: the physical states are told by their lower case
@@ -273,19 +274,18 @@ void Scanner::close()
 {
     const QChar bracket = m_text[m_i];
     if (m_open.empty())
-        throw Fault{quoted(QStringView(&bracket, 1)) +
-                        QStringLiteral(" ferme sans avoir été ouverte"),
+        throw Fault{quoted(m_text.mid(m_i, 1)) + QStringLiteral(" ferme ce qui n'a pas été ouvert"),
                     m_i};
     const Opening &opening = m_open.back();
     if (bracket != closingOf(opening.bracket))
-        throw Fault{quoted(QStringView(&bracket, 1)) +
+        throw Fault{quoted(m_text.mid(m_i, 1)) +
                         QStringLiteral(" ne ferme pas « %1 » du caractère %2")
                             .arg(opening.bracket)
                             .arg(opening.index + 1),
                     m_i};
     if (m_expect == Expect::AfterOpen)
         throw Fault{QStringLiteral("Rien entre ") + quoted(m_text.mid(opening.index, 1)) +
-                        QStringLiteral(" et ") + quoted(QStringView(&bracket, 1)),
+                        QStringLiteral(" et ") + quoted(m_text.mid(m_i, 1)),
                     opening.index};
     m_lastGroup = opening.token;
     m_open.pop_back();
@@ -298,8 +298,16 @@ void Scanner::close()
 void Scanner::unclosed() const
 {
     const Opening &opening = m_open.front();
-    throw Fault{quoted(m_text.mid(opening.index, 1)) + QStringLiteral(" n'est pas fermée"),
+    throw Fault{QStringLiteral("Il manque la fermeture de ") + quoted(m_text.mid(opening.index, 1)),
                 opening.index};
+}
+
+void Scanner::coefficientAlone() const
+{
+    throw Fault{QStringLiteral("Le coefficient ") +
+                    quoted(m_text.mid(m_coefficient, m_coefficientLength)) +
+                    QStringLiteral(" ne multiplie rien"),
+                m_coefficient};
 }
 
 void Scanner::dot()
@@ -309,10 +317,7 @@ void Scanner::dot()
     if (m_expect == Expect::PartStart)
         throw Fault{QStringLiteral("Rien avant ") + quoted(m_text.mid(m_i, 1)), m_i};
     if (m_expect == Expect::AfterCoefficient)
-        throw Fault{QStringLiteral("Le coefficient ") +
-                        quoted(m_text.mid(m_coefficient, m_coefficientLength)) +
-                        QStringLiteral(" ne multiplie rien"),
-                    m_coefficient};
+        coefficientAlone();
     formula += QChar(FormulaText::MiddleDot);
     m_dot = m_i;
     ++m_i;
@@ -324,10 +329,7 @@ void Scanner::finish()
     if (!m_open.empty())
         unclosed();
     if (m_expect == Expect::AfterCoefficient)
-        throw Fault{QStringLiteral("Le coefficient ") +
-                        quoted(m_text.mid(m_coefficient, m_coefficientLength)) +
-                        QStringLiteral(" ne multiplie rien"),
-                    m_coefficient};
+        coefficientAlone();
     if (m_expect == Expect::PartStart)
         throw Fault{QStringLiteral("Rien après ") + quoted(m_text.mid(m_dot, 1)), m_dot};
 }

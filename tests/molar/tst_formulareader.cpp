@@ -217,13 +217,13 @@ void TestFormulaReader::refused_data()
     QTest::newRow("coefficient over 10 000") << "C·5H2001"
                                              << "Plus de 10 000 atomes de H" << 4;
     QTest::newRow("bracket left open") << "Ca(OH2"
-                                       << "« ( » n'est pas fermée" << 3;
+                                       << "Il manque la fermeture de « ( »" << 3;
     QTest::newRow("outer bracket left open") << "[Fe(CN)6"
-                                             << "« [ » n'est pas fermée" << 1;
+                                             << "Il manque la fermeture de « [ »" << 1;
     QTest::newRow("bracket open across a dot") << "(CuSO4·5H2O)"
-                                               << "« ( » n'est pas fermée" << 1;
+                                               << "Il manque la fermeture de « ( »" << 1;
     QTest::newRow("bracket closed unopened") << "CaOH)2"
-                                             << "« ) » ferme sans avoir été ouverte" << 5;
+                                             << "« ) » ferme ce qui n'a pas été ouvert" << 5;
     QTest::newRow("brackets that do not match") << "K4[Fe(CN)6)"
                                                 << "« ) » ne ferme pas « [ » du caractère 3" << 11;
     QTest::newRow("empty brackets") << "H2()O"
@@ -318,7 +318,7 @@ void TestFormulaReader::longTexts_data()
         << open + u'H' + QStringLiteral(")2").repeated(Deep) << ""
         << "Plus de 10 000 atomes de H" << Deep + 1;
     QTest::newRow("deep brackets left open") << open + u'H' << ""
-                                             << "« ( » n'est pas fermée" << 1;
+                                             << "Il manque la fermeture de « ( »" << 1;
     // The 5 001st part brings H to 10 002.
     QTest::newRow("many parts") << QStringLiteral("H2O·").repeated(250000) + u'C' << ""
                                 << "Plus de 10 000 atomes de H" << 4 * 5000 + 1;

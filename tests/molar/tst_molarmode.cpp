@@ -441,7 +441,7 @@ void TestMolarMode::refusedFormulaChangesNothing()
     click(8);
     TChemEdit *edit = typeFormula(QStringLiteral("Ca(OH2"));
     QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(messages, QStringList{"« ( » n'est pas fermée (caractère 3)"});
+    QCOMPARE(messages, QStringList{"Il manque la fermeture de « ( » (caractère 3)"});
     QCOMPARE(rows(), QStringLiteral("H:2:11,2098 O:1:88,7902"));
     QCOMPARE(mode->molarMassField()->text(), QStringLiteral("18,02"));
     // The typing goes on where the fault is.
