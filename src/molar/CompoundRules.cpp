@@ -170,20 +170,24 @@ Outcome fromFormula(const Compound &compound, const QString &typed, const MassLo
             return refuse(QStringLiteral("L'élément « %1 » n'est pas dans la table des éléments")
                               .arg(element.symbol),
                           element.position);
-        if (!Numbers::parseDecimal(*mass))
-            return refuse(QStringLiteral("La masse atomique de « %1 » dans la table n'est pas "
-                                         "un nombre : « %2 »")
-                              .arg(element.symbol, *mass),
-                          element.position);
         read.rows.append({element.symbol, *mass, QString::number(element.count), {}});
     }
     Outcome outcome = recompute(read);
-    if (outcome.failed())
-        return refuse(QStringLiteral("Les masses atomiques de la table ne donnent pas de masse "
-                                     "molaire"),
-                      1);
-    outcome.formula = reading.formula;
-    return outcome;
+    if (!outcome.failed()) {
+        outcome.formula = reading.formula;
+        return outcome;
+    }
+    // The counts are the reader's: the table's masses are at fault.
+    for (qsizetype row = 0; row < read.rows.size(); ++row) {
+        if (!Numbers::parseDecimal(read.rows[row].mass))
+            return refuse(QStringLiteral("La masse atomique de « %1 » dans la table n'est pas "
+                                         "un nombre : « %2 »")
+                              .arg(read.rows[row].symbol, read.rows[row].mass),
+                          reading.elements[row].position);
+    }
+    return refuse(QStringLiteral("Les masses atomiques de la table ne donnent pas de masse "
+                                 "molaire"),
+                  1);
 }
 
 QString proposedPercent(double confirmedSum)
