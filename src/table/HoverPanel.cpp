@@ -74,6 +74,7 @@ TDBEdit *fieldBox(QWidget *parent, const char *name, Column column, QRect geomet
     box->setGeometry(geometry);
     box->setFont(font);
     box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus); // the focus stays on the element the box shows
     box->setFrame(framed);
     if (!framed) {
         // A flat value stands on the line of its caption, as the captions stand at the

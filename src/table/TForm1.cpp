@@ -3,6 +3,7 @@
 #include "charts/ChartCommands.h"
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
+#include "controls/MnemonicStyle.h"
 #include "controls/TAboutBox.h"
 #include "controls/TBevelPanel.h"
 #include "controls/TDBEdit.h"
@@ -15,6 +16,7 @@
 #include "graph3d/Graph3DCommand.h"
 #include "molar/ElementMasses.h"
 #include "molar/MolarMode.h"
+#include "molar/TChemEdit.h"
 #include "sets/TForm3.h"
 #include "sheet/TForm2.h"
 #include "table/ColouringEntries.h"
@@ -22,6 +24,7 @@
 #include "table/ElementLayout.h"
 #include "table/HoverPanel.h"
 #include "table/Legends.h"
+#include "table/MainWindowKeys.h"
 #include "table/MirelonApplication.h"
 #include "table/TableColourist.h"
 #include "table/ToolbarGlyphs.h"
@@ -87,6 +90,7 @@ TForm1::TForm1(ProgramState &state, QWidget *parent) : QMainWindow(parent), m_st
     m_client->setMouseTracking(true);
     m_client->installEventFilter(this);
     openViews();
+    buildKeyboard();
 
     move(3, 49);
     resize(StartWidth - FrameAllowance, menuBar()->sizeHint().height() + ClientHeight);
@@ -159,14 +163,21 @@ void TForm1::buildMenu()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu *graphs = bar->addMenu(QStringLiteral("Graphiques"));
+    // Alt with the underlined letter opens an entry; the letters show only while Alt is held.
+    auto *mnemonics = new MnemonicStyle;
+    mnemonics->setParent(this);
+    mnemonics->apply(bar);
+    QMenu *graphs = bar->addMenu(QStringLiteral("&Graphiques"));
+    mnemonics->apply(graphs);
     graphs->setObjectName(QStringLiteral("Graphiques1"));
-    m_graphXY = graphs->addAction(QStringLiteral("Graph XY"));
-    m_graphLC = graphs->addAction(QStringLiteral("Graph L/C"));
-    m_graph3D = graphs->addAction(QStringLiteral("Graph 3D"));
-    m_ensembles = bar->addAction(QStringLiteral("Ensembles"));
-    QAction *about = bar->addAction(QStringLiteral("About"));
-    QAction *exit = bar->addAction(QStringLiteral("Exit"));
+    m_graphXY = graphs->addAction(QStringLiteral("Graph &XY"));
+    m_graphLC = graphs->addAction(QStringLiteral("Graph &L/C"));
+    m_graph3D = graphs->addAction(QStringLiteral("Graph &3D"));
+    m_ensembles = bar->addAction(QStringLiteral("&Ensembles"));
+    QAction *about = bar->addAction(QStringLiteral("&About"));
+    QAction *exit = bar->addAction(QStringLiteral("E&xit"));
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_graphXY->setObjectName(QStringLiteral("GraphXY1"));
     m_graphLC->setObjectName(QStringLiteral("GraphLC1"));
     m_graph3D->setObjectName(QStringLiteral("Graph3D1"));
@@ -278,6 +289,33 @@ void TForm1::buildElementButtons(QWidget *client)
         connect(button, &TEncartaButton::mouseMoved, this,
                 [this, z] { guarded(this, [this, z] { elementMouseMove(z); }); });
     }
+}
+
+void TForm1::buildKeyboard()
+{
+    QList<QWidget *> toolbar;
+    for (const SpeedButtonRow &row : SpeedButtons)
+        toolbar.append(child<QWidget>(row.name));
+    toolbar << m_modeButton << m_combo << m_molar->chemEdit();
+    for (const char *legend : {"SpinEdit1", "SpinEdit2", "DBEdit3"})
+        toolbar.append(child<QWidget>(legend));
+    const auto entries = [this] {
+        std::vector<ElementSearch::Entry> found;
+        const int fields[] = {m_table1->FieldIndex(QStringLiteral("_NOM")),
+                              m_table1->FieldIndex(QStringLiteral("NOMUK")),
+                              m_table1->FieldIndex(QStringLiteral("_SYMBOLE"))};
+        for (int record = 0; record < m_table1->RecordCount(); ++record)
+            found.push_back({record + 1, m_table1->RecordText(record, fields[0]),
+                             m_table1->RecordText(record, fields[1]),
+                             m_table1->RecordText(record, fields[2])});
+        return found;
+    };
+    m_keys = new MainWindowKeys(
+        {this, m_client, toolbar, [this](int z) { return elementButton(z); }, entries,
+         [this](int z) { guarded(this, [this, z] { elementMouseMove(z); }); },
+         [this](int z) { guarded(this, [this, z] { elementClick(z); }); },
+         [this] { return m_state.molarMode; }},
+        this);
 }
 
 TEncartaButton *TForm1::elementButton(int z) const

@@ -7,6 +7,7 @@
 class QAction;
 class QComboBox;
 class HoverPanel;
+class MainWindowKeys;
 class MolarMode;
 class TAboutBox;
 class TBevelPanel;
@@ -71,6 +72,8 @@ public:
     void combobox1Change();
 
     const ProgramState &state() const { return m_state; }
+    // The table's keys and its search.
+    MainWindowKeys *keys() const { return m_keys; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -92,6 +95,7 @@ private:
     void buildToolbar(QWidget *client);
     void buildElementButtons(QWidget *client);
     void buildLabels(QWidget *client);
+    void buildKeyboard();
     void FormCreate();
 
     // The texts of one element that a click in the molar-mass mode takes.
@@ -124,7 +128,8 @@ private:
     TDBEdit *m_reader1 = nullptr;       // hidden reader fields, owned by m_client
     TDBEdit *m_reader2 = nullptr;
     std::unique_ptr<TableColourist> m_colourist;
-    MolarMode *m_molar = nullptr; // owned by the window
+    MolarMode *m_molar = nullptr;     // owned by the window
+    MainWindowKeys *m_keys = nullptr; // owned by the window
 
     TEncartaButton *m_modeButton = nullptr; // "Mode M / %", owned by m_speedBar
 
