@@ -2,6 +2,7 @@
 // check of a long line whose readings overlap.
 #include "QtBenchmarkMain.h"
 #include "controls/Fonts.h"
+#include "controls/PictureSaves.h"
 #include "data/ProgramState.h"
 #include "molar/CompoundGrid.h"
 #include "molar/FormulaText.h"
@@ -12,11 +13,8 @@
 #include "molar/TForm8.h"
 #include "table/TForm1.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -50,13 +48,9 @@ BENCHMARK(BM_FormulaLayoutAndDraw)->Unit(benchmark::kMicrosecond);
 
 void BM_ElementClick(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    for (const char *name : {"prop.yop", "struct.yop", "iso.yop"})
-        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + QLatin1String(name),
-                    dir.filePath(QLatin1String(name)));
-    QDir::setCurrent(dir.path());
     ProgramState programState;
-    TForm1 form(programState);
+    PictureSaves pictures;
+    TForm1 form(programState, shippedData(), pictures);
     form.show();
     MolarMode &mode = *form.molarMode();
     int failures = 0;
@@ -78,7 +72,6 @@ void BM_ElementClick(benchmark::State &state)
     }
     if (failures > 0)
         state.SkipWithError("a click did not compute");
-    QDir::setCurrent(QDir::tempPath());
 }
 BENCHMARK(BM_ElementClick)->Unit(benchmark::kMicrosecond);
 

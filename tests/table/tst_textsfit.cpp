@@ -482,11 +482,9 @@ void walkMainWindow(MainWindowFixture &f, QStringList &faults)
 // The sheet of each element, page after page.
 void walkPropertySheet(MainWindowFixture &f, QStringList &faults)
 {
-    for (const char *name : {"struct.yop", "iso.yop"})
-        QVERIFY(QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + QLatin1String(name),
-                            f.path(QLatin1String(name))));
+    QVERIFY(f.copySectionFiles());
     f.state.selectedElement = 1;
-    TForm2 sheet(f.state);
+    TForm2 sheet(f.state, f.folder());
     sheet.show();
     auto *next = sheet.findChild<HoverButton *>(QStringLiteral("AOLButton2"));
     for (int z = 1; z <= 103; ++z) {
@@ -569,8 +567,8 @@ void walkCharts(MainWindowFixture &f, QStringList &faults)
     check(&chooser, faults);
     f.state.graph.xTitle = f.state.graph.yTitle = QStringLiteral("N° At");
     f.state.graph.xColumn = f.state.graph.yColumn = QStringLiteral("_NO_AT");
-    TForm5 xy(f.state.graph);
-    TForm6 rowColumn(f.state.graph);
+    TForm5 xy(f.state.graph, f.folder());
+    TForm6 rowColumn(f.state.graph, f.folder());
     for (QDialog *window : {static_cast<QDialog *>(&xy), static_cast<QDialog *>(&rowColumn)}) {
         window->show();
         checkEveryPage(*window, faults);
@@ -592,7 +590,7 @@ void walk3D(MainWindowFixture &f, QStringList &faults)
 // The sets window with every column its chooser offers, and the chooser.
 void walkSets(MainWindowFixture &f, QStringList &faults)
 {
-    TForm3 sets(f.state);
+    TForm3 sets(f.state, f.folder());
     for (int entry = 0; entry < SetsEntries::Count; ++entry) {
         const SetsColumn column = SetsEntries::column(entry);
         f.state.setsChoice = {column.title, column.field, column.width};
