@@ -1,5 +1,6 @@
-"""End-to-end run of the molar-mass mode: "Mode M / %", a compound clicked together, the molar
-mass read back from its field through the clipboard, "RESET".
+"""End-to-end runs of the molar-mass mode: "Mode M / %", a compound clicked together, the molar
+mass read back from its field through the clipboard, "RESET"; a formula typed into the formula
+edit and confirmed with Return.
 
 Usage: molar_e2e.py BINARY SHARE_DIR
 """
@@ -16,6 +17,7 @@ PANEL_LEFT = MODE_WIDTH - 163
 COMPOUND_AREA = (PANEL_LEFT - 40, 0, MODE_WIDTH - PANEL_LEFT + 40, 260)
 EDIT3 = (PANEL_LEFT + 17 + 60, 33 + 264 + 10)
 RESET = (PANEL_LEFT + 38 + 43, 33 + 312 + 11)
+CHEM_EDIT = (592 + 92, 4 + 13)
 HYDROGEN = (32 + 16, 128 + 16)
 OXYGEN = (32 + 32 * 15 + 16, 160 + 16)
 
@@ -63,12 +65,16 @@ def molar_mass_shown(s):
     return text
 
 
-def run(s):
+def enter_mode(s):
     s.click(*s.at_client(104 + 52, 6 + 11))  # "Mode M / %"
     # The first entry widens the window and centres it on the screen.
     wait_until(lambda: s.geometry(s.window)["WIDTH"] == MODE_WIDTH and centred(
         s.geometry(s.window)), "the window widened and centred")
     s.origin = s.client_origin()
+
+
+def run(s):
+    enter_mode(s)
     for element in (HYDROGEN, HYDROGEN, OXYGEN):
         click_element(s, element)
     shown = molar_mass_shown(s)
@@ -80,5 +86,19 @@ def run(s):
     assert shown == "1,01", "after RESET and one H the molar mass is %r" % shown
 
 
+def typed_formula(s):
+    enter_mode(s)
+    s.click(*s.at_client(*CHEM_EDIT))
+    s.xdotool("type", "--delay", "20", "CuSO4.5H2O")
+    s.xdotool("key", "--clearmodifiers", "Return")
+    # The field holds two blanks until the compound is computed.
+    deadline = time.time() + 10
+    shown = molar_mass_shown(s)
+    while shown != "249,71" and time.time() < deadline:
+        time.sleep(0.1)
+        shown = molar_mass_shown(s)
+    assert shown == "249,71", "molar mass of CuSO4.5H2O shown as %r" % shown
+
+
 if __name__ == "__main__":
-    sys.exit(mirelon_e2e.main({"molar_mode": run}))
+    sys.exit(mirelon_e2e.main({"molar_mode": run, "typed_formula": typed_formula}))
