@@ -10,24 +10,11 @@
 #include "sets/TForm4.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-void useDataDir()
-{
-    static QTemporaryDir dir;
-    static const bool copied = [] {
-        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), dir.filePath("prop.yop"));
-        return QDir::setCurrent(dir.path());
-    }();
-    Q_UNUSED(copied)
-}
 
 void waitForPaint(PaintSpy &spy)
 {
@@ -39,10 +26,9 @@ void waitForPaint(PaintSpy &spy)
 // built yet.
 void BM_CreateHidden(benchmark::State &state)
 {
-    useDataDir();
     ProgramState program;
     for (auto _ : state) {
-        TForm3 sets(program);
+        TForm3 sets(program, shippedData());
         sets.setChooser(new TForm4(program, &sets));
         benchmark::DoNotOptimize(sets.gridModel());
     }
@@ -50,11 +36,10 @@ void BM_CreateHidden(benchmark::State &state)
 
 void BM_FirstShowToFirstPaint(benchmark::State &state)
 {
-    useDataDir();
     ProgramState program;
     for (auto _ : state) {
         state.PauseTiming();
-        auto sets = std::make_unique<TForm3>(program);
+        auto sets = std::make_unique<TForm3>(program, shippedData());
         PaintSpy spy;
         state.ResumeTiming();
         sets->show();
@@ -68,9 +53,8 @@ void BM_FirstShowToFirstPaint(benchmark::State &state)
 
 void BM_ScrollStep(benchmark::State &state)
 {
-    useDataDir();
     ProgramState program;
-    TForm3 sets(program);
+    TForm3 sets(program, shippedData());
     sets.show();
     for (int n = 0; n < state.range(0); ++n)
         sets.gridModel()->appendColumn(SetsEntries::column(3 + n % (SetsEntries::Count - 3)));

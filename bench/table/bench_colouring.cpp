@@ -1,6 +1,7 @@
 // Applying the colouring modes, with the repaint of the 103 buttons, one update of the hover
 // panel, and one keystroke of the table's search with its marks.
 #include "QtBenchmarkMain.h"
+#include "controls/PictureSaves.h"
 #include "controls/TEncartaButton.h"
 #include "data/ProgramState.h"
 #include "table/MainWindowKeys.h"
@@ -9,9 +10,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -21,16 +19,14 @@ namespace {
 
 struct Window
 {
-    QTemporaryDir dir;
     ProgramState state;
+    PictureSaves pictures;
     std::unique_ptr<TForm1> form;
     QComboBox *combo = nullptr;
 
     Window()
     {
-        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), dir.filePath("prop.yop"));
-        QDir::setCurrent(dir.path());
-        form = std::make_unique<TForm1>(state);
+        form = std::make_unique<TForm1>(state, shippedData(), pictures);
         form->show();
         combo = form->findChild<QComboBox *>(QStringLiteral("combobox1"));
         QApplication::processEvents();

@@ -15,14 +15,6 @@ struct PendingColumn
     int width = 0; // pixels
 };
 
-// Where the picture save dialogs open within a run: the folder of the last picture saved
-// from any window, and the type (the entry of the dialog's list) last chosen for a chart.
-struct PictureSaves
-{
-    QString folder; // empty until the first save: the working folder
-    int chartType = 0;
-};
-
 // What the windows hand over to one another for the whole run: created once at start-up
 // and passed by reference to the windows that read or write it. Nothing here is saved.
 struct ProgramState
@@ -38,6 +30,4 @@ struct ProgramState
 
     // The sets chooser's pending column: empty with a width of 0 until the first click.
     PendingColumn setsChoice;
-
-    PictureSaves pictures;
 };

@@ -19,7 +19,8 @@ std::optional<QString> prepare(ProgramState &state, TTextTable &view, const Choo
     return QStringLiteral("Propriété : ") + state.graph.xTitle;
 }
 
-void run(ProgramState &state, TTextTable &view, TFormgr &chooser, QWidget *parent)
+void run(ProgramState &state, TTextTable &view, TFormgr &chooser, PictureSaves &pictures,
+         QWidget *parent)
 {
     const std::optional<QString> caption =
         prepare(state, view, [&chooser](const QString &text) { chooser.choose(text); });
@@ -27,7 +28,7 @@ void run(ProgramState &state, TTextTable &view, TFormgr &chooser, QWidget *paren
         return;
     TMain3D window(state.heights, parent);
     window.setWindowTitle(*caption);
-    window.setPictureSaves(&state.pictures);
+    window.setPictureSaves(&pictures);
     window.exec();
 }
 

@@ -8,6 +8,7 @@
 class QWidget;
 class TFormgr;
 class TTextTable;
+struct PictureSaves;
 struct ProgramState;
 
 // The Graph 3D command of the main window: one property chosen, its values turned into
@@ -24,7 +25,9 @@ using Chooser = std::function<void(const QString &caption)>;
 // number raises its error and leaves the heights as they were.
 std::optional<QString> prepare(ProgramState &state, TTextTable &view, const Chooser &chooser);
 
-// The whole command with the program's chooser; returns when the 3-D window is closed.
-void run(ProgramState &state, TTextTable &view, TFormgr &chooser, QWidget *parent);
+// The whole command with the program's chooser; returns when the 3-D window is closed. The
+// window's image copy opens its save dialog where `pictures` says.
+void run(ProgramState &state, TTextTable &view, TFormgr &chooser, PictureSaves &pictures,
+         QWidget *parent);
 
 } // namespace Graph3DCommand

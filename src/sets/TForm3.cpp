@@ -16,7 +16,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-TForm3::TForm3(ProgramState &state, QWidget *parent) : QWidget(parent), m_state(state)
+TForm3::TForm3(ProgramState &state, const DataFolder &folder, QWidget *parent)
+    : QWidget(parent), m_state(state)
 {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("Form3"));
@@ -26,7 +27,7 @@ TForm3::TForm3(ProgramState &state, QWidget *parent) : QWidget(parent), m_state(
 
     m_table = new TTextTable(this);
     m_table->setObjectName(QStringLiteral("TextTable1"));
-    ElementTable::configure(*m_table);
+    ElementTable::configure(*m_table, folder);
     m_table->Open();
 
     m_model = new SetsGridModel(m_table, this);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class DataFolder;
 class FrozenColumnsView;
 class SetsGridModel;
 class TBevelPanel;
@@ -22,8 +23,9 @@ public:
     static constexpr int TopPanelHeight = 41;
     static constexpr int FrozenColumns = 2;
 
-    // `state` holds the chooser's pending column; it outlives the window.
-    explicit TForm3(ProgramState &state, QWidget *parent = nullptr);
+    // `state` holds the chooser's pending column; it outlives the window. The element table
+    // is the one of `folder`.
+    TForm3(ProgramState &state, const DataFolder &folder, QWidget *parent = nullptr);
 
     // The chooser created at start-up; owned by its Qt parent.
     void setChooser(TForm4 *chooser) { m_chooser = chooser; }

@@ -22,7 +22,7 @@ private slots:
     void badTables();
 
 private:
-    static std::unique_ptr<TTextTable> table();
+    static std::unique_ptr<TTextTable> table(const ChartFixture &fixture);
 };
 
 namespace {
@@ -38,12 +38,12 @@ QStringList describe(const ChartPoints &points)
 
 } // namespace
 
-std::unique_ptr<TTextTable> TestChartFill::table()
+std::unique_ptr<TTextTable> TestChartFill::table(const ChartFixture &fixture)
 {
     auto table = std::make_unique<TTextTable>();
     table->setDivChar(QLatin1Char(';'));
     table->setSepChar(QLatin1Char('"'));
-    table->setFileName(QStringLiteral("prop.yop"));
+    table->setFileName(fixture.folder().propFile());
     return table;
 }
 
@@ -76,7 +76,7 @@ void TestChartFill::xy()
     QFETCH(QString, y);
     QFETCH(QStringList, points);
     ChartFixture fixture;
-    QCOMPARE(describe(ChartFill::xy(*table(), x, y)), points);
+    QCOMPARE(describe(ChartFill::xy(*table(fixture), x, y)), points);
 }
 
 // Rows: every element with a value and a row (the fifth has none); columns: of those, the
@@ -84,7 +84,8 @@ void TestChartFill::xy()
 void TestChartFill::rowColumn()
 {
     ChartFixture fixture;
-    const ChartFill::RowColumn points = ChartFill::rowColumn(*table(), QStringLiteral("_TEB"));
+    const ChartFill::RowColumn points =
+        ChartFill::rowColumn(*table(fixture), QStringLiteral("_TEB"));
     QCOMPARE(describe(points.byRow), (QStringList{"H 1 20.28", "He 1 4.22", "Li 2 1615",
                                                   "Be 2 2744", "C 2 4273", "N 2 77.36"}));
     QCOMPARE(describe(points.byColumn),
@@ -95,12 +96,12 @@ void TestChartFill::rowColumn()
 // atomic numbers in order.
 void TestChartFill::everyElement()
 {
-    ChartFixture fixture(readFileBytes(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop")));
-    const ChartFill::RowColumn lc = ChartFill::rowColumn(*table(), QStringLiteral("_M__AT"));
+    ChartFixture fixture(readFileBytes(shippedData().propFile()));
+    const ChartFill::RowColumn lc = ChartFill::rowColumn(*table(fixture), QStringLiteral("_M__AT"));
     QCOMPARE(lc.byRow.size(), 103);
     QCOMPARE(lc.byColumn.size(), 103);
     const ChartPoints xy =
-        ChartFill::xy(*table(), QStringLiteral("_NO_AT"), QStringLiteral("_M__AT"));
+        ChartFill::xy(*table(fixture), QStringLiteral("_NO_AT"), QStringLiteral("_M__AT"));
     QCOMPARE(xy.size(), 103);
     QCOMPARE(xy.front().lab, QStringLiteral("H"));
     QCOMPARE(xy.back().lab, QStringLiteral("Lr"));
@@ -142,11 +143,11 @@ void TestChartFill::badTables()
     QFETCH(int, points);
     ChartFixture fixture(file);
     if (file.isEmpty())
-        QFile::remove(fixture.path(QStringLiteral("prop.yop")));
+        QFile::remove(fixture.folder().propFile());
     QString raised;
     int count = -1;
     try {
-        count = int(ChartFill::xy(*table(), column, QStringLiteral("_3EN")).size());
+        count = int(ChartFill::xy(*table(fixture), column, QStringLiteral("_3EN")).size());
     } catch (const MirelonError &e) {
         raised = QString::fromUtf8(e.what());
     }
