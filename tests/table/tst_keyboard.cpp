@@ -47,14 +47,6 @@ void activate(const MainWindowFixture &f)
     QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
 }
 
-// The sheet reads the crystal-structure and isotope lines beside the element table.
-void addSectionFiles(const MainWindowFixture &f)
-{
-    for (const char *name : {"struct.yop", "iso.yop"})
-        QVERIFY(QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + QLatin1String(name),
-                            f.path(QLatin1String(name))));
-}
-
 // Runs `inside` on the property sheet once it is shown modally, then closes it with Escape.
 struct SheetVisit
 {
@@ -149,7 +141,7 @@ void TestKeyboard::arrowsMoveTheFocusShownAsTheHover()
 void TestKeyboard::returnActsOnTheFocusedElement()
 {
     MainWindowFixture f;
-    addSectionFiles(f);
+    QVERIFY(f.copySectionFiles());
     QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
     QString shown;
     SheetVisit visit(
@@ -176,7 +168,7 @@ void TestKeyboard::returnActsOnTheFocusedElement()
 void TestKeyboard::sheetKeysStepAndTurnPages()
 {
     MainWindowFixture f;
-    addSectionFiles(f);
+    QVERIFY(f.copySectionFiles());
     QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
     QStringList seen;
     SheetVisit visit([&seen](TForm2 &sheet) {

@@ -1,5 +1,6 @@
 // The table without a mouse, as pure rules and without a window: where the arrow keys move the
 // focus over the layout, and what a typed text finds among the elements of the shipped table.
+#include "data/DataFolder.h"
 #include "data/ElementTable.h"
 #include "data/TTextTable.h"
 #include "table/ElementSearch.h"
@@ -31,8 +32,7 @@ void TestKeyboardRules::initTestCase()
 {
     // The texts as the shipped element table holds them, read by the program's own reader.
     TTextTable table;
-    ElementTable::configure(table);
-    table.setFileName(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"));
+    ElementTable::configure(table, DataFolder(QStringLiteral(MIRELON_SHARE_DIR)));
     ElementTable::openWhole(table);
     const int name = table.FieldIndex(QStringLiteral("_NOM"));
     const int english = table.FieldIndex(QStringLiteral("NOMUK"));
