@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTabWidget>
@@ -334,6 +335,13 @@ void TestKeyboard::menuLettersShowOnlyWhileAltIsHeld()
     QTest::keyRelease(f.form.get(), Qt::Key_Alt);
     QCOMPARE(bar->grab().toImage(), unmarked);
     plain.close();
+    activate(f);
+    // Alt with the letter opens the menu.
+    QTest::keyClick(f.form.get(), Qt::Key_G, Qt::AltModifier);
+    auto *graphs = f.form->menuBar()->findChild<QMenu *>(QStringLiteral("Graphiques1"));
+    QTRY_VERIFY(graphs->isVisible());
+    QTest::keyClick(graphs, Qt::Key_Escape);
+    QTRY_VERIFY(!graphs->isVisible());
     activate(f);
 
     // F1 opens the About box; Ctrl+Q ends the program.
