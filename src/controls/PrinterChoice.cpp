@@ -24,8 +24,7 @@ bool printLandscape(QPrinter &printer, const PrinterChoice::Draw &draw)
 
 PrinterChoice::PrinterChoice(Lookup defaultPrinter, Dialog dialog)
     : m_defaultPrinter(std::move(defaultPrinter)), m_dialog(std::move(dialog))
-{
-}
+{}
 
 void PrinterChoice::print(QWidget *parent, const QString &documentName, const Draw &draw) const
 {

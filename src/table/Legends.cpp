@@ -55,7 +55,12 @@ const std::vector<Legend> &legends()
          32,
          discoveries(),
          {{40, 8, "Decouverte"}, {40, 80, "A la date :"}}},
-        {"Panel2", ColouringPicture::Legend::Numeric, {624, 176, 153, 97}, 48, Legends::numericKeys(), {}},
+        {"Panel2",
+         ColouringPicture::Legend::Numeric,
+         {624, 176, 153, 97},
+         48,
+         Legends::numericKeys(),
+         {}},
     };
     return table;
 }

@@ -88,8 +88,8 @@ TForm1::TForm1(ProgramState &state, QWidget *parent) : QMainWindow(parent), m_st
     m_client->setMouseTracking(true);
     m_client->installEventFilter(this);
     openViews();
-    m_pictureMenu = new TablePictureMenu(this, m_client, m_state.pictures,
-                                         [this] { return tablePicture(); });
+    m_pictureMenu =
+        new TablePictureMenu(this, m_client, m_state.pictures, [this] { return tablePicture(); });
 
     move(3, 49);
     resize(StartWidth - FrameAllowance, menuBar()->sizeHint().height() + ClientHeight);

@@ -25,11 +25,9 @@ constexpr double RowPitch = 16;
 constexpr double ColumnWidth = 170;
 constexpr double ScaleWidth = 200;
 
-const QStringList Numerals = {QStringLiteral("I"),   QStringLiteral("II"),
-                              QStringLiteral("III"), QStringLiteral("IV"),
-                              QStringLiteral("V"),   QStringLiteral("VI"),
-                              QStringLiteral("VII"), QStringLiteral("VIII"),
-                              QStringLiteral("IX")};
+const QStringList Numerals = {QStringLiteral("I"),   QStringLiteral("II"),   QStringLiteral("III"),
+                              QStringLiteral("IV"),  QStringLiteral("V"),    QStringLiteral("VI"),
+                              QStringLiteral("VII"), QStringLiteral("VIII"), QStringLiteral("IX")};
 
 // Top-left corner of the cell of group 1, period 1.
 QPointF gridOrigin()
@@ -57,14 +55,15 @@ void placeLabels(TablePictureLayout &layout)
     std::array<int, Groups + 1> topRow{};
     for (int z = 1; z <= TablePicture::ElementCount; ++z) {
         const PeriodicCells::Cell cell = PeriodicCells::cell(z);
-        if (cell.row < FirstInnerRow && (topRow[cell.column] == 0 || cell.row < topRow[cell.column]))
+        if (cell.row < FirstInnerRow &&
+            (topRow[cell.column] == 0 || cell.row < topRow[cell.column]))
             topRow[cell.column] = cell.row;
     }
     for (int group = 1; group <= Groups; ++group) {
         const QRectF top = cellAt(topRow[group], group);
-        layout.groupLabels.push_back({QRectF(top.left(), top.top() - LabelHeight, top.width(),
-                                             LabelHeight - 2),
-                                      QString::number(group)});
+        layout.groupLabels.push_back(
+            {QRectF(top.left(), top.top() - LabelHeight, top.width(), LabelHeight - 2),
+             QString::number(group)});
     }
     for (int row = 1; row <= FirstInnerRow + 1; ++row) {
         // Each numeral ends just left of the row's first cell.
@@ -98,14 +97,15 @@ void placeLegend(TablePictureLayout &layout, const TablePicture::Legend &legend)
     const int perColumn = std::max(1, int((inner.bottom() - y) / RowPitch));
     const int count = int(legend.rows.size());
     for (int i = 0; i < count; ++i) {
-        const QPointF at(inner.left() + ColumnWidth * (i / perColumn), y + RowPitch * (i % perColumn));
+        const QPointF at(inner.left() + ColumnWidth * (i / perColumn),
+                         y + RowPitch * (i % perColumn));
         layout.swatches.push_back(QRectF(at.x(), at.y() + 1, 15, 12));
         layout.captions.push_back(QRectF(at.x() + 22, at.y(), ColumnWidth - 26, RowPitch - 1));
     }
     const double notesLeft = inner.left() + ColumnWidth * ((count + perColumn - 1) / perColumn);
     for (int i = 0; i < legend.notes.size(); ++i)
-        layout.notes.push_back(QRectF(notesLeft, y + RowPitch * i, inner.right() - notesLeft,
-                                      RowPitch - 1));
+        layout.notes.push_back(
+            QRectF(notesLeft, y + RowPitch * i, inner.right() - notesLeft, RowPitch - 1));
 }
 
 } // namespace
