@@ -41,6 +41,8 @@ std::optional<QByteArray> svgFile(const TablePicture &picture)
     QBuffer buffer(&bytes);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
+    // One picture unit is one CSS pixel, so that readers show the picture at its size.
+    svg.setResolution(96);
     svg.setSize(size.toSize());
     svg.setViewBox(QRectF(QPointF(), size));
     svg.setTitle(picture.title);
