@@ -7,7 +7,7 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QCursor>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QWidget>
@@ -38,18 +38,9 @@ TablePictureMenu::TablePictureMenu(QWidget *window, QWidget *area, PictureSaves 
                &TablePictureMenu::saveTable);
     addCommand("CopyTable", QStringLiteral("Copier l'image du tableau"),
                &TablePictureMenu::copyTable);
-    // The window holds the print command too, so that its shortcut works with the menu
-    // closed; the Menu key opens the menu whatever has the focus, as no control of the
-    // table itself takes it.
+    // The window holds the print command too, so that its shortcut works with the menu closed.
     window->addAction(print);
-    auto *menuKey = new QAction(window);
-    menuKey->setObjectName(QStringLiteral("TableMenuKey"));
-    menuKey->setShortcut(Qt::Key_Menu);
-    window->addAction(menuKey);
-    connect(menuKey, &QAction::triggered, this, &TablePictureMenu::popupFromKeyboard);
-    area->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(area, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { popupAt(m_area->mapToGlobal(at)); });
+    area->installEventFilter(this);
 }
 
 QAction *TablePictureMenu::addCommand(const char *name, const QString &text,
@@ -62,18 +53,23 @@ QAction *TablePictureMenu::addCommand(const char *name, const QString &text,
     return action;
 }
 
-void TablePictureMenu::popupAt(QPoint globalPos)
+// A click on the table's bare background gives it the focus, as a click elsewhere ends the
+// typing in a field, so that the Menu key then opens the table's menu rather than that
+// field's; a click on an element button leaves the focus where it is. The menu opens at
+// the mouse, or for the Menu key in the middle of the table.
+bool TablePictureMenu::eventFilter(QObject *watched, QEvent *event)
 {
-    m_menu->popup(globalPos);
-}
-
-void TablePictureMenu::popupFromKeyboard()
-{
-    // At the mouse when it is over the table, else in the middle of the table.
-    const QPoint mouse = QCursor::pos();
-    popupAt(m_area->rect().contains(m_area->mapFromGlobal(mouse))
-                ? mouse
-                : m_area->mapToGlobal(m_area->rect().center()));
+    if (watched != m_area)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress)
+        m_area->setFocus(Qt::MouseFocusReason);
+    if (event->type() != QEvent::ContextMenu)
+        return QObject::eventFilter(watched, event);
+    const auto *request = static_cast<QContextMenuEvent *>(event);
+    m_menu->popup(request->reason() == QContextMenuEvent::Keyboard
+                      ? m_area->mapToGlobal(m_area->rect().center())
+                      : request->globalPos());
+    return true;
 }
 
 void TablePictureMenu::printTable()

@@ -15,8 +15,8 @@ struct TablePicture;
 
 // The table's picture commands: print it, save it as PNG, SVG or PDF, copy it to the
 // clipboard. They are offered in a context menu of the table area (right click, or the
-// Menu key anywhere in the window), and Ctrl+P prints; nothing is added to the menu bar or
-// the tool bar. Each command draws the picture its source gives at that moment.
+// Menu key once a click has given the table the focus), and Ctrl+P prints; nothing is added to the
+// menu bar or the tool bar. Each command draws the picture its source gives at that moment.
 class TablePictureMenu : public QObject
 {
     Q_OBJECT
@@ -39,10 +39,11 @@ public:
     // the extension rule; a failure is reported and leaves any file of that name as it was.
     void savePicture(const QString &chosenName, TablePictureFiles::Format format);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QAction *addCommand(const char *name, const QString &text, void (TablePictureMenu::*command)());
-    void popupAt(QPoint globalPos);
-    void popupFromKeyboard();
 
     QWidget *m_window;
     QWidget *m_area;

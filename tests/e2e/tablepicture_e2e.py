@@ -5,6 +5,7 @@ Usage: tablepicture_e2e.py BINARY SHARE_DIR [CASE ...]
 """
 import glob
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -44,8 +45,11 @@ def case_ctrl_p_prints_into_pdf(s):
     info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
     assert "Pages:           1" in info, info
     assert "842 x 595" in info, info  # A4 landscape
+    keep = os.environ.get("MIRELON_E2E_KEEP")
+    if keep:  # a folder where a developer wants the printed page, to look at it
+        shutil.copy(pdf, os.path.join(keep, "tableau-groupe.pdf"))
     words = pdf_text(pdf).split()
-    for symbol in ("H", "Fe", "Lr", "Uuo"[:0] or "Og"[:0] or "Xe"):
+    for symbol in ("H", "Fe", "Xe", "Lr"):
         assert symbol in words, symbol
     text = " ".join(words)
     for caption in ("Non Métal", "Métal de Transition", "Gaz nobles", "Actinide"):
@@ -53,10 +57,11 @@ def case_ctrl_p_prints_into_pdf(s):
 
 
 def clipboard_colours(s):
-    """The colours of the PNG on the clipboard, as RRGGBB, and its size."""
+    """The colours of the PNG on the clipboard, as RRGGBB; none while it holds no PNG."""
     png = subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/png", "-o"],
                          env=s.env, capture_output=True, timeout=30).stdout
-    assert png.startswith(b"\x89PNG"), "no PNG on the clipboard"
+    if not png.startswith(b"\x89PNG"):
+        return set()
     with tempfile.NamedTemporaryFile(suffix=".png") as f:
         f.write(png)
         f.flush()
@@ -83,7 +88,12 @@ def case_right_click_copies(s):
 
 
 def case_menu_key_copies(s):
-    copy_from_menu(s, lambda: s.xdotool("key", "--window", s.window, "Menu"))
+    def menu_key():
+        # A click on the table's background takes the focus from the colouring list, whose
+        # own menu the key would open otherwise.
+        s.click(*s.at_client(300, 60))
+        s.xdotool("key", "--window", s.window, "Menu")
+    copy_from_menu(s, menu_key)
 
 
 CASES = {

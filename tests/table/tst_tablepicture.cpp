@@ -312,10 +312,21 @@ void TestTablePicture::commandsInTheContextMenuOnly()
     QApplication::sendEvent(table, &click);
     QTRY_VERIFY(menu->isVisible());
     menu->hide();
+
+    // The Menu key opens the menu of the focus widget: the table's once a click on its
+    // background gave it the focus, which a click on an element button does not take from
+    // the colouring list.
     f.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
-    QTest::keyClick(f.form.get(), Qt::Key_Menu);
+    f.combo()->setFocus();
+    QTest::mouseClick(f.button(26), Qt::RightButton); // a left one would open its sheet
+    QCOMPARE(QApplication::focusWidget(), f.combo());
+    QTest::mouseClick(table, Qt::LeftButton, {}, empty);
+    QCOMPARE(QApplication::focusWidget(), table);
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), table->mapToGlobal(QPoint()));
+    QApplication::sendEvent(table, &key);
     QTRY_VERIFY(menu->isVisible());
+    QVERIFY(menu->geometry().contains(table->mapToGlobal(table->rect().center())));
     menu->hide();
 
     for (const QAction *action : f.form->menuBar()->actions())
