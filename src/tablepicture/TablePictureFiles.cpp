@@ -76,10 +76,19 @@ std::optional<QByteArray> pdfFile(const TablePicture &picture)
 
 } // namespace
 
+const char *const Extensions[] = {".png", ".svg", ".pdf"};
+
 QString withExtension(const QString &name, Format format)
 {
-    static const char *const Extensions[] = {".png", ".svg", ".pdf"};
     return PictureSaveDialog::withExtension(name, Extensions[int(format)]);
+}
+
+Format formatFor(const QString &name, Format entry)
+{
+    for (const Format format : {Format::Png, Format::Svg, Format::Pdf})
+        if (name.endsWith(QLatin1String(Extensions[int(format)]), Qt::CaseInsensitive))
+            return format;
+    return entry;
 }
 
 QImage image(const TablePicture &picture)

@@ -23,6 +23,11 @@ inline constexpr int PngScale = 2;
 // any extension gets the type's; a name with one is kept as it is.
 QString withExtension(const QString &name, Format format);
 
+// The type to write under the completed name `name` chosen with the entry of `entry`: the
+// type its extension names (".png", ".svg", ".pdf", in any case), so that a file is what
+// its name says, else the entry's.
+Format formatFor(const QString &name, Format entry);
+
 // The picture at PngScale times its natural size.
 QImage image(const TablePicture &picture);
 

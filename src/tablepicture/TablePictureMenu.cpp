@@ -94,7 +94,9 @@ void TablePictureMenu::saveTable()
 void TablePictureMenu::savePicture(const QString &chosenName, TablePictureFiles::Format format)
 {
     const QString name = TablePictureFiles::withExtension(chosenName, format);
-    PictureSaveDialog::write(m_window, name, TablePictureFiles::file(m_source(), format));
+    PictureSaveDialog::write(
+        m_window, name,
+        TablePictureFiles::file(m_source(), TablePictureFiles::formatFor(name, format)));
 }
 
 void TablePictureMenu::copyTable()

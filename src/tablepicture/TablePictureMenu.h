@@ -36,7 +36,8 @@ public:
     void saveTable();
     void copyTable();
     // Writes the picture under the name chosen with the entry of `format`, completed by
-    // the extension rule; a failure is reported and leaves any file of that name as it was.
+    // the extension rule, in the type the completed name says; a failure is reported and
+    // leaves any file of that name as it was.
     void savePicture(const QString &chosenName, TablePictureFiles::Format format);
 
 protected:

@@ -135,19 +135,28 @@ void TestTablePicture::fileNameExtension_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("written");
-    QTest::newRow("bare name, PNG") << "/t/tableau" << 0 << "/t/tableau.png";
-    QTest::newRow("bare name, SVG") << "/t/tableau" << 1 << "/t/tableau.svg";
-    QTest::newRow("bare name, PDF") << "/t/tableau" << 2 << "/t/tableau.pdf";
-    QTest::newRow("other extension kept") << "/t/tableau.png" << 2 << "/t/tableau.png";
-    QTest::newRow("dot in the folder only") << "/t/v1.2/tableau" << 1 << "/t/v1.2/tableau.svg";
+    QTest::addColumn<int>("format");
+    QTest::newRow("bare name, PNG") << "/t/tableau" << 0 << "/t/tableau.png" << 0;
+    QTest::newRow("bare name, SVG") << "/t/tableau" << 1 << "/t/tableau.svg" << 1;
+    QTest::newRow("bare name, PDF") << "/t/tableau" << 2 << "/t/tableau.pdf" << 2;
+    QTest::newRow("other type's extension") << "/t/tableau.png" << 2 << "/t/tableau.png" << 0;
+    QTest::newRow("extension in capitals") << "/t/tableau.SVG" << 0 << "/t/tableau.SVG" << 1;
+    QTest::newRow("unknown extension") << "/t/tableau.txt" << 2 << "/t/tableau.txt" << 2;
+    QTest::newRow("dot in the folder only")
+        << "/t/v1.pdf/tableau" << 1 << "/t/v1.pdf/tableau.svg" << 1;
 }
 
+// The name written, and the type of its content: a name without extension gets the
+// entry's; a picture type's extension typed decides the content.
 void TestTablePicture::fileNameExtension()
 {
     QFETCH(QString, chosen);
     QFETCH(int, entry);
     QFETCH(QString, written);
-    QCOMPARE(TablePictureFiles::withExtension(chosen, TablePictureFiles::Format(entry)), written);
+    QFETCH(int, format);
+    using namespace TablePictureFiles;
+    QCOMPARE(withExtension(chosen, Format(entry)), written);
+    QCOMPARE(formatFor(written, Format(entry)), Format(format));
 }
 
 void TestTablePicture::pdfShowsTheModeAndItsLegend_data()
@@ -271,7 +280,8 @@ void TestTablePicture::svgReadByAnotherProgram()
 }
 
 // "Enregistrer l'image du tableau…" offers the three types; a bare name gets the chosen
-// type's extension and content, and an existing file is only replaced when the user says so.
+// type's extension and content, a name typed with a type's extension that type's content,
+// and an existing file is only replaced when the user says so.
 void TestTablePicture::savedUnderTheChosenType()
 {
     MainWindowFixture f;
@@ -293,6 +303,10 @@ void TestTablePicture::savedUnderTheChosenType()
     QCOMPARE(readFile(typed + QStringLiteral(".pdf")), QByteArray("old picture"));
     playSaveDialog([&] { save->trigger(); }, {typed, 2, QMessageBox::Yes});
     QVERIFY(readFile(typed + QStringLiteral(".pdf")).startsWith("%PDF"));
+
+    const QString named = f.path(QStringLiteral("nommé.svg"));
+    playSaveDialog([&] { save->trigger(); }, {named, 0});
+    QVERIFY(readFile(named).contains("<svg"));
 }
 
 // The three commands are in the table's context menu, opened by a right click on the table
