@@ -1,6 +1,7 @@
 #include "table/MainWindowKeys.h"
 
 #include "controls/HoverButton.h"
+#include "data/TTextTable.h"
 #include "table/ElementLayout.h"
 #include "table/TableKeys.h"
 #include "table/TableSearch.h"
@@ -59,6 +60,18 @@ MainWindowKeys::MainWindowKeys(const Window &window, QObject *parent)
     window.window->addAction(find);
     connect(find, &QAction::triggered, this, [this] { m_search->open(); });
     window.window->installEventFilter(this);
+}
+
+std::vector<ElementSearch::Entry> MainWindowKeys::entriesOf(const TTextTable &table)
+{
+    const int name = table.FieldIndex(QStringLiteral("_NOM"));
+    const int english = table.FieldIndex(QStringLiteral("NOMUK"));
+    const int symbol = table.FieldIndex(QStringLiteral("_SYMBOLE"));
+    std::vector<ElementSearch::Entry> entries;
+    for (int record = 0; record < table.RecordCount(); ++record)
+        entries.push_back({record + 1, table.RecordText(record, name),
+                           table.RecordText(record, english), table.RecordText(record, symbol)});
+    return entries;
 }
 
 bool MainWindowKeys::eventFilter(QObject *watched, QEvent *event)

@@ -12,6 +12,7 @@ class HoverButton;
 class QWidget;
 class TableKeys;
 class TableSearch;
+class TTextTable;
 
 // The main window without a mouse: the Tab chain (tool bar, then the table as one stop, then
 // the molar-mass panel), the table's keys, and the search, opened by Ctrl+F or by a letter or
@@ -39,6 +40,9 @@ public:
     };
 
     explicit MainWindowKeys(const Window &window, QObject *parent = nullptr);
+
+    // What the search compares, as an open view of the element table holds it.
+    static std::vector<ElementSearch::Entry> entriesOf(const TTextTable &table);
 
     TableKeys *table() const { return m_table; }
     TableSearch *search() const { return m_search; }

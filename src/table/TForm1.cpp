@@ -28,6 +28,7 @@
 #include "table/MirelonApplication.h"
 #include "table/TableColourist.h"
 #include "table/ToolbarGlyphs.h"
+#include "tablepicture/TablePictureMenu.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -93,6 +94,8 @@ TForm1::TForm1(ProgramState &state, const DataFolder &folder, PictureSaves &pict
     m_client->installEventFilter(this);
     openViews();
     buildKeyboard();
+    m_pictureMenu =
+        new TablePictureMenu(this, m_client, m_pictures, [this] { return tablePicture(); });
 
     move(3, 49);
     resize(StartWidth - FrameAllowance, menuBar()->sizeHint().height() + ClientHeight);
@@ -301,23 +304,13 @@ void TForm1::buildKeyboard()
     toolbar << m_modeButton << m_combo << m_molar->chemEdit();
     for (const char *legend : {"SpinEdit1", "SpinEdit2", "DBEdit3"})
         toolbar.append(child<QWidget>(legend));
-    const auto entries = [this] {
-        std::vector<ElementSearch::Entry> found;
-        const int fields[] = {m_table1->FieldIndex(QStringLiteral("_NOM")),
-                              m_table1->FieldIndex(QStringLiteral("NOMUK")),
-                              m_table1->FieldIndex(QStringLiteral("_SYMBOLE"))};
-        for (int record = 0; record < m_table1->RecordCount(); ++record)
-            found.push_back({record + 1, m_table1->RecordText(record, fields[0]),
-                             m_table1->RecordText(record, fields[1]),
-                             m_table1->RecordText(record, fields[2])});
-        return found;
-    };
-    m_keys = new MainWindowKeys(
-        {this, m_client, toolbar, [this](int z) { return elementButton(z); }, entries,
-         [this](int z) { guarded(this, [this, z] { elementMouseMove(z); }); },
-         [this](int z) { guarded(this, [this, z] { elementClick(z); }); },
-         [this] { return m_state.molarMode; }},
-        this);
+    m_keys =
+        new MainWindowKeys({this, m_client, toolbar, [this](int z) { return elementButton(z); },
+                            [this] { return MainWindowKeys::entriesOf(*m_table1); },
+                            [this](int z) { guarded(this, [this, z] { elementMouseMove(z); }); },
+                            [this](int z) { guarded(this, [this, z] { elementClick(z); }); },
+                            [this] { return m_state.molarMode; }},
+                           this);
 }
 
 TEncartaButton *TForm1::elementButton(int z) const
@@ -379,6 +372,26 @@ void TForm1::ShowHoverPanel()
     m_table1->First();
     m_panel1->show();
     m_table1->MoveBy(m_state.hoveredElement - 1);
+}
+
+TablePicture TForm1::tablePicture() const
+{
+    return ColouringPicture::picture(shownColouring(), buttonLooks());
+}
+
+ColouringPicture::Looks TForm1::buttonLooks() const
+{
+    ColouringPicture::Looks looks;
+    for (int z = 1; z <= ElementLayout::ElementCount; ++z) {
+        const TEncartaButton *button = elementButton(z);
+        looks[std::size_t(z - 1)] = {button->Color(), button->FontColor()};
+    }
+    return looks;
+}
+
+ColouringPicture::Shown TForm1::shownColouring() const
+{
+    return Legends::shown(*m_client, m_combo->currentText());
 }
 
 void TForm1::setMolarDialogs(TForm7 *data, TForm8 *molarMass)

@@ -4,6 +4,7 @@
 #include "data/ElementTable.h"
 #include "data/TTextTable.h"
 #include "table/ElementSearch.h"
+#include "table/MainWindowKeys.h"
 #include "table/TableMoves.h"
 
 #include <QtTest>
@@ -34,12 +35,7 @@ void TestKeyboardRules::initTestCase()
     TTextTable table;
     ElementTable::configure(table, DataFolder(QStringLiteral(MIRELON_SHARE_DIR)));
     ElementTable::openWhole(table);
-    const int name = table.FieldIndex(QStringLiteral("_NOM"));
-    const int english = table.FieldIndex(QStringLiteral("NOMUK"));
-    const int symbol = table.FieldIndex(QStringLiteral("_SYMBOLE"));
-    for (int record = 0; record < table.RecordCount(); ++record)
-        m_entries.push_back({record + 1, table.RecordText(record, name),
-                             table.RecordText(record, english), table.RecordText(record, symbol)});
+    m_entries = MainWindowKeys::entriesOf(table);
     QCOMPARE(m_entries.size(), std::size_t(103));
 }
 
