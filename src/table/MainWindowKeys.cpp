@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QToolButton>
 #include <QWidget>
 
 namespace {
@@ -60,6 +61,11 @@ MainWindowKeys::MainWindowKeys(const Window &window, QObject *parent)
     window.window->addAction(find);
     connect(find, &QAction::triggered, this, [this] { m_search->open(); });
     window.window->installEventFilter(this);
+    // The tool bar's image buttons take Return as well as Space, as the other buttons do.
+    for (QWidget *stop : window.toolbarStops) {
+        if (qobject_cast<QToolButton *>(stop))
+            stop->installEventFilter(this);
+    }
 }
 
 std::vector<ElementSearch::Entry> MainWindowKeys::entriesOf(const TTextTable &table)
@@ -76,9 +82,18 @@ std::vector<ElementSearch::Entry> MainWindowKeys::entriesOf(const TTextTable &ta
 
 bool MainWindowKeys::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_window.window || event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
+    if (auto *image = qobject_cast<QToolButton *>(watched)) {
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (!plain || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+            return false;
+        image->click();
+        return true;
+    }
+    if (watched != m_window.window)
+        return false;
     if (!startsSearch(*key, m_window.window))
         return false;
     m_search->open(key->text());
