@@ -2,7 +2,6 @@
 // first paint of the grid, and one sideways scroll step of a grid of 60 or 200 added columns
 // up to its repaint.
 #include "QtBenchmarkMain.h"
-#include "data/ProgramState.h"
 #include "sets/FrozenColumnsView.h"
 #include "sets/SetsEntries.h"
 #include "sets/SetsGridModel.h"
@@ -40,10 +39,9 @@ void waitForPaint(PaintSpy &spy)
 void BM_CreateHidden(benchmark::State &state)
 {
     useDataDir();
-    ProgramState program;
     for (auto _ : state) {
-        TForm3 sets(program);
-        sets.setChooser(new TForm4(program, &sets));
+        TForm3 sets;
+        sets.setChooser(new TForm4(&sets));
         benchmark::DoNotOptimize(sets.gridModel());
     }
 }
@@ -51,10 +49,9 @@ void BM_CreateHidden(benchmark::State &state)
 void BM_FirstShowToFirstPaint(benchmark::State &state)
 {
     useDataDir();
-    ProgramState program;
     for (auto _ : state) {
         state.PauseTiming();
-        auto sets = std::make_unique<TForm3>(program);
+        auto sets = std::make_unique<TForm3>();
         PaintSpy spy;
         state.ResumeTiming();
         sets->show();
@@ -69,8 +66,7 @@ void BM_FirstShowToFirstPaint(benchmark::State &state)
 void BM_ScrollStep(benchmark::State &state)
 {
     useDataDir();
-    ProgramState program;
-    TForm3 sets(program);
+    TForm3 sets;
     sets.show();
     for (int n = 0; n < state.range(0); ++n)
         sets.gridModel()->appendColumn(SetsEntries::column(3 + n % (SetsEntries::Count - 3)));

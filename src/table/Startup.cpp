@@ -26,8 +26,8 @@ std::unique_ptr<TForm1> createWindows(ProgramState &state)
 {
     auto form = std::make_unique<TForm1>(state);
     form->setAboutBox(new TAboutBox(form.get()));
-    auto *sets = new TForm3(state, form.get());
-    sets->setChooser(new TForm4(state, sets));
+    auto *sets = new TForm3(form.get());
+    sets->setChooser(new TForm4(sets));
     form->setSetsWindow(sets);
     form->setChooser(new TFormgr(state.graph, form.get()));
     form->setMolarDialogs(new TForm7(form.get()), new TForm8(form.get()));
