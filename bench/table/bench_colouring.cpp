@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -95,12 +96,27 @@ void BM_NumericElectronegativity(benchmark::State &state)
     applyMode(state, "Electronégativité", 9);
 }
 
+// One mouse move over an element button, up to the hover panel showing that element: a run
+// after which the panel's atomic number is not the element's measured nothing and stops
+// with an error.
 void BM_HoverUpdate(benchmark::State &state)
 {
     Window &w = window();
+    const auto *number = w.form->findChild<QLineEdit *>(QStringLiteral("Edit_NO_AT"));
+    if (!number) {
+        state.SkipWithError("no hover panel");
+        return;
+    }
+    QString numbers[104];
+    for (int z = 1; z <= 103; ++z)
+        numbers[z] = QString::number(z);
     int z = 1;
     for (auto _ : state) {
         w.form->elementButton(z)->mouseMoved(QPoint(10, 10));
+        if (number->text() != numbers[z]) {
+            state.SkipWithError("the hover panel does not show the hovered element");
+            break;
+        }
         z = z % 103 + 1;
     }
 }

@@ -15,7 +15,7 @@ public:
     explicit TForm5(const GraphSelection &selection, QWidget *parent = nullptr);
 
 protected:
-    void fill(TTextTable &table) override;
+    void fill(const ElementRecords &records) override;
 
 private:
     const GraphSelection &m_selection;
