@@ -1,9 +1,14 @@
-// The formula string's layout and draw, one element click in the molar-mass mode, and the
-// check of a long line whose readings overlap.
+// The formula string's layout and draw, one element click in the molar-mass mode, the check of
+// a long line whose readings overlap, and typed formulas read and computed.
 #include "QtBenchmarkMain.h"
 #include "controls/Fonts.h"
+#include "data/ElementTable.h"
 #include "data/ProgramState.h"
+#include "data/TTextTable.h"
 #include "molar/CompoundGrid.h"
+#include "molar/CompoundRules.h"
+#include "molar/ElementMasses.h"
+#include "molar/FormulaReader.h"
 #include "molar/FormulaText.h"
 #include "molar/MolarMode.h"
 #include "molar/TChemEdit.h"
@@ -91,6 +96,40 @@ void BM_CheckLongLine(benchmark::State &state)
 }
 BENCHMARK(BM_CheckLongLine)->Unit(benchmark::kMicrosecond);
 
+// 200 characters of salts, hydrates and nested brackets, 19 elements, read into a compound with
+// the shipped table's masses, as Return in the formula edit does.
+void BM_TypedFormula200(benchmark::State &state)
+{
+    const QString typed = QStringLiteral(
+        "Ca10(PO4)6(OH)2·K4[Fe(CN)6]·3H2O·(NH4)2SO4·Al2(SO4)3·18H2O·C6H12O6·Na2CO3·10H2O·"
+        "{[Co(NH3)6]Cl3}2·CuSO4·5H2O·Mg3(PO4)2·Fe2(SO4)3·9H2O·KAl(SO4)2·12H2O·Pb(CH3COO)2·"
+        "3H2O·BaCl2·2H2O·MnSO4·H2O·ZnSO4·7H2O·HF");
+    TTextTable table;
+    ElementTable::configure(table);
+    table.setFileName(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"));
+    ElementTable::openWhole(table);
+    const CompoundRules::MassLookup massOf = [&table](const QString &symbol) {
+        return ElementMasses::of(table, symbol);
+    };
+    if (typed.size() != 200 || CompoundRules::fromFormula({}, typed, massOf).failed())
+        state.SkipWithError("not a 200-character formula that reads");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CompoundRules::fromFormula({}, typed, massOf));
+}
+BENCHMARK(BM_TypedFormula200)->Unit(benchmark::kMicrosecond);
+
+// A megabyte of nested brackets around one atom: the reader stays linear and never recurses.
+void BM_NestedBracketsMegabyte(benchmark::State &state)
+{
+    constexpr int Deep = 500000;
+    const QString typed = QString(u'(').repeated(Deep) + u'H' + QString(u')').repeated(Deep);
+    if (FormulaReader::read(typed).failed())
+        state.SkipWithError("the brackets did not read");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FormulaReader::read(typed));
+}
+BENCHMARK(BM_NestedBracketsMegabyte)->Unit(benchmark::kMillisecond);
+
 // What the molar-mass calculator adds to the program's start-up: the mode with its hidden
 // formula edit, and the two dialogs, all created hidden.
 void BM_CreateAtStartup(benchmark::State &state)
@@ -99,7 +138,8 @@ void BM_CreateAtStartup(benchmark::State &state)
     auto *speedBar = new QWidget(&client);
     for (auto _ : state) {
         auto *mode = new MolarMode(dummyState(), {&client, speedBar, nullptr, nullptr, [] {},
-                                                  [](int) {}, [](int) { return nullptr; }});
+                                                  [](int) {}, [](int) { return nullptr; },
+                                                  [](const QString &) { return std::nullopt; }});
         auto *data = new TForm7(&client);
         auto *molarMass = new TForm8(&client);
         state.PauseTiming();

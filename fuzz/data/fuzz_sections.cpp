@@ -2,9 +2,12 @@
 // A section that is found holds its count line and at most that many content lines, each a
 // whole line of the file; a count that is no integer raises the conversion error, with its text.
 #include "data/Cp1252.h"
+#include "data/DataFile.h"
 #include "data/Errors.h"
 #include "data/Numbers.h"
 #include "data/SectionFile.h"
+
+#include <QStringDecoder>
 
 #include <cstddef>
 #include <cstdint>
@@ -30,7 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             __builtin_trap();
         return 0;
     }
-    const QString text = Cp1252::decode(bytes);
+    // The reader takes UTF-8 for UTF-8 and Windows-1252 otherwise; the lines it gives are
+    // whole lines of the text so read.
+    const QString text = DataFile::isUtf8(bytes)
+                             ? QStringDecoder(QStringDecoder::Utf8).decode(bytes)
+                             : Cp1252::decode(bytes);
     if (!text.contains(u'#' + number))
         __builtin_trap();
     const std::optional<int> count = Numbers::parseInteger(section.countText);

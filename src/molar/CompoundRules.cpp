@@ -2,6 +2,7 @@
 
 #include "data/Errors.h"
 #include "data/Numbers.h"
+#include "molar/FormulaReader.h"
 
 #include <cmath>
 #include <limits>
@@ -149,6 +150,44 @@ Outcome recompute(const Compound &compound)
         outcome.error = ResetMessage;
     }
     return outcome;
+}
+
+Outcome fromFormula(const Compound &compound, const QString &typed, const MassLookup &massOf)
+{
+    Outcome refused{compound, {}, {}, {}};
+    const auto refuse = [&refused](const QString &what, qsizetype position) {
+        refused.error = QStringLiteral("%1 (caractère %2)").arg(what).arg(position);
+        refused.position = position;
+        return refused;
+    };
+    const FormulaReader::Reading reading = FormulaReader::read(typed);
+    if (reading.failed())
+        return refuse(reading.error, reading.position);
+    Compound read;
+    for (const FormulaReader::ElementAtoms &element : reading.elements) {
+        const std::optional<QString> mass = massOf ? massOf(element.symbol) : std::nullopt;
+        if (!mass)
+            return refuse(QStringLiteral("L'élément « %1 » n'est pas dans la table des éléments")
+                              .arg(element.symbol),
+                          element.position);
+        read.rows.append({element.symbol, *mass, QString::number(element.count), {}});
+    }
+    Outcome outcome = recompute(read);
+    if (!outcome.failed()) {
+        outcome.formula = reading.formula;
+        return outcome;
+    }
+    // The counts are the reader's: the table's masses are at fault.
+    for (qsizetype row = 0; row < read.rows.size(); ++row) {
+        if (!Numbers::parseDecimal(read.rows[row].mass))
+            return refuse(QStringLiteral("La masse atomique de « %1 » dans la table n'est pas "
+                                         "un nombre : « %2 »")
+                              .arg(read.rows[row].symbol, read.rows[row].mass),
+                          reading.elements[row].position);
+    }
+    return refuse(QStringLiteral("Les masses atomiques de la table ne donnent pas de masse "
+                                 "molaire"),
+                  1);
 }
 
 QString proposedPercent(double confirmedSum)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // The arithmetic of the molar-mass mode as functions of the compound's texts: each returns
@@ -19,6 +20,7 @@ struct Outcome
     std::optional<QString> formula;   // for the formula display; none leaves it as it was
     std::optional<QString> molarMass; // for the molar-mass field; none leaves it as it was
     QString error;                    // empty when the computation went through
+    qsizetype position = 0;           // where a typed formula's fault lies, 1-based
 
     bool failed() const { return !error.isEmpty(); }
 };
@@ -36,6 +38,17 @@ Outcome addAtoms(const Compound &compound, const QString &symbol, const QString 
 // molar mass stops it with "Faites un reset"; the formula and the molar mass are shown only
 // when the sum could be made.
 Outcome recompute(const Compound &compound);
+
+// The atomic mass text that the element table gives an element, by its symbol; none for a
+// symbol the table does not hold.
+using MassLookup = std::function<std::optional<QString>(const QString &symbol)>;
+
+// The compound of a formula typed by the user (FormulaReader): one row per element, in the
+// order of first appearance, with its atoms and the table's mass text, then the molar mass and
+// percentages as recompute() makes them; the formula to show is the one read, brackets and dots
+// kept. At a fault nothing is written: the compound comes back as given, with the message
+// naming the fault and its place.
+Outcome fromFormula(const Compound &compound, const QString &typed, const MassLookup &massOf);
 
 // The percentage that "Données" proposes for the next element: what the percentages confirmed
 // so far leave of 100, at full precision.

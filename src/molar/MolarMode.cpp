@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -65,6 +67,7 @@ MolarMode::MolarMode(ProgramState &state, const MolarWindow &window, QObject *pa
     m_chemEdit->setGeometry(592, 4, 185, 26);
     m_chemEdit->clear();
     m_chemEdit->hide();
+    m_chemEdit->installEventFilter(this);
     window.client->installEventFilter(this);
     report = [this](const QString &message) { showErrorBox(message, m_window.client->window()); };
 }
@@ -163,7 +166,68 @@ bool MolarMode::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window.client && event->type() == QEvent::Resize && m_panel)
         placePanel();
+    if (watched == m_chemEdit && formulaEditEvent(event))
+        return true;
     return QObject::eventFilter(watched, event);
+}
+
+// Return and Escape end the typing of a formula. Leaving the edit otherwise (a click elsewhere,
+// Tab) applies what was typed as Return does, as a grid cell being typed counts as typed; the
+// focus lent to a message box or a menu ends nothing.
+bool MolarMode::formulaEditEvent(QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            formulaReturn();
+        else if (key == Qt::Key_Escape)
+            formulaEscape();
+        return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+    }
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+        applyTypedFormula())
+        return false;
+    // A formula that cannot be read stays to be mended where the fault was shown; an edit
+    // that has been hidden gives back what it showed.
+    if (m_chemEdit->isVisible())
+        QMetaObject::invokeMethod(
+            m_chemEdit, [edit = m_chemEdit] { edit->setFocus(); }, Qt::QueuedConnection);
+    else
+        m_chemEdit->setText(m_shownFormula);
+    return false;
+}
+
+void MolarMode::formulaReturn()
+{
+    if (applyTypedFormula())
+        m_chemEdit->clearFocus();
+}
+
+void MolarMode::formulaEscape()
+{
+    m_chemEdit->setText(m_shownFormula);
+    m_chemEdit->clearFocus();
+}
+
+// The compound of a formula typed and not yet applied; false when it cannot be read, the
+// fault then reported and the text cursor put on it.
+bool MolarMode::applyTypedFormula()
+{
+    const QString typed = m_chemEdit->text();
+    if (typed == m_shownFormula)
+        return true;
+    const CompoundRules::Outcome outcome =
+        CompoundRules::fromFormula(m_compound, typed, m_window.atomicMass);
+    if (outcome.failed()) {
+        m_chemEdit->setCursorPosition(int(outcome.position) - 1);
+        report(outcome.error);
+        return false;
+    }
+    showOutcome(outcome);
+    return true;
 }
 
 void MolarMode::EncartaButton1Click()
@@ -233,6 +297,8 @@ void MolarMode::hidePanel()
 void MolarMode::addElement(const QString &symbol, const QString &atomicMass)
 {
     grid()->commitEdit();
+    if (!applyTypedFormula())
+        return;
     CompoundRules::Outcome outcome = CompoundRules::addAtoms(m_compound, symbol, atomicMass);
     if (!outcome.failed())
         outcome = CompoundRules::recompute(outcome.compound);
@@ -242,7 +308,7 @@ void MolarMode::addElement(const QString &symbol, const QString &atomicMass)
 void MolarMode::ResetClick()
 {
     grid()->commitEdit();
-    m_chemEdit->clear();
+    showFormula({});
     m_edit3->clear();
     setCompound(Compound());
 }
@@ -259,7 +325,9 @@ void MolarMode::FormuleClick()
 void MolarMode::percentToFormula()
 {
     grid()->commitEdit();
-    m_chemEdit->clear();
+    if (!applyTypedFormula())
+        return;
+    showFormula({});
     m_edit3->clear();
     askPercentages();
     const CompoundRules::Outcome moles = CompoundRules::molesPerGram(m_compound);
@@ -310,11 +378,17 @@ void MolarMode::showOutcome(const CompoundRules::Outcome &outcome)
 {
     setCompound(outcome.compound);
     if (outcome.formula)
-        m_chemEdit->setText(*outcome.formula);
+        showFormula(*outcome.formula);
     if (outcome.molarMass)
         m_edit3->setText(*outcome.molarMass);
     if (outcome.failed())
         report(outcome.error);
+}
+
+void MolarMode::showFormula(const QString &formula)
+{
+    m_shownFormula = formula;
+    m_chemEdit->setText(formula);
 }
 
 void MolarMode::cellEdited(int row, int column, const QString &text)

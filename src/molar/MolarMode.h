@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class CompoundGrid;
 class QComboBox;
@@ -32,13 +33,18 @@ struct MolarWindow
     std::function<void()> hideLegends;
     std::function<void(int outerWidth)> setLayoutWidth;
     std::function<TEncartaButton *(int z)> elementButton;
+    // The element table's atomic mass text of an element, by its symbol, as a click on the
+    // element would take it; none for a symbol the table does not hold.
+    std::function<std::optional<QString>(const QString &symbol)> atomicMass;
 };
 
 // The molar-mass mode of the main window: entered and left with "Mode M / %", it builds a
 // compound one clicked atom at a time and shows its formula, molar mass and mass percentages;
 // "% --> FORMULE" goes the other way, from typed percentages to a formula or atom ratios. The
 // compound is a value that the grid shows and that the user's edits of the grid change; the
-// arithmetic is CompoundRules'. The panel is built at the first entry.
+// arithmetic is CompoundRules'. A formula typed into the formula edit and confirmed with Return
+// replaces the compound; Escape gives back the formula shown before. The panel is built at the
+// first entry.
 class MolarMode : public QObject
 {
     Q_OBJECT
@@ -64,6 +70,11 @@ public:
     void FormuleClick();
     // Hides the panel and the formula edit, as every change of the main window's mode does.
     void hidePanel();
+    // The formula edit's Return: the compound of the typed formula. A formula that cannot be
+    // read is reported with its place, the text cursor put there; nothing else changes.
+    void formulaReturn();
+    // The formula edit's Escape: the formula shown before comes back.
+    void formulaEscape();
 
     TChemEdit *chemEdit() const { return m_chemEdit; }
     CompoundGrid *grid();
@@ -87,6 +98,9 @@ private:
     void setCompound(const Compound &compound);
     void showOutcome(const CompoundRules::Outcome &outcome);
     void cellEdited(int row, int column, const QString &text);
+    void showFormula(const QString &formula);
+    bool applyTypedFormula();
+    bool formulaEditEvent(QEvent *event);
 
     ProgramState &m_state;
     MolarWindow m_window;
@@ -98,4 +112,5 @@ private:
     TForm8 *m_molarMass = nullptr;   // owned by the main window
     bool m_centred = false;          // the first entry of the run has centred the window
     Compound m_compound;             // what the grid shows
+    QString m_shownFormula;          // what the program last wrote into the formula edit
 };

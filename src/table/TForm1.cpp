@@ -12,6 +12,7 @@
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
 #include "graph3d/Graph3DCommand.h"
+#include "molar/ElementMasses.h"
 #include "molar/MolarMode.h"
 #include "sets/TForm3.h"
 #include "sheet/TForm2.h"
@@ -68,11 +69,12 @@ TForm1::TForm1(ProgramState &state, QWidget *parent) : QMainWindow(parent), m_st
     buildElementButtons(m_client);
     m_legends = Legends::build(m_client);
     m_panel1 = new HoverPanel(m_client);
-    m_molar = new MolarMode(m_state,
-                            {m_client, m_speedBar, m_modeButton, m_combo, [this] { HideLegends(); },
-                             [this](int width) { setLayoutWidth(width); },
-                             [this](int z) { return elementButton(z); }},
-                            this);
+    m_molar = new MolarMode(
+        m_state,
+        {m_client, m_speedBar, m_modeButton, m_combo, [this] { HideLegends(); },
+         [this](int width) { setLayoutWidth(width); }, [this](int z) { return elementButton(z); },
+         [this](const QString &symbol) { return ElementMasses::of(*m_table1, symbol); }},
+        this);
     connect(m_modeButton, &TEncartaButton::clicked, m_molar, &MolarMode::EncartaButton1Click);
     // Mouse moves over the bare window hide the hover panel.
     m_client->setMouseTracking(true);

@@ -1,5 +1,6 @@
-"""End-to-end run of the molar-mass mode: "Mode M / %", a compound clicked together, the molar
-mass read back from its field through the clipboard, "RESET".
+"""End-to-end runs of the molar-mass mode: "Mode M / %", a compound clicked together, the molar
+mass read back from its field through the clipboard, "RESET"; a formula typed into the formula
+edit and confirmed with Return.
 
 Usage: molar_e2e.py BINARY SHARE_DIR
 """
@@ -13,6 +14,7 @@ MODE_WIDTH = 783  # client width of the 791-pixel window
 PANEL_LEFT = MODE_WIDTH - 163
 EDIT3 = (PANEL_LEFT + 17 + 60, 33 + 264 + 10)
 RESET = (PANEL_LEFT + 38 + 43, 33 + 312 + 11)
+CHEM_EDIT = (592 + 92, 4 + 13)
 HYDROGEN = (32 + 16, 128 + 16)
 OXYGEN = (32 + 32 * 15 + 16, 160 + 16)
 
@@ -41,7 +43,7 @@ def molar_mass_shown(s):
     return text
 
 
-def run(s):
+def enter_mode(s):
     s.click(*s.at_client(104 + 52, 6 + 11))  # "Mode M / %"
     deadline = time.time() + 10
     while time.time() < deadline and s.geometry(s.window)["WIDTH"] != MODE_WIDTH:
@@ -49,6 +51,10 @@ def run(s):
     assert s.geometry(s.window)["WIDTH"] == MODE_WIDTH, s.geometry(s.window)
     time.sleep(0.3)
     s.origin = s.client_origin()  # the first entry centres the window on the screen
+
+
+def run(s):
+    enter_mode(s)
     for element in (HYDROGEN, HYDROGEN, OXYGEN):
         click_element(s, element)
     shown = molar_mass_shown(s)
@@ -60,5 +66,19 @@ def run(s):
     assert shown == "1,01", "after RESET and one H the molar mass is %r" % shown
 
 
+def typed_formula(s):
+    enter_mode(s)
+    s.click(*s.at_client(*CHEM_EDIT))
+    s.xdotool("type", "--delay", "20", "CuSO4.5H2O")
+    s.xdotool("key", "--clearmodifiers", "Return")
+    # The field holds two blanks until the compound is computed.
+    deadline = time.time() + 10
+    shown = molar_mass_shown(s)
+    while shown != "249,71" and time.time() < deadline:
+        time.sleep(0.1)
+        shown = molar_mass_shown(s)
+    assert shown == "249,71", "molar mass of CuSO4.5H2O shown as %r" % shown
+
+
 if __name__ == "__main__":
-    sys.exit(mirelon_e2e.main({"molar_mode": run}))
+    sys.exit(mirelon_e2e.main({"molar_mode": run, "typed_formula": typed_formula}))

@@ -104,6 +104,9 @@ private slots:
     void aCellBeingTypedCountsAsTyped();
     void aSymbolTypedIntoTheSpareRowCountsThere();
     void badCellsShowFaitesUnReset();
+    void typedFormula();
+    void refusedFormulaChangesNothing();
+    void formulaLeftUnconfirmed();
     void percentToFormula_data();
     void percentToFormula();
     void dialogsKeepTheirTexts();
@@ -115,6 +118,7 @@ private:
     void click(int z) const;
     QString rows() const;
     CompoundGrid *waterInFocusedGrid() const;
+    TChemEdit *typeFormula(const QString &formula) const;
 
     std::unique_ptr<MainWindowFixture> f;
     MolarMode *mode = nullptr;
@@ -388,6 +392,83 @@ void TestMolarMode::badCellsShowFaitesUnReset()
     QVERIFY(messages.isEmpty());
     QCOMPARE(rows(), QStringLiteral("H:50:2,3472 C:50:27,9108 N:50:32,5587 O:50:37,1834"));
     QCOMPARE(mode->molarMassField()->text(), QStringLiteral("2151,5"));
+}
+
+// A click into the formula edit, its text selected and typed over.
+TChemEdit *TestMolarMode::typeFormula(const QString &formula) const
+{
+    TChemEdit *edit = mode->chemEdit();
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, formula);
+    return edit;
+}
+
+void TestMolarMode::typedFormula()
+{
+    toggle();
+    const QRect place = mode->chemEdit()->geometry();
+    const QRect panel = f->child<QWidget>(QStringLiteral("Panel3"))->geometry();
+    TChemEdit *edit = typeFormula(QStringLiteral("CuSO4.5H2O"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    // 63,55 + 32,06 + 9 x 16,00 + 10 x 1,01 = 249,71; Cu 6 355 / 249,71 = 25,4495,
+    // S 3 206 / 249,71 = 12,8389, O 14 400 / 249,71 = 57,6669, H 1 010 / 249,71 = 4,04469.
+    QCOMPARE(rows(), QStringLiteral("Cu:1:25,4495 S:1:12,8389 O:9:57,6669 H:10:4,04469"));
+    QCOMPARE(mode->grid()->cell(1, CompoundRow::M), QStringLiteral("63,55"));
+    QCOMPARE(mode->molarMassField()->text(), QStringLiteral("249,71"));
+    // Shown as typed, its dot drawn in the middle, no longer as a plain edit.
+    QCOMPARE(edit->text(), QStringLiteral("CuSO4·5H2O"));
+    QVERIFY(!edit->hasFocus());
+    QCOMPARE(edit->geometry(), place);
+    QCOMPARE(f->child<QWidget>(QStringLiteral("Panel3"))->geometry(), panel);
+    QCOMPARE(f->form->layoutWidth(), 791);
+
+    // A click adds to the same compound: 249,71 + 1,01 = 250,72.
+    click(1);
+    QCOMPARE(edit->text(), QStringLiteral("Cu1S1O9H11"));
+    QCOMPARE(mode->molarMassField()->text(), QStringLiteral("250,72"));
+    QTest::mouseClick(f->child<TEncartaButton>(QStringLiteral("EncartaButton2")), Qt::LeftButton);
+    QCOMPARE(f->state.nextFreeRow, 1);
+    QVERIFY(edit->text().isEmpty() && mode->molarMassField()->text().isEmpty());
+    QVERIFY(messages.isEmpty());
+}
+
+void TestMolarMode::refusedFormulaChangesNothing()
+{
+    toggle();
+    click(1);
+    click(1);
+    click(8);
+    TChemEdit *edit = typeFormula(QStringLiteral("Ca(OH2"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(messages, QStringList{"Il manque la fermeture de « ( » (caractère 3)"});
+    QCOMPARE(rows(), QStringLiteral("H:2:11,2098 O:1:88,7902"));
+    QCOMPARE(mode->molarMassField()->text(), QStringLiteral("18,02"));
+    // The typing goes on where the fault is.
+    QVERIFY(edit->hasFocus());
+    QCOMPARE(edit->text(), QStringLiteral("Ca(OH2"));
+    QCOMPARE(edit->cursorPosition(), 2);
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QCOMPARE(edit->text(), QStringLiteral("H2O1"));
+    QVERIFY(!edit->hasFocus());
+    QCOMPARE(messages.size(), 1);
+}
+
+// Typed and not confirmed, a formula counts when an element is clicked or the edit is left, as
+// a cell being typed does.
+void TestMolarMode::formulaLeftUnconfirmed()
+{
+    toggle();
+    typeFormula(QStringLiteral("nacl"));
+    click(1);
+    // 22,99 + 35,45 + 1,01 = 59,45
+    QCOMPARE(rows(), QStringLiteral("Na:1:38,6712 Cl:1:59,6299 H:1:1,69891"));
+    TChemEdit *edit = typeFormula(QStringLiteral("H2Xx"));
+    QTest::mouseClick(mode->grid()->viewport(), Qt::LeftButton);
+    QCOMPARE(messages, QStringList{"Symbole inconnu « Xx » (caractère 3)"});
+    QTRY_VERIFY(edit->hasFocus());
+    QCOMPARE(edit->text(), QStringLiteral("H2Xx"));
+    QCOMPARE(rows(), QStringLiteral("Na:1:38,6712 Cl:1:59,6299 H:1:1,69891"));
 }
 
 void TestMolarMode::percentToFormula_data()
