@@ -36,10 +36,19 @@ struct Window
     }
 };
 
+// Made at the first use and deleted while the application is still whole: a window left
+// to the static destructors outlives the application and crashes the run's exit.
 Window &window()
 {
-    static Window shared;
-    return shared;
+    static Window *shared = nullptr;
+    if (!shared) {
+        shared = new Window;
+        qAddPostRoutine([] {
+            delete shared;
+            shared = nullptr;
+        });
+    }
+    return *shared;
 }
 
 // Applies `entry` as a choice in the colouring list does (the window reacts to the list's
