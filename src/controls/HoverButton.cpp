@@ -74,13 +74,14 @@ const HoverButton::CaptionLayout &HoverButton::captionLayout() const
     if (!m_captionLayout) {
         const QFontMetrics metrics(font());
         CaptionLayout layout;
-        layout.size = {metrics.horizontalAdvance(m_caption), metrics.height()};
         layout.ascent = metrics.ascent();
-        // The glyphs and places that drawing the text on its baseline would shape anew.
+        // The glyphs and places that drawing the text on its baseline would shape anew; the
+        // line's advance is the text's, as the font's metrics would shape it once more.
         QTextLayout text(m_caption, font());
         text.beginLayout();
         const QTextLine line = text.createLine();
         text.endLayout();
+        layout.size = {line.isValid() ? qRound(line.horizontalAdvance()) : 0, metrics.height()};
         if (line.isValid()) {
             layout.glyphTop = line.ascent();
             layout.runs = text.glyphRuns();

@@ -4,8 +4,10 @@
 #include "data/TTextTable.h"
 
 #include <QHash>
+#include <QVarLengthArray>
 #include <QVector>
 
+#include <algorithm>
 #include <array>
 
 struct ElementRecords::Data
@@ -47,12 +49,20 @@ ElementRecords ElementRecords::fromTable(const TTextTable &table)
     data->count = table.RecordCount();
     data->records.reserve(data->count);
     data->ends.reserve(qsizetype(data->count) * fields);
+    // Each record's texts are gathered first and copied into a string of their whole size:
+    // appending them one by one cost more than reading them.
+    QVarLengthArray<QStringView, 128> texts(fields);
     for (int r = 0; r < data->count; ++r) {
-        QString record;
+        qsizetype size = 0;
         for (int f = 0; f < fields; ++f) {
-            record += table.RecordView(r, f);
-            data->ends.append(static_cast<int>(record.size()));
+            texts[f] = table.RecordView(r, f);
+            size += texts[f].size();
+            data->ends.append(static_cast<int>(size));
         }
+        QString record(size, Qt::Uninitialized);
+        QChar *at = record.data();
+        for (const QStringView text : texts)
+            at = std::copy(text.begin(), text.end(), at);
         data->records.append(std::move(record));
     }
     ElementRecords records;

@@ -89,12 +89,16 @@ QLabel *maroonLabel(QWidget *parent, const QString &text, QPoint at)
     return label;
 }
 
-QLineEdit *fieldBox(QWidget *parent, const char *name, QRect geometry, const QFont &font,
+QLineEdit *fieldBox(QWidget *parent, const char *name, Column column, QRect geometry, QFont font,
                     bool framed)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(geometry);
+    // A number's box starts unshaped, as nearly every text it shows is a number: changing a
+    // box's font costs more than the rest of showing its text.
+    if (ElementColumns::isNumeric(column))
+        font.setStyleStrategy(QFont::PreferNoShaping);
     box->setFont(font);
     box->setReadOnly(true);
     box->setFrame(framed);
@@ -122,14 +126,14 @@ HoverPanel::HoverPanel(QWidget *parent) : TBevelPanel(parent)
 
     for (const FieldRow &row : IdentityFields)
         m_boxes.emplace_back(
-            fieldBox(this, row.name, row.geometry,
+            fieldBox(this, row.name, row.column, row.geometry,
                      pixelFont(QString::fromLatin1(row.family), row.pixels, row.bold), row.framed),
             row.column);
     maroonLabel(this, QStringLiteral("masse at."), {56, 8});
 
     for (const PropertyRow &row : PropertyRows) {
         maroonLabel(this, QString::fromLatin1(row.caption), {143, row.top});
-        m_boxes.emplace_back(fieldBox(this, row.name, {190, row.top, row.width, 19},
+        m_boxes.emplace_back(fieldBox(this, row.name, row.column, {190, row.top, row.width, 19},
                                       pixelFont(SansSerif, 11), false),
                              row.column);
         if (*row.unit)

@@ -65,6 +65,7 @@ public:
     explicit CaptionOnly(QWidget *parent)
         : HoverButton(parent, QSize(120, 50), Qt::white, Qt::black)
     {}
+    using HoverButton::captionSize;
 
 protected:
     void paintLook(QPainter &painter, Look) override
@@ -426,10 +427,13 @@ void TestHoverButtons::captionDrawnAsTextIsDrawn_data()
     QTest::newRow("step") << ">" << pixelFont(QStringLiteral("Arial"), 16, true);
     QTest::newRow("accents, serif") << "Éléments à été" << pixelFont(QStringLiteral("Times"), 37);
     QTest::newRow("no caption") << "" << element;
+    QTest::newRow("blanks round it") << " Fe  " << element;
 }
 
-// The caption is shaped once and drawn from then on from what was shaped: it must stand where
-// the painter's own text drawing puts it, also after its text and its font change.
+// The caption is shaped once and drawn and measured from then on from what was shaped: it
+// must stand where the painter's own text drawing puts it, and be as wide as the font's
+// metrics make it (the buttons centre it by that width), also after its text and its font
+// change.
 void TestHoverButtons::captionDrawnAsTextIsDrawn()
 {
     QFETCH(QString, caption);
@@ -444,9 +448,12 @@ void TestHoverButtons::captionDrawnAsTextIsDrawn()
     button->setFont(pixelFont(QStringLiteral("Arial"), 11));
     button->grab(); // shaped in the first font
     button->setFont(font);
+    const QFontMetrics metrics(font);
     QCOMPARE(button->grab().toImage(), drawnAsText(caption));
+    QCOMPARE(button->captionSize(), QSize(metrics.horizontalAdvance(caption), metrics.height()));
     button->setCaption(QStringLiteral("Wo"));
     QCOMPARE(button->grab().toImage(), drawnAsText(QStringLiteral("Wo")));
+    QCOMPARE(button->captionSize().width(), metrics.horizontalAdvance(QStringLiteral("Wo")));
 }
 
 void TestHoverButtons::aolRaisedAndPressedLooks()
