@@ -66,6 +66,10 @@ bool numberCharactersOnly(const QString &text)
 
 void showText(QLineEdit &box, Column column, const QString &text)
 {
+    // Setting a box's text lays it out anew even when it is the same: neighbours often share
+    // a value, or both lack it.
+    if (box.text() == text)
+        return;
     if (ElementColumns::isNumeric(column)) {
         const bool unshaped = numberCharactersOnly(text);
         if (unshaped != bool(box.font().styleStrategy() & QFont::PreferNoShaping)) {
