@@ -2,6 +2,7 @@
 // a long line whose readings overlap, and typed formulas read and computed.
 #include "QtBenchmarkMain.h"
 #include "controls/Fonts.h"
+#include "data/ElementRecords.h"
 #include "data/ElementTable.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
@@ -108,8 +109,9 @@ void BM_TypedFormula200(benchmark::State &state)
     ElementTable::configure(table);
     table.setFileName(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"));
     ElementTable::openWhole(table);
-    const CompoundRules::MassLookup massOf = [&table](const QString &symbol) {
-        return ElementMasses::of(table, symbol);
+    const ElementRecords records = ElementRecords::fromTable(table);
+    const CompoundRules::MassLookup massOf = [&records](const QString &symbol) {
+        return ElementMasses::of(records, symbol);
     };
     if (typed.size() != 200 || CompoundRules::fromFormula({}, typed, massOf).failed())
         state.SkipWithError("not a 200-character formula that reads");

@@ -73,7 +73,7 @@ TForm1::TForm1(ProgramState &state, QWidget *parent) : QMainWindow(parent), m_st
         m_state,
         {m_client, m_speedBar, m_modeButton, m_combo, [this] { HideLegends(); },
          [this](int width) { setLayoutWidth(width); }, [this](int z) { return elementButton(z); },
-         [this](const QString &symbol) { return ElementMasses::of(*m_table1, symbol); }},
+         [this](const QString &symbol) { return ElementMasses::of(m_records, symbol); }},
         this);
     connect(m_modeButton, &TEncartaButton::clicked, m_molar, &MolarMode::EncartaButton1Click);
     // Mouse moves over the bare window hide the hover panel.
