@@ -3,6 +3,7 @@
 // The main() of the benchmarks that need widgets: an offscreen application with the
 // program's font substitutions, then Google Benchmark.
 #include "controls/Fonts.h"
+#include "data/DataFolder.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -24,6 +25,12 @@ public:
         return false;
     }
 };
+
+// The shipped data files; the windows measured only read them.
+inline DataFolder shippedData()
+{
+    return DataFolder(QStringLiteral(MIRELON_SHARE_DIR));
+}
 
 inline int runWidgetBenchmarks(int argc, char **argv)
 {

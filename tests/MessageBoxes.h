@@ -46,7 +46,12 @@ inline QStringList messageBoxesDuring(const std::function<void()> &action)
 {
     MessageBoxAnswerer answerer(10);
     action();
-    // A box may have been queued for when the action's handler has returned.
-    QTest::qWait(30);
+    // A box may have been queued for when the action's handler has returned. A call queued
+    // the same way now runs after it, within the box's own event loop, so it has been
+    // answered once that call has run and the loop has returned.
+    bool caughtUp = false;
+    QTimer::singleShot(0, qApp, [&caughtUp] { caughtUp = true; });
+    if (!QTest::qWaitFor([&caughtUp] { return caughtUp; }))
+        answerer.texts << QStringLiteral("(the event loop never caught up)");
     return answerer.texts;
 }

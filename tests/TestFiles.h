@@ -1,10 +1,13 @@
 #pragma once
 
+#include "data/DataFolder.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
-// Whole-file reads and writes for the tests' own fixtures.
+// Whole-file reads and writes, and the data folders, of the tests' own fixtures.
 
 // The file's bytes, or nothing when it cannot be read.
 inline QByteArray readFileBytes(const QString &path)
@@ -19,3 +22,35 @@ inline bool writeFileBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+// The data files that come with the program; the windows only read them.
+inline DataFolder shippedData()
+{
+    return DataFolder(QStringLiteral(MIRELON_SHARE_DIR));
+}
+
+// A data folder of the test's own, handed to the windows under test: empty at first, then
+// holding writable copies of the shipped files or crafted bytes.
+class ScratchData
+{
+public:
+    using File = QString (DataFolder::*)() const; // &DataFolder::propFile, ...
+
+    DataFolder folder() const { return DataFolder(m_dir.path()); }
+    QString path(File file) const { return (folder().*file)(); }
+
+    // A writable copy of the shipped file; false when it could not be made whole.
+    bool copyShipped(File file) const
+    {
+        const QByteArray bytes = readFileBytes((shippedData().*file)());
+        return !bytes.isEmpty() && writeFileBytes(path(file), bytes);
+    }
+    bool copyAllShipped() const
+    {
+        return copyShipped(&DataFolder::propFile) && copyShipped(&DataFolder::structFile) &&
+               copyShipped(&DataFolder::isoFile);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};

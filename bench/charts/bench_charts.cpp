@@ -6,7 +6,6 @@
 #include "charts/TForm5.h"
 #include "data/GraphSelection.h"
 
-#include <QDir>
 #include <QTabWidget>
 
 #include <benchmark/benchmark.h>
@@ -15,7 +14,6 @@ namespace {
 
 GraphSelection boilingAgainstElectronegativity()
 {
-    QDir::setCurrent(QStringLiteral(MIRELON_SHARE_DIR)); // read only: the windows never write
     GraphSelection selection;
     selection.xTitle = QStringLiteral("T eb (K)");
     selection.xColumn = QStringLiteral("_TEB");
@@ -28,7 +26,7 @@ void BM_GraphXYFillAndFirstPaint(benchmark::State &state)
 {
     const GraphSelection selection = boilingAgainstElectronegativity();
     for (auto _ : state) {
-        TForm5 window(selection);
+        TForm5 window(selection, shippedData());
         window.show();
         for (int tab = 0; tab < 3; ++tab) {
             window.tabs()->setCurrentIndex(tab);
@@ -42,7 +40,7 @@ BENCHMARK(BM_GraphXYFillAndFirstPaint)->Unit(benchmark::kMillisecond);
 void BM_ZoomAnimationFrame(benchmark::State &state)
 {
     const GraphSelection selection = boilingAgainstElectronegativity();
-    TForm5 window(selection);
+    TForm5 window(selection, shippedData());
     window.show();
     ElementChart *chart = window.chart(0);
     for (auto _ : state) {
@@ -61,7 +59,7 @@ BENCHMARK(BM_ZoomAnimationFrame)->Unit(benchmark::kMillisecond);
 void BM_EnhancedMetafileOfOneChart(benchmark::State &state)
 {
     const GraphSelection selection = boilingAgainstElectronegativity();
-    TForm5 window(selection);
+    TForm5 window(selection, shippedData());
     window.show();
     for (auto _ : state) {
         if (!ChartExport::pictureFile(*window.chart(0), ChartExport::Format::Emf))

@@ -2,6 +2,8 @@
 // a long line whose readings overlap, and typed formulas read and computed.
 #include "QtBenchmarkMain.h"
 #include "controls/Fonts.h"
+#include "controls/PictureSaves.h"
+#include "data/DataFolder.h"
 #include "data/ElementRecords.h"
 #include "data/ElementTable.h"
 #include "data/ProgramState.h"
@@ -18,11 +20,8 @@
 #include "molar/TForm8.h"
 #include "table/TForm1.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -56,13 +55,9 @@ BENCHMARK(BM_FormulaLayoutAndDraw)->Unit(benchmark::kMicrosecond);
 
 void BM_ElementClick(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    for (const char *name : {"prop.yop", "struct.yop", "iso.yop"})
-        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + QLatin1String(name),
-                    dir.filePath(QLatin1String(name)));
-    QDir::setCurrent(dir.path());
     ProgramState programState;
-    TForm1 form(programState);
+    PictureSaves pictures;
+    TForm1 form(programState, shippedData(), pictures);
     form.show();
     MolarMode &mode = *form.molarMode();
     int failures = 0;
@@ -84,7 +79,6 @@ void BM_ElementClick(benchmark::State &state)
     }
     if (failures > 0)
         state.SkipWithError("a click did not compute");
-    QDir::setCurrent(QDir::tempPath());
 }
 BENCHMARK(BM_ElementClick)->Unit(benchmark::kMicrosecond);
 
@@ -106,8 +100,7 @@ void BM_TypedFormula200(benchmark::State &state)
         "{[Co(NH3)6]Cl3}2·CuSO4·5H2O·Mg3(PO4)2·Fe2(SO4)3·9H2O·KAl(SO4)2·12H2O·Pb(CH3COO)2·"
         "3H2O·BaCl2·2H2O·MnSO4·H2O·ZnSO4·7H2O·HF");
     TTextTable table;
-    ElementTable::configure(table);
-    table.setFileName(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"));
+    ElementTable::configure(table, DataFolder(QStringLiteral(MIRELON_SHARE_DIR)));
     ElementTable::openWhole(table);
     const ElementRecords records = ElementRecords::fromTable(table);
     const CompoundRules::MassLookup massOf = [&records](const QString &symbol) {

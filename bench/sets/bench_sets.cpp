@@ -9,24 +9,11 @@
 #include "sets/TForm4.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-void useDataDir()
-{
-    static QTemporaryDir dir;
-    static const bool copied = [] {
-        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), dir.filePath("prop.yop"));
-        return QDir::setCurrent(dir.path());
-    }();
-    Q_UNUSED(copied)
-}
 
 void waitForPaint(PaintSpy &spy)
 {
@@ -38,9 +25,8 @@ void waitForPaint(PaintSpy &spy)
 // built yet.
 void BM_CreateHidden(benchmark::State &state)
 {
-    useDataDir();
     for (auto _ : state) {
-        TForm3 sets;
+        TForm3 sets(shippedData());
         sets.setChooser(new TForm4(&sets));
         benchmark::DoNotOptimize(sets.gridModel());
     }
@@ -48,10 +34,9 @@ void BM_CreateHidden(benchmark::State &state)
 
 void BM_FirstShowToFirstPaint(benchmark::State &state)
 {
-    useDataDir();
     for (auto _ : state) {
         state.PauseTiming();
-        auto sets = std::make_unique<TForm3>();
+        auto sets = std::make_unique<TForm3>(shippedData());
         PaintSpy spy;
         state.ResumeTiming();
         sets->show();
@@ -65,8 +50,7 @@ void BM_FirstShowToFirstPaint(benchmark::State &state)
 
 void BM_ScrollStep(benchmark::State &state)
 {
-    useDataDir();
-    TForm3 sets;
+    TForm3 sets(shippedData());
     sets.show();
     for (int n = 0; n < state.range(0); ++n)
         sets.gridModel()->appendColumn(SetsEntries::column(3 + n % (SetsEntries::Count - 3)));

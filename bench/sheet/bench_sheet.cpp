@@ -6,34 +6,17 @@
 #include "sheet/TForm2.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-QTemporaryDir &dataDir()
-{
-    static QTemporaryDir dir;
-    static const bool copied = [] {
-        for (const char *name : {"prop.yop", "struct.yop", "iso.yop"})
-            QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + QLatin1String(name),
-                        dir.filePath(QLatin1String(name)));
-        return QDir::setCurrent(dir.path());
-    }();
-    Q_UNUSED(copied)
-    return dir;
-}
-
 void BM_OpenSheetToFirstPaint(benchmark::State &state)
 {
-    dataDir();
     ProgramState program;
     program.selectedElement = 26;
     for (auto _ : state) {
-        TForm2 sheet(program);
+        TForm2 sheet(program, shippedData());
         PaintSpy spy;
         sheet.installEventFilter(&spy);
         sheet.show();
@@ -45,10 +28,9 @@ void BM_OpenSheetToFirstPaint(benchmark::State &state)
 
 void BM_StepNext(benchmark::State &state)
 {
-    dataDir();
     ProgramState program;
     program.selectedElement = 1;
-    TForm2 sheet(program);
+    TForm2 sheet(program, shippedData());
     sheet.show();
     QApplication::processEvents();
     auto *next = sheet.findChild<TAOLButton *>(QStringLiteral("AOLButton2"));

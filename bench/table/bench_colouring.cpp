@@ -1,16 +1,14 @@
 // Applying the colouring modes, with the repaint of the 103 buttons, and one update of
 // the hover panel.
 #include "QtBenchmarkMain.h"
+#include "controls/PictureSaves.h"
 #include "controls/TEncartaButton.h"
 #include "data/ProgramState.h"
 #include "table/TForm1.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -20,16 +18,14 @@ namespace {
 
 struct Window
 {
-    QTemporaryDir dir;
     ProgramState state;
+    PictureSaves pictures;
     std::unique_ptr<TForm1> form;
     QComboBox *combo = nullptr;
 
     Window()
     {
-        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), dir.filePath("prop.yop"));
-        QDir::setCurrent(dir.path());
-        form = std::make_unique<TForm1>(state);
+        form = std::make_unique<TForm1>(state, shippedData(), pictures);
         form->show();
         combo = form->findChild<QComboBox *>(QStringLiteral("combobox1"));
         QApplication::processEvents();

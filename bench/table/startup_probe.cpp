@@ -1,5 +1,7 @@
 // Started by the start-up benchmark: builds the real main window, or one of two
 // bare windows, and writes one line to stdout at its first paint, then quits.
+#include "controls/PictureSaves.h"
+#include "data/DataFolder.h"
 #include "data/ProgramState.h"
 #include "table/MirelonApplication.h"
 #include "table/Startup.h"
@@ -55,8 +57,10 @@ int main(int argc, char *argv[])
     MirelonApplication app(argc, argv);
     FirstPaint probe;
     Startup::prepare(app);
+    // As the program does: the data files of the working directory.
     ProgramState state;
-    const std::unique_ptr<TForm1> form = Startup::createWindows(state);
+    PictureSaves pictures;
+    const std::unique_ptr<TForm1> form = Startup::createWindows(state, DataFolder(), pictures);
     form->installEventFilter(&probe);
     form->centralWidget()->installEventFilter(&probe);
     form->show();

@@ -7,8 +7,8 @@
 
 namespace ChartCommands {
 
-void GraphXY1Click(TFormgr &chooser, GraphSelection &selection, PictureSaves &pictures,
-                   QWidget *parent)
+void GraphXY1Click(TFormgr &chooser, GraphSelection &selection, const DataFolder &folder,
+                   PictureSaves &pictures, QWidget *parent)
 {
     selection.clearXY();
     chooser.choose(QStringLiteral("Abscisse"));
@@ -17,19 +17,19 @@ void GraphXY1Click(TFormgr &chooser, GraphSelection &selection, PictureSaves &pi
     chooser.choose(QStringLiteral("Ordonnée"));
     if (selection.yColumn.isEmpty())
         return;
-    TForm5 window(selection, parent);
+    TForm5 window(selection, folder, parent);
     window.setPictureSaves(&pictures);
     window.exec();
 }
 
-void GraphLC1Click(TFormgr &chooser, GraphSelection &selection, PictureSaves &pictures,
-                   QWidget *parent)
+void GraphLC1Click(TFormgr &chooser, GraphSelection &selection, const DataFolder &folder,
+                   PictureSaves &pictures, QWidget *parent)
 {
     selection.clearX();
     chooser.choose(QStringLiteral("Proprieté"));
     if (selection.xColumn.isEmpty())
         return;
-    TForm6 window(selection, parent);
+    TForm6 window(selection, folder, parent);
     window.setPictureSaves(&pictures);
     window.exec();
 }

@@ -4,6 +4,7 @@
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
 #include "controls/PictureSaveDialog.h"
+#include "data/DataFolder.h"
 #include "data/ElementRecords.h"
 #include "data/TTextTable.h"
 
@@ -48,7 +49,8 @@ const QVector<PictureSaveDialog::Type> SaveTypes = {
 } // namespace
 
 ChartWindow::ChartWindow(const QString &caption, QSize outerSize, QPoint pos,
-                         const std::vector<Tab> &tabs, ElementChart::Style style, QWidget *parent)
+                         const std::vector<Tab> &tabs, ElementChart::Style style,
+                         const DataFolder &folder, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(caption);
@@ -73,7 +75,7 @@ ChartWindow::ChartWindow(const QString &caption, QSize outerSize, QPoint pos,
     m_table->setObjectName(QStringLiteral("TextTable1"));
     m_table->setDivChar(QLatin1Char(';'));
     m_table->setSepChar(QLatin1Char('"'));
-    m_table->setFileName(QStringLiteral("prop.yop"));
+    m_table->setFileName(folder.propFile());
 }
 
 ChartWindow::~ChartWindow() = default;

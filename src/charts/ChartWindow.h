@@ -2,12 +2,13 @@
 
 #include "charts/ChartExport.h"
 #include "charts/ElementChart.h"
-#include "data/ProgramState.h"
+#include "controls/PictureSaves.h"
 
 #include <QDialog>
 
 #include <vector>
 
+class DataFolder;
 class QPrinter;
 class QTabWidget;
 class ElementRecords;
@@ -15,8 +16,8 @@ class TTextTable;
 
 // What the two chart windows share: the button bar along the top (labels, scale, print,
 // save, copy), each button acting on the chart of the showing tab; a tab control of
-// charts; the window's own read-only element table, read once, when the window is
-// first shown, by the fill of the window.
+// charts; the window's own read-only element table (that of the data folder it is given),
+// read once, when the window is first shown, by the fill of the window.
 class ChartWindow : public QDialog
 {
     Q_OBJECT
@@ -54,7 +55,7 @@ public:
 
 protected:
     ChartWindow(const QString &caption, QSize outerSize, QPoint pos, const std::vector<Tab> &tabs,
-                ElementChart::Style style, QWidget *parent);
+                ElementChart::Style style, const DataFolder &folder, QWidget *parent);
 
     // Fills the charts from the window's records; errors propagate to the caller, which
     // reports them.

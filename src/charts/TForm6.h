@@ -2,6 +2,7 @@
 
 #include "charts/ChartWindow.h"
 
+class DataFolder;
 struct GraphSelection;
 
 // The Graph L/C window: the chosen property against each element's row of the table and,
@@ -11,8 +12,9 @@ class TForm6 : public ChartWindow
     Q_OBJECT
 
 public:
-    // `selection` holds the chosen property as its X part; it outlives the window.
-    explicit TForm6(const GraphSelection &selection, QWidget *parent = nullptr);
+    // `selection` holds the chosen property as its X part; it outlives the window. The
+    // element table is the one of `folder`.
+    TForm6(const GraphSelection &selection, const DataFolder &folder, QWidget *parent = nullptr);
 
 protected:
     void fill(const ElementRecords &records) override;

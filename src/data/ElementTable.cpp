@@ -1,6 +1,7 @@
 #include "data/ElementTable.h"
 
 #include "data/DataFile.h"
+#include "data/DataFolder.h"
 #include "data/ElementColumns.h"
 #include "data/Errors.h"
 #include "data/Numbers.h"
@@ -36,11 +37,11 @@ QString placeName(const TTextTable &table, int field)
 
 } // namespace
 
-void configure(TTextTable &table)
+void configure(TTextTable &table, const DataFolder &folder)
 {
     table.setDivChar(QLatin1Char(';'));
     table.setSepChar(QLatin1Char('"'));
-    table.setFileName(QStringLiteral("prop.yop"));
+    table.setFileName(folder.propFile());
     QVector<TTextTable::FieldDecl> fields;
     for (const ElementColumn &column : ElementColumns::all())
         fields.append({column.field, column.size});

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class DataFolder;
 class TTextTable;
 
 // The program's tables on the element table prop.yop: the 72 declared columns, and the checks
@@ -17,10 +18,10 @@ constexpr qint64 MaxFileSize = qint64(4) * 1024 * 1024;
 // empty); an unknown name is none.
 bool isNumeric(const QString &field);
 
-// Sets the table on prop.yop in the working directory, with the file's divider and quote and
-// the 72 declared columns. A post is refused, with a message naming the element and the field,
+// Sets the table on the element table of `folder`, with the file's divider and quote and the
+// 72 declared columns. A post is refused, with a message naming the element and the field,
 // when the text is not a number in a numeric column (besides the grid's own refusals).
-void configure(TTextTable &table);
+void configure(TTextTable &table, const DataFolder &folder);
 
 // Opens a configured table for the program's start: a file that is missing or refused
 // (DataFile::readAll), is not Windows-1252 text with CR LF line ends (DataFile::textRefusal),

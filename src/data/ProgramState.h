@@ -6,14 +6,6 @@
 
 #include <array>
 
-// Where the picture save dialogs open within a run: the folder of the last picture saved
-// from any window, and the type (the entry of the dialog's list) last chosen for a chart.
-struct PictureSaves
-{
-    QString folder; // empty until the first save: the working folder
-    int chartType = 0;
-};
-
 // What the windows hand over to one another for the whole run: created once at start-up
 // and passed by reference to the windows that read or write it. Nothing here is saved.
 struct ProgramState
@@ -25,6 +17,4 @@ struct ProgramState
     // Bar heights of the 3-D graph by atomic number - 1, written by the Graph 3D command
     // and read by each 3-D control when it builds its picture.
     std::array<double, 103> heights{};
-
-    PictureSaves pictures;
 };

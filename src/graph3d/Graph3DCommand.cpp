@@ -20,7 +20,8 @@ std::optional<QString> prepare(ProgramState &state, const ElementRecords &record
     return QStringLiteral("Propriété : ") + state.graph.xTitle;
 }
 
-void run(ProgramState &state, const ElementRecords &records, TFormgr &chooser, QWidget *parent)
+void run(ProgramState &state, const ElementRecords &records, TFormgr &chooser,
+         PictureSaves &pictures, QWidget *parent)
 {
     const std::optional<QString> caption =
         prepare(state, records, [&chooser](const QString &text) { chooser.choose(text); });
@@ -28,7 +29,7 @@ void run(ProgramState &state, const ElementRecords &records, TFormgr &chooser, Q
         return;
     TMain3D window(state.heights, parent);
     window.setWindowTitle(*caption);
-    window.setPictureSaves(&state.pictures);
+    window.setPictureSaves(&pictures);
     window.exec();
 }
 

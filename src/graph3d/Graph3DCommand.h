@@ -8,6 +8,7 @@
 class ElementRecords;
 class QWidget;
 class TFormgr;
+struct PictureSaves;
 struct ProgramState;
 
 // The Graph 3D command of the main window: one property chosen, its values turned into
@@ -25,7 +26,9 @@ using Chooser = std::function<void(const QString &caption)>;
 std::optional<QString> prepare(ProgramState &state, const ElementRecords &records,
                                const Chooser &chooser);
 
-// The whole command with the program's chooser; returns when the 3-D window is closed.
-void run(ProgramState &state, const ElementRecords &records, TFormgr &chooser, QWidget *parent);
+// The whole command with the program's chooser; returns when the 3-D window is closed. The
+// window's image copy opens its save dialog where `pictures` says.
+void run(ProgramState &state, const ElementRecords &records, TFormgr &chooser,
+         PictureSaves &pictures, QWidget *parent);
 
 } // namespace Graph3DCommand

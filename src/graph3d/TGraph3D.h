@@ -80,6 +80,9 @@ public:
     void setIncrementalScroll(bool on) { m_incrementalScroll = on; }
     int ScrollIndex() const { return m_scrollIndex; }
     bool scrolling() const { return m_scrolling; }
+    // Whether another pass is due: not once a drag move has held the loop, although it is
+    // still scrolling() for the release to take it up again.
+    bool passesDue() const { return m_scrollTimer.isActive(); }
     void StartScrolling();
     void StopScrolling();
 

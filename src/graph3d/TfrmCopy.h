@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/ProgramState.h"
+#include "controls/PictureSaves.h"
 
 #include <QDialog>
 #include <QImage>

@@ -15,7 +15,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-TForm3::TForm3(QWidget *parent) : QWidget(parent)
+TForm3::TForm3(const DataFolder &folder, QWidget *parent) : QWidget(parent)
 {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("Form3"));
@@ -25,7 +25,7 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent)
 
     m_table = new TTextTable(this);
     m_table->setObjectName(QStringLiteral("TextTable1"));
-    ElementTable::configure(*m_table);
+    ElementTable::configure(*m_table, folder);
     m_table->Open();
 
     m_model = new SetsGridModel(m_table, this);

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class DataFolder;
 class FrozenColumnsView;
 class SetsGridModel;
 class TBevelPanel;
@@ -23,7 +24,8 @@ public:
     static constexpr int TopPanelHeight = 41;
     static constexpr int FrozenColumns = 2;
 
-    explicit TForm3(QWidget *parent = nullptr);
+    // The element table is the one of `folder`.
+    explicit TForm3(const DataFolder &folder, QWidget *parent = nullptr);
 
     // The chooser created at start-up; owned by its Qt parent. Its clicks set the pending
     // column.

@@ -15,6 +15,7 @@
 #include "sheet/SheetLayout.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QScrollArea>
@@ -151,8 +152,9 @@ QWidget *scrolled(QWidget *content)
 
 } // namespace
 
-TForm2::TForm2(const ProgramState &state, QWidget *parent, SectionReader readSection)
-    : QDialog(parent), m_state(state), m_readSection(std::move(readSection))
+TForm2::TForm2(const ProgramState &state, const DataFolder &folder, QWidget *parent,
+               SectionReader readSection)
+    : QDialog(parent), m_state(state), m_folder(folder), m_readSection(std::move(readSection))
 {
     if (!m_readSection)
         m_readSection = [](const QString &file, const QString &number) {
@@ -166,7 +168,7 @@ TForm2::TForm2(const ProgramState &state, QWidget *parent, SectionReader readSec
 
     m_table = std::make_unique<TTextTable>();
     m_table->setObjectName(QStringLiteral("TextTable1"));
-    ElementTable::configure(*m_table);
+    ElementTable::configure(*m_table, m_folder);
     connect(m_table.get(), &TTextTable::writeFailed, this,
             [](const QString &message) { showErrorBox(message); });
 
@@ -454,7 +456,8 @@ void showSection(const SectionFile::Section &section, const QList<QLineEdit *> &
 // replaced by the first content line when there is one; lines past the last box are read
 // and not shown. A file that cannot be opened leaves the boxes as they were; one that
 // fails while it is read leaves them empty, never showing another element's lines. Any
-// failure is raised as the program's own error, naming the file when the reader did not.
+// failure is raised as the program's own error, naming the file (by its name, as the user
+// knows it) when the reader did not.
 void TForm2::reloadSection(const QString &file, const QString &number,
                            const QList<QLineEdit *> &boxes)
 {
@@ -468,9 +471,9 @@ void TForm2::reloadSection(const QString &file, const QString &number,
         throw;
     } catch (...) {
         showSection({}, boxes);
-        throw EInOutError(
-            QStringLiteral("Le fichier %1 n'a pas pu être lu. %2").arg(file, currentErrorMessage()),
-            file);
+        throw EInOutError(QStringLiteral("Le fichier %1 n'a pas pu être lu. %2")
+                              .arg(QFileInfo(file).fileName(), currentErrorMessage()),
+                          file);
     }
     showSection(section, boxes);
 }
@@ -492,8 +495,8 @@ void TForm2::reloadSections(const QString &atomicNumber)
     // Called from a change of the table, inside a move of it or Qt's delivery of an event:
     // nothing may leave it, or the move would stop half done.
     try {
-        reloadSection(QStringLiteral("struct.yop"), atomicNumber, m_structureBoxes);
-        reloadSection(QStringLiteral("iso.yop"), atomicNumber, m_isotopeBoxes);
+        reloadSection(m_folder.structFile(), atomicNumber, m_structureBoxes);
+        reloadSection(m_folder.isoFile(), atomicNumber, m_isotopeBoxes);
     } catch (const MirelonError &error) {
         reportOnce(error.message());
     } catch (...) {

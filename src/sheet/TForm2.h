@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DataFolder.h"
 #include "data/SectionFile.h"
 
 #include <QDialog>
@@ -19,7 +20,7 @@ struct ProgramState;
 // The property sheet: every property of one element on seven pages, with "<" and ">" to
 // step through the elements. Made anew for each element click and shown modally; it
 // holds its own view of the element table, open while the sheet is active, and reads the
-// crystal-structure and isotope lines of the element shown from struct.yop and iso.yop.
+// crystal-structure and isotope lines of the element shown from the two section files.
 class TForm2 : public QDialog
 {
     Q_OBJECT
@@ -32,10 +33,10 @@ public:
     using SectionReader =
         std::function<SectionFile::Section(const QString &fileName, const QString &atomicNumber)>;
 
-    // `state` gives the element to show at each activation; it outlives the sheet. Without
-    // a reader, the section files of the working directory are read.
-    explicit TForm2(const ProgramState &state, QWidget *parent = nullptr,
-                    SectionReader readSection = {});
+    // `state` gives the element to show at each activation; it outlives the sheet. The data
+    // files are those of `folder`; without a reader, its section files are read as they are.
+    TForm2(const ProgramState &state, const DataFolder &folder, QWidget *parent = nullptr,
+           SectionReader readSection = {});
     ~TForm2() override;
 
     TTextTable *table() const { return m_table.get(); }
@@ -69,6 +70,7 @@ private:
     void closeView();
 
     const ProgramState &m_state;
+    const DataFolder m_folder;
     SectionReader m_readSection;
     QList<QLineEdit *> m_structureBoxes;
     QList<QLineEdit *> m_isotopeBoxes;

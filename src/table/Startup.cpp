@@ -22,11 +22,12 @@ void prepare(MirelonApplication &app)
     installFontSubstitutions();
 }
 
-std::unique_ptr<TForm1> createWindows(ProgramState &state)
+std::unique_ptr<TForm1> createWindows(ProgramState &state, const DataFolder &folder,
+                                      PictureSaves &pictures)
 {
-    auto form = std::make_unique<TForm1>(state);
+    auto form = std::make_unique<TForm1>(state, folder, pictures);
     form->setAboutBox(new TAboutBox(form.get()));
-    auto *sets = new TForm3(form.get());
+    auto *sets = new TForm3(folder, form.get());
     sets->setChooser(new TForm4(sets));
     form->setSetsWindow(sets);
     form->setChooser(new TFormgr(state.graph, form.get()));

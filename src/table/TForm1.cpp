@@ -49,7 +49,9 @@ constexpr SpeedButtonRow SpeedButtons[] = {
 
 } // namespace
 
-TForm1::TForm1(ProgramState &state, QWidget *parent) : QMainWindow(parent), m_state(state)
+TForm1::TForm1(ProgramState &state, const DataFolder &folder, PictureSaves &pictures,
+               QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_folder(folder), m_pictures(pictures)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Mirelon 2 par l'équipe Mirelon"));
@@ -101,7 +103,7 @@ void TForm1::openView()
 {
     m_table1 = new TTextTable(this);
     m_table1->setObjectName(QStringLiteral("Table1"));
-    ElementTable::configure(*m_table1);
+    ElementTable::configure(*m_table1, m_folder);
     connect(m_table1, &TTextTable::writeFailed, this, &MirelonApplication::showError);
     // An incomplete table stops the start, before any edit could make it permanent.
     ElementTable::openWhole(*m_table1);
@@ -163,10 +165,10 @@ void TForm1::buildMenu()
     // The sets window is not part of the program yet.
     m_ensembles->setEnabled(false);
     connect(m_graphXY, &QAction::triggered, this, [this] {
-        ChartCommands::GraphXY1Click(*m_formgr, m_state.graph, m_state.pictures, this);
+        ChartCommands::GraphXY1Click(*m_formgr, m_state.graph, m_folder, m_pictures, this);
     });
     connect(m_graphLC, &QAction::triggered, this, [this] {
-        ChartCommands::GraphLC1Click(*m_formgr, m_state.graph, m_state.pictures, this);
+        ChartCommands::GraphLC1Click(*m_formgr, m_state.graph, m_folder, m_pictures, this);
     });
     connect(m_graph3D, &QAction::triggered, this,
             [this] { guarded(this, [this] { Graph3D1Click(); }); });
@@ -359,7 +361,7 @@ void TForm1::ElementClicked()
         return;
     }
     // A sheet made anew and shown modally; the click returns when it is closed.
-    TForm2 sheet(m_state, this);
+    TForm2 sheet(m_state, m_folder, this);
     sheet.exec();
 }
 
@@ -373,7 +375,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 void TForm1::Graph3D1Click()
 {
     if (m_formgr)
-        Graph3DCommand::run(m_state, m_records, *m_formgr, this);
+        Graph3DCommand::run(m_state, m_records, *m_formgr, m_pictures, this);
 }
 
 void TForm1::AboutClick()

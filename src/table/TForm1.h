@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DataFolder.h"
 #include "data/ElementRecords.h"
 #include "table/Legends.h"
 
@@ -21,6 +22,7 @@ class TForm8;
 class TForm3;
 class TTextTable;
 class TableColourist;
+struct PictureSaves;
 struct ProgramState;
 
 // The main window: the periodic table as 103 element buttons on navy, with the
@@ -39,8 +41,11 @@ public:
     static constexpr int FrameAllowance = 8;
     static constexpr int ClientHeight = 453; // below the menu bar, at start
 
-    // `state` is the program-wide hand-over between windows; it outlives the window.
-    explicit TForm1(ProgramState &state, QWidget *parent = nullptr);
+    // `state` is the program-wide hand-over between windows; the windows read the data files
+    // of `folder`; `pictures` is where the chart and 3-D pictures are saved from. `state`
+    // and `pictures` outlive the window.
+    TForm1(ProgramState &state, const DataFolder &folder, PictureSaves &pictures,
+           QWidget *parent = nullptr);
     ~TForm1() override;
 
     // The About box created at start-up; owned by this window.
@@ -132,4 +137,6 @@ private:
     TEncartaButton *m_modeButton = nullptr; // "Mode M / %", owned by m_speedBar
 
     ProgramState &m_state;
+    const DataFolder m_folder;
+    PictureSaves &m_pictures;
 };

@@ -1,3 +1,5 @@
+#include "controls/PictureSaves.h"
+#include "data/DataFolder.h"
 #include "data/ProgramState.h"
 #include "table/MirelonApplication.h"
 #include "table/Startup.h"
@@ -10,9 +12,12 @@ int main(int argc, char *argv[])
     MirelonApplication app(argc, argv);
     Startup::prepare(app);
     ProgramState state;
+    // The data files are those of the working directory, where the launcher has gone.
+    const DataFolder folder;
+    PictureSaves pictures;
     std::unique_ptr<TForm1> form;
     try {
-        form = Startup::createWindows(state);
+        form = Startup::createWindows(state, folder, pictures);
     } catch (const std::exception &error) {
         // Without its element table the main window cannot be built.
         MirelonApplication::showError(QString::fromUtf8(error.what()));

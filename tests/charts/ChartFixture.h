@@ -1,12 +1,11 @@
 #pragma once
 
-// A crafted element table in a scratch working directory, for the chart tests. Seven
+// A crafted element table in a scratch data folder, for the chart tests. Seven
 // elements: He lacks the electronegativity, the fifth element's symbol is too long and it
 // has no row, N has no column, Li, B and C have a hardness, B and C the same boiling point.
 #include "TestFiles.h"
 #include "controls/Fonts.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,11 +15,13 @@ public:
     explicit ChartFixture(const QByteArray &table = crafted())
     {
         installFontSubstitutions();
-        writeFileBytes(m_dir.filePath(QStringLiteral("prop.yop")), table);
-        QDir::setCurrent(m_dir.path());
+        writeFileBytes(folder().propFile(), table);
     }
-    ~ChartFixture() { QDir::setCurrent(QDir::tempPath()); }
 
+    // The folder the chart windows read their element table from.
+    DataFolder folder() const { return DataFolder(m_dir.path()); }
+    QString folderPath() const { return m_dir.path(); }
+    // A scratch file beside it, for the pictures and prints.
     QString path(const QString &file) const { return m_dir.filePath(file); }
 
     static QByteArray crafted()

@@ -21,7 +21,7 @@ private slots:
     void badTables();
 
 private:
-    static ElementRecords records();
+    static ElementRecords records(const ChartFixture &fixture);
 };
 
 namespace {
@@ -38,12 +38,12 @@ QStringList describe(const ChartPoints &points)
 } // namespace
 
 // What a chart window reads: its table's records, on the file as it stands.
-ElementRecords TestChartFill::records()
+ElementRecords TestChartFill::records(const ChartFixture &fixture)
 {
     TTextTable table;
     table.setDivChar(QLatin1Char(';'));
     table.setSepChar(QLatin1Char('"'));
-    table.setFileName(QStringLiteral("prop.yop"));
+    table.setFileName(fixture.folder().propFile());
     table.Open();
     return ElementRecords::fromTable(table);
 }
@@ -77,7 +77,7 @@ void TestChartFill::xy()
     QFETCH(QString, y);
     QFETCH(QStringList, points);
     ChartFixture fixture;
-    QCOMPARE(describe(ChartFill::xy(records(), x, y)), points);
+    QCOMPARE(describe(ChartFill::xy(records(fixture), x, y)), points);
 }
 
 // Rows: every element with a value and a row (the fifth has none); columns: of those, the
@@ -85,7 +85,8 @@ void TestChartFill::xy()
 void TestChartFill::rowColumn()
 {
     ChartFixture fixture;
-    const ChartFill::RowColumn points = ChartFill::rowColumn(records(), QStringLiteral("_TEB"));
+    const ChartFill::RowColumn points =
+        ChartFill::rowColumn(records(fixture), QStringLiteral("_TEB"));
     QCOMPARE(describe(points.byRow), (QStringList{"H 1 20.28", "He 1 4.22", "Li 2 1615",
                                                   "Be 2 2744", "C 2 4273", "N 2 77.36"}));
     QCOMPARE(describe(points.byColumn),
@@ -96,12 +97,13 @@ void TestChartFill::rowColumn()
 // atomic numbers in order.
 void TestChartFill::everyElement()
 {
-    ChartFixture fixture(readFileBytes(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop")));
-    const ChartFill::RowColumn lc = ChartFill::rowColumn(records(), QStringLiteral("_M__AT"));
+    ChartFixture fixture(readFileBytes(shippedData().propFile()));
+    const ChartFill::RowColumn lc =
+        ChartFill::rowColumn(records(fixture), QStringLiteral("_M__AT"));
     QCOMPARE(lc.byRow.size(), 103);
     QCOMPARE(lc.byColumn.size(), 103);
     const ChartPoints xy =
-        ChartFill::xy(records(), QStringLiteral("_NO_AT"), QStringLiteral("_M__AT"));
+        ChartFill::xy(records(fixture), QStringLiteral("_NO_AT"), QStringLiteral("_M__AT"));
     QCOMPARE(xy.size(), 103);
     QCOMPARE(xy.front().lab, QStringLiteral("H"));
     QCOMPARE(xy.back().lab, QStringLiteral("Lr"));
@@ -143,11 +145,11 @@ void TestChartFill::badTables()
     QFETCH(int, points);
     ChartFixture fixture(file);
     if (file.isEmpty())
-        QFile::remove(fixture.path(QStringLiteral("prop.yop")));
+        QFile::remove(fixture.folder().propFile());
     QString raised;
     int count = -1;
     try {
-        count = int(ChartFill::xy(records(), column, QStringLiteral("_3EN")).size());
+        count = int(ChartFill::xy(records(fixture), column, QStringLiteral("_3EN")).size());
     } catch (const MirelonError &e) {
         raised = QString::fromUtf8(e.what());
     }

@@ -5,8 +5,8 @@
 #include "charts/TForm5.h"
 #include "charts/TForm6.h"
 #include "charts/TFormgr.h"
+#include "controls/PictureSaves.h"
 #include "data/GraphSelection.h"
-#include "data/ProgramState.h"
 
 #include <QListWidget>
 #include <QMessageBox>
@@ -122,7 +122,7 @@ void TestChartWindows::graphXYLayoutAndFill()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
-    TForm5 window(chosen);
+    TForm5 window(chosen, fixture.folder());
     QVERIFY(!window.filled());
     window.show();
     QVERIFY(window.filled());
@@ -177,7 +177,7 @@ void TestChartWindows::labelsBelongToOneChart()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
-    TForm5 window(chosen);
+    TForm5 window(chosen, fixture.folder());
     window.show();
     window.tabs()->setCurrentIndex(1);
     window.labelsClick();
@@ -195,8 +195,8 @@ void TestChartWindows::zoomAnimationAndUndo()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
-    TForm5 xy(chosen);
-    TForm6 lc(chosen);
+    TForm5 xy(chosen, fixture.folder());
+    TForm6 lc(chosen, fixture.folder());
     const struct
     {
         ChartWindow *window;
@@ -240,7 +240,7 @@ void TestChartWindows::zoomExtremes()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
-    TForm5 window(chosen);
+    TForm5 window(chosen, fixture.folder());
     window.show();
     ElementChart *chart = window.chart(0);
     auto finish = [chart] {
@@ -371,7 +371,7 @@ void TestChartWindows::tableErrorsGiveEmptyCharts()
     ChartFixture fixture(table);
     GraphSelection chosen = selection("T eb (K)", "_TEB", "Y", "");
     chosen.yColumn = yColumn;
-    TForm5 window(chosen);
+    TForm5 window(chosen, fixture.folder());
     QString shown;
     QTimer::singleShot(0, [&] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
@@ -395,7 +395,7 @@ void TestChartWindows::graphLC()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "unused", "_3EN");
-    TForm6 window(chosen);
+    TForm6 window(chosen, fixture.folder());
     window.show();
     QCOMPARE(window.windowTitle(), QStringLiteral("Graphique Ligne/Colonne"));
     QCOMPARE(window.pos(), QPoint(121, 56));
@@ -448,8 +448,9 @@ void TestChartWindows::saveDialog()
     QVERIFY(QDir(fixture.path(".")).mkdir("sub"));
     const QStringList files{"iron.bmp", "prop.yop", "zinc"};
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
-    PictureSaves pictures;
-    TForm5 xy(chosen);
+    PictureSaves pictures; // the first dialog opens in the scratch folder
+    pictures.folder = fixture.folderPath();
+    TForm5 xy(chosen, fixture.folder());
     xy.setPictureSaves(&pictures);
     xy.show();
     const auto save = [&xy] { xy.saveClick(); };
@@ -478,7 +479,7 @@ void TestChartWindows::saveDialog()
     QCOMPARE(seen.name, QStringLiteral("Graphique1"));
     QCOMPARE(readFileBytes(fixture.path("sub/typed.emf")).mid(40, 4), QByteArray(" EMF"));
 
-    TForm6 lc(chosen);
+    TForm6 lc(chosen, fixture.folder());
     lc.setPictureSaves(&pictures);
     lc.show();
     seen = playSaveDialog([&lc] { lc.saveClick(); }, {});
@@ -505,38 +506,42 @@ void TestChartWindows::commands()
         modal->close();
     };
     auto cancel = [](QWidget *modal) { modal->close(); };
+    const auto graphXY = [&] {
+        ChartCommands::GraphXY1Click(chooser, graph, fixture.folder(), pictures, &main);
+    };
+    const auto graphLC = [&] {
+        ChartCommands::GraphLC1Click(chooser, graph, fixture.folder(), pictures, &main);
+    };
 
-    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, pictures, &main); },
+    playModal(graphXY,
               {[](QWidget *c) { confirm(c); }, [](QWidget *c) { confirm(c, 4); }, chartWindow});
     QCOMPARE(opened, QStringLiteral("graphique N° At"));
     QCOMPARE(graph.yColumn, QStringLiteral("_TEB"));
 
     opened.clear();
-    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, pictures, &main); },
-              {[](QWidget *c) { confirm(c, 15); }, cancel});
+    playModal(graphXY, {[](QWidget *c) { confirm(c, 15); }, cancel});
     QVERIFY(opened.isEmpty());
     QCOMPARE(graph.xColumn, QStringLiteral("_3EN"));
     QVERIFY(graph.yColumn.isEmpty() && graph.yTitle.isEmpty());
 
-    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, pictures, &main); },
+    playModal(graphXY,
               {[](QWidget *c) { confirm(c, 15); }, [](QWidget *c) { confirm(c, 4); }, chartWindow});
     QCOMPARE(opened, QStringLiteral("graphique E.N."));
     // Graph L/C: the chooser left on "T eb (K)" gives it, the Y part stays.
-    playModal([&] { ChartCommands::GraphLC1Click(chooser, graph, pictures, &main); },
-              {[](QWidget *c) {
-                   QCOMPARE(c->windowTitle(), QStringLiteral("Proprieté"));
-                   confirm(c);
-               },
-               chartWindow});
+    playModal(graphLC, {[](QWidget *c) {
+                            QCOMPARE(c->windowTitle(), QStringLiteral("Proprieté"));
+                            confirm(c);
+                        },
+                        chartWindow});
     QCOMPARE(opened, QStringLiteral("Graphique Ligne/Colonne Lignes"));
     QCOMPARE(graph.xColumn, QStringLiteral("_TEB"));
     QCOMPARE(graph.yColumn, QStringLiteral("_TEB"));
     QCOMPARE(graph.yTitle, QStringLiteral("T eb (K)"));
-    playModal([&] { ChartCommands::GraphLC1Click(chooser, graph, pictures, &main); }, {cancel});
+    playModal(graphLC, {cancel});
     QVERIFY(graph.xColumn.isEmpty());
     QCOMPARE(graph.yColumn, QStringLiteral("_TEB"));
     // Graph XY empties the Y part again, even when its first chooser is closed.
-    playModal([&] { ChartCommands::GraphXY1Click(chooser, graph, pictures, &main); }, {cancel});
+    playModal(graphXY, {cancel});
     QVERIFY(graph.yColumn.isEmpty() && graph.yTitle.isEmpty());
 }
 

@@ -2,6 +2,7 @@
 // IUPAC's Commission on Isotopic Abundances and Atomic Weights, abridged to five significant
 // figures (Prohaska et al., "Standard atomic weights of the elements 2021", Pure Appl. Chem.
 // 94 (2022) 573-600, abridged table), written out here from the published table.
+#include "data/DataFolder.h"
 #include "data/ElementTable.h"
 #include "data/Numbers.h"
 #include "data/TTextTable.h"
@@ -78,8 +79,7 @@ private:
 void TestAtomicWeights::initTestCase()
 {
     QCOMPARE(int(std::size(kWeights)), ElementTable::ElementCount);
-    ElementTable::configure(m_table);
-    m_table.setFileName(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"));
+    ElementTable::configure(m_table, DataFolder(QStringLiteral(MIRELON_SHARE_DIR)));
     ElementTable::openWhole(m_table);
 }
 

@@ -187,13 +187,11 @@ void TestDataFile::startNamesTheRealCause()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, cause);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("prop.yop"));
-    QVERIFY(bytes.isEmpty() ? QDir(dir.path()).mkdir(QStringLiteral("prop.yop"))
-                            : writeFileBytes(path, bytes));
+    const ScratchData data;
+    const QString path = data.path(&DataFolder::propFile);
+    QVERIFY(bytes.isEmpty() ? QDir().mkdir(path) : writeFileBytes(path, bytes));
     TTextTable table;
-    ElementTable::configure(table);
-    table.setFileName(path);
+    ElementTable::configure(table, data.folder());
     QString message;
     try {
         ElementTable::openWhole(table);

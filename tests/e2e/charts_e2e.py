@@ -8,7 +8,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import mirelon_e2e  # noqa: E402
-from mirelon_e2e import SCREEN, wait_gone  # noqa: E402
+from mirelon_e2e import FE_CLIENT, HOVER, SCREEN, wait_gone  # noqa: E402
 
 BACK_WALL = (0xFF, 0xFF, 0x80)
 
@@ -49,10 +49,7 @@ def markers_on_back_wall(s, window):
 
 
 def open_graph_menu(s, item_downs):
-    words, y = s.menu_words()
-    left, right = words[0]
-    s.click((left + right) // 2, y)
-    time.sleep(0.3)
+    s.open_menu(0)  # "Graphiques"
     for _ in range(item_downs):
         s.xdotool("key", "Down")
     s.xdotool("key", "Return")
@@ -85,7 +82,12 @@ def case_closed_chooser_opens_nothing(s):
     s.xdotool("windowfocus", "--sync", chooser)
     s.xdotool("key", "Escape")
     wait_gone(s, "^Abscisse$")
-    time.sleep(0.5)
+    # A chart window would open at once, modal: the main window answering the mouse again
+    # shows that the command has ended.
+    probe = s.at_client(FE_CLIENT[0] + 16, FE_CLIENT[1] + 4)
+    s.move(*s.at_client(600, 420))
+    s.move(*s.at_client(FE_CLIENT[0] + 16, FE_CLIENT[1] + 16))
+    s.wait_pixel(*probe, lambda c: c == HOVER, "iron lit: the main window answers, no chart")
     assert not s.xdotool("search", "--onlyvisible", "--name", "^graphique$"), "a chart opened"
 
 

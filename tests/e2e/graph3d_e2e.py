@@ -4,7 +4,6 @@ copy window. Usage: graph3d_e2e.py BINARY SHARE_DIR
 """
 import os
 import sys
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import mirelon_e2e  # noqa: E402
@@ -32,18 +31,20 @@ def count_colour(pixels, colour):
 
 
 def open_graph3d(s):
-    words, y = s.menu_words()
-    graphs = words[0]
-    s.click((graphs[0] + graphs[1]) // 2, y)
-    time.sleep(0.3)
+    s.open_menu(0)  # "Graphiques"
     # "Graph 3D" is the last entry of the menu.
     s.xdotool("key", "Up")
     s.xdotool("key", "Return")
     chooser = s.wait_window("^Propriet")
     assert s.xdotool("getwindowname", chooser).startswith("Proprieté"), "chooser caption"
     g = s.geometry(chooser)
-    s.click(g["X"] + 40, g["Y"] + 4 * 13 + 7)  # "Point d'ébullition", the fifth item
-    time.sleep(0.2)
+    # The list drawn (its second to fourth items) before an item is picked in it.
+    wait_until(lambda: mirelon_e2e.shows_text(s, g["X"] + 4, g["Y"] + 13, 150, 39),
+               "the chooser's list drawn")
+    item = (g["X"] + 40, g["Y"] + 4 * 13 + 7)  # "Point d'ébullition", the fifth item
+    plain = s.pixel(s.screen(), *item)
+    s.click(*item)
+    s.wait_pixel(*item, lambda colour: colour != plain, "the fifth item selected")
     s.click(g["X"] + 64 + 37, g["Y"] + g["HEIGHT"] - 41 + 8 + 12)  # OK
     return s.wait_window("^Propriété : T eb \\(K\\)")
 

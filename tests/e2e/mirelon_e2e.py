@@ -14,6 +14,8 @@ SCREEN = (1024, 768)
 FE_CLIENT = (256, 224)  # iron's button in the client area
 HOVER = (0xD8, 0xBE, 0x0A)
 NAVY = (0x00, 0x00, 0x80)
+MAROON = (0x80, 0x00, 0x00)  # the property sheet's "<" and ">"
+SHEET_NEXT = (448, 16)  # the top-left of ">" in the property sheet
 
 
 def wait_until(predicate, what, timeout=10):
@@ -116,6 +118,18 @@ class Session:
     def at_client(self, x, y):
         return self.origin[0] + x, self.origin[1] + y
 
+    def program_windows(self):
+        """The program's windows on screen, its menus' lists included."""
+        return set(self.xdotool("search", "--onlyvisible", "--class", "^mirelon$").split())
+
+    def open_menu(self, index):
+        """Clicks word `index` of the menu bar and waits for its list to show."""
+        words, y = self.menu_words()
+        left, right = words[index]
+        before = self.program_windows()
+        self.click((left + right) // 2, y)
+        wait_until(lambda: self.program_windows() - before, "the menu's list shown")
+
     def move(self, x, y):
         self.xdotool("mousemove", "--sync", str(x), str(y))
 
@@ -179,10 +193,7 @@ def case_about_opens_and_closes(s):
     g = s.geometry(box)
     assert (g["WIDTH"], g["HEIGHT"]) == (353, 212), g
     s.click(g["X"] + 135 + 37, g["Y"] + 180 + 12)  # OK
-    deadline = time.time() + 10
-    while time.time() < deadline and s.xdotool("search", "--onlyvisible", "--name", "^About$"):
-        time.sleep(0.1)
-    assert not s.xdotool("search", "--onlyvisible", "--name", "^About$"), "About still open"
+    wait_gone(s, "^About$")
 
 
 def case_exit_ends_program(s):
@@ -221,31 +232,50 @@ def case_temperature_step(s):
     s.wait_pixel(*gallium, lambda c: c == (0x00, 0x80, 0xC0), "gallium liquid at 308 K")
 
 
-def grab(s, window, width, height):
-    """The pixels of the top-left width x height of a window, as bytes."""
-    g = s.geometry(window)
+def shows_text(s, left, top, width, height):
+    """Whether a screen area shows dark writing on a light ground: drawn, and not the black
+    or the leftovers that a window shows before its first paint."""
+    raw = s.screen()
+    light = dark = 0
+    for y in range(top, top + height):
+        for x in range(left, left + width):
+            colour = s.pixel(raw, x, y)
+            light += min(colour) >= 200
+            dark += sum(colour) < 200
+    return light > width * height // 2 and dark > 20
+
+
+def grab_area(s, left, top, width, height):
+    """The pixels of a width x height area of the screen, as bytes."""
     raw = s.screen()
     rows = []
-    for y in range(g["Y"], g["Y"] + height):
-        start = (y * SCREEN[0] + g["X"]) * 3
+    for y in range(top, top + height):
+        start = (y * SCREEN[0] + left) * 3
         rows.append(raw[start:start + width * 3])
     return b"".join(rows)
 
 
+def grab(s, window, width, height):
+    """The pixels of the top-left width x height of a window, as bytes."""
+    g = s.geometry(window)
+    return grab_area(s, g["X"], g["Y"], width, height)
+
+
 def open_sheet(s, client_pos):
+    """Clicks the element and waits for its property sheet, drawn: the sheet shows the
+    element from its first paint on."""
     s.click(*s.at_client(client_pos[0] + 16, client_pos[1] + 16))
     sheet = s.wait_window("^Proprietes$")
-    time.sleep(0.3)
+    g = s.geometry(sheet)
+    s.wait_pixel(g["X"] + SHEET_NEXT[0] + 4, g["Y"] + SHEET_NEXT[1] + 20,
+                 lambda c: c == MAROON, "the property sheet drawn")
     return sheet
 
 
 def close_sheet(s, sheet):
     s.xdotool("windowfocus", "--sync", sheet)
     s.xdotool("key", "Escape")
-    deadline = time.time() + 10
-    while time.time() < deadline and s.xdotool("search", "--onlyvisible", "--name", "^Proprietes$"):
-        time.sleep(0.1)
-    assert not s.xdotool("search", "--onlyvisible", "--name", "^Proprietes$"), "sheet still open"
+    wait_gone(s, "^Proprietes$")
 
 
 def case_property_sheet(s):
@@ -258,11 +288,9 @@ def case_property_sheet(s):
     header_of_iron = grab(s, sheet, 300, 70)
     assert header_of_iron != header_of_cobalt, "iron's sheet looks like cobalt's"
     g = s.geometry(sheet)
-    s.click(g["X"] + 448 + 16, g["Y"] + 16 + 20)  # ">"
-    deadline = time.time() + 5
-    while time.time() < deadline and grab(s, sheet, 300, 70) != header_of_cobalt:
-        time.sleep(0.1)
-    assert grab(s, sheet, 300, 70) == header_of_cobalt, "'>' did not step from Fe to Co"
+    s.click(g["X"] + SHEET_NEXT[0] + 16, g["Y"] + SHEET_NEXT[1] + 20)
+    wait_until(lambda: grab(s, sheet, 300, 70) == header_of_cobalt, "'>' stepping from Fe to Co",
+               timeout=5)
     close_sheet(s, sheet)
     # Back in the main window, which reacts to the mouse again.
     probe = s.at_client(FE_CLIENT[0] + 16, FE_CLIENT[1] + 4)

@@ -9,9 +9,12 @@ import sys
 import time
 
 import mirelon_e2e
+from mirelon_e2e import HOVER, SCREEN, grab_area, wait_until
 
 MODE_WIDTH = 783  # client width of the 791-pixel window
 PANEL_LEFT = MODE_WIDTH - 163
+# The formula box of the tool bar and the compound grid: what an element click changes.
+COMPOUND_AREA = (PANEL_LEFT - 40, 0, MODE_WIDTH - PANEL_LEFT + 40, 260)
 EDIT3 = (PANEL_LEFT + 17 + 60, 33 + 264 + 10)
 RESET = (PANEL_LEFT + 38 + 43, 33 + 312 + 11)
 CHEM_EDIT = (592 + 92, 4 + 13)
@@ -19,13 +22,32 @@ HYDROGEN = (32 + 16, 128 + 16)
 OXYGEN = (32 + 32 * 15 + 16, 160 + 16)
 
 
+def compound_picture(s):
+    left, top = s.at_client(COMPOUND_AREA[0], COMPOUND_AREA[1])
+    return grab_area(s, left, top, COMPOUND_AREA[2], COMPOUND_AREA[3])
+
+
+def click_changing_compound(s, what):
+    """Clicks where the mouse is and waits for the formula or the grid to change."""
+    before = compound_picture(s)
+    s.xdotool("click", "1")
+    wait_until(lambda: compound_picture(s) != before, what)
+
+
 def click_element(s, client_pos):
-    # The hover panel must show the element before the click: the mode reads it there.
+    # The hover panel must show the element before the click: the mode reads it there. The
+    # move that lights the button is the one that shows it in the panel.
     s.move(*s.at_client(client_pos[0], client_pos[1] - 6))
     s.move(*s.at_client(*client_pos))
-    time.sleep(0.1)
-    s.xdotool("click", "1")
-    time.sleep(0.1)
+    s.wait_pixel(*s.at_client(client_pos[0], client_pos[1] - 12), lambda c: c == HOVER,
+                 "the element lit under the mouse")
+    click_changing_compound(s, "the element added to the compound")
+
+
+def centred(g):
+    """The window's middle on the screen's, to the pixel."""
+    return (abs(2 * g["X"] + g["WIDTH"] - SCREEN[0]) <= 2
+            and abs(2 * g["Y"] + g["HEIGHT"] - SCREEN[1]) <= 2)
 
 
 def molar_mass_shown(s):
@@ -45,12 +67,10 @@ def molar_mass_shown(s):
 
 def enter_mode(s):
     s.click(*s.at_client(104 + 52, 6 + 11))  # "Mode M / %"
-    deadline = time.time() + 10
-    while time.time() < deadline and s.geometry(s.window)["WIDTH"] != MODE_WIDTH:
-        time.sleep(0.1)
-    assert s.geometry(s.window)["WIDTH"] == MODE_WIDTH, s.geometry(s.window)
-    time.sleep(0.3)
-    s.origin = s.client_origin()  # the first entry centres the window on the screen
+    # The first entry widens the window and centres it on the screen.
+    wait_until(lambda: s.geometry(s.window)["WIDTH"] == MODE_WIDTH and centred(
+        s.geometry(s.window)), "the window widened and centred")
+    s.origin = s.client_origin()
 
 
 def run(s):
@@ -59,8 +79,8 @@ def run(s):
         click_element(s, element)
     shown = molar_mass_shown(s)
     assert shown == "18,02", "molar mass of H2O shown as %r" % shown
-    s.click(*s.at_client(*RESET))
-    time.sleep(0.2)
+    s.move(*s.at_client(*RESET))
+    click_changing_compound(s, "the compound emptied by RESET")
     click_element(s, HYDROGEN)
     shown = molar_mass_shown(s)
     assert shown == "1,01", "after RESET and one H the molar mass is %r" % shown

@@ -4,10 +4,9 @@ the chooser, and the main window still answering while the sets window stays ope
 Usage: sets_e2e.py BINARY SHARE_DIR
 """
 import sys
-import time
 
 import mirelon_e2e
-from mirelon_e2e import HOVER, SCREEN, wait_gone, wait_until
+from mirelon_e2e import HOVER, SCREEN, shows_text, wait_gone, wait_until
 
 H_CLIENT = (32, 128)  # hydrogen's button in the main window's client area
 ADD_BUTTON = (8 + 64, 8 + 12)  # "Ajouter une Colonne", in the sets window
@@ -35,9 +34,11 @@ def open_sets(s):
     entry = words[-3]
     s.click((entry[0] + entry[1]) // 2, y)
     sets = s.wait_window("^Ensembles$")
-    time.sleep(0.3)
     g = s.geometry(sets)
     assert (g["WIDTH"], g["HEIGHT"]) == (419, 482), g
+    # The atomic numbers down the first column: the grid is drawn.
+    wait_until(lambda: shows_text(s, g["X"] + GRID_LEFT, g["Y"] + 41 + 60, 36, 240),
+               "the sets grid drawn")
     return g
 
 
@@ -45,7 +46,6 @@ def open_chooser(s, g):
     """"Ajouter une Colonne": the chooser's geometry, once its list is drawn."""
     s.click(g["X"] + ADD_BUTTON[0], g["Y"] + ADD_BUTTON[1])
     chooser = s.wait_window("^Ajouter un Ensemble$")
-    time.sleep(0.3)
     c = s.geometry(chooser)
     assert (c["WIDTH"], c["HEIGHT"]) == (240, 323), c
     wait_until(lambda: dark_pixels(s, c, (4, 120), (0, 14)) > 20, "the chooser's list drawn")

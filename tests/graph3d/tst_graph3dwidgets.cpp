@@ -497,7 +497,8 @@ void TestGraph3DWidgets::redrawLoopRunsFromTheEventLoop()
     w.choose("rotate");
     drag(w.graph, {{300, 200}, {290, 200}}, false);
     const int index = w.graph->ScrollIndex();
-    QTest::qWait(60);
+    QTRY_VERIFY(!w.graph->passesDue());
+    QVERIFY(w.graph->scrolling());
     QCOMPARE(w.graph->ScrollIndex(), index);
     mouse(w.graph, QEvent::MouseButtonRelease, {290, 200});
     QTRY_VERIFY(w.graph->ScrollIndex() > index);

@@ -1,6 +1,7 @@
 // A typed formula read into a compound, without a window: the atoms of each element with the
 // masses of the shipped element table, the molar mass and the formula shown; every kind of bad
 // input with its message and place; texts far longer and deeper than anyone types.
+#include "data/DataFolder.h"
 #include "data/ElementRecords.h"
 #include "data/ElementTable.h"
 #include "data/TTextTable.h"
@@ -52,8 +53,7 @@ private:
 
 void TestFormulaReader::initTestCase()
 {
-    ElementTable::configure(m_table);
-    m_table.setFileName(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"));
+    ElementTable::configure(m_table, DataFolder(QStringLiteral(MIRELON_SHARE_DIR)));
     ElementTable::openWhole(m_table);
 }
 

@@ -2,6 +2,7 @@
 // the chooser's entries and edge cases, the frozen columns, the two-row titles, the copy
 // and the tool tips, the sideways scroll by whole columns and the one anchor of a selection
 // across both parts.
+#include "TestFiles.h"
 #include "controls/Fonts.h"
 #include "data/TTextTable.h"
 #include "sets/ColumnScroll.h"
@@ -14,14 +15,11 @@
 
 #include <QAbstractItemModelTester>
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardItemModel>
-#include <QTemporaryDir>
 #include <QToolTip>
 #include <QtTest>
 
@@ -31,26 +29,19 @@
 
 namespace {
 
-// The sets window and its chooser in a scratch working directory holding prop.yop.
+// The sets window and its chooser on a scratch data folder holding the element table.
 class SetsFixture
 {
 public:
     SetsFixture()
     {
         installFontSubstitutions();
-        const QString prop = m_dir.filePath(QStringLiteral("prop.yop"));
-        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), prop);
-        QFile::setPermissions(prop, QFile::ReadOwner | QFile::WriteOwner);
-        QDir::setCurrent(m_dir.path());
-        form = std::make_unique<TForm3>();
+        m_data.copyShipped(&DataFolder::propFile);
+        form = std::make_unique<TForm3>(m_data.folder());
         chooser = new TForm4(form.get());
         form->setChooser(chooser);
     }
-    ~SetsFixture()
-    {
-        form.reset();
-        QDir::setCurrent(QDir::tempPath());
-    }
+    ~SetsFixture() { form.reset(); }
 
     void show()
     {
@@ -101,7 +92,7 @@ public:
     TForm4 *chooser = nullptr;
 
 private:
-    QTemporaryDir m_dir;
+    ScratchData m_data;
 };
 
 QString cell(const QAbstractItemModel &model, int row, int column)

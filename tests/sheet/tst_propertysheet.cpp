@@ -13,7 +13,6 @@
 #include "sheet/TForm2.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +20,6 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -30,8 +28,8 @@
 
 namespace {
 
-// A scratch working directory with the three data files; a crafted section file
-// replaces the shipped one, and an empty text leaves the file out.
+// A scratch data folder with the three data files; a crafted section file replaces the
+// shipped one, and an empty text leaves the file out.
 class SheetFixture
 {
 public:
@@ -39,19 +37,14 @@ public:
                  const QByteArray *isotopes = nullptr, TForm2::SectionReader reader = {})
     {
         installFontSubstitutions();
-        place(QStringLiteral("prop.yop"), nullptr);
-        place(QStringLiteral("struct.yop"), structure);
-        place(QStringLiteral("iso.yop"), isotopes);
-        QDir::setCurrent(m_dir.path());
+        place(&DataFolder::propFile, nullptr);
+        place(&DataFolder::structFile, structure);
+        place(&DataFolder::isoFile, isotopes);
         state.selectedElement = selected;
-        sheet = std::make_unique<TForm2>(state, nullptr, std::move(reader));
+        sheet = std::make_unique<TForm2>(state, folder(), nullptr, std::move(reader));
         sheet->show();
     }
-    ~SheetFixture()
-    {
-        sheet.reset();
-        QDir::setCurrent(QDir::tempPath());
-    }
+    ~SheetFixture() { sheet.reset(); }
 
     QString text(const QString &box) const
     {
@@ -64,24 +57,22 @@ public:
         QTest::mouseClick(sheet->findChild<TAOLButton *>(QString::fromLatin1(button)),
                           Qt::LeftButton, {}, QPoint(10, 10));
     }
-    QByteArray file(const QString &name) const { return readFileBytes(m_dir.filePath(name)); }
-    QString path(const QString &name) const { return m_dir.filePath(name); }
+    DataFolder folder() const { return m_data.folder(); }
+    QByteArray file(ScratchData::File name) const { return readFileBytes(path(name)); }
+    QString path(ScratchData::File name) const { return m_data.path(name); }
 
     ProgramState state;
     std::unique_ptr<TForm2> sheet;
 
 private:
-    void place(const QString &name, const QByteArray *crafted)
+    void place(ScratchData::File name, const QByteArray *crafted)
     {
-        const QString target = m_dir.filePath(name);
-        if (!crafted) {
-            QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + name, target);
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-        } else if (!crafted->isEmpty()) {
-            writeFileBytes(target, *crafted);
-        }
+        if (!crafted)
+            QVERIFY(m_data.copyShipped(name));
+        else if (!crafted->isEmpty())
+            QVERIFY(writeFileBytes(path(name), *crafted));
     }
-    QTemporaryDir m_dir;
+    ScratchData m_data;
 };
 
 // Types any text, accented letters included, key by key.
@@ -330,7 +321,7 @@ void TestPropertySheet::memoEditIsWrittenBackOnce()
 {
     const QString typed = QStringLiteral("Inconnu; à vérifier");
     SheetFixture f(26);
-    const QByteArray before = f.file(QStringLiteral("prop.yop"));
+    const QByteArray before = f.file(&DataFolder::propFile);
     auto *memo = f.sheet->findChild<QPlainTextEdit *>(QStringLiteral("DBDECPAR"));
     QCOMPARE(memo->toPlainText(), QString());
     memo->setFocus();
@@ -338,7 +329,7 @@ void TestPropertySheet::memoEditIsWrittenBackOnce()
     f.step("AOLButton2"); // the move posts the edit
     QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Co"));
     f.sheet->FormDeactivate(); // and the closing view writes it
-    const QByteArray after = f.file(QStringLiteral("prop.yop"));
+    const QByteArray after = f.file(&DataFolder::propFile);
     const QByteArray encoded = *Cp1252::encode(typed, nullptr);
     QCOMPARE(after.count(encoded), 1);
     const QList<QByteArray> oldLines = before.split('\n');
@@ -394,9 +385,11 @@ void TestPropertySheet::missingIsotopeFileIsReported()
     QTRY_COMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Fe"));
     // Each reload fails again, and the box that took the focus deactivated the sheet:
     // the failure is still told once.
-    f.step("AOLButton2");
-    f.step("AOLButton1");
-    QCOMPARE(takeMessageBox(300), QString());
+    QCOMPARE(messageBoxesDuring([&] {
+                 f.step("AOLButton2");
+                 f.step("AOLButton1");
+             }),
+             QStringList());
     // The isotope boxes keep their layout texts; the rest of the sheet works.
     QCOMPARE(f.text("iso1"), QStringLiteral("iso1"));
     QCOMPARE(f.text("iso10"), QStringLiteral("iso10"));
@@ -410,7 +403,7 @@ void TestPropertySheet::missingStructureFileSkipsTheReload()
     const QStringList structure = boxes(f, "struct", 8);
     const QStringList isotopes = boxes(f, "iso", 10);
     QVERIFY(!structure.first().isEmpty() && isotopes.first().startsWith(QStringLiteral("54Fe")));
-    QVERIFY(QFile::remove(QStringLiteral("struct.yop")));
+    QVERIFY(QFile::remove(f.path(&DataFolder::structFile)));
     f.step("AOLButton2");
     QCOMPARE(takeMessageBox(), QStringLiteral("File not found"));
     QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Co"));
@@ -445,7 +438,7 @@ void TestPropertySheet::failingSectionReadIsToldOnce()
     int isotopeReads = 0;
     // The first read comes as the sheet is made and its table shows the first record.
     SheetFixture f(26, nullptr, nullptr, [&](const QString &file, const QString &number) {
-        if (file == QLatin1String("iso.yop")) {
+        if (file.endsWith(QLatin1String("/iso.yop"))) {
             ++isotopeReads;
             failure();
         }
@@ -456,10 +449,9 @@ void TestPropertySheet::failingSectionReadIsToldOnce()
     QVERIFY(f.text("struct1").startsWith(QStringLiteral("Fer alpha")));
     // Emptied, neither another element's lines nor the layout texts.
     QCOMPARE(boxes(f, "iso", 10), QStringList(10, QString()));
-    f.step("AOLButton2");
+    QCOMPARE(messageBoxesDuring([&] { f.step("AOLButton2"); }), QStringList());
     QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Co"));
     QVERIFY(f.text("struct1").startsWith(QStringLiteral("Hexagonal compact")));
-    QCOMPARE(takeMessageBox(300), QString());
     const int readsWhileShown = isotopeReads;
     QVERIFY(readsWhileShown >= 3);
     // Closing the view empties the header, which reloads the pages once more.
@@ -478,7 +470,7 @@ void TestPropertySheet::unshownSheetClosesItsViewWhileWhole()
         numbersRead << number;
         return SectionFile::readFile(file, number);
     };
-    f.sheet = std::make_unique<TForm2>(f.state, nullptr, counting);
+    f.sheet = std::make_unique<TForm2>(f.state, f.folder(), nullptr, counting);
     QVERIFY(f.sheet->table()->Active());
     QCOMPARE(numbersRead, QStringList({"1", "1"})); // made on the first record
     f.sheet.reset();
@@ -488,11 +480,11 @@ void TestPropertySheet::unshownSheetClosesItsViewWhileWhole()
 void TestPropertySheet::tableThatNoLongerOpensIsTold()
 {
     SheetFixture f(26);
-    const QByteArray whole = f.file(QStringLiteral("prop.yop"));
+    const QByteArray whole = f.file(&DataFolder::propFile);
     f.sheet->hide(); // the view closes
     QVERIFY(!f.sheet->table()->Active());
     // Damaged meanwhile: the sheet shown again cannot open its view.
-    QVERIFY(writeFileBytes(f.path(QStringLiteral("prop.yop")), "COLONNE\r\n"));
+    QVERIFY(writeFileBytes(f.path(&DataFolder::propFile), "COLONNE\r\n"));
     const QStringList shown = messageBoxesDuring([&] { f.sheet->show(); });
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].startsWith(QStringLiteral("TextTable1: Field '")) &&
@@ -501,7 +493,7 @@ void TestPropertySheet::tableThatNoLongerOpensIsTold()
     QVERIFY(f.sheet->isVisible());
     QCOMPARE(f.text("DB_SYMBOLE"), QString());
     // The sheet goes on: with the file whole again it shows the element at the next showing.
-    QVERIFY(writeFileBytes(f.path(QStringLiteral("prop.yop")), whole));
+    QVERIFY(writeFileBytes(f.path(&DataFolder::propFile), whole));
     f.sheet->hide();
     f.sheet->show();
     QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Fe"));

@@ -10,38 +10,28 @@
 #include "sheet/TForm2.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
 
-// The shipped data files in a scratch working directory, and a sheet shown on one element.
+// The shipped data files in a scratch folder, and a sheet shown on one element.
 struct Sheet
 {
     explicit Sheet(int z)
     {
         installFontSubstitutions();
-        for (const char *name : {"prop.yop", "struct.yop", "iso.yop"})
-            writeFileBytes(dir.filePath(name), readFileBytes(QStringLiteral(MIRELON_SHARE_DIR "/") +
-                                                             QString::fromLatin1(name)));
+        data.copyAllShipped();
         original = file();
-        QDir::setCurrent(dir.path());
         state.selectedElement = z;
-        form = std::make_unique<TForm2>(state);
+        form = std::make_unique<TForm2>(state, data.folder());
         form->show();
     }
-    ~Sheet()
-    {
-        form.reset();
-        QDir::setCurrent(QDir::tempPath());
-    }
 
-    QByteArray file() const { return readFileBytes(dir.filePath("prop.yop")); }
+    QByteArray file() const { return readFileBytes(data.path(&DataFolder::propFile)); }
     QPlainTextEdit *memo(const char *field) const
     {
         auto *box = form->findChild<QPlainTextEdit *>(QStringLiteral("DB") + field);
@@ -56,7 +46,7 @@ struct Sheet
                           QPoint(10, 10));
     }
 
-    QTemporaryDir dir;
+    ScratchData data;
     QByteArray original;
     ProgramState state;
     std::unique_ptr<TForm2> form;

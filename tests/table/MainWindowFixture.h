@@ -1,8 +1,10 @@
 #pragma once
 
-// A main window on its own copy of the shipped element table, in a scratch working
-// directory, for the tests of the main window's behaviour.
+// A main window on its own copy of the shipped element table, in a scratch data folder, for
+// the tests of the main window's behaviour.
+#include "TestFiles.h"
 #include "controls/Fonts.h"
+#include "controls/PictureSaves.h"
 #include "controls/TEncartaButton.h"
 #include "data/ElementColumns.h"
 #include "data/ProgramState.h"
@@ -11,9 +13,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -37,9 +36,8 @@ public:
     explicit MainWindowFixture(const std::function<void(TStrGrid &)> &edit = {})
     {
         installFontSubstitutions();
-        const QString prop = m_dir.filePath(QStringLiteral("prop.yop"));
-        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"), prop);
-        QFile::setPermissions(prop, QFile::ReadOwner | QFile::WriteOwner);
+        m_data.copyShipped(&DataFolder::propFile);
+        const QString prop = path(&DataFolder::propFile);
         if (edit) {
             TStrGrid grid;
             grid.setDivChar(QLatin1Char(';'));
@@ -47,17 +45,19 @@ public:
             edit(grid);
             grid.SaveToFile(prop);
         }
-        QDir::setCurrent(m_dir.path());
-        form = std::make_unique<TForm1>(state);
+        form = std::make_unique<TForm1>(state, folder(), pictures);
         form->show();
     }
-    ~MainWindowFixture()
-    {
-        form.reset();
-        QDir::setCurrent(QDir::tempPath());
-    }
+    ~MainWindowFixture() { form.reset(); }
 
-    QString path(const QString &file) const { return m_dir.filePath(file); }
+    DataFolder folder() const { return m_data.folder(); }
+    QString path(ScratchData::File file) const { return m_data.path(file); }
+    // The section files too, for the property sheet.
+    bool copySectionFiles() const
+    {
+        return m_data.copyShipped(&DataFolder::structFile) &&
+               m_data.copyShipped(&DataFolder::isoFile);
+    }
 
     TEncartaButton *button(int z) const { return form->elementButton(z); }
     QColor fill(int z) const { return button(z)->Color(); }
@@ -73,8 +73,9 @@ public:
     }
 
     ProgramState state;
+    PictureSaves pictures;
     std::unique_ptr<TForm1> form;
 
 private:
-    QTemporaryDir m_dir;
+    ScratchData m_data;
 };

@@ -30,9 +30,7 @@ QLineEdit *typeIronMeltingPoint(const MainWindowFixture &f, const QString &text)
 // closes the sheet, which writes the edit. No message box may show.
 void editIronDiscovererInTheSheet(const MainWindowFixture &f)
 {
-    for (const char *name : {"struct.yop", "iso.yop"})
-        QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + QLatin1String(name),
-                    f.path(QLatin1String(name)));
+    QVERIFY(f.copySectionFiles());
     bool typed = false;
     QStringList boxes;
     QTimer driver;
@@ -244,7 +242,7 @@ void TestHoverPanel::editedLegendValueIsWrittenBackOnce()
     QByteArray after;
     {
         MainWindowFixture f;
-        const QString original = f.path(QStringLiteral("prop.yop"));
+        const QString original = f.path(&DataFolder::propFile);
         before = readFileBytes(original);
         QVERIFY(!before.isEmpty());
         f.choose(QStringLiteral("Point de  fusion"));
@@ -273,7 +271,7 @@ void TestHoverPanel::editedLegendValueIsWrittenBackOnce()
 void TestHoverPanel::legendRefusesANonNumber()
 {
     MainWindowFixture f;
-    const QByteArray before = readFileBytes(f.path(QStringLiteral("prop.yop")));
+    const QByteArray before = readFileBytes(f.path(&DataFolder::propFile));
     QLineEdit *value = typeIronMeltingPoint(f, QStringLiteral("1810 K"));
     // The move that would post it says why it is refused, once; the table keeps 1810.
     const QStringList boxes =
@@ -286,19 +284,19 @@ void TestHoverPanel::legendRefusesANonNumber()
     QVERIFY(messageBoxesDuring([&] { QTest::mouseMove(f.button(26), QPoint(12, 12)); }).isEmpty());
     QCOMPARE(value->text(), QStringLiteral("1810"));
     f.form.reset();
-    QCOMPARE(readFileBytes(f.path(QStringLiteral("prop.yop"))), before);
+    QCOMPARE(readFileBytes(f.path(&DataFolder::propFile)), before);
 }
 
 // A value typed into the legend and not yet posted by a move is saved as the program ends.
 void TestHoverPanel::legendValueTypedLastIsKept()
 {
     MainWindowFixture f;
-    const QByteArray before = readFileBytes(f.path(QStringLiteral("prop.yop")));
+    const QByteArray before = readFileBytes(f.path(&DataFolder::propFile));
     typeIronMeltingPoint(f, QStringLiteral("1811"));
     // The hover panel shows iron's record as it is being edited.
     QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_TF"))->text(), QStringLiteral("1811"));
     QVERIFY(messageBoxesDuring([&] { f.form.reset(); }).isEmpty());
-    QCOMPARE(readFileBytes(f.path(QStringLiteral("prop.yop"))),
+    QCOMPARE(readFileBytes(f.path(&DataFolder::propFile)),
              QByteArray(before).replace(";1810;3020;", ";1811;3020;"));
 }
 
@@ -316,7 +314,7 @@ void TestHoverPanel::sheetAndLegendEditsAreBothKept()
 {
     QFETCH(bool, sheetFirst);
     MainWindowFixture f;
-    const QString path = f.path(QStringLiteral("prop.yop"));
+    const QString path = f.path(&DataFolder::propFile);
     QByteArray expected = readFileBytes(path);
     QVERIFY(expected.contains("Amphot\xE8re;;;LATIN:ferrum;Iron"));
     QVERIFY(expected.contains("\r\n29;Cu;Cuivre;63,55;8,96;Solide;"));
@@ -365,19 +363,18 @@ void TestHoverPanel::startStopsOnAnIncompleteTable()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, fault);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("prop.yop"));
+    const ScratchData data;
+    const QString path = data.path(&DataFolder::propFile);
     if (!bytes.isEmpty())
         QVERIFY(writeFileBytes(path, bytes));
-    QDir::setCurrent(dir.path());
     QString message;
     try {
         ProgramState state;
-        Startup::createWindows(state);
+        PictureSaves pictures;
+        Startup::createWindows(state, data.folder(), pictures);
     } catch (const std::exception &error) {
         message = QString::fromUtf8(error.what());
     }
-    QDir::setCurrent(QDir::tempPath());
     QVERIFY2(message.contains(path) && message.contains(fault), qPrintable(message));
     QCOMPARE(readFileBytes(path), bytes);
 }

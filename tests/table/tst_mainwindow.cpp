@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -51,20 +50,19 @@ private slots:
 private:
     QAction *menuAction(const QString &text) const;
     ProgramState m_state;
+    PictureSaves m_pictures;
     TForm1 *m_form = nullptr;
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScratchData> m_data;
 };
 
 void TestMainWindow::init()
 {
-    // The window reads the element table from its working directory.
-    m_dir = std::make_unique<QTemporaryDir>();
-    for (const char *name : {"prop.yop", "struct.yop", "iso.yop"})
-        QVERIFY(QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + QLatin1String(name),
-                            m_dir->filePath(QLatin1String(name))));
-    QVERIFY(QDir::setCurrent(m_dir->path()));
+    // The windows read and write copies of the data files.
+    m_data = std::make_unique<ScratchData>();
+    QVERIFY(m_data->copyAllShipped());
     m_state = ProgramState{};
-    m_form = new TForm1(m_state);
+    m_pictures = PictureSaves{};
+    m_form = new TForm1(m_state, m_data->folder(), m_pictures);
     m_form->setAboutBox(new TAboutBox(m_form));
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
@@ -74,7 +72,7 @@ void TestMainWindow::cleanup()
 {
     delete m_form;
     m_form = nullptr;
-    m_dir.reset();
+    m_data.reset();
 }
 
 QAction *TestMainWindow::menuAction(const QString &text) const
@@ -356,7 +354,7 @@ void TestMainWindow::litButtonShowsItsWholeEdge()
 void TestMainWindow::clickThatCannotOpenTheSheetIsTold()
 {
     // The sheet reads the element table anew: one damaged since the start cannot open.
-    const QString prop = m_dir->filePath(QStringLiteral("prop.yop"));
+    const QString prop = m_data->path(&DataFolder::propFile);
     const QByteArray whole = readFileBytes(prop);
     QVERIFY(writeFileBytes(prop, "COLONNE\r\n"));
     TEncartaButton *iron = m_form->elementButton(26);

@@ -33,6 +33,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -75,34 +76,75 @@ QRect placedInk(const QFontMetrics &fm, const QString &text, const QRect &box, Q
     return fm.tightBoundingRect(text).translated(left, top + fm.ascent());
 }
 
-// Where a label draws its lines: QPainter's layout of plain text in the contents rectangle.
-QList<Ink> labelInk(const QLabel &label)
+// The bounds of the pixels of `area` that differ from the colour most of them have: the ink
+// drawn on a plain ground.
+QRect inkBounds(const QImage &image, const QRect &within)
 {
-    const QFontMetrics fm = label.fontMetrics();
-    const QRect box = label.contentsRect().marginsRemoved(
-        QMargins(label.margin(), label.margin(), label.margin(), label.margin()));
-    const QStringList lines = label.text().split(QLatin1Char('\n'));
-    const int height = lines.size() * fm.lineSpacing() - fm.leading();
-    const Qt::Alignment align = label.alignment();
-    int top = box.top() + (box.height() - height) / 2;
-    if (align & Qt::AlignTop)
-        top = box.top();
-    else if (align & Qt::AlignBottom)
-        top = box.bottom() + 1 - height;
-    QList<Ink> ink;
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString &line = lines[i];
-        if (line.trimmed().isEmpty())
-            continue;
-        const QRect row(box.left(), top + i * fm.lineSpacing(), box.width(), fm.height());
-        ink.append({placedInk(fm, line, row, (align & Qt::AlignHorizontal_Mask) | Qt::AlignTop),
-                    label.rect()});
+    const QRect area = within.intersected(image.rect());
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb ground = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most)
+            std::tie(ground, most) = std::pair(it.key(), it.value());
+    QPoint first(area.right() + 1, area.bottom() + 1);
+    QPoint last(area.left() - 1, area.top() - 1);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixel(x, y) == ground)
+                continue;
+            first = {std::min(first.x(), x), std::min(first.y(), y)};
+            last = {std::max(last.x(), x), std::max(last.y(), y)};
+        }
     }
-    return ink;
+    return last.x() < first.x() ? QRect() : QRect(first, last);
 }
 
-// Where a line edit draws its text: QLineEdit's layout within its contents rectangle, two
-// pixels in from the sides. A text wider than that scrolls, and part of it is always hidden.
+// The size of the ink of the whole text, drawn by the painter with `flags` on a page of
+// `width` (its lines wrapped there when the flags say so) and nothing clipped.
+QSize wholeInk(const QFont &font, const QString &text, int width, int flags)
+{
+    const QFontMetrics fm(font);
+    const QRect laid = fm.boundingRect(QRect(0, 0, std::max(width, 1), 1 << 20), flags, text);
+    const int margin = fm.height();
+    const QRect page(margin, margin, std::max(width, laid.width()), laid.height());
+    QImage image(page.size() + QSize(2 * margin, 2 * margin), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(page, flags, text);
+    painter.end();
+    return inkBounds(image, image.rect()).size();
+}
+
+// The ink a control shows of its text, read from its pixels inside `area`, against the ink of
+// the whole text: a text cut by its box shows less than all of it, and is reported running
+// out of the box by what is missing.
+Ink shownInk(QWidget &widget, const QRect &area, const QSize &whole)
+{
+    const QRect shown = inkBounds(widget.grab().toImage(), area);
+    constexpr int Rounding = 1; // glyphs placed at another fraction of a pixel
+    if (shown.width() + Rounding >= whole.width() && shown.height() + Rounding >= whole.height())
+        return {shown, area};
+    const QPoint at = shown.isEmpty() ? area.topLeft() : shown.topLeft();
+    return {QRect(at, whole).united(shown), area};
+}
+
+QList<Ink> labelInk(QLabel &label)
+{
+    if (label.text().trimmed().isEmpty())
+        return {};
+    const QRect box = label.contentsRect().marginsRemoved(
+        QMargins(label.margin(), label.margin(), label.margin(), label.margin()));
+    const int flags = int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
+    return {shownInk(label, box, wholeInk(label.font(), label.text(), box.width(), flags))};
+}
+
+// Where a line edit draws its text, as its style gives it.
 QRect lineEditContents(const QLineEdit &edit)
 {
     QStyleOptionFrame option;
@@ -118,29 +160,14 @@ QRect lineEditContents(const QLineEdit &edit)
         .marginsRemoved(edit.textMargins());
 }
 
-QList<Ink> lineEditInk(const QLineEdit &edit)
+// A text wider than its edit scrolls, and part of it is always hidden.
+QList<Ink> lineEditInk(QLineEdit &edit)
 {
     const QString text = edit.displayText();
     if (text.trimmed().isEmpty())
         return {};
-    const QRect contents = lineEditContents(edit);
-    const QFontMetrics fm = edit.fontMetrics();
-    const int lineHeight = std::max(fm.boundingRect(text).height(), fm.height());
-    int top = contents.y() + (contents.height() - lineHeight + 1) / 2;
-    if (edit.alignment() & Qt::AlignTop)
-        top = contents.y() + 1;
-    else if (edit.alignment() & Qt::AlignBottom)
-        top = contents.bottom() + 1 - lineHeight - 1;
-    const QRect line = contents.adjusted(2, 0, -2, 0);
-    const int advance = fm.horizontalAdvance(text);
-    if (advance + 1 > line.width()) // scrolled: report the whole text as running out
-        return {{QRect(line.left(), top, advance, lineHeight), contents}};
-    int left = line.left();
-    if (edit.alignment() & Qt::AlignHCenter)
-        left += (line.width() - advance) / 2;
-    else if (edit.alignment() & Qt::AlignRight)
-        left = line.right() + 1 - advance;
-    return {{fm.tightBoundingRect(text).translated(left, top + fm.ascent()), contents}};
+    const int flags = Qt::AlignLeft | Qt::TextSingleLine;
+    return {shownInk(edit, lineEditContents(edit), wholeInk(edit.font(), text, 0, flags))};
 }
 
 // A memo wraps its text to its width, below and beside the document's margin: all of it
@@ -326,9 +353,9 @@ QList<Ink> inkOf(QWidget *widget)
         return groupTitleInk(*group);
     if (auto *bar = qobject_cast<const QTabBar *>(widget))
         return tabInk(*bar);
-    if (auto *label = qobject_cast<const QLabel *>(widget))
+    if (auto *label = qobject_cast<QLabel *>(widget))
         return label->pixmap().isNull() ? labelInk(*label) : QList<Ink>();
-    if (auto *edit = qobject_cast<const QLineEdit *>(widget))
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
         return lineEditInk(*edit);
     if (auto *memo = qobject_cast<const QPlainTextEdit *>(widget))
         return memoInk(*memo);
@@ -482,11 +509,9 @@ void walkMainWindow(MainWindowFixture &f, QStringList &faults)
 // The sheet of each element, page after page.
 void walkPropertySheet(MainWindowFixture &f, QStringList &faults)
 {
-    for (const char *name : {"struct.yop", "iso.yop"})
-        QVERIFY(QFile::copy(QStringLiteral(MIRELON_SHARE_DIR "/") + QLatin1String(name),
-                            f.path(QLatin1String(name))));
+    QVERIFY(f.copySectionFiles());
     f.state.selectedElement = 1;
-    TForm2 sheet(f.state);
+    TForm2 sheet(f.state, f.folder());
     sheet.show();
     auto *next = sheet.findChild<HoverButton *>(QStringLiteral("AOLButton2"));
     for (int z = 1; z <= 103; ++z) {
@@ -569,8 +594,8 @@ void walkCharts(MainWindowFixture &f, QStringList &faults)
     check(&chooser, faults);
     f.state.graph.xTitle = f.state.graph.yTitle = QStringLiteral("N° At");
     f.state.graph.xColumn = f.state.graph.yColumn = QStringLiteral("_NO_AT");
-    TForm5 xy(f.state.graph);
-    TForm6 rowColumn(f.state.graph);
+    TForm5 xy(f.state.graph, f.folder());
+    TForm6 rowColumn(f.state.graph, f.folder());
     for (QDialog *window : {static_cast<QDialog *>(&xy), static_cast<QDialog *>(&rowColumn)}) {
         window->show();
         checkEveryPage(*window, faults);
@@ -590,9 +615,9 @@ void walk3D(MainWindowFixture &f, QStringList &faults)
 }
 
 // The sets window with every column its chooser offers, and the chooser.
-void walkSets(MainWindowFixture &, QStringList &faults)
+void walkSets(MainWindowFixture &f, QStringList &faults)
 {
-    TForm3 sets;
+    TForm3 sets(f.folder());
     for (int entry = 0; entry < SetsEntries::Count; ++entry) {
         const SetsColumn column = SetsEntries::column(entry);
         sets.setPendingColumn({column.field, column.title, column.width});

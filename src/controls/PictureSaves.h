@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// Where the picture save dialogs open within a run: the folder of the last picture saved
+// from any window, and the type (the entry of the dialog's list) last chosen for a chart.
+// One is made at start-up and handed to the commands that open the chart and 3-D windows;
+// nothing here is saved.
+struct PictureSaves
+{
+    QString folder; // empty until the first save: the working folder
+    int chartType = 0;
+};
