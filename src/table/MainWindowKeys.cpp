@@ -1,7 +1,7 @@
 #include "table/MainWindowKeys.h"
 
 #include "controls/HoverButton.h"
-#include "data/TTextTable.h"
+#include "data/ElementRecords.h"
 #include "table/ElementLayout.h"
 #include "table/TableKeys.h"
 #include "table/TableSearch.h"
@@ -68,15 +68,12 @@ MainWindowKeys::MainWindowKeys(const Window &window, QObject *parent)
     }
 }
 
-std::vector<ElementSearch::Entry> MainWindowKeys::entriesOf(const TTextTable &table)
+std::vector<ElementSearch::Entry> MainWindowKeys::entriesOf(const ElementRecords &records)
 {
-    const int name = table.FieldIndex(QStringLiteral("_NOM"));
-    const int english = table.FieldIndex(QStringLiteral("NOMUK"));
-    const int symbol = table.FieldIndex(QStringLiteral("_SYMBOLE"));
     std::vector<ElementSearch::Entry> entries;
-    for (int record = 0; record < table.RecordCount(); ++record)
-        entries.push_back({record + 1, table.RecordText(record, name),
-                           table.RecordText(record, english), table.RecordText(record, symbol)});
+    for (int z = 1; z <= records.count(); ++z)
+        entries.push_back({z, records.text(z, Column::Nom), records.text(z, Column::NomUk),
+                           records.text(z, Column::Symbole)});
     return entries;
 }
 

@@ -12,7 +12,7 @@ class HoverButton;
 class QWidget;
 class TableKeys;
 class TableSearch;
-class TTextTable;
+class ElementRecords;
 
 // The main window without a mouse: the Tab chain (tool bar, then the table as one stop, then
 // the molar-mass panel), the table's keys, and the search, opened by Ctrl+F or by a letter or
@@ -41,8 +41,8 @@ public:
 
     explicit MainWindowKeys(const Window &window, QObject *parent = nullptr);
 
-    // What the search compares, as an open view of the element table holds it.
-    static std::vector<ElementSearch::Entry> entriesOf(const TTextTable &table);
+    // What the search compares, as the element table's records hold it.
+    static std::vector<ElementSearch::Entry> entriesOf(const ElementRecords &records);
 
     TableKeys *table() const { return m_table; }
     TableSearch *search() const { return m_search; }

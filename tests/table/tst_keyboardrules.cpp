@@ -1,6 +1,7 @@
 // The table without a mouse, as pure rules and without a window: where the arrow keys move the
 // focus over the layout, and what a typed text finds among the elements of the shipped table.
 #include "data/DataFolder.h"
+#include "data/ElementRecords.h"
 #include "data/ElementTable.h"
 #include "data/TTextTable.h"
 #include "table/ElementSearch.h"
@@ -35,7 +36,7 @@ void TestKeyboardRules::initTestCase()
     TTextTable table;
     ElementTable::configure(table, DataFolder(QStringLiteral(MIRELON_SHARE_DIR)));
     ElementTable::openWhole(table);
-    m_entries = MainWindowKeys::entriesOf(table);
+    m_entries = MainWindowKeys::entriesOf(ElementRecords::fromTable(table));
     QCOMPARE(m_entries.size(), std::size_t(103));
 }
 
