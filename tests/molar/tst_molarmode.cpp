@@ -171,7 +171,6 @@ CompoundGrid *TestMolarMode::waterInFocusedGrid() const
     click(8);
     CompoundGrid *grid = mode->grid();
     grid->setFocus();
-    QTest::qWaitFor([grid] { return grid->hasFocus(); });
     return grid;
 }
 
@@ -307,7 +306,7 @@ void TestMolarMode::aNewRowComesIntoSight()
 void TestMolarMode::aCellBeingTypedCountsAsTyped()
 {
     CompoundGrid *grid = waterInFocusedGrid();
-    QVERIFY(grid->hasFocus());
+    QTRY_VERIFY(grid->hasFocus());
     // The user types a count and, without confirming it, clicks the next element: the
     // element buttons take no focus, so the cell's editor is still open.
     grid->setCurrentCell(0, CompoundRow::Mol);
@@ -322,7 +321,7 @@ void TestMolarMode::aCellBeingTypedCountsAsTyped()
 void TestMolarMode::aSymbolTypedIntoTheSpareRowCountsThere()
 {
     CompoundGrid *grid = waterInFocusedGrid();
-    QVERIFY(grid->hasFocus());
+    QTRY_VERIFY(grid->hasFocus());
     // The spare row's cells have never been written: the user's typing makes them.
     for (const auto &[column, text] : {std::pair{CompoundRow::El, "N"}, {CompoundRow::Mol, "4"}}) {
         grid->setCurrentCell(2, column);
