@@ -29,10 +29,16 @@ QString TDBEdit::DataField() const
     return m_link->field();
 }
 
-void TDBEdit::showField(const QString &text)
+void TDBEdit::showField(const QString &shown)
 {
     // The record keeps at most the field's size; the box takes no more.
     const int size = m_link->fieldSize();
-    setMaxLength(size > 0 ? size : 32767);
-    setText(text);
+    const int length = size > 0 ? size : 32767;
+    // Both lay the box's text out anew, also when nothing changes: a sheet's boxes are told
+    // of the table several times while it is made and opened.
+    if (maxLength() != length)
+        setMaxLength(length);
+    if (isReadOnly() && text() == shown && cursorPosition() == shown.size() && !hasSelectedText())
+        return;
+    setText(shown);
 }

@@ -21,7 +21,7 @@ public:
     QString DataField() const;
 
 private:
-    void showField(const QString &text);
+    void showField(const QString &shown);
 
     FieldLink *m_link; // owned by the box
 };

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QScrollArea>
 #include <QShortcut>
@@ -59,11 +60,30 @@ void styleLine(QLineEdit *box, const QFont &font, const QColor &background)
     box->setReadOnly(true);
 }
 
-QLabel *label(QWidget *parent, const QString &text, const QFont &font, QPoint at)
+// A label's font and size, once its text is fitted to the room before its box.
+struct LabelLook
 {
+    QFont font;
+    QSize size;
+};
+
+// The labels are fixed texts in fixed fonts, and a sheet is made anew for each element
+// click: the texts are measured by the first sheet only. A room below zero fits nothing.
+QLabel *label(QWidget *parent, const QString &text, const QFont &font, QPoint at, int room = -1)
+{
+    static QHash<QString, LabelLook> looks;
+    const QString key =
+        text + QLatin1Char('\n') + font.key() + QLatin1Char('\n') + QString::number(room);
     auto *caption = new QLabel(text, parent);
-    caption->setFont(font);
-    sizeToText(caption);
+    const auto known = looks.constFind(key);
+    if (known != looks.cend()) {
+        caption->setFont(known->font);
+        caption->resize(known->size);
+    } else {
+        caption->setFont(room < 0 ? font : fittingFont(font, text, room));
+        sizeToText(caption);
+        looks.insert(key, {caption->font(), caption->size()});
+    }
     caption->move(at);
     return caption;
 }
@@ -127,7 +147,7 @@ QWidget *boxPage(Page page, const QColor &background, TTextTable *table, int pag
         const bool secondColumn = row.left > 300;
         const QString text = QString::fromUtf8(row.label);
         const int room = row.left - (secondColumn ? SecondColumnGap : LabelLeft + LabelGap);
-        QLabel *caption = label(content, text, fittingFont(labelFont, text, room), {LabelLeft, 0});
+        QLabel *caption = label(content, text, labelFont, {LabelLeft, 0}, room);
         caption->move(secondColumn ? row.left - caption->width() - SecondColumnGap : LabelLeft,
                       row.top + (BoxHeight - caption->height()) / 2);
         // The box is made after its label and stands above it: nothing of the label

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -64,22 +65,63 @@ bool numberCharactersOnly(const QString &text)
     });
 }
 
-void showText(QLineEdit &box, Column column, const QString &text)
+// The glyphs and their places of `text` laid out on one line in `font`.
+QList<QGlyphRun> glyphs(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    return layout.glyphRuns();
+}
+
+// Whether `text` drawn without shaping in `font` has the very glyphs and places that
+// shaping gives it (no kerned pair, no ligature).
+bool drawsAlikeUnshaped(const QString &text, QFont font)
+{
+    font.setStyleStrategy(QFont::PreferDefault);
+    const QList<QGlyphRun> shaped = glyphs(text, font);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    const QList<QGlyphRun> unshaped = glyphs(text, font);
+    if (shaped.size() != unshaped.size())
+        return false;
+    for (qsizetype i = 0; i < shaped.size(); ++i) {
+        if (shaped[i].glyphIndexes() != unshaped[i].glyphIndexes() ||
+            shaped[i].positions() != unshaped[i].positions())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void HoverPanel::showText(QLineEdit &box, Column column, const QString &text)
 {
     // Setting a box's text lays it out anew even when it is the same: neighbours often share
     // a value, or both lack it.
     if (box.text() == text)
         return;
+    bool unshaped = false;
     if (ElementColumns::isNumeric(column)) {
-        const bool unshaped = numberCharactersOnly(text);
-        if (unshaped != bool(box.font().styleStrategy() & QFont::PreferNoShaping)) {
-            QFont font = box.font();
-            font.setStyleStrategy(unshaped ? QFont::PreferNoShaping : QFont::PreferDefault);
-            box.setFont(font);
-        }
+        unshaped = numberCharactersOnly(text);
+    } else {
+        // A name or symbol is compared once, shaped and not, as the panel comes back to the
+        // same elements again and again.
+        const QString key = QString::number(int(column)) + QLatin1Char('\n') + text;
+        auto known = m_drawsAlikeUnshaped.constFind(key);
+        if (known == m_drawsAlikeUnshaped.cend())
+            known = m_drawsAlikeUnshaped.insert(key, drawsAlikeUnshaped(text, box.font()));
+        unshaped = *known;
+    }
+    if (unshaped != bool(box.font().styleStrategy() & QFont::PreferNoShaping)) {
+        QFont font = box.font();
+        font.setStyleStrategy(unshaped ? QFont::PreferNoShaping : QFont::PreferDefault);
+        box.setFont(font);
     }
     box.setText(text);
 }
+
+namespace {
 
 QLabel *maroonLabel(QWidget *parent, const QString &text, QPoint at)
 {

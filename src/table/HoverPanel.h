@@ -3,6 +3,9 @@
 #include "controls/TBevelPanel.h"
 #include "data/ElementColumns.h"
 
+#include <QHash>
+#include <QString>
+
 #include <utility>
 #include <vector>
 
@@ -28,5 +31,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void showText(QLineEdit &box, Column column, const QString &text);
+
     std::vector<std::pair<QLineEdit *, Column>> m_boxes; // owned by the panel
+    QHash<QString, bool> m_drawsAlikeUnshaped;           // per column and text shown
 };
