@@ -1,5 +1,7 @@
 #include "controls/HoverButton.h"
 
+#include "controls/HoverButtonAccessible.h"
+
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,6 +10,7 @@
 HoverButton::HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColor fontColor)
     : QWidget(parent), m_color(color), m_fontColor(fontColor)
 {
+    HoverButtonAccessible::install();
     resize(defaultSize);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true); // mouse moves are reported even without a button held

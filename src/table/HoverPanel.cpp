@@ -1,5 +1,6 @@
 #include "table/HoverPanel.h"
 
+#include "controls/AccessibleNames.h"
 #include "controls/Fonts.h"
 #include "controls/TDBEdit.h"
 #include "data/ElementColumns.h"
@@ -52,6 +53,20 @@ const PropertyRow PropertyRows[] = {
     {104, "m vol :", "Edit_M__VOL", Column::MasseVol, 43, "(g/cm3)"},
     {128, "vol at :", "Edit_VOL_AT", Column::VolAt, 43, "(ml/mol)"},
 };
+
+// Names the boxes for a screen reader: those of the right column by their caption and unit,
+// the others, which have no caption, by their column.
+void nameBoxes(const QWidget &panel)
+{
+    const auto box = [&panel](const char *name) {
+        return panel.findChild<QWidget *>(QString::fromLatin1(name));
+    };
+    for (const FieldRow &row : IdentityFields)
+        box(row.name)->setAccessibleName(AccessibleNames::ofColumn(row.column));
+    for (const PropertyRow &row : PropertyRows)
+        box(row.name)->setAccessibleName(AccessibleNames::withUnit(QString::fromLatin1(row.caption),
+                                                                   QString::fromLatin1(row.unit)));
+}
 
 QLabel *maroonLabel(QWidget *parent, const QString &text, QPoint at)
 {
@@ -117,6 +132,7 @@ HoverPanel::HoverPanel(QWidget *parent) : TBevelPanel(parent)
     black.setColor(QPalette::Window, Qt::black);
     rule->setPalette(black);
     rule->setAutoFillBackground(true);
+    nameBoxes(*this);
     hide();
 }
 

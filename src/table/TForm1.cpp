@@ -236,6 +236,8 @@ void TForm1::buildToolbar(QWidget *client)
     m_combo->setEditText(QStringLiteral("Propriétés"));
     // The longest entries take a narrower face rather than scroll out of the box.
     QLineEdit *entry = m_combo->lineEdit();
+    for (QWidget *list : {static_cast<QWidget *>(m_combo), static_cast<QWidget *>(entry)})
+        list->setAccessibleName(QStringLiteral("Coloration du tableau"));
     connect(m_combo, &QComboBox::editTextChanged, entry, [entry](const QString &text) {
         entry->setFont(fittingFont(entry->parentWidget()->font(), text, entry->width() - 5));
     });

@@ -1,0 +1,176 @@
+// What a screen reader is told of the program's windows: every control it can reach has a
+// name, the element buttons say which element they are and what the colouring shows of it,
+// and the self-drawn buttons can be pressed through their accessible action.
+#include "MainWindowFixture.h"
+#include "charts/TForm5.h"
+#include "charts/TForm6.h"
+#include "charts/TFormgr.h"
+#include "controls/TAboutBox.h"
+#include "data/GraphSelection.h"
+#include "graph3d/TMain3D.h"
+#include "graph3d/TfrmCopy.h"
+#include "molar/TForm7.h"
+#include "molar/TForm8.h"
+#include "sheet/TForm2.h"
+#include "table/ElementLayout.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+bool isButtonRole(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::Button:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown:
+    case QAccessible::PageTab:
+        return true;
+    default:
+        return false;
+    }
+}
+
+struct Reachable
+{
+    int count = 0;       // shown nodes a user can move to or press
+    QStringList unnamed; // those without a name, as "class objectName"
+};
+
+// Walks the tree a screen reader walks from `node`.
+void collectUnnamed(QAccessibleInterface *node, Reachable &out, bool hiddenToo, int depth = 0)
+{
+    if (!node || depth > 40)
+        return;
+    const QAccessible::State state = node->state();
+    if (state.invisible && !hiddenToo)
+        return;
+    // An empty cell has no text to speak; the reader names its row and column.
+    const bool reachable =
+        node->role() != QAccessible::Cell && (state.focusable || isButtonRole(node->role()));
+    out.count += reachable;
+    if (reachable && node->text(QAccessible::Name).trimmed().isEmpty()) {
+        const QObject *object = node->object();
+        out.unnamed << (object ? QString::fromLatin1(object->metaObject()->className()) +
+                                     QLatin1Char(' ') + object->objectName()
+                               : QStringLiteral("role %1").arg(int(node->role())));
+    }
+    for (int i = 0; i < node->childCount(); ++i)
+        collectUnnamed(node->child(i), out, hiddenToo, depth + 1);
+}
+
+Reachable reachableControls(QWidget *window, bool hiddenToo = false)
+{
+    Reachable out;
+    collectUnnamed(QAccessible::queryAccessibleInterface(window), out, hiddenToo);
+    return out;
+}
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(object);
+    if (!node)
+        qFatal("no accessible interface");
+    return node;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void mainWindowControlsHaveNames_data();
+    void mainWindowControlsHaveNames();
+    void otherWindowsControlsHaveNames_data();
+    void otherWindowsControlsHaveNames();
+};
+
+// The main window in each of its states that shows other controls: the hover panel, each
+// legend, the molar-mass panel.
+void TestAccessibility::mainWindowControlsHaveNames_data()
+{
+    QTest::addColumn<QString>("entry"); // a colouring entry to choose, or what to do
+    QTest::newRow("at start") << QString();
+    QTest::newRow("hover panel") << QStringLiteral("hover");
+    QTest::newRow("molar-mass panel") << QStringLiteral("molar");
+    QTest::newRow("family legend") << QStringLiteral("Groupe");
+    QTest::newRow("state legend") << QStringLiteral("Etat Physique");
+    QTest::newRow("discovery legend") << QStringLiteral("Decouverte");
+    QTest::newRow("numeric legend") << QStringLiteral("Masse Volumique");
+}
+
+void TestAccessibility::mainWindowControlsHaveNames()
+{
+    QFETCH(QString, entry);
+    MainWindowFixture f;
+    if (entry == QLatin1String("hover")) {
+        QTest::mouseMove(f.button(26), QPoint(10, 10));
+        QTRY_VERIFY(f.child<QWidget>(QStringLiteral("Panel1"))->isVisible());
+    } else if (entry == QLatin1String("molar")) {
+        QTest::mouseClick(f.child<TEncartaButton>(QStringLiteral("EncartaButton1")),
+                          Qt::LeftButton);
+        QTRY_VERIFY(f.child<QWidget>(QStringLiteral("Panel3"))->isVisible());
+    } else if (!entry.isEmpty()) {
+        f.choose(entry);
+    }
+    const Reachable controls = reachableControls(f.form.get());
+    QVERIFY(controls.count > ElementLayout::ElementCount);
+    QVERIFY2(controls.unnamed.isEmpty(), qPrintable(controls.unnamed.join(QStringLiteral(", "))));
+}
+
+void TestAccessibility::otherWindowsControlsHaveNames_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::newRow("property sheet") << 0;
+    QTest::newRow("chart chooser") << 1;
+    QTest::newRow("Graph XY") << 2;
+    QTest::newRow("Graph L/C") << 3;
+    QTest::newRow("3-D window") << 4;
+    QTest::newRow("image copy window") << 5;
+    QTest::newRow("molar-mass element dialog") << 6;
+    QTest::newRow("molar-mass dialog") << 7;
+    QTest::newRow("About box") << 8;
+}
+
+void TestAccessibility::otherWindowsControlsHaveNames()
+{
+    QFETCH(int, window);
+    MainWindowFixture f;
+    QVERIFY(f.copySectionFiles());
+    f.state.selectedElement = 26;
+    GraphSelection graph;
+    graph.xTitle = QStringLiteral("T eb (K)");
+    graph.xColumn = QStringLiteral("_TEB");
+    graph.yTitle = QStringLiteral("E.N.");
+    graph.yColumn = QStringLiteral("_3EN");
+    Graph3DModel::HeightTable heights;
+    heights.fill(50);
+    const std::function<QWidget *()> make[] = {
+        [&] { return new TForm2(f.state, f.folder()); },
+        [&] { return new TFormgr(graph); },
+        [&] { return new TForm5(graph, f.folder()); },
+        [&] { return new TForm6(graph, f.folder()); },
+        [&] { return new TMain3D(heights); },
+        [] { return new TfrmCopy; },
+        [] { return new TForm7; },
+        [] { return new TForm8; },
+        [] { return new TAboutBox; },
+    };
+    const std::unique_ptr<QWidget> shown(make[window]());
+    shown->show();
+    // The molar-mass dialogs make their controls as they are shown, and those stay hidden
+    // until the dialog's modal run: they are walked hidden.
+    const Reachable controls = reachableControls(shown.get(), window >= 6 && window <= 7);
+    QVERIFY(controls.count > 0);
+    QVERIFY2(controls.unnamed.isEmpty(), qPrintable(controls.unnamed.join(QStringLiteral(", "))));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
