@@ -30,6 +30,10 @@ void PressableAccessible::doAction(const QString &actionName)
         QAccessibleWidget::doAction(actionName);
         return;
     }
+    // A control that takes no click now refuses the press, even if it takes one by the time
+    // the press would come.
+    if (!m_pressable())
+        return;
     const QPointer<QWidget> target = widget();
     QMetaObject::invokeMethod(
         widget(),

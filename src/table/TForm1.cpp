@@ -19,6 +19,7 @@
 #include "sheet/TForm2.h"
 #include "table/ColouringEntries.h"
 #include "table/ColouringRules.h"
+#include "table/ElementDescriptions.h"
 #include "table/ElementLayout.h"
 #include "table/HoverPanel.h"
 #include "table/Legends.h"
@@ -134,6 +135,12 @@ void TForm1::openViews()
                 throw std::logic_error("no element button E" + std::to_string(z));
             return button;
         });
+    // A screen reader names each element button by the element it stands for.
+    m_colourist->scan(ElementColumns::field(Column::Nom), ElementColumns::field(Column::NoAt),
+                      [](TEncartaButton &button, const QString &name, const QString &number) {
+                          button.setAccessibleName(
+                              ElementDescriptions::name(name, button.Caption(), number.toInt()));
+                      });
     // A choice in the list applies its mode even when that entry is already showing; a
     // typed text applies as it changes. A column that does not convert stops the mode.
     const auto applyMode = [this] { guarded(this, [this] { combobox1Change(); }); };

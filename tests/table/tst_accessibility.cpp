@@ -90,6 +90,9 @@ private slots:
     void mainWindowControlsHaveNames();
     void otherWindowsControlsHaveNames_data();
     void otherWindowsControlsHaveNames();
+    void elementButtonIsNamedPushButton();
+    void pressActionsClickAsTheMouseDoes();
+    void buttonOffTakesNoPress();
 };
 
 // The main window in each of its states that shows other controls: the hover panel, each
@@ -170,6 +173,62 @@ void TestAccessibility::otherWindowsControlsHaveNames()
     const Reachable controls = reachableControls(shown.get(), window >= 6 && window <= 7);
     QVERIFY(controls.count > 0);
     QVERIFY2(controls.unnamed.isEmpty(), qPrintable(controls.unnamed.join(QStringLiteral(", "))));
+}
+
+void TestAccessibility::elementButtonIsNamedPushButton()
+{
+    MainWindowFixture f;
+    QAccessibleInterface *iron = accessible(f.button(26));
+    QCOMPARE(iron->text(QAccessible::Name), QStringLiteral("Fer, Fe, numéro atomique 26"));
+    QCOMPARE(iron->role(), QAccessible::Button);
+    QVERIFY(
+        iron->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    // Lawrencium, the last record, is named from its own record too.
+    QCOMPARE(accessible(f.button(103))->text(QAccessible::Name),
+             QStringLiteral("Lawrencium, Lr, numéro atomique 103"));
+}
+
+// "Mode M / %" pressed through its action enters the molar-mass mode; hydrogen pressed then adds
+// one atom, whose molar mass the panel shows.
+void TestAccessibility::pressActionsClickAsTheMouseDoes()
+{
+    MainWindowFixture f;
+    const QString press = QAccessibleActionInterface::pressAction();
+    accessible(f.child<TEncartaButton>(QStringLiteral("EncartaButton1")))
+        ->actionInterface()
+        ->doAction(press);
+    // The panel is made by the first entry into the mode.
+    const auto panelShown = [&f] {
+        const auto *panel = f.child<QWidget>(QStringLiteral("Panel3"));
+        return panel && panel->isVisible();
+    };
+    QTRY_VERIFY(panelShown());
+    // Like the mouse, the press takes the element the hover panel shows.
+    QTest::mouseMove(f.button(1), QPoint(10, 10));
+    accessible(f.button(1))->actionInterface()->doAction(press);
+    QTRY_COMPARE(f.child<QLineEdit>(QStringLiteral("Edit3"))->text(), QStringLiteral("1,01"));
+}
+
+void TestAccessibility::buttonOffTakesNoPress()
+{
+    TEncartaButton button;
+    button.setCaption(QStringLiteral("RESET"));
+    QSignalSpy clicks(&button, &TEncartaButton::clicked);
+    QAccessibleInterface *node = accessible(&button);
+    QCOMPARE(node->text(QAccessible::Name), QStringLiteral("RESET"));
+    button.setButtonEnabled(false);
+    QVERIFY(node->state().disabled);
+    QVERIFY(!node->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    // Back on before the event loop runs: the press was refused when it was asked for. A call
+    // queued after it shows that the loop has passed where the press would have come.
+    button.setButtonEnabled(true);
+    bool passed = false;
+    QMetaObject::invokeMethod(
+        &button, [&passed] { passed = true; }, Qt::QueuedConnection);
+    QTRY_VERIFY(passed);
+    QCOMPARE(clicks.count(), 0);
 }
 
 QTEST_MAIN(TestAccessibility)
