@@ -5,9 +5,11 @@
 #include "controls/TDBEdit.h"
 #include "data/ElementColumns.h"
 #include "data/TTextTable.h"
+#include "table/ElementDescriptions.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 namespace {
@@ -140,6 +142,30 @@ void HoverPanel::bind(TTextTable *view)
 {
     for (TDBEdit *box : findChildren<TDBEdit *>())
         box->setDataSource(view);
+}
+
+void HoverPanel::updateSpokenSummary()
+{
+    const auto box = [this](const char *name) {
+        return findChild<QLineEdit *>(QString::fromLatin1(name));
+    };
+    const QString name = ElementDescriptions::name(
+        box("Edit_NOM")->text(), box("Edit_SYMBOLE")->text(), box("Edit_NO_AT")->text().toInt());
+    QStringList values;
+    const auto say = [&values, &box](const char *name) {
+        const QLineEdit *shown = box(name);
+        values << shown->accessibleName() + QLatin1Char(' ') +
+                      ElementDescriptions::numeric(shown->text(), QString());
+    };
+    say("Edit_M__AT");
+    say("Edit_CONFIG__");
+    for (const PropertyRow &row : PropertyRows)
+        say(row.name);
+    if (accessibleName() != name)
+        setAccessibleName(name);
+    const QString description = values.join(QStringLiteral(", "));
+    if (accessibleDescription() != description)
+        setAccessibleDescription(description);
 }
 
 void HoverPanel::mouseMoveEvent(QMouseEvent *event)

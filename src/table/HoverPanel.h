@@ -17,6 +17,11 @@ public:
     // The view is not owned; it outlives the panel's use.
     void bind(TTextTable *view);
 
+    // Tells a screen reader which element the boxes show now: the panel's accessible name
+    // becomes the element's, its description the values with their captions. A changed name
+    // is announced, and so is a changed description.
+    void updateSpokenSummary();
+
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 };

@@ -350,6 +350,7 @@ void TForm1::ShowHoverPanel()
     m_table1->First();
     m_panel1->show();
     m_table1->MoveBy(m_state.hoveredElement - 1);
+    m_panel1->updateSpokenSummary();
 }
 
 void TForm1::setMolarDialogs(TForm7 *data, TForm8 *molarMass)

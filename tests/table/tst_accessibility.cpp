@@ -93,6 +93,7 @@ private slots:
     void elementButtonIsNamedPushButton();
     void pressActionsClickAsTheMouseDoes();
     void buttonOffTakesNoPress();
+    void hoverPanelAnnouncesTheElement();
 };
 
 // The main window in each of its states that shows other controls: the hover panel, each
@@ -229,6 +230,24 @@ void TestAccessibility::buttonOffTakesNoPress()
         &button, [&passed] { passed = true; }, Qt::QueuedConnection);
     QTRY_VERIFY(passed);
     QCOMPARE(clicks.count(), 0);
+}
+
+// The panel is named by the element it shows and described by its values; the change of
+// both is what the accessibility bus announces (checked on the real bus, end to end).
+void TestAccessibility::hoverPanelAnnouncesTheElement()
+{
+    MainWindowFixture f;
+    auto *panel = f.child<QWidget>(QStringLiteral("Panel1"));
+    QTest::mouseMove(f.button(26), QPoint(10, 10));
+    QTRY_VERIFY(panel->isVisible());
+    QAccessibleInterface *node = accessible(panel);
+    QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Fer, Fe, numéro atomique 26"));
+    const QString description = node->text(QAccessible::Description);
+    QVERIFY2(description.contains(QStringLiteral("Tfus (K) 1810")), qPrintable(description));
+    QVERIFY2(description.contains(QStringLiteral("E.N. 1,6")), qPrintable(description));
+    QTest::mouseMove(f.button(27), QPoint(10, 10));
+    QTRY_COMPARE(node->text(QAccessible::Name), QStringLiteral("Cobalt, Co, numéro atomique 27"));
+    QVERIFY(node->text(QAccessible::Description) != description);
 }
 
 QTEST_MAIN(TestAccessibility)
