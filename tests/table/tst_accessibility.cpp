@@ -90,6 +90,8 @@ private slots:
     void mainWindowControlsHaveNames();
     void otherWindowsControlsHaveNames_data();
     void otherWindowsControlsHaveNames();
+    void toolbarGlyphButtonsNamedByTheirGraph_data();
+    void toolbarGlyphButtonsNamedByTheirGraph();
     void elementButtonIsNamedPushButton();
     void pressActionsClickAsTheMouseDoes();
     void buttonOffTakesNoPress();
@@ -174,6 +176,29 @@ void TestAccessibility::otherWindowsControlsHaveNames()
     const Reachable controls = reachableControls(shown.get(), window >= 6 && window <= 7);
     QVERIFY(controls.count > 0);
     QVERIFY2(controls.unnamed.isEmpty(), qPrintable(controls.unnamed.join(QStringLiteral(", "))));
+}
+
+void TestAccessibility::toolbarGlyphButtonsNamedByTheirGraph_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("first") << "RxSpeedButton1"
+                           << "Graph XY";
+    QTest::newRow("second") << "RxSpeedButton2"
+                            << "Graph L/C";
+    QTest::newRow("third") << "RxSpeedButton3"
+                           << "Graph 3D";
+}
+
+// The glyphs show no text: the name is all a screen reader has.
+void TestAccessibility::toolbarGlyphButtonsNamedByTheirGraph()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+    MainWindowFixture f;
+    QAccessibleInterface *node = accessible(f.child<QWidget>(button));
+    QCOMPARE(node->text(QAccessible::Name), name);
+    QCOMPARE(node->role(), QAccessible::Button);
 }
 
 void TestAccessibility::elementButtonIsNamedPushButton()
