@@ -38,6 +38,8 @@ public:
 
     DataFolder folder() const { return DataFolder(m_dir.path()); }
     QString path(File file) const { return (folder().*file)(); }
+    // Any other file of the folder: what a test saves, prints or exports.
+    QString path(const QString &name) const { return m_dir.filePath(name); }
 
     // A writable copy of the shipped file; false when it could not be made whole.
     bool copyShipped(File file) const

@@ -5,7 +5,6 @@
 #include "controls/PictureSaveDialog.h"
 
 #include <QClipboard>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinter>
 
@@ -28,9 +27,7 @@ bool beginVector(QCPPainter &painter, QPaintDevice *device)
 QString withExtension(const QString &name, Format format)
 {
     static const char *const Extensions[] = {".bmp", ".wmf", ".emf"};
-    if (QFileInfo(name).fileName().contains(QLatin1Char('.')))
-        return name;
-    return name + QLatin1String(Extensions[int(format)]);
+    return PictureSaveDialog::withExtension(name, Extensions[int(format)]);
 }
 
 QImage bitmap(ElementChart &chart)
@@ -62,20 +59,16 @@ std::optional<QByteArray> pictureFile(ElementChart &chart, Format format)
 
 bool print(ElementChart &chart, QPrinter &printer)
 {
-    const QPageLayout::Orientation previous = printer.pageLayout().orientation();
-    printer.setPageOrientation(QPageLayout::Landscape);
     QCPPainter painter;
-    const bool started = printer.isValid() && beginVector(painter, &printer);
-    if (started) {
-        const QRect page = painter.viewport();
-        const double scale =
-            qMin(double(page.width()) / chart.width(), double(page.height()) / chart.height());
-        painter.scale(scale, scale);
-        chart.toPainter(&painter, chart.width(), chart.height());
-        painter.end();
-    }
-    printer.setPageOrientation(previous);
-    return started;
+    if (!printer.isValid() || !beginVector(painter, &printer))
+        return false;
+    const QRect page = painter.viewport();
+    const double scale =
+        qMin(double(page.width()) / chart.width(), double(page.height()) / chart.height());
+    painter.scale(scale, scale);
+    chart.toPainter(&painter, chart.width(), chart.height());
+    painter.end();
+    return true;
 }
 
 } // namespace ChartExport

@@ -29,8 +29,8 @@ void copyToClipboard(ElementChart &chart);
 // nothing when the picture could not be made.
 std::optional<QByteArray> pictureFile(ElementChart &chart, Format format);
 
-// Prints the chart, scaled to the page, in landscape orientation; the printer's previous
-// orientation is restored afterwards. False when the printer could not be used.
+// Prints the chart scaled to the page, in the printer's orientation. False when the
+// printer could not be used.
 bool print(ElementChart &chart, QPrinter &printer);
 
 } // namespace ChartExport

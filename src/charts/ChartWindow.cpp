@@ -7,13 +7,10 @@
 #include "data/DataFolder.h"
 #include "data/TTextTable.h"
 
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include <exception>
-#include <memory>
 
 namespace {
 
@@ -150,19 +147,9 @@ void ChartWindow::scaleClick()
 
 void ChartWindow::printClick()
 {
-    std::unique_ptr<QPrinter> fallback;
-    QPrinter *printer = m_printer;
-    if (!printer) {
-        if (QPrinterInfo::defaultPrinter().isNull()) {
-            showErrorBox(QStringLiteral("Aucune imprimante n'est installée."), this);
-            return;
-        }
-        fallback = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter());
-        printer = fallback.get();
-    }
-    if (!ChartExport::print(*currentChart(), *printer))
-        showErrorBox(QStringLiteral("L'impression a échoué : l'imprimante n'est pas disponible."),
-                     this);
+    m_printers.print(this, QStringLiteral("Graphique1"), [this](QPrinter &printer) {
+        return ChartExport::print(*currentChart(), printer);
+    });
 }
 
 void ChartWindow::saveClick()

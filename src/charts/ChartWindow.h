@@ -3,6 +3,7 @@
 #include "charts/ChartExport.h"
 #include "charts/ElementChart.h"
 #include "controls/PictureSaves.h"
+#include "controls/PrinterChoice.h"
 
 #include <QDialog>
 
@@ -35,8 +36,10 @@ public:
     QTabWidget *tabs() const { return m_tabs; }
     bool filled() const { return m_filled; }
 
-    // The printer "Imprimer " uses; by default the system's default printer. Not owned.
-    void setPrinter(QPrinter *printer) { m_printer = printer; }
+    // Where "Imprimer " prints: by default the system's default printer, or the print
+    // dialog when there is none; `setPrinter` gives a printer to use as it is (not owned).
+    void setPrinterChoice(const PrinterChoice &printers) { m_printers = printers; }
+    void setPrinter(QPrinter *printer) { m_printers.setPrinter(printer); }
     // Where the save dialog opens and what it keeps of each save; by default the window's
     // own memory. Not owned.
     void setPictureSaves(PictureSaves *saves) { m_saves = saves ? saves : &m_ownSaves; }
@@ -70,7 +73,7 @@ private:
     QTabWidget *m_tabs = nullptr;         // owned by the window
     std::vector<ElementChart *> m_charts; // owned by their tabs
     TTextTable *m_table = nullptr;        // owned by the window
-    QPrinter *m_printer = nullptr;
+    PrinterChoice m_printers;
     PictureSaves m_ownSaves;
     PictureSaves *m_saves = &m_ownSaves;
     bool m_filled = false;

@@ -100,6 +100,13 @@ std::optional<QString> PictureSaveDialog::choose(QString &folder, int &type)
     return name;
 }
 
+QString PictureSaveDialog::withExtension(const QString &name, const char *extension)
+{
+    if (QFileInfo(name).fileName().contains(QLatin1Char('.')))
+        return name;
+    return name + QLatin1String(extension);
+}
+
 std::optional<QByteArray> PictureSaveDialog::bitmapFile(const QImage &image)
 {
     QByteArray bytes;

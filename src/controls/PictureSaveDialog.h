@@ -43,6 +43,10 @@ public:
     static bool write(QWidget *parent, const QString &fileName,
                       const std::optional<QByteArray> &bytes);
 
+    // The name to write for a name chosen under a type whose extension is `extension`
+    // (".bmp"): a name without any extension gets it; one with an extension is kept.
+    static QString withExtension(const QString &name, const char *extension);
+
     // The bytes of a Windows bitmap file of the image; nothing when it cannot be encoded.
     static std::optional<QByteArray> bitmapFile(const QImage &image);
 

@@ -30,38 +30,38 @@ struct Text
 struct Legend
 {
     const char *name;
+    ColouringPicture::Legend kind;
     QRect geometry;
     int firstRow;
     CategoryColours::Keys rows;
     std::vector<Text> texts;
 };
 
-// The numeric legend's rows: the two ends of the grey scale and the fill of no value.
-CategoryColours::Keys scaleKeys()
-{
-    return {{QString(), QStringLiteral("+ forte valeur"), 0x000000},
-            {QString(), QStringLiteral("+ faible valeur"), 0xFFFFFF},
-            {QString(), QStringLiteral("N/A"), ColouringRules::Navy.rgb()}};
-}
-
 const std::vector<Legend> &legends()
 {
     using namespace CategoryColours;
     static const std::vector<Legend> table = {
-        {"legende1", {624, 136, 145, 177}, 8, families(), {}},
-        {"legende2", {640, 184, 81, 81}, 8, blocks(), {}},
-        {"legende3", {632, 168, 105, 97}, 8, acidBases(), {}},
+        {"legende1", ColouringPicture::Legend::Family, {624, 136, 145, 177}, 8, families(), {}},
+        {"legende2", ColouringPicture::Legend::Block, {640, 184, 81, 81}, 8, blocks(), {}},
+        {"legende3", ColouringPicture::Legend::AcidBase, {632, 168, 105, 97}, 8, acidBases(), {}},
         {"legende4",
+         ColouringPicture::Legend::PhysicalState,
          {648, 136, 113, 185},
          8,
          states(),
          {{8, 80, "A la température:"}, {96, 108, "K"}, {88, 132, "°C"}, {88, 156, "°F"}}},
         {"legende5",
+         ColouringPicture::Legend::Discovery,
          {640, 160, 121, 129},
          32,
          discoveries(),
          {{40, 8, "Decouverte"}, {40, 80, "A la date :"}}},
-        {"Panel2", {624, 176, 153, 97}, 48, scaleKeys(), {}},
+        {"Panel2",
+         ColouringPicture::Legend::Numeric,
+         {624, 176, 153, 97},
+         48,
+         Legends::numericKeys(),
+         {}},
     };
     return table;
 }
@@ -155,6 +155,15 @@ void addNumericControls(QWidget *panel)
 
 namespace Legends {
 
+const CategoryColours::Keys &numericKeys()
+{
+    static const CategoryColours::Keys keys = {
+        {QString(), QStringLiteral("+ forte valeur"), 0x000000},
+        {QString(), QStringLiteral("+ faible valeur"), 0xFFFFFF},
+        {QString(), QStringLiteral("N/A"), ColouringRules::Navy.rgb()}};
+    return keys;
+}
+
 void build(QWidget *client)
 {
     const QColor face = QApplication::palette().color(QPalette::Button);
@@ -178,6 +187,32 @@ void build(QWidget *client)
     addSpin(client->findChild<QWidget *>(QStringLiteral("legende5")), "SpinEdit2", {32, 96}, 1600,
             2000, 1600);
     addNumericControls(client->findChild<QWidget *>(QStringLiteral("Panel2")));
+}
+
+ColouringPicture::Shown shown(const QWidget &client, const QString &entry)
+{
+    const auto text = [&client](const char *name) {
+        const auto *field = client.findChild<const QLineEdit *>(QString::fromLatin1(name));
+        return field ? field->text() : QString();
+    };
+    const auto spinText = [&client](const char *name) {
+        const auto *spin = client.findChild<const QSpinBox *>(QString::fromLatin1(name));
+        return spin ? spin->text() : QString();
+    };
+    ColouringPicture::Shown shown;
+    for (const Legend &legend : legends()) {
+        const auto *panel = client.findChild<const QWidget *>(QString::fromLatin1(legend.name));
+        if (panel && !panel->isHidden())
+            shown.legend = legend.kind;
+    }
+    shown.numericEntry = entry;
+    if (const auto *title = client.findChild<const QLabel *>(QStringLiteral("RxLabel1")))
+        shown.numericTitle = title->text();
+    shown.kelvin = spinText("SpinEdit1");
+    shown.celsius = text("edit1");
+    shown.fahrenheit = text("Edit2");
+    shown.year = spinText("SpinEdit2");
+    return shown;
 }
 
 void setNumericTitle(QLabel &label, const QString &title)

@@ -26,6 +26,7 @@
 #include "table/MirelonApplication.h"
 #include "table/TableColourist.h"
 #include "table/ToolbarGlyphs.h"
+#include "tablepicture/TablePictureMenu.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -90,6 +91,8 @@ TForm1::TForm1(ProgramState &state, const DataFolder &folder, PictureSaves &pict
     m_client->setMouseTracking(true);
     m_client->installEventFilter(this);
     openViews();
+    m_pictureMenu =
+        new TablePictureMenu(this, m_client, m_pictures, [this] { return tablePicture(); });
 
     move(3, 49);
     resize(StartWidth - FrameAllowance, menuBar()->sizeHint().height() + ClientHeight);
@@ -351,6 +354,26 @@ void TForm1::ShowHoverPanel()
     m_panel1->show();
     m_table1->MoveBy(m_state.hoveredElement - 1);
     m_panel1->updateSpokenSummary();
+}
+
+TablePicture TForm1::tablePicture() const
+{
+    return ColouringPicture::picture(shownColouring(), buttonLooks());
+}
+
+ColouringPicture::Looks TForm1::buttonLooks() const
+{
+    ColouringPicture::Looks looks;
+    for (int z = 1; z <= ElementLayout::ElementCount; ++z) {
+        const TEncartaButton *button = elementButton(z);
+        looks[std::size_t(z - 1)] = {button->Color(), button->FontColor()};
+    }
+    return looks;
+}
+
+ColouringPicture::Shown TForm1::shownColouring() const
+{
+    return Legends::shown(*m_client, m_combo->currentText());
 }
 
 void TForm1::setMolarDialogs(TForm7 *data, TForm8 *molarMass)

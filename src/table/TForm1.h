@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DataFolder.h"
+#include "table/ColouringPicture.h"
 
 #include <QMainWindow>
 
@@ -21,6 +22,7 @@ class TForm3;
 class TTextTable;
 class TableColourist;
 struct PictureSaves;
+class TablePictureMenu;
 struct ProgramState;
 
 // The main window: the periodic table as 103 element buttons on navy, with the
@@ -78,6 +80,14 @@ public:
 
     const ProgramState &state() const { return m_state; }
 
+    // The table as it shows now, for printing and pictures: the buttons' fills and caption
+    // colours, and the legend in view.
+    TablePicture tablePicture() const;
+    ColouringPicture::Looks buttonLooks() const;
+    ColouringPicture::Shown shownColouring() const;
+    // The table's context menu and its print, save and copy commands; owned by the window.
+    TablePictureMenu *pictureMenu() const { return m_pictureMenu; }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -131,6 +141,7 @@ private:
     TDBEdit *m_reader2 = nullptr;
     std::unique_ptr<TableColourist> m_colourist;
     MolarMode *m_molar = nullptr; // owned by the window
+    TablePictureMenu *m_pictureMenu = nullptr;
 
     TEncartaButton *m_modeButton = nullptr; // "Mode M / %", owned by m_speedBar
 

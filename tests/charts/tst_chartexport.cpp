@@ -1,6 +1,7 @@
 // Pictures of a chart: the extension rule, bitmaps, the Windows metafiles as their
 // readers see them, printing and the clipboard.
 #include "ChartFixture.h"
+#include "MessageBoxes.h"
 #include "SvgShapes.h"
 #include "charts/ChartExport.h"
 #include "charts/TForm5.h"
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -25,6 +27,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <optional>
 
 class TestChartExport : public QObject
 {
@@ -45,6 +48,8 @@ private slots:
     void rowColumnBorderInEveryPicture();
     void printsLandscapeAndRestores();
     void unusablePrinter();
+    void noPrinterOpensThePrintDialog();
+    void printsIntoPdfThroughTheDialog();
     void clipboardBitmap();
 
 private:
@@ -67,6 +72,16 @@ QString closeNextMessageBox(const std::function<void()> &action)
     });
     action();
     return text;
+}
+
+// What a command-line tool prints; empty when it failed.
+QString processOutput(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 bool within(const QRectF &area, const QPolygonF &points)
@@ -274,12 +289,49 @@ void TestChartExport::unusablePrinter()
     m_window->setPrinter(&printer);
     QVERIFY(!closeNextMessageBox([&] { m_window->printClick(); }).isEmpty());
     QVERIFY(m_window->isVisible());
-    if (QPrinterInfo::defaultPrinter().isNull()) {
-        m_window->setPrinter(nullptr);
-        QCOMPARE(closeNextMessageBox([&] { m_window->printClick(); }),
-                 QStringLiteral("Aucune imprimante n'est installée."));
-    }
     QCOMPARE(m_window->chart(0)->points().size(), 6);
+}
+
+// With no printer installed, "Imprimer " opens Qt's print dialog, landscape preset, rather
+// than an error box; cancelling it prints nothing and says nothing.
+void TestChartExport::noPrinterOpensThePrintDialog()
+{
+    m_window->setPrinterChoice(PrinterChoice([] { return QPrinterInfo(); }));
+    const QStringList before = QDir(m_fixture->path(".")).entryList(QDir::Files);
+    std::optional<QPageLayout::Orientation> offered;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<QPrintDialog *>(QApplication::activeModalWidget()));
+        auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+        offered = dialog->printer()->pageLayout().orientation();
+        dialog->reject();
+    });
+    const QStringList boxes = messageBoxesDuring([&] { m_window->printClick(); });
+    QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join(QLatin1Char('\n'))));
+    QCOMPARE(offered, std::optional(QPageLayout::Landscape));
+    QCOMPARE(QDir(m_fixture->path(".")).entryList(QDir::Files), before);
+}
+
+// The PDF file the dialog offers gets one landscape page with the chart, its axis titles
+// as text.
+void TestChartExport::printsIntoPdfThroughTheDialog()
+{
+    const QString pdf = m_fixture->path("Graphique1.pdf");
+    m_window->setPrinterChoice(PrinterChoice([] { return QPrinterInfo(); },
+                                             [&](QPrinter &printer, QWidget *) {
+                                                 printer.setOutputFormat(QPrinter::PdfFormat);
+                                                 printer.setOutputFileName(pdf);
+                                                 return true;
+                                             }));
+    QVERIFY(messageBoxesDuring([&] { m_window->printClick(); }).isEmpty());
+    const QString info = processOutput("pdfinfo", {pdf});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+)")).match(info);
+    QVERIFY2(size.hasMatch() && size.captured(1).toDouble() > size.captured(2).toDouble(),
+             qPrintable(info));
+    const QString text = processOutput("pdftotext", {pdf, "-"}).remove(QLatin1Char(' '));
+    QVERIFY2(text.contains(QStringLiteral("Teb(K)")) && text.contains(QStringLiteral("E.N.")),
+             qPrintable(text));
 }
 
 // The clipboard gets the showing chart at its size, its back wall light yellow.

@@ -52,6 +52,7 @@ public:
 
     DataFolder folder() const { return m_data.folder(); }
     QString path(ScratchData::File file) const { return m_data.path(file); }
+    QString path(const QString &name) const { return m_data.path(name); }
     // The section files too, for the property sheet.
     bool copySectionFiles() const
     {
