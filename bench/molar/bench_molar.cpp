@@ -4,6 +4,7 @@
 #include "controls/Fonts.h"
 #include "controls/PictureSaves.h"
 #include "data/DataFolder.h"
+#include "data/ElementRecords.h"
 #include "data/ElementTable.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
@@ -101,8 +102,9 @@ void BM_TypedFormula200(benchmark::State &state)
     TTextTable table;
     ElementTable::configure(table, DataFolder(QStringLiteral(MIRELON_SHARE_DIR)));
     ElementTable::openWhole(table);
-    const CompoundRules::MassLookup massOf = [&table](const QString &symbol) {
-        return ElementMasses::of(table, symbol);
+    const ElementRecords records = ElementRecords::fromTable(table);
+    const CompoundRules::MassLookup massOf = [&records](const QString &symbol) {
+        return ElementMasses::of(records, symbol);
     };
     if (typed.size() != 200 || CompoundRules::fromFormula({}, typed, massOf).failed())
         state.SkipWithError("not a 200-character formula that reads");

@@ -2,7 +2,6 @@
 // first paint of the grid, and one sideways scroll step of a grid of 60 or 200 added columns
 // up to its repaint.
 #include "QtBenchmarkMain.h"
-#include "data/ProgramState.h"
 #include "sets/FrozenColumnsView.h"
 #include "sets/SetsEntries.h"
 #include "sets/SetsGridModel.h"
@@ -26,20 +25,18 @@ void waitForPaint(PaintSpy &spy)
 // built yet.
 void BM_CreateHidden(benchmark::State &state)
 {
-    ProgramState program;
     for (auto _ : state) {
-        TForm3 sets(program, shippedData());
-        sets.setChooser(new TForm4(program, &sets));
+        TForm3 sets(shippedData());
+        sets.setChooser(new TForm4(&sets));
         benchmark::DoNotOptimize(sets.gridModel());
     }
 }
 
 void BM_FirstShowToFirstPaint(benchmark::State &state)
 {
-    ProgramState program;
     for (auto _ : state) {
         state.PauseTiming();
-        auto sets = std::make_unique<TForm3>(program, shippedData());
+        auto sets = std::make_unique<TForm3>(shippedData());
         PaintSpy spy;
         state.ResumeTiming();
         sets->show();
@@ -53,8 +50,7 @@ void BM_FirstShowToFirstPaint(benchmark::State &state)
 
 void BM_ScrollStep(benchmark::State &state)
 {
-    ProgramState program;
-    TForm3 sets(program, shippedData());
+    TForm3 sets(shippedData());
     sets.show();
     for (int n = 0; n < state.range(0); ++n)
         sets.gridModel()->appendColumn(SetsEntries::column(3 + n % (SetsEntries::Count - 3)));

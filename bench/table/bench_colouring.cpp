@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 
 #include <benchmark/benchmark.h>
 
@@ -31,10 +32,19 @@ struct Window
     }
 };
 
+// Made at the first use and deleted while the application is still whole: a window left
+// to the static destructors outlives the application and crashes the run's exit.
 Window &window()
 {
-    static Window shared;
-    return shared;
+    static Window *shared = nullptr;
+    if (!shared) {
+        shared = new Window;
+        qAddPostRoutine([] {
+            delete shared;
+            shared = nullptr;
+        });
+    }
+    return *shared;
 }
 
 // Applies `entry` as a choice in the colouring list does (the window reacts to the list's
@@ -91,12 +101,27 @@ void BM_NumericElectronegativity(benchmark::State &state)
     applyMode(state, "Electronégativité", 9);
 }
 
+// One mouse move over an element button, up to the hover panel showing that element: a run
+// after which the panel's atomic number is not the element's measured nothing and stops
+// with an error.
 void BM_HoverUpdate(benchmark::State &state)
 {
     Window &w = window();
+    const auto *number = w.form->findChild<QLineEdit *>(QStringLiteral("Edit_NO_AT"));
+    if (!number) {
+        state.SkipWithError("no hover panel");
+        return;
+    }
+    QString numbers[104];
+    for (int z = 1; z <= 103; ++z)
+        numbers[z] = QString::number(z);
     int z = 1;
     for (auto _ : state) {
         w.form->elementButton(z)->mouseMoved(QPoint(10, 10));
+        if (number->text() != numbers[z]) {
+            state.SkipWithError("the hover panel does not show the hovered element");
+            break;
+        }
         z = z % 103 + 1;
     }
 }

@@ -1,9 +1,9 @@
 #include "charts/ChartFill.h"
 
 #include "data/ElementColumns.h"
+#include "data/ElementRecords.h"
 #include "data/Errors.h"
 #include "data/Numbers.h"
-#include "data/TTextTable.h"
 
 #include <algorithm>
 #include <optional>
@@ -14,63 +14,62 @@ namespace {
 
 constexpr int LabelLength = 5;
 
-// The points are labelled with the element's symbol.
-QString symbolField()
+// A column as the caller named it, and where the records hold it.
+struct Field
 {
-    return ElementColumns::field(Column::Symbole);
+    QString name;
+    int index;
+};
+
+Field require(const ElementRecords &records, const QString &name)
+{
+    return {name, records.requireField(name)};
 }
 
-// Opens the table with `fields` declared, so that a missing one is reported at opening.
-void open(TTextTable &table, const QStringList &fields)
-{
-    table.Close();
-    table.setDeclaredFields(fields);
-    table.Open();
-}
-
-// Reads one cell of one record through the field's index.
+// One element's cells, by the fields required before any is read.
 class RecordReader
 {
 public:
-    RecordReader(const TTextTable &table, int record) : m_table(table), m_record(record) {}
+    RecordReader(const ElementRecords &records, int symbolField, int z)
+        : m_records(records), m_symbol(symbolField), m_z(z)
+    {}
 
-    QString text(const QString &field) const
-    {
-        return m_table.RecordText(m_record, m_table.FieldIndex(field)).trimmed();
-    }
-    QString label() const { return text(symbolField()).left(LabelLength); }
+    QString text(int field) const { return m_records.view(m_z, field).trimmed().toString(); }
+    QString label() const { return text(m_symbol).left(LabelLength); }
 
     // Nothing for an empty cell; a text that is not a number is an error, never "no value".
     template <class Number, class Parse>
-    std::optional<Number> number(const QString &field, Parse parse) const
+    std::optional<Number> number(const Field &field, Parse parse) const
     {
-        const QString cell = text(field);
+        const QString cell = text(field.index);
         if (cell.isEmpty())
             return std::nullopt;
         if (const auto value = parse(cell))
             return value;
         throw EConvertError(QStringLiteral("« %1 » n'est pas une valeur numérique (%2, champ %3)")
-                                .arg(cell, label(), field));
+                                .arg(cell, label(), field.name));
     }
-    std::optional<double> decimal(const QString &field) const
+    std::optional<double> decimal(const Field &field) const
     {
         return number<double>(field, [](const QString &t) { return Numbers::parseDecimal(t); });
     }
-    std::optional<int> integer(const QString &field) const
+    std::optional<int> integer(const Field &field) const
     {
         return number<int>(field, [](const QString &t) { return Numbers::parseInteger(t); });
     }
 
 private:
-    const TTextTable &m_table;
-    int m_record;
+    const ElementRecords &m_records;
+    int m_symbol;
+    int m_z;
 };
 
-// Every record once, in table order (the file may hold fewer than 103).
-template <class Visit> void forEachRecord(const TTextTable &table, Visit visit)
+// Every record once, in table order (the file may hold fewer than 103), labelled with the
+// element's symbol.
+template <class Visit> void forEachRecord(const ElementRecords &records, int symbol, Visit visit)
 {
-    for (int record = 0; record < table.RecordCount(); ++record)
-        visit(RecordReader(table, record));
+    for (int z = 1; z <= records.count(); ++z)
+        visit(RecordReader(records, symbol, z));
 }
 
 } // namespace
@@ -81,34 +80,37 @@ void sortByX(ChartPoints &points)
                      [](const ChartPoint &a, const ChartPoint &b) { return a.x < b.x; });
 }
 
-ChartPoints xy(TTextTable &table, const QString &xColumn, const QString &yColumn)
+ChartPoints xy(const ElementRecords &records, const QString &xColumn, const QString &yColumn)
 {
-    open(table, {symbolField(), xColumn, yColumn});
+    const int symbol = records.requireField(ElementColumns::field(Column::Symbole));
+    const Field x = require(records, xColumn);
+    const Field y = require(records, yColumn);
     ChartPoints points;
-    forEachRecord(table, [&](const RecordReader &record) {
-        const auto x = record.decimal(xColumn);
-        const auto y = record.decimal(yColumn);
-        if (x && y)
-            points.append({record.label(), *x, *y});
+    forEachRecord(records, symbol, [&](const RecordReader &record) {
+        const auto xValue = record.decimal(x);
+        const auto yValue = record.decimal(y);
+        if (xValue && yValue)
+            points.append({record.label(), *xValue, *yValue});
     });
     sortByX(points);
     return points;
 }
 
-RowColumn rowColumn(TTextTable &table, const QString &column)
+RowColumn rowColumn(const ElementRecords &records, const QString &column)
 {
-    const QString row = ElementColumns::field(Column::Ligne);
-    const QString col = ElementColumns::field(Column::Colonne);
-    open(table, {symbolField(), column, row, col});
+    const int symbol = records.requireField(ElementColumns::field(Column::Symbole));
+    const Field value = require(records, column);
+    const Field row = require(records, ElementColumns::field(Column::Ligne));
+    const Field col = require(records, ElementColumns::field(Column::Colonne));
     RowColumn result;
-    forEachRecord(table, [&](const RecordReader &record) {
-        const auto value = record.decimal(column);
+    forEachRecord(records, symbol, [&](const RecordReader &record) {
+        const auto v = record.decimal(value);
         const auto line = record.integer(row);
-        if (!value || !line)
+        if (!v || !line)
             return;
-        result.byRow.append({record.label(), double(*line), *value});
+        result.byRow.append({record.label(), double(*line), *v});
         if (const auto place = record.integer(col))
-            result.byColumn.append({record.label(), double(*place), *value});
+            result.byColumn.append({record.label(), double(*place), *v});
     });
     sortByX(result.byRow);
     sortByX(result.byColumn);

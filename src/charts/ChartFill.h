@@ -3,7 +3,7 @@
 #include <QString>
 #include <QVector>
 
-class TTextTable;
+class ElementRecords;
 
 // One plotted element: its symbol as the point label, and the point.
 struct ChartPoint
@@ -14,15 +14,15 @@ struct ChartPoint
 };
 using ChartPoints = QVector<ChartPoint>;
 
-// The fills of the chart windows: the element table walked in atomic-number order into
+// The fills of the chart windows: the element records in atomic-number order turned into
 // the points of the charts, sorted by ascending X (Y values are not sorted; elements with
-// equal X keep their table order). Each opens the given table on its file first; a column
-// missing from the file raises the table's EDatabaseError, a text that is not a number
+// equal X keep their table order). A column the records lack raises their EDatabaseError
+// (the symbol's first, then the columns in the order given), a text that is not a number
 // (decimal comma, optional exponent) raises EConvertError naming the element and field.
 namespace ChartFill {
 
 // Graph XY: one point per element holding a value in both columns.
-ChartPoints xy(TTextTable &table, const QString &xColumn, const QString &yColumn);
+ChartPoints xy(const ElementRecords &records, const QString &xColumn, const QString &yColumn);
 
 // Graph L/C: the value of `column` against the element's row (LIGNE) and, second, against
 // its column (COLONNE), for the elements holding a value and a row. An element whose
@@ -32,7 +32,7 @@ struct RowColumn
     ChartPoints byRow;
     ChartPoints byColumn;
 };
-RowColumn rowColumn(TTextTable &table, const QString &column);
+RowColumn rowColumn(const ElementRecords &records, const QString &column);
 
 void sortByX(ChartPoints &points);
 

@@ -5,6 +5,7 @@
 #include "controls/Fonts.h"
 #include "controls/PictureSaveDialog.h"
 #include "data/DataFolder.h"
+#include "data/ElementRecords.h"
 #include "data/TTextTable.h"
 
 #include <QPushButton>
@@ -80,7 +81,7 @@ ChartWindow::~ChartWindow() = default;
 
 void ChartWindow::buildButtons()
 {
-    auto *bar = new QWidget(this);
+    auto *bar = m_buttonBar = new QWidget(this);
     bar->setObjectName(QStringLiteral("Panel1"));
     bar->setGeometry(0, 0, width(), ButtonBarHeight);
     for (const ButtonRow &row : Buttons) {
@@ -115,8 +116,8 @@ void ChartWindow::setVisible(bool visible)
 void ChartWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    if (auto *bar = findChild<QWidget *>(QStringLiteral("Panel1")))
-        bar->resize(width(), ButtonBarHeight);
+    if (m_buttonBar)
+        m_buttonBar->resize(width(), ButtonBarHeight);
     if (m_tabs)
         m_tabs->setGeometry(0, ButtonBarHeight, width(), height() - ButtonBarHeight);
 }
@@ -125,7 +126,11 @@ void ChartWindow::FormActivate()
 {
     m_filled = true;
     try {
-        fill(*m_table);
+        // The file is read once, as the window is first shown.
+        m_table->Open();
+        const ElementRecords records = ElementRecords::fromTable(*m_table);
+        m_table->Close();
+        fill(records);
     } catch (const std::exception &error) {
         // Nothing is plotted; the charts keep their titles.
         for (ElementChart *chart : m_charts)

@@ -12,6 +12,7 @@
 class DataFolder;
 class QPrinter;
 class QTabWidget;
+class ElementRecords;
 class TTextTable;
 
 // What the two chart windows share: the button bar along the top (labels, scale, print,
@@ -59,8 +60,9 @@ protected:
     ChartWindow(const QString &caption, QSize outerSize, QPoint pos, const std::vector<Tab> &tabs,
                 ElementChart::Style style, const DataFolder &folder, QWidget *parent);
 
-    // Fills the charts from the table; errors propagate to the caller, which reports them.
-    virtual void fill(TTextTable &table) = 0;
+    // Fills the charts from the window's records; errors propagate to the caller, which
+    // reports them.
+    virtual void fill(const ElementRecords &records) = 0;
 
     void setVisible(bool visible) override;
     // The tab control fills the window below the button bar, whatever its size.
@@ -70,6 +72,7 @@ private:
     void buildButtons();
     void FormActivate();
 
+    QWidget *m_buttonBar = nullptr;       // owned by the window
     QTabWidget *m_tabs = nullptr;         // owned by the window
     std::vector<ElementChart *> m_charts; // owned by their tabs
     TTextTable *m_table = nullptr;        // owned by the window

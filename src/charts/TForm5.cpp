@@ -16,11 +16,11 @@ TForm5::TForm5(const GraphSelection &selection, const DataFolder &folder, QWidge
         chart(tab)->setZoomSteps(8);
 }
 
-void TForm5::fill(TTextTable &table)
+void TForm5::fill(const ElementRecords &records)
 {
     for (int tab = 0; tab < 3; ++tab)
         chart(tab)->setTitles(m_selection.xTitle, m_selection.yTitle);
-    const ChartPoints points = ChartFill::xy(table, m_selection.xColumn, m_selection.yColumn);
+    const ChartPoints points = ChartFill::xy(records, m_selection.xColumn, m_selection.yColumn);
     for (int tab = 0; tab < 3; ++tab)
         chart(tab)->setPoints(points);
 }

@@ -17,7 +17,7 @@ public:
     TForm5(const GraphSelection &selection, const DataFolder &folder, QWidget *parent = nullptr);
 
 protected:
-    void fill(TTextTable &table) override;
+    void fill(const ElementRecords &records) override;
 
 private:
     const GraphSelection &m_selection;

@@ -12,11 +12,11 @@ TForm6::TForm6(const GraphSelection &selection, const DataFolder &folder, QWidge
     setObjectName(QStringLiteral("Form6"));
 }
 
-void TForm6::fill(TTextTable &table)
+void TForm6::fill(const ElementRecords &records)
 {
     chart(0)->setTitles(QStringLiteral("Lignes"), m_selection.xTitle);
     chart(1)->setTitles(QStringLiteral("Colonnes"), m_selection.xTitle);
-    const ChartFill::RowColumn points = ChartFill::rowColumn(table, m_selection.xColumn);
+    const ChartFill::RowColumn points = ChartFill::rowColumn(records, m_selection.xColumn);
     chart(0)->setPoints(points.byRow);
     chart(1)->setPoints(points.byColumn);
 }

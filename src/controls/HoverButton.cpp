@@ -5,6 +5,7 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <QVariant>
 
 HoverButton::HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColor fontColor)
@@ -21,15 +22,21 @@ HoverButton::HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColo
     // Until a caption is given, the button shows its name.
     connect(this, &QObject::objectNameChanged, this, [this](const QString &name) {
         if (!m_captionSet) {
-            m_caption = name;
+            setCaptionText(name);
             update();
         }
     });
 }
 
-void HoverButton::setCaption(const QString &caption)
+void HoverButton::setCaptionText(const QString &caption)
 {
     m_caption = caption;
+    m_captionLayout.reset();
+}
+
+void HoverButton::setCaption(const QString &caption)
+{
+    setCaptionText(caption);
     m_captionSet = true;
     showLook(Look::Normal);
 }
@@ -46,6 +53,15 @@ void HoverButton::setFontColor(const QColor &color)
     update();
 }
 
+void HoverButton::recolour(const std::optional<QColor> &fill, const QColor &fontColor)
+{
+    m_fontColor = fontColor;
+    if (fill) {
+        m_color = *fill;
+        m_look = Look::Normal;
+    }
+}
+
 void HoverButton::showLook(Look look)
 {
     m_look = look;
@@ -56,17 +72,50 @@ void HoverButton::showLook(Look look)
     update();
 }
 
+const HoverButton::CaptionLayout &HoverButton::captionLayout() const
+{
+    if (!m_captionLayout) {
+        const QFontMetrics metrics(font());
+        CaptionLayout layout;
+        layout.ascent = metrics.ascent();
+        // The glyphs and places that drawing the text on its baseline would shape anew; the
+        // line's advance is the text's, as the font's metrics would shape it once more.
+        QTextLayout text(m_caption, font());
+        text.beginLayout();
+        const QTextLine line = text.createLine();
+        text.endLayout();
+        layout.size = {line.isValid() ? qRound(line.horizontalAdvance()) : 0, metrics.height()};
+        if (line.isValid()) {
+            layout.glyphTop = line.ascent();
+            layout.runs = text.glyphRuns();
+        }
+        QRectF ink;
+        for (const QGlyphRun &run : layout.runs)
+            ink |= run.boundingRect();
+        ink.translate(0, layout.ascent - layout.glyphTop);
+        layout.ink = ink.toAlignedRect().adjusted(-1, -1, 1, 1);
+        m_captionLayout = std::move(layout);
+    }
+    return *m_captionLayout;
+}
+
 QSize HoverButton::captionSize() const
 {
-    const QFontMetrics metrics(font());
-    return {metrics.horizontalAdvance(m_caption), metrics.height()};
+    return captionLayout().size;
+}
+
+QRect HoverButton::captionInk() const
+{
+    return captionLayout().ink;
 }
 
 void HoverButton::drawCaption(QPainter &painter, QPoint topLeft, const QColor &color) const
 {
-    painter.setFont(font());
+    const CaptionLayout &layout = captionLayout();
     painter.setPen(color);
-    painter.drawText(topLeft.x(), topLeft.y() + QFontMetrics(font()).ascent(), m_caption);
+    const QPointF origin(topLeft.x(), topLeft.y() + layout.ascent - layout.glyphTop);
+    for (const QGlyphRun &run : layout.runs)
+        painter.drawGlyphRun(origin, run);
 }
 
 bool HoverButton::hintsShown() const
@@ -91,9 +140,12 @@ bool HoverButton::event(QEvent *event)
     case QEvent::ParentChange:
         // Placed on a parent, the button shows its name until a caption is given.
         if (parentWidget()) {
-            m_caption = objectName();
+            setCaptionText(objectName());
             m_captionSet = false;
         }
+        break;
+    case QEvent::FontChange:
+        m_captionLayout.reset();
         break;
     default:
         break;

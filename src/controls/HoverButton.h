@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QGlyphRun>
+#include <QList>
 #include <QString>
 #include <QWidget>
+
+#include <optional>
 
 class QPainter;
 
@@ -40,6 +44,10 @@ public:
     QColor FontColor() const { return m_fontColor; }
     void setFontColor(const QColor &color);
 
+    // What setColor (for a fill given) and setFontColor set, without the repaint: for a caller
+    // that recolours many buttons and repaints the area they cover at once.
+    void recolour(const std::optional<QColor> &fill, const QColor &fontColor);
+
     Look currentLook() const { return m_look; }
 
 signals:
@@ -60,6 +68,9 @@ protected:
     // Draws the caption with its top-left corner at `topLeft`.
     void drawCaption(QPainter &painter, QPoint topLeft, const QColor &color) const;
     QSize captionSize() const;
+    // The pixels the caption's glyphs may touch, with a pixel to spare on each side, relative
+    // to the caption's top-left corner.
+    QRect captionInk() const;
 
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -71,8 +82,22 @@ protected:
 
 private:
     bool hintsShown() const;
+    void setCaptionText(const QString &caption);
+
+    // The caption as shaped in the button's font, kept until the caption or the font changes:
+    // shaping it again at every paint cost more than the rest of the button's painting.
+    struct CaptionLayout
+    {
+        QSize size;
+        int ascent = 0;     // as whole pixels: the baseline stands this far below the top
+        qreal glyphTop = 0; // how far above the baseline the glyph runs are placed
+        QList<QGlyphRun> runs;
+        QRect ink;
+    };
+    const CaptionLayout &captionLayout() const;
 
     QString m_caption;
+    mutable std::optional<CaptionLayout> m_captionLayout;
     bool m_captionSet = false;
     QColor m_color;
     QColor m_fontColor;

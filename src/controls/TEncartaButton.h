@@ -24,6 +24,7 @@ protected:
     void paintLook(QPainter &painter, Look look) override;
 
 private:
+    QPoint captionPlace(Look look) const;
     void drawContent(QPainter &painter, Look look) const;
 
     bool m_showCaption = true;

@@ -361,9 +361,14 @@ std::optional<QString> TTextTable::FieldValue(const QString &name) const
 
 QString TTextTable::RecordText(int record, int field) const
 {
+    return RecordView(record, field).toString();
+}
+
+QStringView TTextTable::RecordView(int record, int field) const
+{
     if (!m_active || record < 0 || record >= RecordCount())
         return {};
-    return m_grid.CellView(field, physicalRow(record)).left(FieldSize(field)).toString();
+    return m_grid.CellView(field, physicalRow(record)).left(FieldSize(field));
 }
 
 void TTextTable::setState(State s)

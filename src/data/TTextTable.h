@@ -98,6 +98,8 @@ public:
     std::optional<QString> FieldValue(const QString &name) const;
     // Any record without moving the cursor (0-based record index, field index), cut to size.
     QString RecordText(int record, int field) const;
+    // The same text without a copy; valid until the table next changes.
+    QStringView RecordView(int record, int field) const;
 
     // Editing. Edit on an empty table starts an insertion; moving to another record posts a
     // changed record; setFieldText starts an edit when the table is browsing.

@@ -5,9 +5,9 @@
 #include <functional>
 #include <optional>
 
+class ElementRecords;
 class QWidget;
 class TFormgr;
-class TTextTable;
 struct PictureSaves;
 struct ProgramState;
 
@@ -19,15 +19,16 @@ namespace Graph3DCommand {
 // the X column of the program's graph selection.
 using Chooser = std::function<void(const QString &caption)>;
 
-// The steps before the window: the choice, the values of the main window's view `view`
-// and the new heights in `state`. Returns the window's caption, or nothing when the
+// The steps before the window: the choice, the values of the main window's records and the
+// new heights in `state`. Returns the window's caption, or nothing when the
 // chooser was closed without confirming. A missing column or a value that is not a
 // number raises its error and leaves the heights as they were.
-std::optional<QString> prepare(ProgramState &state, TTextTable &view, const Chooser &chooser);
+std::optional<QString> prepare(ProgramState &state, const ElementRecords &records,
+                               const Chooser &chooser);
 
 // The whole command with the program's chooser; returns when the 3-D window is closed. The
 // window's image copy opens its save dialog where `pictures` says.
-void run(ProgramState &state, TTextTable &view, TFormgr &chooser, PictureSaves &pictures,
-         QWidget *parent);
+void run(ProgramState &state, const ElementRecords &records, TFormgr &chooser,
+         PictureSaves &pictures, QWidget *parent);
 
 } // namespace Graph3DCommand

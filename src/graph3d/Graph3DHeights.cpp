@@ -1,33 +1,28 @@
 #include "graph3d/Graph3DHeights.h"
 
+#include "data/ElementRecords.h"
 #include "data/Errors.h"
 #include "data/Numbers.h"
-#include "data/TTextTable.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace Graph3DHeights {
 
-Values read(TTextTable &view, const QString &column)
+Values read(const ElementRecords &records, const QString &column)
 {
-    if (!view.Active())
-        view.Open();
-    view.First();
     // An unknown column fails even when the table holds no record to read it from.
-    view.FieldText(column);
+    const int field = records.requireField(column);
     Values values;
-    for (std::optional<double> &value : values) {
-        if (view.Eof())
-            break;
-        const QString text = view.FieldText(column);
+    for (int z = 1; z <= ElementCount; ++z) {
+        const QStringView text = records.view(z, field);
+        std::optional<double> &value = values[z - 1];
         if (!text.isEmpty()) {
             value = Numbers::parseDecimal(text);
             if (!value)
                 throw EConvertError(
                     QStringLiteral("'%1' is not a valid floating point value").arg(text));
         }
-        view.Next();
     }
     return values;
 }

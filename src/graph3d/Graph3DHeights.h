@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-class TTextTable;
+class ElementRecords;
 
 // The bar heights of the 3-D graph from one property's values: the lowest present value
 // stands 1 unit high, the highest 101, an element without a value lies flat at 0.05.
@@ -19,11 +19,11 @@ inline constexpr double EqualValuesHeight = 51;
 using Values = std::array<std::optional<double>, ElementCount>;
 using Heights = std::array<double, ElementCount>;
 
-// The values of `column` (any case) in the first 103 records of `view`, opened at its first
-// record if it is closed and left open; an empty text, or a record past the table's end,
-// has no value. Raises EDatabaseError for an unknown column and EConvertError with
-// "'%s' is not a valid floating point value" for a text that is not a number.
-Values read(TTextTable &view, const QString &column);
+// The values of `column` (any case) in the first 103 records; an empty text, or a record past
+// the table's end, has no value. Raises EDatabaseError for an unknown column and
+// EConvertError with "'%s' is not a valid floating point value" for a text that is not a
+// number.
+Values read(const ElementRecords &records, const QString &column);
 
 Heights heights(const Values &values);
 

@@ -4,13 +4,13 @@
 
 #include <optional>
 
-class TTextTable;
+class ElementRecords;
 
 namespace ElementMasses {
 
-// The atomic mass text of the element whose symbol is exactly `symbol`, as the open element
-// table holds it: what the hover panel shows, and so what a click on the element would take.
-// None when no record has that symbol. The table's cursor does not move.
-std::optional<QString> of(const TTextTable &table, const QString &symbol);
+// The atomic mass text of the element whose symbol is exactly `symbol`, as the element records
+// hold it: what the hover panel shows, and so what a click on the element would take. None
+// when no record has that symbol.
+std::optional<QString> of(const ElementRecords &records, const QString &symbol);
 
 } // namespace ElementMasses

@@ -4,7 +4,6 @@
 #include "controls/TBevelPanel.h"
 #include "controls/WindowCentre.h"
 #include "data/ElementTable.h"
-#include "data/ProgramState.h"
 #include "data/TTextTable.h"
 #include "sets/FrozenColumnsView.h"
 #include "sets/SetsEntries.h"
@@ -16,8 +15,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-TForm3::TForm3(ProgramState &state, const DataFolder &folder, QWidget *parent)
-    : QWidget(parent), m_state(state)
+TForm3::TForm3(const DataFolder &folder, QWidget *parent) : QWidget(parent)
 {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("Form3"));
@@ -91,6 +89,12 @@ void TForm3::showEvent(QShowEvent *event)
     }
 }
 
+void TForm3::setChooser(TForm4 *chooser)
+{
+    m_chooser = chooser;
+    connect(chooser, &TForm4::columnChosen, this, &TForm3::setPendingColumn);
+}
+
 void TForm3::Button1Click()
 {
     if (m_chooser && m_chooser->exec() == QDialog::Accepted)
@@ -99,8 +103,7 @@ void TForm3::Button1Click()
 
 void TForm3::appendPendingColumn()
 {
-    const PendingColumn &pending = m_state.setsChoice;
-    m_model->appendColumn({pending.field, pending.title, pending.width});
+    m_model->appendColumn({m_pending.field, m_pending.title, m_pending.width});
     if (!m_grid)
         return;
     const int row =

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sets/SetsColumn.h"
+
 #include <QWidget>
 
 class DataFolder;
@@ -8,7 +10,6 @@ class SetsGridModel;
 class TBevelPanel;
 class TForm4;
 class TTextTable;
-struct ProgramState;
 
 // The sets window: every element in a row, with the column set the user builds from the
 // atomic number, symbol and name by adding columns through the chooser. Created once at
@@ -23,12 +24,17 @@ public:
     static constexpr int TopPanelHeight = 41;
     static constexpr int FrozenColumns = 2;
 
-    // `state` holds the chooser's pending column; it outlives the window. The element table
-    // is the one of `folder`.
-    TForm3(ProgramState &state, const DataFolder &folder, QWidget *parent = nullptr);
+    // The element table is the one of `folder`.
+    explicit TForm3(const DataFolder &folder, QWidget *parent = nullptr);
 
-    // The chooser created at start-up; owned by its Qt parent.
-    void setChooser(TForm4 *chooser) { m_chooser = chooser; }
+    // The chooser created at start-up; owned by its Qt parent. Its clicks set the pending
+    // column.
+    void setChooser(TForm4 *chooser);
+
+    // The column "OK" appends: the chooser's last click, with no field, title or width
+    // before the first.
+    const SetsColumn &pendingColumn() const { return m_pending; }
+    void setPendingColumn(const SetsColumn &column) { m_pending = column; }
 
     TTextTable *table() const { return m_table; }
     SetsGridModel *gridModel() const { return m_model; }
@@ -49,7 +55,7 @@ private:
     void buildPanels();
     void buildGrid();
 
-    ProgramState &m_state;
+    SetsColumn m_pending;
     TTextTable *m_table = nullptr;       // owned by the window
     SetsGridModel *m_model = nullptr;    // owned by the window
     TBevelPanel *m_gridPanel = nullptr;  // owned by the window

@@ -2,12 +2,13 @@
 
 #include "controls/Fonts.h"
 #include "controls/TBevelPanel.h"
-#include "data/ProgramState.h"
 #include "sets/SetsEntries.h"
 
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
+
+#include <iterator>
 
 namespace {
 
@@ -24,7 +25,7 @@ constexpr int ButtonHeight = 25;
 
 } // namespace
 
-TForm4::TForm4(ProgramState &state, QWidget *parent) : QDialog(parent), m_state(state)
+TForm4::TForm4(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Ajouter un Ensemble"));
@@ -71,16 +72,18 @@ void TForm4::buildButtons()
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setColor(QApplication::palette().color(QPalette::Button));
     panel->setGeometry(0, ClientHeight - PanelHeight, ClientWidth, PanelHeight);
-    for (const ButtonRow &row : Buttons) {
-        auto *button = new QPushButton(QString::fromLatin1(row.caption), panel);
+    QPushButton *made[std::size(Buttons)] = {};
+    for (std::size_t i = 0; i < std::size(Buttons); ++i) {
+        const ButtonRow &row = Buttons[i];
+        auto *button = made[i] = new QPushButton(QString::fromLatin1(row.caption), panel);
         button->setObjectName(QString::fromLatin1(row.name));
         button->setGeometry(row.left, ButtonTop, ButtonWidth, ButtonHeight);
     }
-    auto *ok = panel->findChild<QPushButton *>(QStringLiteral("Button2"));
+    QPushButton *cancel = made[0];
+    QPushButton *ok = made[1];
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TForm4::Button2Click);
-    connect(panel->findChild<QPushButton *>(QStringLiteral("Button1")), &QPushButton::clicked, this,
-            &QDialog::reject);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TForm4::ListBox1Click()
@@ -92,7 +95,7 @@ void TForm4::ListBox1Click()
     if (selected.isEmpty())
         return;
     const SetsColumn column = SetsEntries::column(m_list->row(selected.first()));
-    m_state.setsChoice = {column.title, column.field, column.width};
+    emit columnChosen({column.field, column.title, column.width});
 }
 
 void TForm4::Button2Click()

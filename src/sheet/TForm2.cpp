@@ -213,6 +213,7 @@ void TForm2::buildHeader()
                                {Column::Ligne, {300, 8, 30, 21}, 11, false},
                                {Column::Colonne, {300, 40, 30, 21}, 11, false}};
     const QColor face = QApplication::palette().color(QPalette::Button);
+    QWidget *numberBox = nullptr;
     for (const HeaderBox &entry : boxes) {
         auto *box = new TDBEdit(header);
         const QString field = ElementColumns::field(entry.column);
@@ -225,14 +226,18 @@ void TForm2::buildHeader()
         box->setGeometry(entry.geometry);
         box->setDataSource(m_table.get());
         box->setDataField(field);
+        if (entry.column == Column::NoAt)
+            numberBox = box;
+        // The layout cell of the element is carried but never shown.
+        if (entry.column == Column::Ligne || entry.column == Column::Colonne)
+            box->hide();
     }
     // The symbol's box overlaps the foot of the number's: the number stands above it.
-    header->findChild<QWidget *>(QStringLiteral("DB_NO_AT"))->raise();
-    // The layout cell of the element is carried but never shown.
-    for (const char *hidden : {"DBLIGNE", "DBCOLONNE"})
-        header->findChild<QWidget *>(QString::fromLatin1(hidden))->hide();
-    connect(header->findChild<TDBEdit *>(QStringLiteral("DB_NO_AT")), &QLineEdit::textChanged, this,
-            &TForm2::reloadSections);
+    numberBox->raise();
+    // The section pages follow the element shown.
+    for (const auto signal : {&TTextTable::recordChanged, &TTextTable::contentsChanged})
+        connect(m_table.get(), signal, this, &TForm2::elementShown);
+    connect(m_table.get(), &TTextTable::activeChanged, this, &TForm2::elementShown);
 
     struct Step
     {
@@ -272,8 +277,11 @@ void TForm2::buildPages(QTabWidget *pages)
     pages->addTab(scrolled(boxPage(Page::Macro, face, m_table.get(), inner - 18)),
                   QStringLiteral("Macro"));
     QWidget *micro = boxPage(Page::Micro, face, m_table.get(), inner - 18);
-    for (const char *above : {"DB_7R_AT", "DB_6NO_TOTAL"})
-        separator(micro, micro->findChild<QWidget *>(QString::fromLatin1(above))->y() - 8);
+    // Rules above the atomic radius and the oxidation numbers, which open groups of rows.
+    for (const SheetLayout::Row &row : SheetLayout::rows()) {
+        if (row.column == Column::RAt || row.column == Column::NoTotal)
+            separator(micro, row.top - 8);
+    }
     pages->addTab(scrolled(micro), QStringLiteral("Micro"));
     pages->addTab(buildStructurePage(), QStringLiteral("Structure Cristalline"));
     pages->addTab(buildIsotopePage(), QStringLiteral("Isotopes"));
@@ -485,10 +493,22 @@ void TForm2::reloadSection(const QString &file, const QString &number,
     showSection(section, boxes);
 }
 
+void TForm2::elementShown()
+{
+    // The atomic number the sheet shows: an element whose number is the same (or a view
+    // closed again) has its lines already.
+    const QString number =
+        m_table->Active() ? m_table->FieldText(ElementColumns::field(Column::NoAt)) : QString();
+    if (number == m_sectionsOf)
+        return;
+    m_sectionsOf = number;
+    reloadSections(number);
+}
+
 void TForm2::reloadSections(const QString &atomicNumber)
 {
-    // Called from the number box's change, inside a move of the table or Qt's delivery of
-    // an event: nothing may leave it, or the move would stop half done.
+    // Called from a change of the table, inside a move of it or Qt's delivery of an event:
+    // nothing may leave it, or the move would stop half done.
     try {
         reloadSection(m_folder.structFile(), atomicNumber, m_structureBoxes);
         reloadSection(m_folder.isoFile(), atomicNumber, m_isotopeBoxes);

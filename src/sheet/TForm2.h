@@ -59,6 +59,7 @@ private:
     void buildPages(QTabWidget *pages);
     QWidget *buildStructurePage();
     QWidget *buildIsotopePage();
+    void elementShown();
     void reloadSections(const QString &atomicNumber);
     void reloadSection(const QString &file, const QString &number, const QList<QLineEdit *> &boxes);
     void reportOnce(const QString &message);
@@ -75,6 +76,7 @@ private:
     QList<QLineEdit *> m_isotopeBoxes;
     bool m_activated = false;
     QSet<QString> m_reported; // section-file failures already shown
+    QString m_sectionsOf;     // the atomic number whose lines the section pages show
     // Declared last, so that it goes first, also when the constructor fails after opening
     // it: closing the view empties the boxes bound to it and so reloads the section pages,
     // which needs every other member still there.

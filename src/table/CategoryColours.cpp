@@ -76,7 +76,7 @@ QColor colour(Discovery discovery)
     return QColor(discoveries()[static_cast<std::size_t>(discovery)].colour);
 }
 
-std::optional<QColor> colourOf(const Keys &keys, const QString &text)
+std::optional<QColor> colourOf(const Keys &keys, QStringView text)
 {
     for (const Key &key : keys) {
         if (!key.value.isEmpty() && key.value == text)

@@ -39,6 +39,6 @@ const Keys &discoveries();
 QColor colour(Discovery discovery);
 
 // The colour of the row whose value is exactly `text`; nothing for any other text.
-std::optional<QColor> colourOf(const Keys &keys, const QString &text);
+std::optional<QColor> colourOf(const Keys &keys, QStringView text);
 
 } // namespace CategoryColours

@@ -10,7 +10,7 @@ namespace ColouringRules {
 
 namespace {
 
-int toInteger(const QString &text)
+int toInteger(QStringView text)
 {
     const std::optional<int> value = Numbers::parseInteger(text);
     if (!value)
@@ -20,7 +20,7 @@ int toInteger(const QString &text)
 
 } // namespace
 
-double toNumber(const QString &text)
+double toNumber(QStringView text)
 {
     const std::optional<double> value = Numbers::parseDecimal(text);
     if (!value)
@@ -28,22 +28,22 @@ double toNumber(const QString &text)
     return *value;
 }
 
-std::optional<QColor> familyColour(const QString &groupe)
+std::optional<QColor> familyColour(QStringView groupe)
 {
     return CategoryColours::colourOf(CategoryColours::families(), groupe);
 }
 
-std::optional<QColor> blockColour(const QString &bloc)
+std::optional<QColor> blockColour(QStringView bloc)
 {
     return CategoryColours::colourOf(CategoryColours::blocks(), bloc);
 }
 
-QColor acidBaseColour(const QString &acidbase)
+QColor acidBaseColour(QStringView acidbase)
 {
     return CategoryColours::colourOf(CategoryColours::acidBases(), acidbase).value_or(Silver);
 }
 
-std::optional<QColor> physicalStateColour(const QString &melting, const QString &boiling, int t)
+std::optional<QColor> physicalStateColour(QStringView melting, QStringView boiling, int t)
 {
     if (melting.isEmpty() || boiling.isEmpty())
         return Silver;
@@ -62,7 +62,7 @@ std::optional<QColor> physicalStateColour(const QString &melting, const QString 
     return colour;
 }
 
-QColor discoveryColour(const QString &year, int y)
+QColor discoveryColour(QStringView year, int y)
 {
     using CategoryColours::Discovery;
     if (year == QStringLiteral("Préhistoire"))

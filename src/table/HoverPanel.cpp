@@ -2,15 +2,15 @@
 
 #include "controls/AccessibleNames.h"
 #include "controls/Fonts.h"
-#include "controls/TDBEdit.h"
-#include "data/ElementColumns.h"
-#include "data/TTextTable.h"
+#include "data/ElementRecords.h"
 #include "table/ElementDescriptions.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 namespace {
 
@@ -70,6 +70,33 @@ void nameBoxes(const QWidget &panel)
                                                                    QString::fromLatin1(row.unit)));
 }
 
+// A number drawn without shaping stands where shaping would put it: the panel's faces kern no
+// pair of the characters a number holds. Not shaping the numbers takes a third off the cost
+// of showing an element; any other text in a number's box is shaped as usual.
+bool numberCharactersOnly(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || c == u',' || c == u'E' || c == u'+' || c == u'-';
+    });
+}
+
+void showText(QLineEdit &box, Column column, const QString &text)
+{
+    // Setting a box's text lays it out anew even when it is the same: neighbours often share
+    // a value, or both lack it.
+    if (box.text() == text)
+        return;
+    if (ElementColumns::isNumeric(column)) {
+        const bool unshaped = numberCharactersOnly(text);
+        if (unshaped != bool(box.font().styleStrategy() & QFont::PreferNoShaping)) {
+            QFont font = box.font();
+            font.setStyleStrategy(unshaped ? QFont::PreferNoShaping : QFont::PreferDefault);
+            box.setFont(font);
+        }
+    }
+    box.setText(text);
+}
+
 QLabel *maroonLabel(QWidget *parent, const QString &text, QPoint at)
 {
     auto *label = new QLabel(text, parent);
@@ -82,13 +109,16 @@ QLabel *maroonLabel(QWidget *parent, const QString &text, QPoint at)
     return label;
 }
 
-TDBEdit *fieldBox(QWidget *parent, const char *name, Column column, QRect geometry,
-                  const QFont &font, bool framed)
+QLineEdit *fieldBox(QWidget *parent, const char *name, Column column, QRect geometry, QFont font,
+                    bool framed)
 {
-    auto *box = new TDBEdit(parent);
+    auto *box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setDataField(ElementColumns::field(column));
     box->setGeometry(geometry);
+    // A number's box starts unshaped, as nearly every text it shows is a number: changing a
+    // box's font costs more than the rest of showing its text.
+    if (ElementColumns::isNumeric(column))
+        font.setStyleStrategy(QFont::PreferNoShaping);
     box->setFont(font);
     box->setReadOnly(true);
     box->setFrame(framed);
@@ -115,14 +145,17 @@ HoverPanel::HoverPanel(QWidget *parent) : TBevelPanel(parent)
     setMouseTracking(true);
 
     for (const FieldRow &row : IdentityFields)
-        fieldBox(this, row.name, row.column, row.geometry,
-                 pixelFont(QString::fromLatin1(row.family), row.pixels, row.bold), row.framed);
+        m_boxes.emplace_back(
+            fieldBox(this, row.name, row.column, row.geometry,
+                     pixelFont(QString::fromLatin1(row.family), row.pixels, row.bold), row.framed),
+            row.column);
     maroonLabel(this, QStringLiteral("masse at."), {56, 8});
 
     for (const PropertyRow &row : PropertyRows) {
         maroonLabel(this, QString::fromLatin1(row.caption), {143, row.top});
-        fieldBox(this, row.name, row.column, {190, row.top, row.width, 19},
-                 pixelFont(SansSerif, 11), false);
+        m_boxes.emplace_back(fieldBox(this, row.name, row.column, {190, row.top, row.width, 19},
+                                      pixelFont(SansSerif, 11), false),
+                             row.column);
         if (*row.unit)
             maroonLabel(this, QString::fromLatin1(row.unit), {241, row.top});
     }
@@ -138,29 +171,40 @@ HoverPanel::HoverPanel(QWidget *parent) : TBevelPanel(parent)
     hide();
 }
 
-void HoverPanel::bind(TTextTable *view)
+void HoverPanel::showElement(const ElementRecords &records, int z)
 {
-    for (TDBEdit *box : findChildren<TDBEdit *>())
-        box->setDataSource(view);
+    for (const auto &[box, column] : m_boxes)
+        showText(*box, column, records.text(z, column));
+    updateSpokenSummary();
+}
+
+void HoverPanel::showField(const QString &field, const QString &text)
+{
+    for (const auto &[box, column] : m_boxes) {
+        if (ElementColumns::field(column).compare(field, Qt::CaseInsensitive) == 0)
+            showText(*box, column, text);
+    }
+    updateSpokenSummary();
 }
 
 void HoverPanel::updateSpokenSummary()
 {
-    const auto box = [this](const char *name) {
-        return findChild<QLineEdit *>(QString::fromLatin1(name));
-    };
-    const QString name = ElementDescriptions::name(
-        box("Edit_NOM")->text(), box("Edit_SYMBOLE")->text(), box("Edit_NO_AT")->text().toInt());
+    QString frenchName;
+    QString symbol;
+    int number = 0;
     QStringList values;
-    const auto say = [&values, &box](const char *name) {
-        const QLineEdit *shown = box(name);
-        values << shown->accessibleName() + QLatin1Char(' ') +
-                      ElementDescriptions::numeric(shown->text(), QString());
-    };
-    say("Edit_M__AT");
-    say("Edit_CONFIG__");
-    for (const PropertyRow &row : PropertyRows)
-        say(row.name);
+    for (const auto &[box, column] : m_boxes) {
+        if (column == Column::Nom)
+            frenchName = box->text();
+        else if (column == Column::Symbole)
+            symbol = box->text();
+        else if (column == Column::NoAt)
+            number = box->text().toInt();
+        else
+            values << box->accessibleName() + QLatin1Char(' ') +
+                          ElementDescriptions::numeric(box->text(), QString());
+    }
+    const QString name = ElementDescriptions::name(frenchName, symbol, number);
     if (accessibleName() != name)
         setAccessibleName(name);
     const QString description = values.join(QStringLiteral(", "));

@@ -1,12 +1,17 @@
 #pragma once
 
 #include "controls/TBevelPanel.h"
+#include "data/ElementColumns.h"
 
-class TTextTable;
+#include <utility>
+#include <vector>
 
-// The small panel that shows the main data of the element under the mouse: its boxes are
-// bound to the current record of the main window's hover view. A mouse move over the panel's
-// own surface hides it.
+class ElementRecords;
+class QLineEdit;
+
+// The small panel that shows the main data of the element under the mouse, each box the text
+// of one column as the element table holds it. A mouse move over the panel's own surface
+// hides it.
 class HoverPanel : public TBevelPanel
 {
     Q_OBJECT
@@ -14,14 +19,19 @@ class HoverPanel : public TBevelPanel
 public:
     explicit HoverPanel(QWidget *parent = nullptr);
 
-    // The view is not owned; it outlives the panel's use.
-    void bind(TTextTable *view);
+    // Shows element z of `records` in the boxes.
+    void showElement(const ElementRecords &records, int z);
+    // Shows `text` in the boxes of the column named `field` (without regard to case).
+    void showField(const QString &field, const QString &text);
 
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
     // Tells a screen reader which element the boxes show now: the panel's accessible name
     // becomes the element's, its description the values with their captions. A changed name
     // is announced, and so is a changed description.
     void updateSpokenSummary();
 
-protected:
-    void mouseMoveEvent(QMouseEvent *event) override;
+    std::vector<std::pair<QLineEdit *, Column>> m_boxes; // owned by the panel
 };

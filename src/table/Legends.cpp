@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -121,7 +122,7 @@ QSpinBox *addSpin(QWidget *panel, const char *name, QPoint at, int minimum, int 
     return spin;
 }
 
-void addDisplay(QWidget *panel, const char *name, QPoint at)
+QLineEdit *addDisplay(QWidget *panel, const char *name, QPoint at)
 {
     auto *box = new QLineEdit(QStringLiteral("22"), panel);
     box->setObjectName(QString::fromLatin1(name));
@@ -132,16 +133,17 @@ void addDisplay(QWidget *panel, const char *name, QPoint at)
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, QApplication::palette().color(QPalette::Button));
     box->setPalette(palette);
+    return box;
 }
 
-void addNumericControls(QWidget *panel)
+void addNumericControls(QWidget *panel, LegendControls &controls)
 {
-    auto *title = new QLabel(panel);
+    auto *title = controls.rxLabel1 = new QLabel(panel);
     title->setObjectName(QStringLiteral("RxLabel1"));
     title->setFont(pixelFont(SansSerif, 11, true));
     title->setGeometry(8, 8, panel->width() - 16, 14);
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    auto *value = new TDBEdit(panel);
+    auto *value = controls.dbEdit3 = new TDBEdit(panel);
     value->setObjectName(QStringLiteral("DBEdit3"));
     value->setAccessibleName(accessibleNameOf(value->objectName()));
     value->setGeometry(40, 24, 81, 21);
@@ -164,9 +166,11 @@ const CategoryColours::Keys &numericKeys()
     return keys;
 }
 
-void build(QWidget *client)
+LegendControls build(QWidget *client)
 {
     const QColor face = QApplication::palette().color(QPalette::Button);
+    LegendControls controls;
+    std::vector<QWidget *> panels;
     for (const Legend &legend : legends()) {
         auto *panel = new TBevelPanel(client);
         panel->setObjectName(QString::fromLatin1(legend.name));
@@ -179,39 +183,38 @@ void build(QWidget *client)
         for (const Text &text : legend.texts)
             addText(panel, text.left, text.top, QString::fromUtf8(text.caption));
         panel->hide();
+        panels.push_back(panel);
     }
-    QWidget *state = client->findChild<QWidget *>(QStringLiteral("legende4"));
-    addSpin(state, "SpinEdit1", {8, 104}, 0, 10000, 298);
-    addDisplay(state, "edit1", {8, 128});
-    addDisplay(state, "Edit2", {8, 152});
-    addSpin(client->findChild<QWidget *>(QStringLiteral("legende5")), "SpinEdit2", {32, 96}, 1600,
-            2000, 1600);
-    addNumericControls(client->findChild<QWidget *>(QStringLiteral("Panel2")));
+    // The table's order: the five category legends, then the numeric one.
+    std::copy_n(panels.begin(), controls.legende.size(), controls.legende.begin());
+    controls.panel2 = panels.back();
+    QWidget *state = controls.legende[3];
+    controls.spinEdit1 = addSpin(state, "SpinEdit1", {8, 104}, 0, 10000, 298);
+    controls.edit1 = addDisplay(state, "edit1", {8, 128});
+    controls.edit2 = addDisplay(state, "Edit2", {8, 152});
+    controls.spinEdit2 = addSpin(controls.legende[4], "SpinEdit2", {32, 96}, 1600, 2000, 1600);
+    addNumericControls(controls.panel2, controls);
+    return controls;
 }
 
-ColouringPicture::Shown shown(const QWidget &client, const QString &entry)
+ColouringPicture::Shown shown(const LegendControls &controls, const QString &entry)
 {
-    const auto text = [&client](const char *name) {
-        const auto *field = client.findChild<const QLineEdit *>(QString::fromLatin1(name));
-        return field ? field->text() : QString();
-    };
-    const auto spinText = [&client](const char *name) {
-        const auto *spin = client.findChild<const QSpinBox *>(QString::fromLatin1(name));
-        return spin ? spin->text() : QString();
-    };
     ColouringPicture::Shown shown;
+    // The layout table's order: the five category legends, then the numeric one.
+    std::size_t at = 0;
     for (const Legend &legend : legends()) {
-        const auto *panel = client.findChild<const QWidget *>(QString::fromLatin1(legend.name));
+        const QWidget *panel =
+            at < controls.legende.size() ? controls.legende[at] : controls.panel2;
         if (panel && !panel->isHidden())
             shown.legend = legend.kind;
+        ++at;
     }
     shown.numericEntry = entry;
-    if (const auto *title = client.findChild<const QLabel *>(QStringLiteral("RxLabel1")))
-        shown.numericTitle = title->text();
-    shown.kelvin = spinText("SpinEdit1");
-    shown.celsius = text("edit1");
-    shown.fahrenheit = text("Edit2");
-    shown.year = spinText("SpinEdit2");
+    shown.numericTitle = controls.rxLabel1->text();
+    shown.kelvin = controls.spinEdit1->text();
+    shown.celsius = controls.edit1->text();
+    shown.fahrenheit = controls.edit2->text();
+    shown.year = controls.spinEdit2->text();
     return shown;
 }
 

@@ -27,8 +27,8 @@ std::unique_ptr<TForm1> createWindows(ProgramState &state, const DataFolder &fol
 {
     auto form = std::make_unique<TForm1>(state, folder, pictures);
     form->setAboutBox(new TAboutBox(form.get()));
-    auto *sets = new TForm3(state, folder, form.get());
-    sets->setChooser(new TForm4(state, sets));
+    auto *sets = new TForm3(folder, form.get());
+    sets->setChooser(new TForm4(sets));
     form->setSetsWindow(sets);
     form->setChooser(new TFormgr(state.graph, form.get()));
     form->setMolarDialogs(new TForm7(form.get()), new TForm8(form.get()));

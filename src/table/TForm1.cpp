@@ -9,7 +9,6 @@
 #include "controls/TEncartaButton.h"
 #include "data/ElementColumns.h"
 #include "data/ElementTable.h"
-#include "data/Numbers.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
 #include "graph3d/Graph3DCommand.h"
@@ -18,7 +17,6 @@
 #include "sets/TForm3.h"
 #include "sheet/TForm2.h"
 #include "table/ColouringEntries.h"
-#include "table/ColouringRules.h"
 #include "table/ElementDescriptions.h"
 #include "table/ElementLayout.h"
 #include "table/HoverPanel.h"
@@ -42,11 +40,6 @@ namespace {
 
 const QColor Navy(0x00, 0x00, 0x80);
 const QString SansSerif = QStringLiteral("MS Sans Serif");
-
-// Controls that HideLegends() hides, in this order, before the molar-mass panel; those not
-// built yet are skipped.
-constexpr const char *HiddenByHideLegends[] = {"legende1", "legende2", "legende3",
-                                               "legende4", "legende5", "Panel2"};
 
 struct SpeedButtonRow
 {
@@ -78,19 +71,20 @@ TForm1::TForm1(ProgramState &state, const DataFolder &folder, PictureSaves &pict
     buildToolbar(m_client);
     buildLabels(m_client);
     buildElementButtons(m_client);
-    Legends::build(m_client);
+    m_legends = Legends::build(m_client);
     m_panel1 = new HoverPanel(m_client);
     m_molar = new MolarMode(
         m_state,
         {m_client, m_speedBar, m_modeButton, m_combo, [this] { HideLegends(); },
          [this](int width) { setLayoutWidth(width); }, [this](int z) { return elementButton(z); },
-         [this](const QString &symbol) { return ElementMasses::of(*m_table1, symbol); }},
+         [this](const QString &symbol) { return ElementMasses::of(m_records, symbol); }},
         this);
     connect(m_modeButton, &TEncartaButton::clicked, m_molar, &MolarMode::EncartaButton1Click);
     // Mouse moves over the bare window hide the hover panel.
     m_client->setMouseTracking(true);
     m_client->installEventFilter(this);
-    openViews();
+    openView();
+    makeColourist();
     m_pictureMenu =
         new TablePictureMenu(this, m_client, m_pictures, [this] { return tablePicture(); });
 
@@ -109,56 +103,52 @@ TForm1::~TForm1()
     m_table1->Close();
 }
 
-void TForm1::openViews()
+void TForm1::openView()
 {
-    for (TTextTable **view : {&m_table1, &m_textTable1}) {
-        *view = new TTextTable(this);
-        (*view)->setObjectName(view == &m_table1 ? QStringLiteral("Table1")
-                                                 : QStringLiteral("TextTable1"));
-        ElementTable::configure(**view, m_folder);
-        connect(*view, &TTextTable::writeFailed, this, &MirelonApplication::showError);
-        // An incomplete table stops the start, before any edit could make it permanent.
-        ElementTable::openWhole(**view);
-    }
-    m_panel1->bind(m_table1);
-    child<TDBEdit>("DBEdit3")->setDataSource(m_table1);
+    m_table1 = new TTextTable(this);
+    m_table1->setObjectName(QStringLiteral("Table1"));
+    ElementTable::configure(*m_table1, m_folder);
+    connect(m_table1, &TTextTable::writeFailed, this, &MirelonApplication::showError);
+    // An incomplete table stops the start, before any edit could make it permanent.
+    ElementTable::openWhole(*m_table1);
+    m_records = ElementRecords::fromTable(*m_table1);
+    nameElementButtons();
+    // A posted edit of the legend's value box is in what the colouring and the panel show
+    // next. The records of the last opening stay while the view is closed.
+    connect(m_table1, &TTextTable::contentsChanged, this, [this] {
+        if (m_table1->Active())
+            m_records = ElementRecords::fromTable(*m_table1);
+    });
+    // The legend's value box edits the hovered element's record: the panel shows the text
+    // being typed, as it will be posted.
+    connect(m_table1, &TTextTable::fieldChanged, this, [this](const QString &field) {
+        m_panel1->showField(field, m_table1->FieldText(field));
+    });
+    m_legends.dbEdit3->setDataSource(m_table1);
+    // Hidden, the panel holds the view's first record until a move shows another.
+    m_panel1->showElement(m_records, m_table1->RecNo());
+}
 
-    m_reader1 = new TDBEdit(m_client);
-    m_reader1->setObjectName(QStringLiteral("DBEdit1"));
-    m_reader2 = new TDBEdit(m_client);
-    m_reader2->setObjectName(QStringLiteral("DBEdit2"));
-    for (TDBEdit *reader : {m_reader1, m_reader2}) {
-        reader->setDataSource(m_textTable1);
-        reader->hide();
-    }
-    m_colourist =
-        std::make_unique<TableColourist>(*m_textTable1, *m_reader1, *m_reader2, [this](int z) {
-            TEncartaButton *button = elementButton(z);
-            if (!button)
-                throw std::logic_error("no element button E" + std::to_string(z));
-            return button;
-        });
+void TForm1::nameElementButtons()
+{
     // A screen reader names each element button by the element it stands for.
-    m_colourist->scan(ElementColumns::field(Column::Nom), ElementColumns::field(Column::NoAt),
-                      [](TEncartaButton &button, const QString &name, const QString &number) {
-                          button.setAccessibleName(
-                              ElementDescriptions::name(name, button.Caption(), number.toInt()));
-                      });
+    for (int z = 1; z <= int(m_buttons.size()); ++z)
+        m_buttons[static_cast<std::size_t>(z - 1)]->setAccessibleName(ElementDescriptions::name(
+            m_records.view(z, Column::Nom), m_records.view(z, Column::Symbole), z));
+}
+
+void TForm1::makeColourist()
+{
+    m_colourist = std::make_unique<TableColourist>(TableColourist::Window{
+        m_buttons, m_legends, [this] { hidePanels(); }, [this] { return layoutWidth(); },
+        [this](int width) { setLayoutWidth(width); }});
     // A choice in the list applies its mode even when that entry is already showing; a
     // typed text applies as it changes. A column that does not convert stops the mode.
     const auto applyMode = [this] { guarded(this, [this] { combobox1Change(); }); };
     connect(m_combo, &QComboBox::activated, this, applyMode);
     connect(m_combo->lineEdit(), &QLineEdit::textEdited, this, applyMode);
-    for (const char *spin : {"SpinEdit1", "SpinEdit2"})
-        connect(child<QSpinBox>(spin), &QSpinBox::textChanged, this, applyMode);
-}
-
-template <class T> T *TForm1::child(const char *name) const
-{
-    T *found = m_client->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        throw std::logic_error(std::string("the main window has no control ") + name);
-    return found;
+    for (QSpinBox *spin : {m_legends.spinEdit1, m_legends.spinEdit2})
+        connect(spin, &QSpinBox::textChanged, this, applyMode);
 }
 
 void TForm1::FormCreate()
@@ -274,7 +264,7 @@ void TForm1::buildElementButtons(QWidget *client)
     const QFont font = pixelFont(QStringLiteral("Arial"), 15, true);
     const QColor face = QApplication::palette().color(QPalette::Button);
     for (int z = 1; z <= ElementLayout::ElementCount; ++z) {
-        auto *button = new TEncartaButton(client);
+        auto *button = m_buttons[static_cast<std::size_t>(z - 1)] = new TEncartaButton(client);
         button->setObjectName(QStringLiteral("E") + QString::number(z));
         button->setGeometry(QRect(ElementLayout::buttonPosition(z),
                                   QSize(ElementLayout::ButtonSize, ElementLayout::ButtonSize)));
@@ -286,6 +276,9 @@ void TForm1::buildElementButtons(QWidget *client)
         button->setColorDown(QColor(0xD8, 0xBE, 0x0A));
         button->setColorOverCaption(Qt::black);
         button->setCursor(Qt::PointingHandCursor);
+        // Painted over the table's navy, so that repainting the table repaints the buttons
+        // on it (TableColourist); every pixel of the button is its own.
+        button->setAttribute(Qt::WA_OpaquePaintEvent, false);
         // Both read the element table, which may no longer open.
         connect(button, &TEncartaButton::clicked, this,
                 [this, z] { guarded(this, [this, z] { elementClick(z); }); });
@@ -296,8 +289,8 @@ void TForm1::buildElementButtons(QWidget *client)
 
 TEncartaButton *TForm1::elementButton(int z) const
 {
-    return m_client->findChild<TEncartaButton *>(QStringLiteral("E") + QString::number(z),
-                                                 Qt::FindDirectChildrenOnly);
+    return z >= 1 && z <= int(m_buttons.size()) ? m_buttons[static_cast<std::size_t>(z - 1)]
+                                                : nullptr;
 }
 
 int TForm1::layoutWidth() const
@@ -319,18 +312,22 @@ void TForm1::resizeEvent(QResizeEvent *event)
 
 void TForm1::HideLegends()
 {
-    for (const char *name : HiddenByHideLegends) {
-        if (QWidget *widget = findChild<QWidget *>(QString::fromLatin1(name)))
-            widget->hide();
-    }
+    hidePanels();
+    setLayoutWidth(DefaultWidth);
+}
+
+void TForm1::hidePanels()
+{
+    for (QWidget *legend : m_legends.legende)
+        legend->hide();
+    m_legends.panel2->hide();
     if (m_molar)
         m_molar->hidePanel();
-    setLayoutWidth(DefaultWidth);
 }
 
 void TForm1::elementMouseMove(int z)
 {
-    m_state.hoveredElement = z;
+    m_hoveredElement = z;
     ShowHoverPanel();
 }
 
@@ -348,12 +345,13 @@ void TForm1::ShowHoverPanel()
     // or every later move would refuse it again.
     if (const std::optional<QString> refusal = m_table1->TryPost()) {
         m_table1->Cancel();
+        m_panel1->showElement(m_records, m_table1->RecNo()); // the kept value
         MirelonApplication::showError(*refusal + QStringLiteral(" L'ancienne valeur est gardée."));
     }
-    m_table1->First();
+    m_panel1->showElement(m_records, m_hoveredElement);
     m_panel1->show();
-    m_table1->MoveBy(m_state.hoveredElement - 1);
-    m_panel1->updateSpokenSummary();
+    // The legend's value box shows and edits the element's record.
+    m_table1->setRecNo(m_hoveredElement);
 }
 
 TablePicture TForm1::tablePicture() const
@@ -373,7 +371,7 @@ ColouringPicture::Looks TForm1::buttonLooks() const
 
 ColouringPicture::Shown TForm1::shownColouring() const
 {
-    return Legends::shown(*m_client, m_combo->currentText());
+    return Legends::shown(m_legends, m_combo->currentText());
 }
 
 void TForm1::setMolarDialogs(TForm7 *data, TForm8 *molarMass)
@@ -383,10 +381,10 @@ void TForm1::setMolarDialogs(TForm7 *data, TForm8 *molarMass)
 
 TForm1::ElementTexts TForm1::hoveredElementTexts() const
 {
-    // The hover view's current record is the one the hover panel shows: the mouse move that
-    // came before the click has moved it to the element.
-    return {m_table1->FieldText(QStringLiteral("_SYMBOLE")),
-            m_table1->FieldText(QStringLiteral("_M__AT"))};
+    // The element the hover panel shows, the view's record: the mouse move that came before
+    // the click has moved it to the element.
+    const int z = m_table1->RecNo();
+    return {m_records.text(z, Column::Symbole), m_records.text(z, Column::MasseAt)};
 }
 
 void TForm1::ElementClicked()
@@ -412,7 +410,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 void TForm1::Graph3D1Click()
 {
     if (m_formgr)
-        Graph3DCommand::run(m_state, *m_textTable1, *m_formgr, m_pictures, this);
+        Graph3DCommand::run(m_state, m_records, *m_formgr, m_pictures, this);
 }
 
 void TForm1::AboutClick()
@@ -444,146 +442,9 @@ void TForm1::exitClick()
     close();
 }
 
-void TForm1::showWidget(const char *name, bool visible)
-{
-    child<QWidget>(name)->setVisible(visible);
-}
-
-void TForm1::showOnly(const char *legend)
-{
-    HideLegends();
-    showWidget(legend, true);
-    setLayoutWidth(LegendWidth);
-}
-
 void TForm1::combobox1Change()
 {
     const QString text = m_combo->currentText();
-    const auto is = [&text](ColouringEntries::Index entry) {
-        return text == ColouringEntries::text(entry);
-    };
-    if (is(ColouringEntries::Defaut)) {
-        m_colourist->plainTable();
-        HideLegends();
-        return;
-    }
-    setLayoutWidth(LegendWidth);
-    if (is(ColouringEntries::Family))
-        applyFamily();
-    else if (is(ColouringEntries::Block))
-        applyBlock();
-    else if (is(ColouringEntries::AcidBase))
-        applyAcidBase();
-    else if (is(ColouringEntries::PhysicalState))
-        applyPhysicalState();
-    else if (is(ColouringEntries::Discovery))
-        applyDiscovery();
-    else
-        applyNumeric(m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-}
-
-void TForm1::applyFamily()
-{
-    m_colourist->resetCaptions();
-    m_colourist->scan(ElementColumns::field(Column::Groupe), {},
-                      [](TEncartaButton &button, const QString &groupe, const QString &) {
-                          if (const auto colour = ColouringRules::familyColour(groupe))
-                              button.setColor(*colour);
-                      });
-    showOnly("legende1");
-}
-
-void TForm1::applyBlock()
-{
-    m_colourist->resetCaptions();
-    m_colourist->scan(ElementColumns::field(Column::Bloc), {},
-                      [](TEncartaButton &button, const QString &bloc, const QString &) {
-                          if (const auto colour = ColouringRules::blockColour(bloc))
-                              button.setColor(*colour);
-                      });
-    showOnly("legende2");
-}
-
-void TForm1::applyAcidBase()
-{
-    m_colourist->resetCaptions(true);
-    m_colourist->scan(ElementColumns::field(Column::Acidbase), {},
-                      [](TEncartaButton &button, const QString &character, const QString &) {
-                          button.setColor(ColouringRules::acidBaseColour(character));
-                      });
-    showOnly("legende3");
-}
-
-namespace {
-
-// A spin edit's value as its handlers read it: the whole number its text holds, or the
-// spin edit's minimum when the text is not one.
-int spinValue(const QSpinBox &spin)
-{
-    bool ok = false;
-    const int value = spin.cleanText().trimmed().toInt(&ok);
-    return ok ? value : spin.minimum();
-}
-
-} // namespace
-
-void TForm1::applyPhysicalState()
-{
-    const auto *spin = child<QSpinBox>("SpinEdit1");
-    const int t = spinValue(*spin);
-    m_colourist->resetCaptions();
-    if (!spin->cleanText().isEmpty()) {
-        m_colourist->scan(ElementColumns::field(Column::Tf), ElementColumns::field(Column::Teb),
-                          [t](TEncartaButton &button, const QString &tf, const QString &teb) {
-                              if (const auto colour =
-                                      ColouringRules::physicalStateColour(tf, teb, t))
-                                  button.setColor(*colour);
-                          });
-    } else if (m_textTable1->Active()) {
-        m_textTable1->Close();
-    }
-    child<QLineEdit>("edit1")->setText(Numbers::formatGeneral(t - 273.15, 15));
-    child<QLineEdit>("Edit2")->setText(Numbers::formatGeneral(t * 1.8 - 459.67, 15));
-    for (const char *other : {"legende5", "legende1", "legende2", "legende3"})
-        showWidget(other, false);
-    showWidget("legende4", true);
-    showWidget("Panel2", false);
-    if (layoutWidth() != LegendWidth)
-        setLayoutWidth(LegendWidth);
-}
-
-void TForm1::applyDiscovery()
-{
-    const auto *spin = child<QSpinBox>("SpinEdit2");
-    const int y = spinValue(*spin);
-    m_colourist->resetCaptions();
-    if (!spin->cleanText().isEmpty()) {
-        m_colourist->scan(ElementColumns::field(Column::Decouverte), {},
-                          [y](TEncartaButton &button, const QString &year, const QString &) {
-                              button.setColor(ColouringRules::discoveryColour(year, y));
-                          });
-    } else if (m_textTable1->Active()) {
-        m_textTable1->Close();
-    }
-    for (const char *other : {"legende1", "legende4", "legende2", "legende3"})
-        showWidget(other, false);
-    showWidget("legende5", true);
-    showWidget("Panel2", false);
-    setLayoutWidth(LegendWidth);
-}
-
-void TForm1::applyNumeric(int entryIndex)
-{
-    QString column;
-    QString title;
-    if (const auto property = ColouringEntries::numericProperty(entryIndex)) {
-        column = property->field();
-        title = property->axisTitle();
-    }
-    HideLegends();
-    setLayoutWidth(LegendWidth);
-    Legends::setNumericTitle(*child<QLabel>("RxLabel1"), title);
-    showWidget("Panel2", true);
-    child<TDBEdit>("DBEdit3")->setDataField(column);
-    m_colourist->greyScale(column);
+    m_colourist->apply(m_records, text,
+                       m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }

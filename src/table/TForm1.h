@@ -1,10 +1,13 @@
 #pragma once
 
 #include "data/DataFolder.h"
+#include "data/ElementRecords.h"
 #include "table/ColouringPicture.h"
+#include "table/Legends.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
 class QAction;
@@ -13,7 +16,6 @@ class HoverPanel;
 class MolarMode;
 class TAboutBox;
 class TBevelPanel;
-class TDBEdit;
 class TEncartaButton;
 class TFormgr;
 class TForm7;
@@ -58,8 +60,7 @@ public:
     // The sets window created at start-up, owned by this window; "Ensembles" shows it.
     void setSetsWindow(TForm3 *sets);
 
-    // The element button of atomic number z, found by its name "E<z>"; null when z
-    // is out of range.
+    // The element button of atomic number z, named "E<z>"; null when z is out of range.
     TEncartaButton *elementButton(int z) const;
 
     // Outer width in the layout's terms (client width + frame allowance).
@@ -79,6 +80,10 @@ public:
     void combobox1Change();
 
     const ProgramState &state() const { return m_state; }
+    // The atomic number last under the mouse, 0 before the first move.
+    int hoveredElement() const { return m_hoveredElement; }
+    // The records of the hover view as it holds them now, posted edits included.
+    const ElementRecords &records() const { return m_records; }
 
     // The table as it shows now, for printing and pictures: the buttons' fills and caption
     // colours, and the legend in view.
@@ -93,16 +98,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void openViews();
-    void applyFamily();
-    void applyBlock();
-    void applyAcidBase();
-    void applyPhysicalState();
-    void applyDiscovery();
-    void applyNumeric(int entryIndex);
-    void showOnly(const char *legend);
-    void showWidget(const char *name, bool visible);
-    template <class T> T *child(const char *name) const;
+    void openView();
+    void makeColourist();
+    void nameElementButtons();
+    // The legends, the molar-mass panel and the formula edit hidden, the width kept.
+    void hidePanels();
 
     void buildMenu();
     void buildToolbar(QWidget *client);
@@ -134,12 +134,15 @@ private:
     QAction *m_graphLC = nullptr;
     QAction *m_graph3D = nullptr;
     QAction *m_ensembles = nullptr;
-    TTextTable *m_table1 = nullptr;     // follows the mouse; owned by the window
-    TTextTable *m_textTable1 = nullptr; // walked by the colouring modes; owned by the window
-    HoverPanel *m_panel1 = nullptr;     // owned by m_client
-    TDBEdit *m_reader1 = nullptr;       // hidden reader fields, owned by m_client
-    TDBEdit *m_reader2 = nullptr;
+    // The window's view of the element table: it stays on the element under the mouse, for
+    // the legend's value box to edit; owned by the window.
+    TTextTable *m_table1 = nullptr;
+    ElementRecords m_records;                      // what m_table1 holds, remade at each change
+    HoverPanel *m_panel1 = nullptr;                // owned by m_client
+    std::array<TEncartaButton *, 103> m_buttons{}; // element z at z - 1, owned by m_client
+    LegendControls m_legends;                      // owned by m_client
     std::unique_ptr<TableColourist> m_colourist;
+    int m_hoveredElement = 0;
     MolarMode *m_molar = nullptr; // owned by the window
     TablePictureMenu *m_pictureMenu = nullptr;
 

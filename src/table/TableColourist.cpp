@@ -2,90 +2,135 @@
 
 #include "controls/TDBEdit.h"
 #include "controls/TEncartaButton.h"
-#include "data/TTextTable.h"
-#include "table/ColouringRules.h"
-#include "table/ElementLayout.h"
+#include "data/ElementRecords.h"
+#include "data/Errors.h"
+#include "data/Numbers.h"
+#include "table/ColouringDescriptions.h"
+#include "table/ColouringEntries.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
 
-#include <algorithm>
+namespace {
 
-TableColourist::TableColourist(TTextTable &view, TDBEdit &reader1, TDBEdit &reader2,
-                               ButtonLookup buttons)
-    : m_view(view), m_reader1(reader1), m_reader2(reader2), m_buttons(std::move(buttons))
-{}
-
-void TableColourist::resetCaptions(bool silver)
+// A spin edit's value as the modes read it: the whole number its text holds, or the spin
+// edit's minimum when the text is not one; nothing when the text is empty.
+std::optional<int> spinValue(const QSpinBox &spin)
 {
-    for (int z = 1; z <= ElementLayout::ElementCount; ++z) {
-        TEncartaButton *button = m_buttons(z);
-        button->setFontColor(Qt::black);
-        if (silver)
-            button->setColor(ColouringRules::Silver);
+    if (spin.cleanText().isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const int value = spin.cleanText().trimmed().toInt(&ok);
+    return ok ? value : spin.minimum();
+}
+
+} // namespace
+
+TableColourist::TableColourist(Window window) : m_window(std::move(window))
+{
+    for (const TEncartaButton *button : m_window.buttons)
+        m_buttonsArea += button->geometry();
+}
+
+void TableColourist::apply(const ElementRecords &records, const QString &entryText, int entryIndex)
+{
+    const Colouring::Mode mode = Colouring::modeOf(entryText);
+    switch (mode) {
+    case Colouring::Mode::Plain:
+        paint(records, {mode, {}, {}, QApplication::palette().color(QPalette::Button)});
+        m_window.hidePanels();
+        m_window.setLayoutWidth(DefaultWidth);
+        return;
+    case Colouring::Mode::Family:
+    case Colouring::Mode::Block:
+    case Colouring::Mode::AcidBase:
+        m_window.setLayoutWidth(LegendWidth);
+        return applyCategory(records, mode);
+    case Colouring::Mode::PhysicalState:
+        m_window.setLayoutWidth(LegendWidth);
+        return applyPhysicalState(records);
+    case Colouring::Mode::Discovery:
+        m_window.setLayoutWidth(LegendWidth);
+        return applyDiscovery(records);
+    case Colouring::Mode::Numeric:
+        m_window.setLayoutWidth(LegendWidth);
+        return applyNumeric(records, entryIndex);
     }
 }
 
-void TableColourist::plainTable()
+void TableColourist::paint(const ElementRecords &records, const Colouring::Choice &choice)
 {
-    const QColor face = QApplication::palette().color(QPalette::Button);
-    for (int z = 1; z <= ElementLayout::ElementCount; ++z) {
-        TEncartaButton *button = m_buttons(z);
-        button->setColor(face);
-        button->setFontColor(Qt::black);
+    const Colouring::Looks looks = Colouring::looks(records, choice);
+    // What the buttons say to a screen reader changes with what they show.
+    if (const auto descriptions = ColouringDescriptions::of(records, choice)) {
+        for (int z = 1; z <= Colouring::ElementCount; ++z)
+            m_window.buttons[z - 1]->setAccessibleDescription((*descriptions)[z - 1]);
     }
+    for (int z = 1; z <= Colouring::ElementCount; ++z) {
+        const Colouring::Look &look = looks.buttons[z - 1];
+        m_window.buttons[z - 1]->recolour(look.fill, look.caption);
+    }
+    // One repaint of the area the buttons cover: asked of each button in turn, the repaints
+    // made Qt compare every button with every button above it.
+    m_window.buttons[0]->parentWidget()->update(m_buttonsArea);
+    if (looks.error)
+        throw EConvertError(*looks.error);
 }
 
-void TableColourist::openAtFirst()
+void TableColourist::applyCategory(const ElementRecords &records, Colouring::Mode mode)
 {
-    if (!m_view.Active())
-        m_view.Open();
-    m_view.First();
+    paint(records, {mode});
+    const int legend = mode == Colouring::Mode::Family ? 0 : mode == Colouring::Mode::Block ? 1 : 2;
+    // The window stays at the legends' width: narrowing it to widen it again at once would
+    // only lay out and paint the whole window twice more.
+    m_window.hidePanels();
+    m_window.legends.legende[legend]->show();
+    m_window.setLayoutWidth(LegendWidth);
 }
 
-void TableColourist::scan(const QString &column1, const QString &column2, const Rule &rule)
+void TableColourist::showLegend(int shown, std::initializer_list<int> hiddenFirst)
 {
-    openAtFirst();
-    m_reader1.setDataField(column1);
-    m_reader2.setDataField(column2);
-    // Record n is element n; a failing rule leaves the rest of the buttons as they were.
-    for (int z = 1; z <= ElementLayout::ElementCount; ++z) {
-        rule(*m_buttons(z), m_reader1.text(), m_reader2.text());
-        m_view.Next();
-    }
-    m_view.Close();
+    for (int hidden : hiddenFirst)
+        m_window.legends.legende[hidden]->hide();
+    m_window.legends.legende[shown]->show();
+    m_window.legends.panel2->hide();
 }
 
-void TableColourist::greyScale(const QString &column)
+void TableColourist::applyPhysicalState(const ElementRecords &records)
 {
-    openAtFirst();
-    m_reader1.setDataField(column);
-    resetCaptions();
-    // Bounds held at full precision, so that the greatest value comes out black.
-    double minimum = 100000;
-    double maximum = -100000;
-    for (int z = 1; z <= ElementLayout::ElementCount; ++z) {
-        const QString text = m_reader1.text();
-        if (!text.isEmpty()) {
-            const double v = ColouringRules::toNumber(text);
-            minimum = std::min(minimum, v);
-            maximum = std::max(maximum, v);
-        }
-        m_view.Next();
+    const QSpinBox &spin = *m_window.legends.spinEdit1;
+    const std::optional<int> temperature = spinValue(spin);
+    paint(records, {Colouring::Mode::PhysicalState, temperature});
+    const int t = temperature.value_or(spin.minimum());
+    m_window.legends.edit1->setText(Numbers::formatGeneral(t - 273.15, 15));
+    m_window.legends.edit2->setText(Numbers::formatGeneral(t * 1.8 - 459.67, 15));
+    showLegend(3, {4, 0, 1, 2});
+    if (m_window.layoutWidth() != LegendWidth)
+        m_window.setLayoutWidth(LegendWidth);
+}
+
+void TableColourist::applyDiscovery(const ElementRecords &records)
+{
+    const std::optional<int> year = spinValue(*m_window.legends.spinEdit2);
+    paint(records, {Colouring::Mode::Discovery, year});
+    showLegend(4, {0, 3, 1, 2});
+    m_window.setLayoutWidth(LegendWidth);
+}
+
+void TableColourist::applyNumeric(const ElementRecords &records, int entryIndex)
+{
+    std::optional<Column> column;
+    QString title;
+    if (const auto property = ColouringEntries::numericProperty(entryIndex)) {
+        column = property->column;
+        title = property->axisTitle();
     }
-    m_view.First();
-    for (int z = 1; z <= ElementLayout::ElementCount; ++z) {
-        TEncartaButton *button = m_buttons(z);
-        const QString text = m_reader1.text();
-        if (text.isEmpty()) {
-            button->setColor(ColouringRules::Navy);
-        } else {
-            const auto shade =
-                ColouringRules::greyShade(ColouringRules::toNumber(text), minimum, maximum);
-            button->setColor(shade.fill);
-            if (shade.whiteCaption)
-                button->setFontColor(Qt::white);
-        }
-        m_view.Next();
-    }
-    m_view.Close();
+    m_window.hidePanels();
+    m_window.setLayoutWidth(LegendWidth);
+    Legends::setNumericTitle(*m_window.legends.rxLabel1, title);
+    m_window.legends.panel2->show();
+    m_window.legends.dbEdit3->setDataField(column ? ElementColumns::field(*column) : QString());
+    paint(records, {Colouring::Mode::Numeric, {}, column});
 }

@@ -1,42 +1,57 @@
 #pragma once
 
+#include "table/Colouring.h"
+#include "table/Legends.h"
+
+#include <QRegion>
 #include <QString>
 
+#include <array>
 #include <functional>
 
-class TDBEdit;
+class ElementRecords;
 class TEncartaButton;
-class TTextTable;
 
-// Colours the 103 element buttons from the colouring view: opens it at its first record,
-// reads the columns through the two hidden reader fields, colours button n from record n
-// and closes the view again. The colours stay on the buttons until the next mode.
+// Applies a colouring mode to the main window: paints the looks that Colouring gives on the
+// 103 element buttons and shows the mode's legend, widening the window for it. The colours
+// stay on the buttons until the next mode.
 class TableColourist
 {
 public:
-    using ButtonLookup = std::function<TEncartaButton *(int)>;
-    // Decides the look of one button from the texts of the two reader fields.
-    using Rule = std::function<void(TEncartaButton &, const QString &, const QString &)>;
+    static constexpr int LegendWidth = 791;
+    static constexpr int DefaultWidth = 643;
 
-    // None of the arguments is owned; all outlive the colourist.
-    TableColourist(TTextTable &view, TDBEdit &reader1, TDBEdit &reader2, ButtonLookup buttons);
+    using Buttons = std::array<TEncartaButton *, Colouring::ElementCount>;
+    // The window's parts that the colouring changes; they outlive the colourist.
+    struct Window
+    {
+        Buttons buttons{}; // element z at z - 1
+        LegendControls legends;
+        // Hides the legends and the molar-mass panel, leaving the width as it is.
+        std::function<void()> hidePanels;
+        std::function<int()> layoutWidth;
+        std::function<void(int outerWidth)> setLayoutWidth;
+    };
 
-    // Every caption black; with `silver`, every fill silver in the same pass.
-    void resetCaptions(bool silver = false);
-    void plainTable();
+    explicit TableColourist(Window window);
 
-    // One walk over the records with the readers bound to `column1` and `column2`.
-    void scan(const QString &column1, const QString &column2, const Rule &rule);
-
-    // The grey scale of a numeric column: white for its smallest value, black for its
-    // greatest, navy where a record has no value. The view is left closed.
-    void greyScale(const QString &column);
+    // Applies the mode that the colouring list's text names, `entryIndex` being that text's
+    // entry in the list (-1 for none). A value that is not a number where the mode reads
+    // one raises EConvertError once the buttons before it are painted; the mode's legend is
+    // then not shown, the numeric legend excepted, which is shown before the values are read.
+    void apply(const ElementRecords &records, const QString &entryText, int entryIndex);
 
 private:
-    void openAtFirst();
+    // Paints the looks of `choice` and gives each button what it now says to a screen reader.
+    void paint(const ElementRecords &records, const Colouring::Choice &choice);
+    void applyCategory(const ElementRecords &records, Colouring::Mode mode);
+    void applyPhysicalState(const ElementRecords &records);
+    void applyDiscovery(const ElementRecords &records);
+    void applyNumeric(const ElementRecords &records, int entryIndex);
+    // The legends other than `shown` hidden in the order given, `shown` shown, the numeric
+    // legend hidden.
+    void showLegend(int shown, std::initializer_list<int> hiddenFirst);
 
-    TTextTable &m_view;
-    TDBEdit &m_reader1;
-    TDBEdit &m_reader2;
-    ButtonLookup m_buttons;
+    Window m_window;
+    QRegion m_buttonsArea; // in the buttons' parent
 };

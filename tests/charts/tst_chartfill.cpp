@@ -2,12 +2,11 @@
 // with which values, and what a damaged table gives.
 #include "ChartFixture.h"
 #include "charts/ChartFill.h"
+#include "data/ElementRecords.h"
 #include "data/Errors.h"
 #include "data/TTextTable.h"
 
 #include <QtTest>
-
-#include <memory>
 
 class TestChartFill : public QObject
 {
@@ -22,7 +21,7 @@ private slots:
     void badTables();
 
 private:
-    static std::unique_ptr<TTextTable> table(const ChartFixture &fixture);
+    static ElementRecords records(const ChartFixture &fixture);
 };
 
 namespace {
@@ -38,13 +37,15 @@ QStringList describe(const ChartPoints &points)
 
 } // namespace
 
-std::unique_ptr<TTextTable> TestChartFill::table(const ChartFixture &fixture)
+// What a chart window reads: its table's records, on the file as it stands.
+ElementRecords TestChartFill::records(const ChartFixture &fixture)
 {
-    auto table = std::make_unique<TTextTable>();
-    table->setDivChar(QLatin1Char(';'));
-    table->setSepChar(QLatin1Char('"'));
-    table->setFileName(fixture.folder().propFile());
-    return table;
+    TTextTable table;
+    table.setDivChar(QLatin1Char(';'));
+    table.setSepChar(QLatin1Char('"'));
+    table.setFileName(fixture.folder().propFile());
+    table.Open();
+    return ElementRecords::fromTable(table);
 }
 
 void TestChartFill::xy_data()
@@ -76,7 +77,7 @@ void TestChartFill::xy()
     QFETCH(QString, y);
     QFETCH(QStringList, points);
     ChartFixture fixture;
-    QCOMPARE(describe(ChartFill::xy(*table(fixture), x, y)), points);
+    QCOMPARE(describe(ChartFill::xy(records(fixture), x, y)), points);
 }
 
 // Rows: every element with a value and a row (the fifth has none); columns: of those, the
@@ -85,7 +86,7 @@ void TestChartFill::rowColumn()
 {
     ChartFixture fixture;
     const ChartFill::RowColumn points =
-        ChartFill::rowColumn(*table(fixture), QStringLiteral("_TEB"));
+        ChartFill::rowColumn(records(fixture), QStringLiteral("_TEB"));
     QCOMPARE(describe(points.byRow), (QStringList{"H 1 20.28", "He 1 4.22", "Li 2 1615",
                                                   "Be 2 2744", "C 2 4273", "N 2 77.36"}));
     QCOMPARE(describe(points.byColumn),
@@ -97,11 +98,12 @@ void TestChartFill::rowColumn()
 void TestChartFill::everyElement()
 {
     ChartFixture fixture(readFileBytes(shippedData().propFile()));
-    const ChartFill::RowColumn lc = ChartFill::rowColumn(*table(fixture), QStringLiteral("_M__AT"));
+    const ChartFill::RowColumn lc =
+        ChartFill::rowColumn(records(fixture), QStringLiteral("_M__AT"));
     QCOMPARE(lc.byRow.size(), 103);
     QCOMPARE(lc.byColumn.size(), 103);
     const ChartPoints xy =
-        ChartFill::xy(*table(fixture), QStringLiteral("_NO_AT"), QStringLiteral("_M__AT"));
+        ChartFill::xy(records(fixture), QStringLiteral("_NO_AT"), QStringLiteral("_M__AT"));
     QCOMPARE(xy.size(), 103);
     QCOMPARE(xy.front().lab, QStringLiteral("H"));
     QCOMPARE(xy.back().lab, QStringLiteral("Lr"));
@@ -147,7 +149,7 @@ void TestChartFill::badTables()
     QString raised;
     int count = -1;
     try {
-        count = int(ChartFill::xy(*table(fixture), column, QStringLiteral("_3EN")).size());
+        count = int(ChartFill::xy(records(fixture), column, QStringLiteral("_3EN")).size());
     } catch (const MirelonError &e) {
         raised = QString::fromUtf8(e.what());
     }

@@ -1,11 +1,14 @@
 // Looks and mouse protocol of the three self-drawn button kinds, read back as pixels.
+#include "controls/Fonts.h"
 #include "controls/TAOLButton.h"
 #include "controls/TEncartaButton.h"
 #include "controls/TSelButton.h"
+#include "data/ElementSymbols.h"
 
 #include <QApplication>
 #include <QHelpEvent>
 #include <QImage>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QToolTip>
 #include <QtTest>
@@ -54,6 +57,47 @@ struct EventLog
     }
 };
 
+// A button that draws its caption alone at (3, 2) on white, and a widget that draws a text
+// there with the painter's own text drawing: the two must give the same pixels.
+class CaptionOnly : public HoverButton
+{
+public:
+    explicit CaptionOnly(QWidget *parent)
+        : HoverButton(parent, QSize(120, 50), Qt::white, Qt::black)
+    {}
+    using HoverButton::captionSize;
+
+protected:
+    void paintLook(QPainter &painter, Look) override
+    {
+        painter.fillRect(rect(), Qt::white);
+        drawCaption(painter, QPoint(3, 2), FontColor());
+    }
+};
+
+class TextOnly : public QWidget
+{
+public:
+    TextOnly(QWidget *parent, const QString &text) : QWidget(parent), m_text(text)
+    {
+        resize(120, 50);
+        setAttribute(Qt::WA_OpaquePaintEvent); // as the buttons
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        painter.setFont(font());
+        painter.setPen(Qt::black);
+        painter.drawText(3, 2 + QFontMetrics(font()).ascent(), m_text);
+    }
+
+private:
+    QString m_text;
+};
+
 } // namespace
 
 class TestHoverButtons : public QObject
@@ -68,6 +112,8 @@ private slots:
     void encartaLooksByPixel_data();
     void encartaLooksByPixel();
     void encartaCaptionIsCentredAndPressedMovesIt();
+    void encartaFrameStaysOverTheCaption_data();
+    void encartaFrameStaysOverTheCaption();
     void encartaGlyphBesideCaption();
     void encartaEventOrder();
     void disabledButtonKeepsNormalLookButReportsMoves();
@@ -76,6 +122,8 @@ private slots:
     void releaseOutsideFiresNoClick();
     void settingColorRepaintsNormalEvenUnderMouse();
     void captionFollowsNameUntilSet();
+    void captionDrawnAsTextIsDrawn_data();
+    void captionDrawnAsTextIsDrawn();
     void aolRaisedAndPressedLooks();
     void aolHasNoHoverLook();
     void selButtonFrames_data();
@@ -199,6 +247,39 @@ void TestHoverButtons::encartaCaptionIsCentredAndPressedMovesIt()
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(3, 3));
     button->setShowCaption(false);
     QVERIFY(darkBox(button->grab().toImage(), inner).isEmpty());
+}
+
+void TestHoverButtons::encartaFrameStaysOverTheCaption_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("inside") << "Fe" << QSize(33, 33) << 15;
+    QTest::newRow("wider than the button") << "MMMMMMMM" << QSize(40, 33) << 15;
+    QTest::newRow("taller than the button") << "Hg" << QSize(60, 16) << 37;
+}
+
+// Every pixel of the one-pixel frame has the frame's colour, whatever the caption.
+void TestHoverButtons::encartaFrameStaysOverTheCaption()
+{
+    QFETCH(QString, caption);
+    QFETCH(QSize, size);
+    QFETCH(int, pixels);
+    auto *button = makeButton<TEncartaButton>(size);
+    button->setFont(pixelFont(QStringLiteral("Arial"), pixels, true));
+    button->setCaption(caption);
+    const QImage shot = button->grab().toImage();
+    const int w = size.width();
+    const int h = size.height();
+    QVERIFY(!darkBox(shot, QRect(1, 1, w - 2, h - 2)).isEmpty()); // the caption is drawn
+    for (int x = 0; x < w; ++x) {
+        QCOMPARE(at(shot, x, 0), Border);
+        QCOMPARE(at(shot, x, h - 1), Border);
+    }
+    for (int y = 0; y < h; ++y) {
+        QCOMPARE(at(shot, 0, y), Border);
+        QCOMPARE(at(shot, w - 1, y), Border);
+    }
 }
 
 void TestHoverButtons::encartaGlyphBesideCaption()
@@ -333,6 +414,46 @@ void TestHoverButtons::captionFollowsNameUntilSet()
     button->setCaption(QStringLiteral("OK"));
     button->setObjectName(QStringLiteral("Other"));
     QCOMPARE(button->Caption(), QStringLiteral("OK"));
+}
+
+void TestHoverButtons::captionDrawnAsTextIsDrawn_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QFont>("font");
+    const QFont element = pixelFont(QStringLiteral("Arial"), 15, true);
+    for (int z = 1; z <= ElementSymbols::Count; ++z)
+        QTest::addRow("%d", z) << ElementSymbols::symbol(z) << element;
+    QTest::newRow("mode button") << "Mode M / %" << pixelFont(QStringLiteral("Arial"), 11, true);
+    QTest::newRow("step") << ">" << pixelFont(QStringLiteral("Arial"), 16, true);
+    QTest::newRow("accents, serif") << "Éléments à été" << pixelFont(QStringLiteral("Times"), 37);
+    QTest::newRow("no caption") << "" << element;
+    QTest::newRow("blanks round it") << " Fe  " << element;
+}
+
+// The caption is shaped once and drawn and measured from then on from what was shaped: it
+// must stand where the painter's own text drawing puts it, and be as wide as the font's
+// metrics make it (the buttons centre it by that width), also after its text and its font
+// change.
+void TestHoverButtons::captionDrawnAsTextIsDrawn()
+{
+    QFETCH(QString, caption);
+    QFETCH(QFont, font);
+    const auto drawnAsText = [this, &font](const QString &text) {
+        TextOnly reference(m_form, text);
+        reference.setFont(font);
+        return reference.grab().toImage();
+    };
+    auto *button = new CaptionOnly(m_form);
+    button->setCaption(caption);
+    button->setFont(pixelFont(QStringLiteral("Arial"), 11));
+    button->grab(); // shaped in the first font
+    button->setFont(font);
+    const QFontMetrics metrics(font);
+    QCOMPARE(button->grab().toImage(), drawnAsText(caption));
+    QCOMPARE(button->captionSize(), QSize(metrics.horizontalAdvance(caption), metrics.height()));
+    button->setCaption(QStringLiteral("Wo"));
+    QCOMPARE(button->grab().toImage(), drawnAsText(QStringLiteral("Wo")));
+    QCOMPARE(button->captionSize().width(), metrics.horizontalAdvance(QStringLiteral("Wo")));
 }
 
 void TestHoverButtons::aolRaisedAndPressedLooks()

@@ -1,7 +1,8 @@
 // The Graph 3D command up to its window: the values of the chosen column read from the
-// main window's view and turned into bar heights, and the failures that leave the heights
+// main window's records and turned into bar heights, and the failures that leave the heights
 // as they were.
 #include "TestFiles.h"
+#include "data/ElementRecords.h"
 #include "data/Errors.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
@@ -13,11 +14,13 @@
 
 namespace {
 
-// A view named as the main window's, over a file of the given lines ("A;B" first).
+// The records of a view named as the main window's, over a file of the given lines ("A;B"
+// first).
 struct View
 {
     QTemporaryDir dir;
     TTextTable table;
+    ElementRecords records;
 
     explicit View(const QByteArray &lines)
     {
@@ -27,6 +30,8 @@ struct View
         table.setDivChar(QLatin1Char(';'));
         table.setSepChar(QLatin1Char('"'));
         table.setFileName(path);
+        table.Open();
+        records = ElementRecords::fromTable(table);
     }
 };
 
@@ -110,13 +115,13 @@ void TestGraph3DFeed::readsTheColumnWithoutRegardToCase()
 {
     // Three records only: the elements past the table's end have no value.
     View view("_NO_AT;_TEB\r\n1;20,28\r\n2;\r\n3;-4,5E+02\r\n");
-    const Graph3DHeights::Values values = Graph3DHeights::read(view.table, QStringLiteral("_teb"));
+    const Graph3DHeights::Values values =
+        Graph3DHeights::read(view.records, QStringLiteral("_teb"));
     QCOMPARE(values[0], std::optional<double>(20.28));
     QCOMPARE(values[1], std::nullopt);
     QCOMPARE(values[2], std::optional<double>(-450));
     QCOMPARE(values[3], std::nullopt);
     QCOMPARE(values[102], std::nullopt);
-    QVERIFY(view.table.Active()); // left open
 }
 
 void TestGraph3DFeed::commandFillsHeightsAndNamesTheWindow()
@@ -127,7 +132,7 @@ void TestGraph3DFeed::commandFillsHeightsAndNamesTheWindow()
     state.graph.xColumn = QStringLiteral("_NO_AT");
     QString shown;
     const std::optional<QString> caption = Graph3DCommand::prepare(
-        state, view.table, chooser(state, QStringLiteral("T eb (K)"), "_TEB", &shown));
+        state, view.records, chooser(state, QStringLiteral("T eb (K)"), "_TEB", &shown));
     QCOMPARE(shown, QStringLiteral("Proprieté"));
     QCOMPARE(caption, std::optional<QString>(QStringLiteral("Propriété : T eb (K)")));
     QCOMPARE(state.heights[0], 1.0);
@@ -163,7 +168,7 @@ void TestGraph3DFeed::failuresLeaveTheHeightsAsTheyWere()
     QString raised;
     try {
         const auto caption =
-            Graph3DCommand::prepare(state, view.table, chooser(state, "T eb (K)", column));
+            Graph3DCommand::prepare(state, view.records, chooser(state, "T eb (K)", column));
         QCOMPARE(caption, std::nullopt);
     } catch (const MirelonError &error) {
         raised = error.message();
@@ -177,10 +182,10 @@ void TestGraph3DFeed::aSecondCommandShowsTheSecondProperty()
 {
     View view("_NO_AT;_TF;_TEB\r\n1;5;30\r\n2;10;20\r\n");
     ProgramState state;
-    QCOMPARE(Graph3DCommand::prepare(state, view.table, chooser(state, "T fus (K)", "_TF")),
+    QCOMPARE(Graph3DCommand::prepare(state, view.records, chooser(state, "T fus (K)", "_TF")),
              std::optional<QString>(QStringLiteral("Propriété : T fus (K)")));
     QCOMPARE(state.heights[0], 1.0);
-    QCOMPARE(Graph3DCommand::prepare(state, view.table, chooser(state, "T eb (K)", "_TEB")),
+    QCOMPARE(Graph3DCommand::prepare(state, view.records, chooser(state, "T eb (K)", "_TEB")),
              std::optional<QString>(QStringLiteral("Propriété : T eb (K)")));
     QCOMPARE(state.heights[0], 101.0);
     QCOMPARE(state.heights[1], 1.0);

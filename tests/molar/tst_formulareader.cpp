@@ -2,6 +2,7 @@
 // masses of the shipped element table, the molar mass and the formula shown; every kind of bad
 // input with its message and place; texts far longer and deeper than anyone types.
 #include "data/DataFolder.h"
+#include "data/ElementRecords.h"
 #include "data/ElementTable.h"
 #include "data/TTextTable.h"
 #include "molar/CompoundRules.h"
@@ -42,7 +43,9 @@ private slots:
 private:
     CompoundRules::MassLookup fileMasses()
     {
-        return [this](const QString &symbol) { return ElementMasses::of(m_table, symbol); };
+        return [records = ElementRecords::fromTable(m_table)](const QString &symbol) {
+            return ElementMasses::of(records, symbol);
+        };
     }
 
     TTextTable m_table;

@@ -4,7 +4,6 @@
 // across both parts.
 #include "TestFiles.h"
 #include "controls/Fonts.h"
-#include "data/ProgramState.h"
 #include "data/TTextTable.h"
 #include "sets/ColumnScroll.h"
 #include "sets/FrozenColumnsView.h"
@@ -38,8 +37,8 @@ public:
     {
         installFontSubstitutions();
         m_data.copyShipped(&DataFolder::propFile);
-        form = std::make_unique<TForm3>(state, m_data.folder());
-        chooser = new TForm4(state, form.get());
+        form = std::make_unique<TForm3>(m_data.folder());
+        chooser = new TForm4(form.get());
         form->setChooser(chooser);
     }
     ~SetsFixture() { form.reset(); }
@@ -89,7 +88,6 @@ public:
         });
     }
 
-    ProgramState state;
     std::unique_ptr<TForm3> form;
     TForm4 *chooser = nullptr;
 
@@ -352,9 +350,9 @@ void TestSets::chooserEntries()
     QCOMPARE(f.list()->item(entry - 1)->text(), text);
     // Only the click changes the pending column; nothing is added before "OK".
     f.clickEntry(entry - 1);
-    QCOMPARE(f.state.setsChoice.field, field);
-    QCOMPARE(f.state.setsChoice.title, title);
-    QCOMPARE(f.state.setsChoice.width, width);
+    QCOMPARE(f.form->pendingColumn().field, field);
+    QCOMPARE(f.form->pendingColumn().title, title);
+    QCOMPARE(f.form->pendingColumn().width, width);
     QCOMPARE(f.model().columnCount(), 3);
     f.chooser->hide();
     // Every field of the list is one of the table's, so the column shows the file's texts.
@@ -406,7 +404,7 @@ void TestSets::chooserEdgeCases()
         f.press("Button1");
     });
     QCOMPARE(f.model().columnCount(), 7);
-    QCOMPARE(f.state.setsChoice.field, QStringLiteral("_TF"));
+    QCOMPARE(f.form->pendingColumn().field, QStringLiteral("_TF"));
     for (int n = 0; n < 2; ++n) {
         f.useChooser([&] {
             QCOMPARE(f.list()->currentRow(), 6);

@@ -90,6 +90,8 @@ private slots:
     void bareWindowAndPanelSurfaceHideIt();
     void layoutOfThePanel();
     void missingValueShowsEmptyBox();
+    void valuesDrawnAsShaped_data();
+    void valuesDrawnAsShaped();
     void editedLegendValueIsWrittenBackOnce();
     void legendRefusesANonNumber();
     void legendValueTypedLastIsKept();
@@ -120,7 +122,7 @@ void TestHoverPanel::panelShowsTheHoveredRecord()
     QVERIFY(!panel->isVisible());
     QTest::mouseMove(f.button(z), QPoint(12, 12));
     QVERIFY(panel->isVisible());
-    QCOMPARE(f.state.hoveredElement, z);
+    QCOMPARE(f.form->hoveredElement(), z);
     QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_NO_AT"))->text(), QString::number(z));
     QTEST(f.child<QLineEdit>(QStringLiteral("Edit_SYMBOLE"))->text(), "symbol");
     QTEST(f.child<QLineEdit>(QStringLiteral("Edit_NOM"))->text(), "name");
@@ -203,6 +205,37 @@ void TestHoverPanel::missingValueShowsEmptyBox()
     QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_EN"))->text(), QString());
 }
 
+void TestHoverPanel::valuesDrawnAsShaped_data()
+{
+    QTest::addColumn<QString>("box");
+    for (const char *box :
+         {"Edit_NO_AT", "Edit_M__AT", "Edit_SYMBOLE", "Edit_NOM", "Edit_CONFIG__", "Edit_EN",
+          "Edit_AE", "Edit_TF", "Edit_TEB", "Edit_M__VOL", "Edit_VOL_AT"})
+        QTest::newRow(box) << box;
+}
+
+// Every value of every element, and a word where a number belongs, stands in the panel where
+// the box's face shaped as usual puts it.
+void TestHoverPanel::valuesDrawnAsShaped()
+{
+    QFETCH(QString, box);
+    MainWindowFixture f([](TStrGrid &grid) {
+        MainWindowFixture::setCell(grid, 103, "_TF", "Te Ta AV");
+        MainWindowFixture::setCell(grid, 103, "_M__AT", "Te Ta AV");
+    });
+    auto *shown = f.child<QLineEdit>(box);
+    for (int z = 1; z <= 103; ++z) {
+        QTest::mouseMove(f.button(z), QPoint(12, 12));
+        const QImage drawn = shown->grab().toImage();
+        const QFont font = shown->font();
+        QFont shaped = font;
+        shaped.setStyleStrategy(QFont::PreferDefault);
+        shown->setFont(shaped);
+        QVERIFY2(shown->grab().toImage() == drawn, qPrintable(shown->text()));
+        shown->setFont(font);
+    }
+}
+
 void TestHoverPanel::editedLegendValueIsWrittenBackOnce()
 {
     QByteArray before;
@@ -260,6 +293,8 @@ void TestHoverPanel::legendValueTypedLastIsKept()
     MainWindowFixture f;
     const QByteArray before = readFileBytes(f.path(&DataFolder::propFile));
     typeIronMeltingPoint(f, QStringLiteral("1811"));
+    // The hover panel shows iron's record as it is being edited.
+    QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_TF"))->text(), QStringLiteral("1811"));
     QVERIFY(messageBoxesDuring([&] { f.form.reset(); }).isEmpty());
     QCOMPARE(readFileBytes(f.path(&DataFolder::propFile)),
              QByteArray(before).replace(";1810;3020;", ";1811;3020;"));

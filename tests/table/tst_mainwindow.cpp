@@ -281,13 +281,13 @@ void TestMainWindow::aboutBlocksUntilClosedAndExitCloses()
 
 void TestMainWindow::hoverAndClickTrackTheElement()
 {
-    QCOMPARE(m_state.hoveredElement, 0);
+    QCOMPARE(m_form->hoveredElement(), 0);
     QCOMPARE(m_state.selectedElement, 0);
     QVERIFY(!m_state.molarMode);
     QCOMPARE(m_state.nextFreeRow, 1);
     TEncartaButton *iron = m_form->elementButton(26);
     QTest::mouseMove(iron, QPoint(10, 10));
-    QCOMPARE(m_state.hoveredElement, 26);
+    QCOMPARE(m_form->hoveredElement(), 26);
     QCOMPARE(iron->currentLook(), HoverButton::Look::Hover);
     // A click opens the element's property sheet, modally: the click returns when the
     // sheet is closed. Each click makes a new sheet.

@@ -617,15 +617,15 @@ void walk3D(MainWindowFixture &f, QStringList &faults)
 // The sets window with every column its chooser offers, and the chooser.
 void walkSets(MainWindowFixture &f, QStringList &faults)
 {
-    TForm3 sets(f.state, f.folder());
+    TForm3 sets(f.folder());
     for (int entry = 0; entry < SetsEntries::Count; ++entry) {
         const SetsColumn column = SetsEntries::column(entry);
-        f.state.setsChoice = {column.title, column.field, column.width};
+        sets.setPendingColumn({column.field, column.title, column.width});
         sets.appendPendingColumn();
     }
     sets.show();
     check(&sets, faults);
-    TForm4 chooser(f.state);
+    TForm4 chooser;
     chooser.show();
     check(&chooser, faults);
 }
