@@ -1,10 +1,12 @@
-// Applying the colouring modes, with the repaint of the 103 buttons, and one update of
-// the hover panel.
+// Applying the colouring modes, with the repaint of the 103 buttons, one update of the hover
+// panel, and one keystroke of the table's search with its marks.
 #include "QtBenchmarkMain.h"
 #include "controls/PictureSaves.h"
 #include "controls/TEncartaButton.h"
 #include "data/ProgramState.h"
+#include "table/MainWindowKeys.h"
 #include "table/TForm1.h"
+#include "table/TableSearch.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -126,8 +128,50 @@ void BM_HoverUpdate(benchmark::State &state)
     }
 }
 
+// One keystroke in the search field: the texts alternate between "f" and "fe", so that every
+// keystroke marks a different set of buttons. With `painted`, the whole client area is then
+// drawn into a picture, all 103 buttons with their marks: more than the event loop paints on
+// the screen, which is only the buttons whose marks changed.
+void searchKeystroke(benchmark::State &state, bool painted)
+{
+    Window &w = window();
+    TableSearch *search = w.form->keys()->search();
+    search->open();
+    PaintSpy spy;
+    for (int n = 1; n <= 103; ++n)
+        w.form->elementButton(n)->installEventFilter(&spy);
+    const QString texts[] = {QStringLiteral("f"), QStringLiteral("fe")};
+    int turn = 0;
+    for (auto _ : state) {
+        spy.paints = 0;
+        search->search(texts[turn]);
+        if (painted)
+            w.form->centralWidget()->grab();
+        const std::size_t found = search->matches().size();
+        turn = 1 - turn;
+        if (found < 2 || (painted && spy.paints == 0)) {
+            state.SkipWithError(found < 2 ? "the search found nothing" : "nothing was repainted");
+            break;
+        }
+    }
+    for (int n = 1; n <= 103; ++n)
+        w.form->elementButton(n)->removeEventFilter(&spy);
+    search->close();
+}
+
+void BM_SearchKeystroke(benchmark::State &state)
+{
+    searchKeystroke(state, false);
+}
+void BM_SearchKeystrokePainted(benchmark::State &state)
+{
+    searchKeystroke(state, true);
+}
+
 } // namespace
 
+BENCHMARK(BM_SearchKeystroke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SearchKeystrokePainted)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CategoryGroupe)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PhysicalState)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NumericElectronegativity)->Unit(benchmark::kMillisecond);

@@ -3,6 +3,8 @@
 #include "controls/HoverButtonAccessible.h"
 
 #include <QEnterEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextLayout>
@@ -13,8 +15,8 @@ HoverButton::HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColo
 {
     HoverButtonAccessible::install();
     resize(defaultSize);
-    setFocusPolicy(Qt::NoFocus);
-    setMouseTracking(true); // mouse moves are reported even without a button held
+    setFocusPolicy(Qt::TabFocus); // a click gives no focus: the mouse user's pixels stay
+    setMouseTracking(true);       // mouse moves are reported even without a button held
     setAttribute(Qt::WA_OpaquePaintEvent);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
@@ -44,7 +46,20 @@ void HoverButton::setCaption(const QString &caption)
 void HoverButton::setColor(const QColor &color)
 {
     m_color = color;
-    showLook(Look::Normal);
+    showLook(restingLook());
+}
+
+void HoverButton::setMark(Mark mark)
+{
+    if (mark == m_mark)
+        return;
+    m_mark = mark;
+    update();
+}
+
+HoverButton::Look HoverButton::restingLook() const
+{
+    return showsFocus() && m_enabled && hasHoverLook() ? Look::Hover : Look::Normal;
 }
 
 void HoverButton::setFontColor(const QColor &color)
@@ -157,6 +172,26 @@ void HoverButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     paintLook(painter, m_look);
+    drawMarks(painter);
+}
+
+void HoverButton::drawMarks(QPainter &painter) const
+{
+    const QRect inner = rect().adjusted(1, 1, -2, -2);
+    if (m_mark == Mark::Dimmed)
+        painter.fillRect(rect(), QColor(0x00, 0x00, 0x80, 150));
+    else if (m_mark == Mark::Framed) {
+        // Light and dark, so that it shows on every fill of every colouring.
+        painter.setPen(Qt::white);
+        painter.drawRect(inner);
+        painter.setPen(Qt::black);
+        painter.drawRect(inner.adjusted(1, 1, -1, -1));
+    }
+    if (showsFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(inner.adjusted(2, 2, -2, -2));
+    }
 }
 
 void HoverButton::enterEvent(QEnterEvent *)
@@ -167,7 +202,7 @@ void HoverButton::enterEvent(QEnterEvent *)
 
 void HoverButton::leaveEvent(QEvent *)
 {
-    showLook(Look::Normal);
+    showLook(restingLook());
 }
 
 void HoverButton::mousePressEvent(QMouseEvent *event)
@@ -201,7 +236,48 @@ void HoverButton::mouseReleaseEvent(QMouseEvent *event)
     // Lit again only if the cursor is still on the button (a modal window opened by
     // the click has sent the button a leave in the meantime).
     const bool stillOver = rect().contains(pos) && underMouse();
-    showLook(stillOver && hasHoverLook() ? Look::Hover : Look::Normal);
+    showLook(stillOver && hasHoverLook() ? Look::Hover : restingLook());
+}
+
+void HoverButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (!plain || (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)) {
+        event->ignore(); // for the window: a letter opens its search, a shortcut runs
+        return;
+    }
+    m_keyboardFocus = true;
+    if (m_enabled)
+        emit clicked();
+    showLook(restingLook());
+}
+
+void HoverButton::focusInEvent(QFocusEvent *event)
+{
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason:
+        m_keyboardFocus = true;
+        break;
+    case Qt::MouseFocusReason:
+        m_keyboardFocus = false;
+        break;
+    default: // the window or a menu gives the focus back as it was
+        break;
+    }
+    QWidget::focusInEvent(event);
+    if (m_look != Look::Pressed && !underMouse())
+        showLook(restingLook());
+}
+
+void HoverButton::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    if (m_look != Look::Pressed && !underMouse())
+        showLook(restingLook());
 }
 
 void HoverButton::mouseMoveEvent(QMouseEvent *event)

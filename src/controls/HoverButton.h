@@ -17,6 +17,10 @@ class QPainter;
 // The button's own `Enabled` flag is separate from QWidget's enabled state: a
 // button with Enabled off still paints normally and reports mouse moves, but shows
 // no hover or pressed look and emits neither mouseDown, mouseUp nor clicked.
+//
+// The keyboard reaches it too: Tab gives it the focus, Return or Space clicks it. The focus
+// shows (the hover look and a dotted frame) only once the keyboard has been used, so that a
+// mouse user sees the button exactly as before.
 class HoverButton : public QWidget
 {
     Q_OBJECT
@@ -28,6 +32,9 @@ class HoverButton : public QWidget
 
 public:
     enum class Look { Normal, Hover, Pressed };
+    // How a search marks the button over its look: dimmed when it is not found, framed when
+    // it is the match that Return would go to.
+    enum class Mark { None, Dimmed, Framed };
 
     QString Caption() const { return m_caption; }
     void setCaption(const QString &caption);
@@ -49,6 +56,10 @@ public:
     void recolour(const std::optional<QColor> &fill, const QColor &fontColor);
 
     Look currentLook() const { return m_look; }
+    Mark mark() const { return m_mark; }
+    void setMark(Mark mark);
+    // Whether the button shows that it has the focus: it has it, and the keyboard has been used.
+    bool showsFocus() const { return hasFocus() && m_keyboardFocus; }
 
 signals:
     void mouseDown(QPoint pos);
@@ -79,9 +90,16 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     bool hintsShown() const;
+    // The look when neither the mouse nor a press lights the button: lit while it shows the
+    // focus, as the mouse would light it.
+    Look restingLook() const;
+    void drawMarks(QPainter &painter) const;
     void setCaptionText(const QString &caption);
 
     // The caption as shaped in the button's font, kept until the caption or the font changes:
@@ -105,7 +123,9 @@ private:
     bool m_showHint = true;
     bool m_parentShowHint = true;
     bool m_leftPressed = false;
+    bool m_keyboardFocus = false; // the focus came, or was used, by the keyboard
     Look m_look = Look::Normal;
+    Mark m_mark = Mark::None;
 };
 
 // Fills the inner area of a w x h button, the rectangle (1, 1)-(w - 1, h - 1).

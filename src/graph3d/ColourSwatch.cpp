@@ -2,6 +2,8 @@
 
 #include "controls/PressableAccessible.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -21,6 +23,7 @@ ColourSwatch::ColourSwatch(const QString &caption, QWidget *parent)
     : TBevelPanel(parent), m_caption(caption)
 {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus); // a click gives no focus: the mouse user's pixels stay
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(swatchFactory);
         return true;
@@ -37,6 +40,37 @@ void ColourSwatch::paintEvent(QPaintEvent *event)
     // The caption stays readable on dark colours, saturated blues and reds included.
     painter.setPen(qGray(Color().rgb()) < 110 ? Qt::white : Qt::black);
     painter.drawText(rect(), Qt::AlignCenter, m_caption);
+    if (hasFocus() && m_keyboardFocus) {
+        painter.setPen(QPen(painter.pen().color(), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+}
+
+void ColourSwatch::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (event->modifiers() == Qt::NoModifier &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        m_keyboardFocus = true;
+        emit clicked();
+        return;
+    }
+    TBevelPanel::keyPressEvent(event);
+}
+
+void ColourSwatch::focusInEvent(QFocusEvent *event)
+{
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        m_keyboardFocus = reason != Qt::MouseFocusReason;
+    TBevelPanel::focusInEvent(event);
+    update();
+}
+
+void ColourSwatch::focusOutEvent(QFocusEvent *event)
+{
+    TBevelPanel::focusOutEvent(event);
+    update();
 }
 
 void ColourSwatch::mouseReleaseEvent(QMouseEvent *event)

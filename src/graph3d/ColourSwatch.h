@@ -3,7 +3,7 @@
 #include "controls/TBevelPanel.h"
 
 // A raised panel filled with one colour and captioned with what that colour paints; a
-// click asks for a new colour.
+// click, or Return or Space once Tab has given it the focus, asks for a new colour.
 class ColourSwatch : public TBevelPanel
 {
     Q_OBJECT
@@ -19,7 +19,11 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QString m_caption;
+    bool m_keyboardFocus = false; // the focus came by the keyboard: it shows
 };

@@ -63,9 +63,9 @@ MolarMode::MolarMode(ProgramState &state, const MolarWindow &window, QObject *pa
     m_chemEdit->setFormulaAlignment(TChemString::Alignment::Center);
     m_chemEdit->setSubPercent(75);
     m_chemEdit->setAutoSubscript(true);
-    // Only a click gives it the focus: shown for the formula, it is not a stop of the tab chain,
-    // which would turn it into a plain edit each time the window takes the focus back.
-    m_chemEdit->setFocusPolicy(Qt::ClickFocus);
+    // A click or Tab gives it the focus; Return or Escape hands the focus back to the window,
+    // which does not give it to the edit again on its own: the formula shows, not plain text.
+    m_chemEdit->setFocusPolicy(Qt::StrongFocus);
     m_chemEdit->setGeometry(592, 4, 185, 26);
     m_chemEdit->clear();
     m_chemEdit->hide();

@@ -20,6 +20,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -180,6 +181,7 @@ TForm2::TForm2(const ProgramState &state, const DataFolder &folder, QWidget *par
     pages->setObjectName(QStringLiteral("PageControl1"));
     pages->setGeometry(0, 73, width(), height() - 73);
     buildPages(pages);
+    addKeys(pages);
     // The table is stored open: it shows its first record as the sheet is made.
     m_table->Open();
 }
@@ -260,12 +262,51 @@ void TForm2::buildHeader()
         button->setToolTip(QString::fromLatin1(step.hint));
         button->setAccessibleName(AccessibleNames::fromCaption(button->toolTip()));
         const int distance = step.distance;
-        connect(button, &TAOLButton::clicked, this, [this, distance] {
-            // At either end the move does nothing; a refused memo text stops it.
-            guarded(this, [&] {
-                if (m_table->Active() && postOrReport())
-                    m_table->MoveBy(distance);
-            });
+        connect(button, &TAOLButton::clicked, this, [this, distance] { stepBy(distance); });
+    }
+}
+
+void TForm2::stepBy(int distance)
+{
+    // At either end the move does nothing; a refused memo text stops it.
+    guarded(this, [&] {
+        if (m_table->Active() && postOrReport())
+            m_table->MoveBy(distance);
+    });
+}
+
+// Keys that work wherever the focus is on the sheet: PageUp and PageDown (or Alt with the
+// arrows) step as "<" and ">" do; Ctrl+Tab and Ctrl+PageDown turn the pages, with Shift or
+// PageUp backwards.
+void TForm2::addKeys(QTabWidget *pages)
+{
+    const struct
+    {
+        QKeyCombination keys;
+        int distance;
+    } steps[] = {{QKeyCombination(Qt::Key_PageUp), -1},
+                 {QKeyCombination(Qt::Key_PageDown), 1},
+                 {Qt::ALT | Qt::Key_Left, -1},
+                 {Qt::ALT | Qt::Key_Right, 1}};
+    for (const auto &step : steps) {
+        auto *shortcut = new QShortcut(QKeySequence(step.keys), this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, distance = step.distance] { stepBy(distance); });
+    }
+    const struct
+    {
+        QKeyCombination keys;
+        int turn;
+    } turns[] = {{Qt::CTRL | Qt::Key_Tab, 1},
+                 {Qt::CTRL | Qt::Key_PageDown, 1},
+                 {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+                 {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+                 {Qt::CTRL | Qt::Key_PageUp, -1}};
+    for (const auto &turn : turns) {
+        auto *shortcut = new QShortcut(QKeySequence(turn.keys), this);
+        connect(shortcut, &QShortcut::activated, pages, [pages, turn = turn.turn] {
+            pages->setCurrentIndex((pages->currentIndex() + turn + pages->count()) %
+                                   pages->count());
         });
     }
 }

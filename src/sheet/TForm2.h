@@ -57,6 +57,9 @@ protected:
 private:
     void buildHeader();
     void buildPages(QTabWidget *pages);
+    void addKeys(QTabWidget *pages);
+    // "<" (-1) and ">" (+1).
+    void stepBy(int distance);
     QWidget *buildStructurePage();
     QWidget *buildIsotopePage();
     void elementShown();

@@ -121,6 +121,7 @@ QLineEdit *fieldBox(QWidget *parent, const char *name, Column column, QRect geom
         font.setStyleStrategy(QFont::PreferNoShaping);
     box->setFont(font);
     box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus); // the focus stays on the element the box shows
     box->setFrame(framed);
     if (!framed) {
         // A flat value stands on the line of its caption, as the captions stand at the

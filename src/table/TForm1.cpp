@@ -3,6 +3,7 @@
 #include "charts/ChartCommands.h"
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
+#include "controls/MnemonicStyle.h"
 #include "controls/TAboutBox.h"
 #include "controls/TBevelPanel.h"
 #include "controls/TDBEdit.h"
@@ -14,6 +15,7 @@
 #include "graph3d/Graph3DCommand.h"
 #include "molar/ElementMasses.h"
 #include "molar/MolarMode.h"
+#include "molar/TChemEdit.h"
 #include "sets/TForm3.h"
 #include "sheet/TForm2.h"
 #include "table/ColouringEntries.h"
@@ -21,6 +23,7 @@
 #include "table/ElementLayout.h"
 #include "table/HoverPanel.h"
 #include "table/Legends.h"
+#include "table/MainWindowKeys.h"
 #include "table/MirelonApplication.h"
 #include "table/TableColourist.h"
 #include "table/ToolbarGlyphs.h"
@@ -85,6 +88,7 @@ TForm1::TForm1(ProgramState &state, const DataFolder &folder, PictureSaves &pict
     m_client->installEventFilter(this);
     openView();
     makeColourist();
+    buildKeyboard();
     m_pictureMenu =
         new TablePictureMenu(this, m_client, m_pictures, [this] { return tablePicture(); });
 
@@ -161,14 +165,21 @@ void TForm1::buildMenu()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu *graphs = bar->addMenu(QStringLiteral("Graphiques"));
+    // Alt with the underlined letter opens an entry; the letters show only while Alt is held.
+    auto *mnemonics = new MnemonicStyle;
+    mnemonics->setParent(this);
+    mnemonics->apply(bar);
+    QMenu *graphs = bar->addMenu(QStringLiteral("&Graphiques"));
+    mnemonics->apply(graphs);
     graphs->setObjectName(QStringLiteral("Graphiques1"));
-    m_graphXY = graphs->addAction(QStringLiteral("Graph XY"));
-    m_graphLC = graphs->addAction(QStringLiteral("Graph L/C"));
-    m_graph3D = graphs->addAction(QStringLiteral("Graph 3D"));
-    m_ensembles = bar->addAction(QStringLiteral("Ensembles"));
-    QAction *about = bar->addAction(QStringLiteral("About"));
-    QAction *exit = bar->addAction(QStringLiteral("Exit"));
+    m_graphXY = graphs->addAction(QStringLiteral("Graph &XY"));
+    m_graphLC = graphs->addAction(QStringLiteral("Graph &L/C"));
+    m_graph3D = graphs->addAction(QStringLiteral("Graph &3D"));
+    m_ensembles = bar->addAction(QStringLiteral("&Ensembles"));
+    QAction *about = bar->addAction(QStringLiteral("&About"));
+    QAction *exit = bar->addAction(QStringLiteral("E&xit"));
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_graphXY->setObjectName(QStringLiteral("GraphXY1"));
     m_graphLC->setObjectName(QStringLiteral("GraphLC1"));
     m_graph3D->setObjectName(QStringLiteral("Graph3D1"));
@@ -200,7 +211,7 @@ void TForm1::buildToolbar(QWidget *client)
                               ToolbarGlyphs::graph3D()};
     QAction *actions[] = {m_graphXY, m_graphLC, m_graph3D};
     for (int i = 0; i < 3; ++i) {
-        auto *button = new QToolButton(m_speedBar);
+        auto *button = m_imageButtons[i] = new QToolButton(m_speedBar);
         button->setObjectName(QString::fromLatin1(SpeedButtons[i].name));
         actions[i]->setIcon(QIcon(glyphs[i]));
         // The glyph belongs to the speed button; the menu entry stays plain text.
@@ -285,6 +296,22 @@ void TForm1::buildElementButtons(QWidget *client)
         connect(button, &TEncartaButton::mouseMoved, this,
                 [this, z] { guarded(this, [this, z] { elementMouseMove(z); }); });
     }
+}
+
+void TForm1::buildKeyboard()
+{
+    QList<QWidget *> toolbar;
+    for (QToolButton *image : m_imageButtons)
+        toolbar.append(image);
+    toolbar << m_modeButton << m_combo << m_molar->chemEdit() << m_legends.spinEdit1
+            << m_legends.spinEdit2 << m_legends.dbEdit3;
+    m_keys =
+        new MainWindowKeys({this, m_client, toolbar, [this](int z) { return elementButton(z); },
+                            [this] { return MainWindowKeys::entriesOf(m_records); },
+                            [this](int z) { guarded(this, [this, z] { elementMouseMove(z); }); },
+                            [this](int z) { guarded(this, [this, z] { elementClick(z); }); },
+                            [this] { return m_state.molarMode; }},
+                           this);
 }
 
 TEncartaButton *TForm1::elementButton(int z) const

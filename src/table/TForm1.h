@@ -12,7 +12,9 @@
 
 class QAction;
 class QComboBox;
+class QToolButton;
 class HoverPanel;
+class MainWindowKeys;
 class MolarMode;
 class TAboutBox;
 class TBevelPanel;
@@ -80,6 +82,8 @@ public:
     void combobox1Change();
 
     const ProgramState &state() const { return m_state; }
+    // The table's keys and its search.
+    MainWindowKeys *keys() const { return m_keys; }
     // The atomic number last under the mouse, 0 before the first move.
     int hoveredElement() const { return m_hoveredElement; }
     // The records of the hover view as it holds them now, posted edits included.
@@ -108,6 +112,7 @@ private:
     void buildToolbar(QWidget *client);
     void buildElementButtons(QWidget *client);
     void buildLabels(QWidget *client);
+    void buildKeyboard();
     void FormCreate();
 
     // The texts of one element that a click in the molar-mass mode takes.
@@ -143,10 +148,12 @@ private:
     LegendControls m_legends;                      // owned by m_client
     std::unique_ptr<TableColourist> m_colourist;
     int m_hoveredElement = 0;
-    MolarMode *m_molar = nullptr; // owned by the window
+    MolarMode *m_molar = nullptr;     // owned by the window
+    MainWindowKeys *m_keys = nullptr; // owned by the window
     TablePictureMenu *m_pictureMenu = nullptr;
 
-    TEncartaButton *m_modeButton = nullptr; // "Mode M / %", owned by m_speedBar
+    TEncartaButton *m_modeButton = nullptr;        // "Mode M / %", owned by m_speedBar
+    std::array<QToolButton *, 3> m_imageButtons{}; // Graph XY, L/C, 3D; owned by m_speedBar
 
     ProgramState &m_state;
     const DataFolder m_folder;

@@ -131,6 +131,9 @@ private slots:
     void selButtonCaptionPlaces();
     void hintsFollowShowHintAndTheParent_data();
     void hintsFollowShowHintAndTheParent();
+    void keysClickAFocusedButton_data();
+    void keysClickAFocusedButton();
+    void focusShowsOnlyAfterTheKeyboard();
 
 private:
     template <class Button> Button *makeButton(QSize size);
@@ -172,7 +175,8 @@ void TestHoverButtons::encartaDefaults()
     QCOMPARE(button.ColorOverCaption(), QColor(Qt::black));
     QVERIFY(button.ShowCaption());
     QVERIFY(button.Enabled());
-    QCOMPARE(button.focusPolicy(), Qt::NoFocus);
+    // Tab reaches it; a click leaves the focus where it was.
+    QCOMPARE(button.focusPolicy(), Qt::TabFocus);
     TAOLButton aol;
     QCOMPARE(aol.size(), QSize(89, 23));
     QCOMPARE(aol.Color(), QColor(0x34, 0x69, 0xA5));
@@ -577,6 +581,63 @@ void TestHoverButtons::hintsFollowShowHintAndTheParent()
     QApplication::sendEvent(button, &help);
     QTRY_COMPARE(QToolTip::isVisible(), shown);
     QToolTip::hideText();
+}
+
+void TestHoverButtons::keysClickAFocusedButton_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("clicks");
+    for (const char *kind : {"encarta", "aol", "sel"}) {
+        const QByteArray name(kind);
+        QTest::newRow(name + " Return") << kind << int(Qt::Key_Return) << true << 1;
+        QTest::newRow(name + " Enter") << kind << int(Qt::Key_Enter) << true << 1;
+        QTest::newRow(name + " Space") << kind << int(Qt::Key_Space) << true << 1;
+        QTest::newRow(name + " a letter") << kind << int(Qt::Key_A) << true << 0;
+        QTest::newRow(name + " Return, Enabled off") << kind << int(Qt::Key_Return) << false << 0;
+    }
+}
+
+void TestHoverButtons::keysClickAFocusedButton()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, key);
+    QFETCH(bool, enabled);
+    HoverButton *button = nullptr;
+    if (kind == u"encarta")
+        button = makeButton<TEncartaButton>(QSize(86, 22));
+    else if (kind == u"aol")
+        button = makeButton<TAOLButton>(QSize(33, 41));
+    else
+        button = makeButton<TSelButton>(QSize(97, 25));
+    button->setButtonEnabled(enabled);
+    QSignalSpy clicks(button, &HoverButton::clicked);
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key(key));
+    QTEST(int(clicks.count()), "clicks");
+}
+
+void TestHoverButtons::focusShowsOnlyAfterTheKeyboard()
+{
+    auto *button = makeButton<TEncartaButton>(QSize(86, 22));
+    button->setCaption(QStringLiteral("OK"));
+    const QImage plain = button->grab().toImage();
+    // The window handing the focus over, as at the start, shows nothing.
+    button->setFocus(Qt::ActiveWindowFocusReason);
+    QVERIFY(button->hasFocus() && !button->showsFocus());
+    QCOMPARE(button->grab().toImage(), plain);
+    // Tab lights it and frames its caption.
+    button->clearFocus();
+    button->setFocus(Qt::TabFocusReason);
+    QVERIFY(button->showsFocus());
+    QCOMPARE(button->currentLook(), HoverButton::Look::Hover);
+    const QImage focused = button->grab().toImage();
+    QCOMPARE(at(focused, 40, 0), Light);
+    QCOMPARE(at(focused, 40, 1), Over);
+    QVERIFY(focused != plain);
+    button->clearFocus();
+    QCOMPARE(button->grab().toImage(), plain);
 }
 
 QTEST_MAIN(TestHoverButtons)

@@ -190,6 +190,7 @@ private slots:
     void manyMovesAndTinySizes();
     void redrawLoopRunsFromTheEventLoop();
     void swatchesRecolourThePicture();
+    void swatchesAnswerTheKeyboard();
     void cancelledColourChangesNothing();
     void copyHoldsThePictureAndItsCaption();
     void savingCompletesTheName_data();
@@ -506,6 +507,26 @@ void TestGraph3DWidgets::redrawLoopRunsFromTheEventLoop()
     QCursor::setPos(w.graph->mapToGlobal(QPoint(-20, -20)));
     QTRY_COMPARE(stopped.count(), 1);
     QVERIFY(!w.graph->scrolling());
+}
+
+void TestGraph3DWidgets::swatchesAnswerTheKeyboard()
+{
+    Window w;
+    QColor next;
+    w.main.setColourChooser([&](const QColor &, QWidget *) { return next; });
+    auto *swatch = w.main.findChild<ColourSwatch *>("CouleurHaut");
+    QWidget *before = swatch->previousInFocusChain();
+    while (!(before->focusPolicy() & Qt::TabFocus) || !before->isVisible())
+        before = before->previousInFocusChain();
+    before->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(before, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), swatch);
+    for (const auto &[key, colour] : {std::pair{Qt::Key_Return, QColor(0, 128, 0)},
+                                      std::pair{Qt::Key_Space, QColor(9, 9, 9)}}) {
+        next = colour;
+        QTest::keyClick(swatch, key);
+        QCOMPARE(swatch->Color(), colour);
+    }
 }
 
 void TestGraph3DWidgets::swatchesRecolourThePicture()

@@ -72,7 +72,7 @@ QAction *exitAction(const MainWindowFixture &f)
 {
     for (QAction *top : f.form->menuBar()->actions())
         for (QAction *entry : top->menu() ? top->menu()->actions() : QList<QAction *>{top})
-            if (entry->text() == u"Exit")
+            if (entry->text() == u"E&xit")
                 return entry;
     return nullptr;
 }

@@ -75,14 +75,18 @@ void TestMainWindow::cleanup()
     m_data.reset();
 }
 
+// The entry whose caption, as shown without Alt held, is `text`.
 QAction *TestMainWindow::menuAction(const QString &text) const
 {
+    const auto shows = [&text](const QAction *action) {
+        return QString(action->text()).remove(QLatin1Char('&')) == text;
+    };
     for (QAction *top : m_form->menuBar()->actions()) {
-        if (top->text() == text)
+        if (shows(top))
             return top;
         if (top->menu())
             for (QAction *entry : top->menu()->actions())
-                if (entry->text() == text)
+                if (shows(entry))
                     return entry;
     }
     return nullptr;
