@@ -121,34 +121,53 @@ def case_main_window_and_sheet(s, pyatspi):
     close_sheet(s, sheet)
 
 
-def case_hover_panel_announced(s, pyatspi):
-    """Moving the mouse from element to element renames the hover panel, and the bus carries
-    the change to a listening screen reader."""
+def heard_while(pyatspi, kind, act, wanted, timeout=20):
+    """Repeats `act` until an event of `kind` whose source is named `wanted` is heard. The
+    program learns that someone listens a little after the listener is registered."""
     from gi.repository import GLib
-    wait_frame(pyatspi, "Mirelon 2 par l'équipe Mirelon")
     heard = []
 
     def listener(event):
-        heard.append((event.type, event.source.name if event.source else ""))
+        heard.append(event.source.name if event.source else "")
 
-    pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-name")
-    cobalt = (FE_CLIENT[0] + 32, FE_CLIENT[1])
+    pyatspi.Registry.registerEventListener(listener, kind)
     context = GLib.MainContext.default()
-    deadline = time.time() + 20
+    deadline = time.time() + timeout
     turn = 0
-    # The program learns that someone listens a little after the listener is registered:
-    # the mouse goes on moving between iron and cobalt until the change is heard.
-    while time.time() < deadline and not any(name == IRON for _, name in heard):
+    try:
+        while time.time() < deadline and wanted not in heard:
+            act(turn)
+            turn += 1
+            until = time.time() + 0.3
+            while time.time() < until and wanted not in heard:
+                while context.iteration(False):
+                    pass
+                time.sleep(0.02)
+    finally:
+        pyatspi.Registry.deregisterEventListener(listener, kind)
+    assert wanted in heard, "no %s from %r heard: %r" % (kind, wanted, heard[-10:])
+
+
+def case_focus_announced(s, pyatspi):
+    """Tab walks the tool bar into the table, whose first stop is hydrogen: the focus that
+    lands there is announced with the element's name."""
+    wait_frame(pyatspi, "Mirelon 2 par l'équipe Mirelon")
+    s.xdotool("windowfocus", "--sync", s.window)
+    heard_while(pyatspi, "object:state-changed:focused",
+                lambda turn: s.xdotool("key", "Tab"), "Hydrogène, H, numéro atomique 1")
+
+
+def case_hover_panel_announced(s, pyatspi):
+    """Moving the mouse from element to element renames the hover panel, and the bus carries
+    the change to a listening screen reader."""
+    wait_frame(pyatspi, "Mirelon 2 par l'équipe Mirelon")
+    cobalt = (FE_CLIENT[0] + 32, FE_CLIENT[1])
+
+    def move(turn):
         target = FE_CLIENT if turn % 2 == 0 else cobalt
         s.move(*s.at_client(target[0] + 16, target[1] + 16))
-        turn += 1
-        until = time.time() + 0.3
-        while time.time() < until:
-            while context.iteration(False):
-                pass
-            time.sleep(0.02)
-    pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-name")
-    assert any(name == IRON for _, name in heard), "no name change to %r heard: %r" % (IRON, heard)
+
+    heard_while(pyatspi, "object:property-change:accessible-name", move, IRON)
 
 
 def main():
@@ -156,7 +175,8 @@ def main():
     try:
         import pyatspi  # after the bus address is known: the library reads it once
         cases = {"main_window_and_sheet": lambda s: case_main_window_and_sheet(s, pyatspi),
-                 "hover_panel_announced": lambda s: case_hover_panel_announced(s, pyatspi)}
+                 "hover_panel_announced": lambda s: case_hover_panel_announced(s, pyatspi),
+                 "focus_announced": lambda s: case_focus_announced(s, pyatspi)}
         return mirelon_e2e.main(cases)
     finally:
         buses.close()

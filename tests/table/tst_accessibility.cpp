@@ -108,6 +108,7 @@ void TestAccessibility::mainWindowControlsHaveNames_data()
     QTest::newRow("at start") << QString();
     QTest::newRow("hover panel") << QStringLiteral("hover");
     QTest::newRow("molar-mass panel") << QStringLiteral("molar");
+    QTest::newRow("search field") << QStringLiteral("search");
     QTest::newRow("family legend") << QStringLiteral("Groupe");
     QTest::newRow("state legend") << QStringLiteral("Etat Physique");
     QTest::newRow("discovery legend") << QStringLiteral("Decouverte");
@@ -121,6 +122,9 @@ void TestAccessibility::mainWindowControlsHaveNames()
     if (entry == QLatin1String("hover")) {
         QTest::mouseMove(f.button(26), QPoint(10, 10));
         QTRY_VERIFY(f.child<QWidget>(QStringLiteral("Panel1"))->isVisible());
+    } else if (entry == QLatin1String("search")) {
+        QTest::keyClick(f.form.get(), Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(f.child<QWidget>(QStringLiteral("SearchEdit"))->isVisible());
     } else if (entry == QLatin1String("molar")) {
         QTest::mouseClick(f.child<TEncartaButton>(QStringLiteral("EncartaButton1")),
                           Qt::LeftButton);
