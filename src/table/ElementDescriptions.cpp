@@ -59,7 +59,7 @@ QString physicalState(QStringView melting, QStringView boiling, int t)
     if (!tf || !teb)
         return Unreadable;
     // The colouring's three tests come one after the other, the later one winning.
-    if (*tf < t && *teb > t)
+    if (t > *tf && t < *teb)
         return state(State::Liquid);
     if (*teb < t)
         return state(State::Gas);

@@ -20,12 +20,18 @@ void TestAccessibleNames::fromCaption_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("colon lined up by blanks") << "Masse Atomique (g/mol)                  :"
                                               << "Masse Atomique (g/mol)";
-    QTest::newRow("colon against the text") << "Point de Fusion (K):" << "Point de Fusion (K)";
-    QTest::newRow("inner runs of blanks") << "Nombre d'Isotopes  :" << "Nombre d'Isotopes";
-    QTest::newRow("trailing blank") << "% massique : " << "% massique";
-    QTest::newRow("lower-case start") << "element precedent" << "Element precedent";
-    QTest::newRow("colon inside kept") << "Rayon ionique : ion 1-" << "Rayon ionique : ion 1-";
-    QTest::newRow("blank only") << "   " << "";
+    QTest::newRow("colon against the text") << "Point de Fusion (K):"
+                                            << "Point de Fusion (K)";
+    QTest::newRow("inner runs of blanks") << "Nombre d'Isotopes  :"
+                                          << "Nombre d'Isotopes";
+    QTest::newRow("trailing blank") << "% massique : "
+                                    << "% massique";
+    QTest::newRow("lower-case start") << "element precedent"
+                                      << "Element precedent";
+    QTest::newRow("colon inside kept") << "Rayon ionique : ion 1-"
+                                       << "Rayon ionique : ion 1-";
+    QTest::newRow("blank only") << "   "
+                                << "";
 }
 
 void TestAccessibleNames::fromCaption()
@@ -40,8 +46,12 @@ void TestAccessibleNames::withUnit_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("name");
-    QTest::newRow("unit") << "Tfus :" << "(K)" << "Tfus (K)";
-    QTest::newRow("no unit") << "E.N. :" << "" << "E.N.";
+    QTest::newRow("unit") << "Tfus :"
+                          << "(K)"
+                          << "Tfus (K)";
+    QTest::newRow("no unit") << "E.N. :"
+                             << ""
+                             << "E.N.";
 }
 
 void TestAccessibleNames::withUnit()

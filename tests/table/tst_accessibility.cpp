@@ -123,6 +123,8 @@ void TestAccessibility::mainWindowControlsHaveNames()
         QTest::mouseMove(f.button(26), QPoint(10, 10));
         QTRY_VERIFY(f.child<QWidget>(QStringLiteral("Panel1"))->isVisible());
     } else if (entry == QLatin1String("search")) {
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
         QTest::keyClick(f.form.get(), Qt::Key_F, Qt::ControlModifier);
         QTRY_VERIFY(f.child<QWidget>(QStringLiteral("SearchEdit"))->isVisible());
     } else if (entry == QLatin1String("molar")) {

@@ -33,13 +33,20 @@ void TestElementDescriptions::categories_data()
     QTest::addColumn<int>("mode"); // 0 family, 1 block, 2 acid-base
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("family") << 0 << "Metal de transition" << "Metal de transition";
-    QTest::newRow("family padded") << 0 << " Gaz Noble " << "Gaz Noble";
-    QTest::newRow("no family") << 0 << "" << "pas de valeur";
-    QTest::newRow("block") << 1 << "d" << "Bloc d";
-    QTest::newRow("no block") << 1 << " " << "pas de valeur";
-    QTest::newRow("acid-base") << 2 << "Amphotère" << "Amphotère";
-    QTest::newRow("no acid-base") << 2 << "" << "pas de valeur";
+    QTest::newRow("family") << 0 << "Metal de transition"
+                            << "Metal de transition";
+    QTest::newRow("family padded") << 0 << " Gaz Noble "
+                                   << "Gaz Noble";
+    QTest::newRow("no family") << 0 << ""
+                               << "pas de valeur";
+    QTest::newRow("block") << 1 << "d"
+                           << "Bloc d";
+    QTest::newRow("no block") << 1 << " "
+                              << "pas de valeur";
+    QTest::newRow("acid-base") << 2 << "Amphotère"
+                               << "Amphotère";
+    QTest::newRow("no acid-base") << 2 << ""
+                                  << "pas de valeur";
 }
 
 void TestElementDescriptions::categories()
@@ -59,18 +66,24 @@ void TestElementDescriptions::physicalState_data()
     QTest::addColumn<QString>("boiling");
     QTest::addColumn<int>("t");
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("iron at 298") << "1810" << "3023" << 298 << "Solide à 298 K";
-    QTest::newRow("mercury at 298") << "234,28" << "629,73" << 298 << "Liquide à 298 K";
-    QTest::newRow("oxygen at 298") << "54,8" << "90,19" << 298 << "Gaz à 298 K";
-    QTest::newRow("gallium at 308") << "302,98" << "2676" << 308 << "Liquide à 308 K";
-    QTest::newRow("at the melting point") << "1810" << "3023" << 1810
-                                          << "Au point de fusion, 1810 K";
-    QTest::newRow("at the boiling point") << "1810" << "3023" << 3023
-                                          << "Au point d'ébullition, 3023 K";
-    QTest::newRow("no boiling point") << "1613" << "" << 298 << "État inconnu à 298 K";
-    QTest::newRow("no melting point") << "" << "3383" << 298 << "État inconnu à 298 K";
-    QTest::newRow("point with a decimal point") << "1810.5" << "3023" << 298
-                                                << "Valeur illisible";
+    QTest::newRow("iron at 298") << "1810"
+                                 << "3023" << 298 << "Solide à 298 K";
+    QTest::newRow("mercury at 298") << "234,28"
+                                    << "629,73" << 298 << "Liquide à 298 K";
+    QTest::newRow("oxygen at 298") << "54,8"
+                                   << "90,19" << 298 << "Gaz à 298 K";
+    QTest::newRow("gallium at 308") << "302,98"
+                                    << "2676" << 308 << "Liquide à 308 K";
+    QTest::newRow("at the melting point") << "1810"
+                                          << "3023" << 1810 << "Au point de fusion, 1810 K";
+    QTest::newRow("at the boiling point") << "1810"
+                                          << "3023" << 3023 << "Au point d'ébullition, 3023 K";
+    QTest::newRow("no boiling point") << "1613"
+                                      << "" << 298 << "État inconnu à 298 K";
+    QTest::newRow("no melting point") << ""
+                                      << "3383" << 298 << "État inconnu à 298 K";
+    QTest::newRow("point with a decimal point") << "1810.5"
+                                                << "3023" << 298 << "Valeur illisible";
 }
 
 void TestElementDescriptions::physicalState()
@@ -109,10 +122,18 @@ void TestElementDescriptions::numeric_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("with unit") << "7,87" << "kg/L" << "7,87 kg/L";
-    QTest::newRow("without unit") << "1,83" << "" << "1,83";
-    QTest::newRow("exponent kept") << "4,00E-08" << "ppm" << "4,00E-08 ppm";
-    QTest::newRow("no value") << "" << "K" << "pas de valeur";
+    QTest::newRow("with unit") << "7,87"
+                               << "kg/L"
+                               << "7,87 kg/L";
+    QTest::newRow("without unit") << "1,83"
+                                  << ""
+                                  << "1,83";
+    QTest::newRow("exponent kept") << "4,00E-08"
+                                   << "ppm"
+                                   << "4,00E-08 ppm";
+    QTest::newRow("no value") << ""
+                              << "K"
+                              << "pas de valeur";
 }
 
 void TestElementDescriptions::numeric()
