@@ -12,6 +12,7 @@ packages=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool xclip imagemagick x11-utils python3
+  dbus at-spi2-core python3-pyatspi
   bodr emf2svg libwmf-bin poppler-utils fonts-urw-base35 desktop-file-utils
   librsvg2-bin appstream lintian file
 )

@@ -59,11 +59,13 @@ ChartWindow::ChartWindow(const QString &caption, QSize outerSize, QPoint pos,
     buildButtons();
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("PageControl1"));
+    m_tabs->setAccessibleName(QStringLiteral("Graphiques"));
     m_tabs->setGeometry(0, ButtonBarHeight, width(), height() - ButtonBarHeight);
     for (std::size_t i = 0; i < tabs.size(); ++i) {
         auto *chart = new ElementChart(tabs[i].kind, style);
         chart->setObjectName(QStringLiteral("DBChart%1").arg(i + 1));
         m_tabs->addTab(chart, QString::fromUtf8(tabs[i].caption));
+        chart->setAccessibleName(m_tabs->tabText(int(i)));
         m_charts.push_back(chart);
     }
     m_tabs->setCurrentIndex(0);

@@ -47,6 +47,7 @@ void TFormgr::build()
     const QSize client = size();
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBox2"));
+    m_list->setAccessibleName(QStringLiteral("Propriétés"));
     m_list->setGeometry(0, 0, client.width(), client.height() - PanelHeight);
     for (const ChartProperties::Property &property : ChartProperties::all())
         m_list->addItem(property.text());

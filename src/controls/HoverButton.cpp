@@ -1,5 +1,7 @@
 #include "controls/HoverButton.h"
 
+#include "controls/HoverButtonAccessible.h"
+
 #include <QEnterEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -11,6 +13,7 @@
 HoverButton::HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColor fontColor)
     : QWidget(parent), m_color(color), m_fontColor(fontColor)
 {
+    HoverButtonAccessible::install();
     resize(defaultSize);
     setFocusPolicy(Qt::TabFocus); // a click gives no focus: the mouse user's pixels stay
     setMouseTracking(true);       // mouse moves are reported even without a button held

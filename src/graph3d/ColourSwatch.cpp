@@ -1,15 +1,36 @@
 #include "graph3d/ColourSwatch.h"
 
+#include "controls/PressableAccessible.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+// A screen reader presses a swatch as the mouse clicks it.
+QAccessibleInterface *swatchFactory(const QString &, QObject *object)
+{
+    if (auto *swatch = qobject_cast<ColourSwatch *>(object))
+        return new PressableAccessible(swatch, [swatch] { emit swatch->clicked(); });
+    return nullptr;
+}
+
+} // namespace
 
 ColourSwatch::ColourSwatch(const QString &caption, QWidget *parent)
     : TBevelPanel(parent), m_caption(caption)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus); // a click gives no focus: the mouse user's pixels stay
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(swatchFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    setAccessibleName(caption);
+    setAccessibleDescription(QStringLiteral("Choisir une couleur"));
 }
 
 void ColourSwatch::paintEvent(QPaintEvent *event)

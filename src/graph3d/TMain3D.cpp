@@ -96,6 +96,7 @@ TMain3D::TMain3D(const Graph3DModel::HeightTable &heights, QWidget *parent)
 
     QWidget *panel = buildPanel();
     m_graph = new TGraph3D(&heights, this);
+    m_graph->setAccessibleName(QStringLiteral("Graphique 3D"));
     m_graph->setFaceColours([this] {
         return TGraph3D::FaceColours{swatchColour("CouleurHaut"), swatchColour("Couleurdevant"),
                                      swatchColour("CouleurDroite"), swatchColour("Couleurbas"),

@@ -29,6 +29,7 @@ TfrmCopy::TfrmCopy(QWidget *parent) : QDialog(parent)
 
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("ScrollBox1"));
+    m_scroll->setAccessibleName(QStringLiteral("Image copiée"));
     m_scroll->setWidgetResizable(false);
     m_scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_image = new QLabel;

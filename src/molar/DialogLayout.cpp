@@ -1,9 +1,28 @@
 #include "molar/DialogLayout.h"
 
+#include "controls/AccessibleNames.h"
 #include "controls/Fonts.h"
 
 #include <QLabel>
 #include <QLineEdit>
+
+namespace {
+
+// What a screen reader calls a field: the text on its line left of it, as the eye reads it,
+// or else the dialog's title.
+QString fieldName(const QWidget *parent, const DialogItem *items, int count,
+                  const DialogItem &field)
+{
+    for (int i = 0; i < count; ++i) {
+        const DialogItem &item = items[i];
+        if (item.kind == DialogItem::Kind::Text && item.geometry.top() == field.geometry.top() &&
+            item.geometry.left() < field.geometry.left())
+            return AccessibleNames::fromCaption(QString::fromUtf8(item.text));
+    }
+    return parent->windowTitle();
+}
+
+} // namespace
 
 void buildDialogItems(QWidget *parent, const DialogItem *items, int count)
 {
@@ -15,6 +34,7 @@ void buildDialogItems(QWidget *parent, const DialogItem *items, int count)
         } else {
             auto *field = new QLineEdit(QString::fromUtf8(item.text), parent);
             field->setReadOnly(item.kind == DialogItem::Kind::ReadOnlyField);
+            field->setAccessibleName(fieldName(parent, items, count, item));
             widget = field;
         }
         widget->setObjectName(QString::fromLatin1(item.name));

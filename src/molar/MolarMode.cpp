@@ -1,5 +1,6 @@
 #include "molar/MolarMode.h"
 
+#include "controls/AccessibleNames.h"
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
 #include "controls/TBevelPanel.h"
@@ -53,6 +54,7 @@ MolarMode::MolarMode(ProgramState &state, const MolarWindow &window, QObject *pa
 {
     m_chemEdit = new TChemEdit(window.speedBar);
     m_chemEdit->setObjectName(QStringLiteral("ChemEdit1"));
+    m_chemEdit->setAccessibleName(QStringLiteral("Formule du composé"));
     // The tool bar's layout gives the height; set first, no font is measured for it.
     m_chemEdit->setAutoSize(false);
     QPalette silver = m_chemEdit->palette();
@@ -123,6 +125,7 @@ void MolarMode::buildPanel()
     m_panel->hide();
 
     m_grid = new CompoundGrid(m_panel);
+    m_grid->setAccessibleName(QStringLiteral("Composé"));
     m_grid->setGeometry(9, 8, 145, 217);
     m_grid->showCompound(m_compound);
     connect(m_grid, &CompoundGrid::cellEdited, this, &MolarMode::cellEdited);
@@ -135,6 +138,7 @@ void MolarMode::buildPanel()
 
     m_edit3 = new QLineEdit(QStringLiteral("  "), m_panel);
     m_edit3->setObjectName(QStringLiteral("Edit3"));
+    m_edit3->setAccessibleName(AccessibleNames::fromCaption(label->text()));
     m_edit3->setGeometry(17, 264, 121, 21);
     m_edit3->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
     QPalette orange = m_edit3->palette();

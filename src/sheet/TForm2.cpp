@@ -1,5 +1,6 @@
 #include "sheet/TForm2.h"
 
+#include "controls/AccessibleNames.h"
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
 #include "controls/TAOLButton.h"
@@ -155,7 +156,9 @@ QWidget *boxPage(Page page, const QColor &background, TTextTable *table, int pag
         const bool memo = row.box == SheetLayout::Box::Memo;
         const QRect place(row.left, row.top, boxWidth(row, pageWidth),
                           memo ? MemoHeight : BoxHeight);
-        dataBox(content, row, boxFont, background, table)->setGeometry(place);
+        QWidget *box = dataBox(content, row, boxFont, background, table);
+        box->setGeometry(place);
+        box->setAccessibleName(AccessibleNames::fromCaption(text));
         bottom = std::max(bottom, place.bottom());
     }
     content->resize(pageWidth, bottom + 12);
@@ -237,6 +240,7 @@ void TForm2::buildHeader()
         auto *box = new TDBEdit(header);
         const QString field = ElementColumns::field(entry.column);
         box->setObjectName(QStringLiteral("DB") + field);
+        box->setAccessibleName(AccessibleNames::ofColumn(entry.column));
         QFont font = pixelFont(Times, entry.pixels, true);
         font.setUnderline(entry.underline);
         styleLine(box, fontForHeight(font, entry.geometry.height()), face);
@@ -276,6 +280,7 @@ void TForm2::buildHeader()
         button->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
         button->setFontColor(Qt::white);
         button->setToolTip(QString::fromLatin1(step.hint));
+        button->setAccessibleName(AccessibleNames::fromCaption(button->toolTip()));
         const int distance = step.distance;
         connect(button, &TAOLButton::clicked, this, [this, distance] { stepBy(distance); });
     }
@@ -349,14 +354,19 @@ void TForm2::buildPages(QTabWidget *pages)
     colour(history, QPalette::Window, Silver);
     pages->addTab(history, QStringLiteral("Histoire"));
     pages->setCurrentIndex(0);
+    pages->setAccessibleName(QStringLiteral("Pages de la fiche"));
+    for (int i = 0; i < pages->count(); ++i)
+        pages->widget(i)->setAccessibleName(pages->tabText(i));
 }
 
 QWidget *TForm2::buildStructurePage()
 {
     auto *page = new QWidget;
     const QFont font = pixelFont(Times, 15, true);
-    label(page, QStringLiteral("Structure Cristalline :"), font, {8, 14});
+    const QString caption =
+        label(page, QStringLiteral("Structure Cristalline :"), font, {8, 14})->text();
     auto *structure = new TDBEdit(page);
+    structure->setAccessibleName(AccessibleNames::fromCaption(caption));
     const QString structureField = ElementColumns::field(Column::Structure);
     structure->setObjectName(QStringLiteral("DB") + structureField);
     styleLine(structure, font, QApplication::palette().color(QPalette::Button));
@@ -367,6 +377,8 @@ QWidget *TForm2::buildStructurePage()
     for (int i = 0; i < StructureLines; ++i) {
         auto *line = new QLineEdit(page);
         line->setObjectName(QStringLiteral("struct%1").arg(i + 1));
+        line->setAccessibleName(
+            QStringLiteral("%1, ligne %2").arg(structure->accessibleName()).arg(i + 1));
         styleLine(line, font, Silver);
         line->setGeometry(8, 52 + 26 * i, 457, BoxHeight);
         m_structureBoxes.append(line);
@@ -378,8 +390,10 @@ QWidget *TForm2::buildIsotopePage()
 {
     auto *page = new QWidget;
     const QFont font = pixelFont(Times, 15, true);
-    label(page, QStringLiteral("Nombre d'Isotopes  :"), font, {8, 14});
+    const QString caption =
+        label(page, QStringLiteral("Nombre d'Isotopes  :"), font, {8, 14})->text();
     auto *count = new TDBEdit(page);
+    count->setAccessibleName(AccessibleNames::fromCaption(caption));
     const QString countField = ElementColumns::field(Column::Isotopes);
     count->setObjectName(QStringLiteral("DB") + countField);
     styleLine(count, font, QApplication::palette().color(QPalette::Button));
@@ -396,6 +410,7 @@ QWidget *TForm2::buildIsotopePage()
     for (int i = 0; i < IsotopeLines; ++i) {
         auto *line = new QLineEdit(page);
         line->setObjectName(QStringLiteral("iso%1").arg(i + 1));
+        line->setAccessibleName(QStringLiteral("Isotope, ligne %1").arg(i + 1));
         line->setText(line->objectName());
         styleLine(line, font, Silver);
         line->setGeometry(8, 80 + 24 * i, 400, BoxHeight);

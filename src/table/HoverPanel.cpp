@@ -1,7 +1,9 @@
 #include "table/HoverPanel.h"
 
+#include "controls/AccessibleNames.h"
 #include "controls/Fonts.h"
 #include "data/ElementRecords.h"
+#include "table/ElementDescriptions.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -54,6 +56,20 @@ const PropertyRow PropertyRows[] = {
     {104, "m vol :", "Edit_M__VOL", Column::MasseVol, 43, "(g/cm3)"},
     {128, "vol at :", "Edit_VOL_AT", Column::VolAt, 43, "(ml/mol)"},
 };
+
+// Names the boxes for a screen reader: those of the right column by their caption and unit,
+// the others, which have no caption, by their column.
+void nameBoxes(const QWidget &panel)
+{
+    const auto box = [&panel](const char *name) {
+        return panel.findChild<QWidget *>(QString::fromLatin1(name));
+    };
+    for (const FieldRow &row : IdentityFields)
+        box(row.name)->setAccessibleName(AccessibleNames::ofColumn(row.column));
+    for (const PropertyRow &row : PropertyRows)
+        box(row.name)->setAccessibleName(AccessibleNames::withUnit(QString::fromLatin1(row.caption),
+                                                                   QString::fromLatin1(row.unit)));
+}
 
 // A number drawn without shaping stands where shaping would put it: the panel's faces kern no
 // pair of the characters a number holds. Not shaping the numbers takes a third off the cost
@@ -194,6 +210,7 @@ HoverPanel::HoverPanel(QWidget *parent) : TBevelPanel(parent)
     black.setColor(QPalette::Window, Qt::black);
     rule->setPalette(black);
     rule->setAutoFillBackground(true);
+    nameBoxes(*this);
     hide();
 }
 
@@ -201,6 +218,7 @@ void HoverPanel::showElement(const ElementRecords &records, int z)
 {
     for (const auto &[box, column] : m_boxes)
         showText(*box, column, records.text(z, column));
+    updateSpokenSummary();
 }
 
 void HoverPanel::showField(const QString &field, const QString &text)
@@ -209,6 +227,32 @@ void HoverPanel::showField(const QString &field, const QString &text)
         if (ElementColumns::field(column).compare(field, Qt::CaseInsensitive) == 0)
             showText(*box, column, text);
     }
+    updateSpokenSummary();
+}
+
+void HoverPanel::updateSpokenSummary()
+{
+    QString frenchName;
+    QString symbol;
+    int number = 0;
+    QStringList values;
+    for (const auto &[box, column] : m_boxes) {
+        if (column == Column::Nom)
+            frenchName = box->text();
+        else if (column == Column::Symbole)
+            symbol = box->text();
+        else if (column == Column::NoAt)
+            number = box->text().toInt();
+        else
+            values << box->accessibleName() + QLatin1Char(' ') +
+                          ElementDescriptions::numeric(box->text(), QString());
+    }
+    const QString name = ElementDescriptions::name(frenchName, symbol, number);
+    if (accessibleName() != name)
+        setAccessibleName(name);
+    const QString description = values.join(QStringLiteral(", "));
+    if (accessibleDescription() != description)
+        setAccessibleDescription(description);
 }
 
 void HoverPanel::mouseMoveEvent(QMouseEvent *event)

@@ -32,6 +32,10 @@ protected:
 
 private:
     void showText(QLineEdit &box, Column column, const QString &text);
+    // Tells a screen reader which element the boxes show now: the panel's accessible name
+    // becomes the element's, its description the values with their captions. A changed name
+    // is announced, and so is a changed description.
+    void updateSpokenSummary();
 
     std::vector<std::pair<QLineEdit *, Column>> m_boxes; // owned by the panel
     QHash<QString, bool> m_drawsAlikeUnshaped;           // per column and text shown

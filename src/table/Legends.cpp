@@ -13,6 +13,7 @@
 #include <QSpinBox>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -68,6 +69,24 @@ const std::vector<Legend> &legends()
 
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 
+// What a screen reader calls the legends' boxes, which the eye knows by the unit or the
+// text beside them.
+QString accessibleNameOf(const QString &box)
+{
+    static const std::pair<const char *, const char *> names[] = {
+        {"SpinEdit1", "Température (K)"},
+        {"edit1", "Température (°C)"},
+        {"Edit2", "Température (°F)"},
+        {"SpinEdit2", "Année"},
+        {"DBEdit3", "Valeur de l'élément survolé"},
+    };
+    for (const auto &[name, spoken] : names) {
+        if (box == QLatin1String(name))
+            return QString::fromUtf8(spoken);
+    }
+    return {};
+}
+
 QLabel *addText(QWidget *panel, int left, int top, const QString &caption)
 {
     auto *label = new QLabel(caption, panel);
@@ -95,6 +114,7 @@ QSpinBox *addSpin(QWidget *panel, const char *name, QPoint at, int minimum, int 
 {
     auto *spin = new QSpinBox(panel);
     spin->setObjectName(QString::fromLatin1(name));
+    spin->setAccessibleName(accessibleNameOf(spin->objectName()));
     spin->setGeometry(at.x(), at.y(), 73, 22);
     spin->setRange(minimum, maximum);
     spin->setSingleStep(10);
@@ -106,6 +126,7 @@ QLineEdit *addDisplay(QWidget *panel, const char *name, QPoint at)
 {
     auto *box = new QLineEdit(QStringLiteral("22"), panel);
     box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(accessibleNameOf(box->objectName()));
     box->setGeometry(at.x(), at.y(), 73, 21);
     box->setReadOnly(true);
     box->setFont(pixelFont(SansSerif, 11, true));
@@ -124,6 +145,7 @@ void addNumericControls(QWidget *panel, LegendControls &controls)
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     auto *value = controls.dbEdit3 = new TDBEdit(panel);
     value->setObjectName(QStringLiteral("DBEdit3"));
+    value->setAccessibleName(accessibleNameOf(value->objectName()));
     value->setGeometry(40, 24, 81, 21);
     value->setFont(pixelFont(SansSerif, 11, true));
     QPalette palette = value->palette();

@@ -19,6 +19,7 @@
 #include "sets/TForm3.h"
 #include "sheet/TForm2.h"
 #include "table/ColouringEntries.h"
+#include "table/ElementDescriptions.h"
 #include "table/ElementLayout.h"
 #include "table/HoverPanel.h"
 #include "table/Legends.h"
@@ -115,6 +116,7 @@ void TForm1::openView()
     // An incomplete table stops the start, before any edit could make it permanent.
     ElementTable::openWhole(*m_table1);
     m_records = ElementRecords::fromTable(*m_table1);
+    nameElementButtons();
     // A posted edit of the legend's value box is in what the colouring and the panel show
     // next. The records of the last opening stay while the view is closed.
     connect(m_table1, &TTextTable::contentsChanged, this, [this] {
@@ -129,6 +131,14 @@ void TForm1::openView()
     m_legends.dbEdit3->setDataSource(m_table1);
     // Hidden, the panel holds the view's first record until a move shows another.
     m_panel1->showElement(m_records, m_table1->RecNo());
+}
+
+void TForm1::nameElementButtons()
+{
+    // A screen reader names each element button by the element it stands for.
+    for (int z = 1; z <= int(m_buttons.size()); ++z)
+        m_buttons[static_cast<std::size_t>(z - 1)]->setAccessibleName(ElementDescriptions::name(
+            m_records.view(z, Column::Nom), m_records.view(z, Column::Symbole), z));
 }
 
 void TForm1::makeColourist()
@@ -237,6 +247,8 @@ void TForm1::buildToolbar(QWidget *client)
     m_combo->setEditText(QStringLiteral("Propriétés"));
     // The longest entries take a narrower face rather than scroll out of the box.
     QLineEdit *entry = m_combo->lineEdit();
+    for (QWidget *list : {static_cast<QWidget *>(m_combo), static_cast<QWidget *>(entry)})
+        list->setAccessibleName(QStringLiteral("Coloration du tableau"));
     connect(m_combo, &QComboBox::editTextChanged, entry, [entry](const QString &text) {
         entry->setFont(fittingFont(entry->parentWidget()->font(), text, entry->width() - 5));
     });

@@ -104,6 +104,7 @@ protected:
 private:
     void openView();
     void makeColourist();
+    void nameElementButtons();
     // The legends, the molar-mass panel and the formula edit hidden, the width kept.
     void hidePanels();
 

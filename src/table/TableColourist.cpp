@@ -5,6 +5,7 @@
 #include "data/ElementRecords.h"
 #include "data/Errors.h"
 #include "data/Numbers.h"
+#include "table/ColouringDescriptions.h"
 #include "table/ColouringEntries.h"
 
 #include <QApplication>
@@ -38,8 +39,7 @@ void TableColourist::apply(const ElementRecords &records, const QString &entryTe
     const Colouring::Mode mode = Colouring::modeOf(entryText);
     switch (mode) {
     case Colouring::Mode::Plain:
-        paint(Colouring::looks(records,
-                               {mode, {}, {}, QApplication::palette().color(QPalette::Button)}));
+        paint(records, {mode, {}, {}, QApplication::palette().color(QPalette::Button)});
         m_window.hidePanels();
         m_window.setLayoutWidth(DefaultWidth);
         return;
@@ -60,8 +60,14 @@ void TableColourist::apply(const ElementRecords &records, const QString &entryTe
     }
 }
 
-void TableColourist::paint(const Colouring::Looks &looks)
+void TableColourist::paint(const ElementRecords &records, const Colouring::Choice &choice)
 {
+    const Colouring::Looks looks = Colouring::looks(records, choice);
+    // What the buttons say to a screen reader changes with what they show.
+    if (const auto descriptions = ColouringDescriptions::of(records, choice)) {
+        for (int z = 1; z <= Colouring::ElementCount; ++z)
+            m_window.buttons[z - 1]->setAccessibleDescription((*descriptions)[z - 1]);
+    }
     for (int z = 1; z <= Colouring::ElementCount; ++z) {
         const Colouring::Look &look = looks.buttons[z - 1];
         m_window.buttons[z - 1]->recolour(look.fill, look.caption);
@@ -75,7 +81,7 @@ void TableColourist::paint(const Colouring::Looks &looks)
 
 void TableColourist::applyCategory(const ElementRecords &records, Colouring::Mode mode)
 {
-    paint(Colouring::looks(records, {mode}));
+    paint(records, {mode});
     const int legend = mode == Colouring::Mode::Family ? 0 : mode == Colouring::Mode::Block ? 1 : 2;
     // The window stays at the legends' width: narrowing it to widen it again at once would
     // only lay out and paint the whole window twice more.
@@ -96,7 +102,7 @@ void TableColourist::applyPhysicalState(const ElementRecords &records)
 {
     const QSpinBox &spin = *m_window.legends.spinEdit1;
     const std::optional<int> temperature = spinValue(spin);
-    paint(Colouring::looks(records, {Colouring::Mode::PhysicalState, temperature}));
+    paint(records, {Colouring::Mode::PhysicalState, temperature});
     const int t = temperature.value_or(spin.minimum());
     m_window.legends.edit1->setText(Numbers::formatGeneral(t - 273.15, 15));
     m_window.legends.edit2->setText(Numbers::formatGeneral(t * 1.8 - 459.67, 15));
@@ -108,7 +114,7 @@ void TableColourist::applyPhysicalState(const ElementRecords &records)
 void TableColourist::applyDiscovery(const ElementRecords &records)
 {
     const std::optional<int> year = spinValue(*m_window.legends.spinEdit2);
-    paint(Colouring::looks(records, {Colouring::Mode::Discovery, year}));
+    paint(records, {Colouring::Mode::Discovery, year});
     showLegend(4, {0, 3, 1, 2});
     m_window.setLayoutWidth(LegendWidth);
 }
@@ -126,5 +132,5 @@ void TableColourist::applyNumeric(const ElementRecords &records, int entryIndex)
     Legends::setNumericTitle(*m_window.legends.rxLabel1, title);
     m_window.legends.panel2->show();
     m_window.legends.dbEdit3->setDataField(column ? ElementColumns::field(*column) : QString());
-    paint(Colouring::looks(records, {Colouring::Mode::Numeric, {}, column}));
+    paint(records, {Colouring::Mode::Numeric, {}, column});
 }

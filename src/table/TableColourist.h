@@ -42,7 +42,8 @@ public:
     void apply(const ElementRecords &records, const QString &entryText, int entryIndex);
 
 private:
-    void paint(const Colouring::Looks &looks);
+    // Paints the looks of `choice` and gives each button what it now says to a screen reader.
+    void paint(const ElementRecords &records, const Colouring::Choice &choice);
     void applyCategory(const ElementRecords &records, Colouring::Mode mode);
     void applyPhysicalState(const ElementRecords &records);
     void applyDiscovery(const ElementRecords &records);

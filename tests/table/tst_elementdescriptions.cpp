@@ -1,0 +1,148 @@
+// What a screen reader says of an element in each colouring mode, from the texts of the table.
+#include "table/ElementDescriptions.h"
+
+#include <QtTest>
+
+class TestElementDescriptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void name();
+    void categories_data();
+    void categories();
+    void physicalState_data();
+    void physicalState();
+    void discovery_data();
+    void discovery();
+    void numeric_data();
+    void numeric();
+};
+
+void TestElementDescriptions::name()
+{
+    QCOMPARE(ElementDescriptions::name(u"Fer", u"Fe", 26),
+             QStringLiteral("Fer, Fe, numéro atomique 26"));
+    // Blanks the table pads its texts with are not spoken.
+    QCOMPARE(ElementDescriptions::name(u" Étain  ", u"Sn ", 50),
+             QStringLiteral("Étain, Sn, numéro atomique 50"));
+}
+
+void TestElementDescriptions::categories_data()
+{
+    QTest::addColumn<int>("mode"); // 0 family, 1 block, 2 acid-base
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("family") << 0 << "Metal de transition"
+                            << "Metal de transition";
+    QTest::newRow("family padded") << 0 << " Gaz Noble "
+                                   << "Gaz Noble";
+    QTest::newRow("no family") << 0 << ""
+                               << "pas de valeur";
+    QTest::newRow("block") << 1 << "d"
+                           << "Bloc d";
+    QTest::newRow("no block") << 1 << " "
+                              << "pas de valeur";
+    QTest::newRow("acid-base") << 2 << "Amphotère"
+                               << "Amphotère";
+    QTest::newRow("no acid-base") << 2 << ""
+                                  << "pas de valeur";
+}
+
+void TestElementDescriptions::categories()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, text);
+    QFETCH(QString, spoken);
+    const QString said = mode == 0   ? ElementDescriptions::family(text)
+                         : mode == 1 ? ElementDescriptions::block(text)
+                                     : ElementDescriptions::acidBase(text);
+    QCOMPARE(said, spoken);
+}
+
+void TestElementDescriptions::physicalState_data()
+{
+    QTest::addColumn<QString>("melting");
+    QTest::addColumn<QString>("boiling");
+    QTest::addColumn<int>("t");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("iron at 298") << "1810"
+                                 << "3023" << 298 << "Solide à 298 K";
+    QTest::newRow("mercury at 298") << "234,28"
+                                    << "629,73" << 298 << "Liquide à 298 K";
+    QTest::newRow("oxygen at 298") << "54,8"
+                                   << "90,19" << 298 << "Gaz à 298 K";
+    QTest::newRow("gallium at 308") << "302,98"
+                                    << "2676" << 308 << "Liquide à 308 K";
+    QTest::newRow("at the melting point") << "1810"
+                                          << "3023" << 1810 << "Au point de fusion, 1810 K";
+    QTest::newRow("at the boiling point") << "1810"
+                                          << "3023" << 3023 << "Au point d'ébullition, 3023 K";
+    QTest::newRow("no boiling point") << "1613"
+                                      << "" << 298 << "État inconnu à 298 K";
+    QTest::newRow("no melting point") << ""
+                                      << "3383" << 298 << "État inconnu à 298 K";
+    QTest::newRow("point with a decimal point") << "1810.5"
+                                                << "3023" << 298 << "Valeur illisible";
+}
+
+void TestElementDescriptions::physicalState()
+{
+    QFETCH(QString, melting);
+    QFETCH(QString, boiling);
+    QFETCH(int, t);
+    QFETCH(QString, spoken);
+    QCOMPARE(ElementDescriptions::physicalState(melting, boiling, t), spoken);
+}
+
+void TestElementDescriptions::discovery_data()
+{
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("before the common era") << "-2500" << 1600 << "Découvert avant 1600";
+    QTest::newRow("prehistory") << "Préhistoire" << 2000 << "Découvert avant 1600";
+    QTest::newRow("1599") << "1599" << 1600 << "Découvert avant 1600";
+    QTest::newRow("1600 in 1600") << "1600" << 1600 << "Pas découvert";
+    QTest::newRow("phosphorus in 1700") << "1669" << 1700 << "Découvert";
+    QTest::newRow("the chosen year") << "1774" << 1774 << "Pas découvert";
+    QTest::newRow("not a year") << "vers 1750" << 1800 << "Valeur illisible";
+}
+
+void TestElementDescriptions::discovery()
+{
+    QFETCH(QString, year);
+    QFETCH(int, y);
+    QFETCH(QString, spoken);
+    QCOMPARE(ElementDescriptions::discovery(year, y), spoken);
+}
+
+void TestElementDescriptions::numeric_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("with unit") << "7,87"
+                               << "kg/L"
+                               << "7,87 kg/L";
+    QTest::newRow("without unit") << "1,83"
+                                  << ""
+                                  << "1,83";
+    QTest::newRow("exponent kept") << "4,00E-08"
+                                   << "ppm"
+                                   << "4,00E-08 ppm";
+    QTest::newRow("no value") << ""
+                              << "K"
+                              << "pas de valeur";
+}
+
+void TestElementDescriptions::numeric()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, unit);
+    QFETCH(QString, spoken);
+    QCOMPARE(ElementDescriptions::numeric(value, unit), spoken);
+}
+
+QTEST_GUILESS_MAIN(TestElementDescriptions)
+#include "tst_elementdescriptions.moc"
