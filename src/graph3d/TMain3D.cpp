@@ -15,24 +15,32 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace {
 
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 constexpr int PanelHeight = 73;
 
+using Swatch = TMain3D::Swatch;
 struct SwatchRow
 {
+    Swatch role;
     const char *name;
     const char *caption;
     int left;
     unsigned colour; // blue * 65536 + green * 256 + red
 };
 constexpr SwatchRow Swatches[] = {
-    {"Panel3", "Fond", 88, 0xFFFFFF},         {"CouleurAxe", "Axes", 120, 15402776},
-    {"CouleurHaut", "Haut", 152, 2269943},    {"Couleurdevant", "Mur1", 184, 13216592},
-    {"CouleurDroite", "Mur2", 216, 13276751}, {"Couleurbas", "Bas", 248, 8453888},
-    {"CouleurNA", "N/A", 280, 0x0000FF},
+    {Swatch::Background, "Panel3", "Fond", 88, 0xFFFFFF},
+    {Swatch::Axes, "CouleurAxe", "Axes", 120, 15402776},
+    {Swatch::Top, "CouleurHaut", "Haut", 152, 2269943},
+    {Swatch::Front, "Couleurdevant", "Mur1", 184, 13216592},
+    {Swatch::Right, "CouleurDroite", "Mur2", 216, 13276751},
+    {Swatch::Bottom, "Couleurbas", "Bas", 248, 8453888},
+    {Swatch::Missing, "CouleurNA", "N/A", 280, 0x0000FF},
 };
+static_assert(std::size(Swatches) == TMain3D::SwatchCount);
 
 // The radio items in their order, with the mouse mode each one sets.
 constexpr const char *ModeTexts[] = {"none", "rotate", "pan", "zoom"};
@@ -94,13 +102,14 @@ TMain3D::TMain3D(const Graph3DModel::HeightTable &heights, QWidget *parent)
     paintWith(this, Qt::white);
     resize(717, 560);
 
-    QWidget *panel = buildPanel();
+    QPushButton *centre = nullptr;
+    QWidget *panel = buildPanel(centre);
     m_graph = new TGraph3D(&heights, this);
     m_graph->setAccessibleName(QStringLiteral("Graphique 3D"));
     m_graph->setFaceColours([this] {
-        return TGraph3D::FaceColours{swatchColour("CouleurHaut"), swatchColour("Couleurdevant"),
-                                     swatchColour("CouleurDroite"), swatchColour("Couleurbas"),
-                                     swatchColour("CouleurNA")};
+        return TGraph3D::FaceColours{swatchColour(Swatch::Top), swatchColour(Swatch::Front),
+                                     swatchColour(Swatch::Right), swatchColour(Swatch::Bottom),
+                                     swatchColour(Swatch::Missing)};
     });
     m_graph->setLiveRedraw([this] { return m_live->isChecked(); });
     auto *layout = new QVBoxLayout(this);
@@ -114,7 +123,7 @@ TMain3D::TMain3D(const Graph3DModel::HeightTable &heights, QWidget *parent)
     copy->raise();
     m_copy = new TfrmCopy(this);
 
-    connect(findChild<QPushButton *>("cmdCentre"), &QPushButton::clicked, this, [this] {
+    connect(centre, &QPushButton::clicked, this, [this] {
         m_graph->CentreView();
         m_graph->requestFullDraw();
     });
@@ -123,7 +132,7 @@ TMain3D::TMain3D(const Graph3DModel::HeightTable &heights, QWidget *parent)
     m_axes->setChecked(m_graph->DrawAxes());
 }
 
-QWidget *TMain3D::buildPanel()
+QWidget *TMain3D::buildPanel(QPushButton *&centre)
 {
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -131,7 +140,7 @@ QWidget *TMain3D::buildPanel()
     paintWith(panel, palette().color(QPalette::Button));
     placed<QLabel>(panel, "Label2", "Couleurs :", {16, 4, 0, 0})->adjustSize();
     buildSwatches(panel);
-    placed<QPushButton>(panel, "cmdCentre", "Centre", {320, 8, 81, 25});
+    centre = placed<QPushButton>(panel, "cmdCentre", "Centre", {320, 8, 81, 25});
     buildMouseModes(panel);
     m_live = placed<QCheckBox>(panel, "CheckBox1", "visible pendant Action", {8, 24, 129, 17});
     m_axes = placed<QCheckBox>(panel, "cbAxes", "Axes", {8, 48, 45, 17});
@@ -148,7 +157,9 @@ void TMain3D::buildSwatches(QWidget *panel)
         swatch->setColor(colourFromNumber(row.colour));
         // The hint of the layout; hints are not switched on in this window.
         swatch->setWhatsThis(QStringLiteral("Cliquez pour changer la couleur"));
-        connect(swatch, &ColourSwatch::clicked, this, [this, swatch] { swatchClick(swatch); });
+        m_swatches[static_cast<int>(row.role)] = swatch;
+        connect(swatch, &ColourSwatch::clicked, this,
+                [this, role = row.role] { swatchClick(role); });
     }
 }
 
@@ -200,21 +211,21 @@ void TMain3D::buildViews(QWidget *panel)
     }
 }
 
-QColor TMain3D::swatchColour(const char *name) const
+QColor TMain3D::swatchColour(Swatch role) const
 {
-    return findChild<ColourSwatch *>(QString::fromLatin1(name))->Color();
+    return m_swatches[static_cast<int>(role)]->Color();
 }
 
-void TMain3D::swatchClick(ColourSwatch *swatch)
+void TMain3D::swatchClick(Swatch role)
 {
     const QColor chosen = m_chooseColour(m_lastColour, this);
     if (!chosen.isValid())
         return;
     m_lastColour = chosen;
-    swatch->setColor(chosen);
-    if (swatch->objectName() == QLatin1String("CouleurAxe"))
+    m_swatches[static_cast<int>(role)]->setColor(chosen);
+    if (role == Swatch::Axes)
         m_graph->setAxesColor(chosen);
-    else if (swatch->objectName() == QLatin1String("Panel3"))
+    else if (role == Swatch::Background)
         paintWith(this, chosen); // the graph's background follows the window's
     m_graph->CentreView();
     m_graph->requestFullDraw();

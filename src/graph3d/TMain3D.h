@@ -5,11 +5,13 @@
 #include <QColor>
 #include <QDialog>
 
+#include <array>
 #include <functional>
 
 class ColourSwatch;
 class QButtonGroup;
 class QCheckBox;
+class QPushButton;
 class TfrmCopy;
 class TGraph3D;
 struct PictureSaves;
@@ -24,6 +26,11 @@ class TMain3D : public QDialog
 public:
     // `heights` (not owned) is read when the graph is first drawn.
     explicit TMain3D(const Graph3DModel::HeightTable &heights, QWidget *parent = nullptr);
+
+    // The colour swatches of the panel, left to right: the window's background, the axes, the
+    // bars' top, front, right side and bottom, the bars of elements without a value.
+    enum class Swatch { Background, Axes, Top, Front, Right, Bottom, Missing };
+    static constexpr int SwatchCount = 7;
 
     // Decodes the layouts' colour numbers: blue * 65536 + green * 256 + red.
     static QColor colourFromNumber(unsigned number);
@@ -47,19 +54,20 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    QWidget *buildPanel();
+    QWidget *buildPanel(QPushButton *&centre);
     void buildSwatches(QWidget *panel);
     void buildMouseModes(QWidget *panel);
     void buildViews(QWidget *panel);
-    void swatchClick(ColourSwatch *swatch);
+    void swatchClick(Swatch role);
     void FormShow();
-    QColor swatchColour(const char *name) const;
+    QColor swatchColour(Swatch role) const;
 
-    TGraph3D *m_graph = nullptr;     // owned by the window
-    TfrmCopy *m_copy = nullptr;      // owned by the window
-    QCheckBox *m_live = nullptr;     // "visible pendant Action"
-    QCheckBox *m_axes = nullptr;     // "Axes"
-    QButtonGroup *m_modes = nullptr; // "Action"
+    TGraph3D *m_graph = nullptr;                          // owned by the window
+    TfrmCopy *m_copy = nullptr;                           // owned by the window
+    QCheckBox *m_live = nullptr;                          // "visible pendant Action"
+    QCheckBox *m_axes = nullptr;                          // "Axes"
+    QButtonGroup *m_modes = nullptr;                      // "Action"
+    std::array<ColourSwatch *, SwatchCount> m_swatches{}; // by role
     ColourChooser m_chooseColour;
     QColor m_lastColour = Qt::black; // where the colour dialog opens
 };

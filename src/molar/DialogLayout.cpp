@@ -24,8 +24,9 @@ QString fieldName(const QWidget *parent, const DialogItem *items, int count,
 
 } // namespace
 
-void buildDialogItems(QWidget *parent, const DialogItem *items, int count)
+std::vector<QLineEdit *> buildDialogItems(QWidget *parent, const DialogItem *items, int count)
 {
+    std::vector<QLineEdit *> fields;
     for (int i = 0; i < count; ++i) {
         const DialogItem &item = items[i];
         QWidget *widget = nullptr;
@@ -35,6 +36,7 @@ void buildDialogItems(QWidget *parent, const DialogItem *items, int count)
             auto *field = new QLineEdit(QString::fromUtf8(item.text), parent);
             field->setReadOnly(item.kind == DialogItem::Kind::ReadOnlyField);
             field->setAccessibleName(fieldName(parent, items, count, item));
+            fields.push_back(field);
             widget = field;
         }
         widget->setObjectName(QString::fromLatin1(item.name));
@@ -46,4 +48,5 @@ void buildDialogItems(QWidget *parent, const DialogItem *items, int count)
         else
             widget->resize(item.geometry.size());
     }
+    return fields;
 }

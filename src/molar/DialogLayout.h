@@ -2,6 +2,9 @@
 
 #include <QRect>
 
+#include <vector>
+
+class QLineEdit;
 class QWidget;
 
 // One control of a small dialog's layout: static texts and labels take their text's size at
@@ -17,11 +20,13 @@ struct DialogItem
     bool bold;
 };
 
-// Builds the items on `parent`, in order.
-template <int N> void buildDialogItems(QWidget *parent, const DialogItem (&items)[N]);
-void buildDialogItems(QWidget *parent, const DialogItem *items, int count);
+// Builds the items on `parent`, in order, and returns the fields among them, in order.
+template <int N>
+std::vector<QLineEdit *> buildDialogItems(QWidget *parent, const DialogItem (&items)[N]);
+std::vector<QLineEdit *> buildDialogItems(QWidget *parent, const DialogItem *items, int count);
 
-template <int N> void buildDialogItems(QWidget *parent, const DialogItem (&items)[N])
+template <int N>
+std::vector<QLineEdit *> buildDialogItems(QWidget *parent, const DialogItem (&items)[N])
 {
-    buildDialogItems(parent, items, N);
+    return buildDialogItems(parent, items, N);
 }

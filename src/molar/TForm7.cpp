@@ -53,10 +53,12 @@ TForm7::TForm7(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
 
 void TForm7::build()
 {
-    if (m_built)
+    if (m_symbol)
         return;
-    m_built = true;
-    buildDialogItems(this, Items);
+    const std::vector<QLineEdit *> fields = buildDialogItems(this, Items);
+    m_symbol = fields.at(0);
+    m_molarMass = fields.at(1);
+    m_percentField = fields.at(2);
     auto *ok = new TSelButton(this);
     ok->setObjectName(QStringLiteral("SelButton1"));
     ok->setGeometry(112, 144, 97, 25);
@@ -72,31 +74,26 @@ void TForm7::build()
     connect(ok, &TSelButton::clicked, this, &TForm7::SelButton1Click);
 }
 
-QLineEdit *TForm7::field(const char *name) const
-{
-    return findChild<QLineEdit *>(QString::fromLatin1(name));
-}
-
 void TForm7::run(const QString &symbol, const QString &molarMass, const QString &proposedPercent)
 {
     build();
-    field("Edit1")->setText(symbol);
-    field("Edit2")->setText(molarMass);
-    field("Edit3")->setText(proposedPercent);
+    m_symbol->setText(symbol);
+    m_molarMass->setText(molarMass);
+    m_percentField->setText(proposedPercent);
     // Ready for the percentage to be typed over the proposed one.
-    field("Edit3")->setFocus();
-    field("Edit3")->selectAll();
+    m_percentField->setFocus();
+    m_percentField->selectAll();
     exec();
 }
 
 QString TForm7::molarMassText() const
 {
-    return m_built ? field("Edit2")->text() : QString();
+    return m_molarMass ? m_molarMass->text() : QString();
 }
 
 QString TForm7::percentText() const
 {
-    return m_built ? field("Edit3")->text() : QString();
+    return m_percentField ? m_percentField->text() : QString();
 }
 
 void TForm7::SelButton1Click()

@@ -38,8 +38,9 @@ protected:
 
 private:
     void build();
-    QLineEdit *field(const char *name) const;
-
-    bool m_built = false;
+    // Made at first use: the symbol (read-only), the molar mass and the percentage.
+    QLineEdit *m_symbol = nullptr;
+    QLineEdit *m_molarMass = nullptr;
+    QLineEdit *m_percentField = nullptr;
     double m_percent = 0;
 };

@@ -34,10 +34,9 @@ TForm8::TForm8(QWidget *parent) : QDialog(parent)
 
 void TForm8::build()
 {
-    if (m_built)
+    if (m_field)
         return;
-    m_built = true;
-    buildDialogItems(this, Items);
+    m_field = buildDialogItems(this, Items).front();
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setGeometry(240, 56, 75, 25);
@@ -55,8 +54,7 @@ std::optional<QString> TForm8::run()
 
 QString TForm8::text() const
 {
-    const auto *field = findChild<QLineEdit *>(QStringLiteral("Edit1"));
-    return field ? field->text() : QString();
+    return m_field ? m_field->text() : QString();
 }
 
 void TForm8::showEvent(QShowEvent *event)

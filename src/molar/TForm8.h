@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class QLineEdit;
+
 // "Masse molaire": asks for the compound's molar mass at the end of "% --> FORMULE". Its
 // field keeps its text from one use to the next. Created hidden at start-up; its controls are
 // made at first use.
@@ -24,5 +26,5 @@ protected:
 private:
     void build();
 
-    bool m_built = false;
+    QLineEdit *m_field = nullptr; // made at first use
 };
