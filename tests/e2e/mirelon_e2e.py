@@ -50,14 +50,19 @@ class Session:
             number = pipe.readline().strip()
         self.env = dict(os.environ, DISPLAY=":" + number)
         self.env.pop("QT_QPA_PLATFORM", None)
-        # The program runs on its own copy of the data files, which it may write back.
-        self.workdir = tempfile.mkdtemp(prefix="mirelon-e2e-")
-        for name in ("prop.yop", "struct.yop", "iso.yop"):
-            shutil.copy(os.path.join(share, name), self.workdir)
-        self.app = subprocess.Popen([binary], cwd=self.workdir, env=self.env,
-                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.window = self.wait_window("Mirelon 2 par")
-        self.origin = self.client_origin()
+        try:
+            # The program runs on its own copy of the data files, which it may write back.
+            self.workdir = tempfile.mkdtemp(prefix="mirelon-e2e-")
+            for name in ("prop.yop", "struct.yop", "iso.yop"):
+                shutil.copy(os.path.join(share, name), self.workdir)
+            self.app = subprocess.Popen([binary], cwd=self.workdir, env=self.env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.window = self.wait_window("Mirelon 2 par")
+            self.origin = self.client_origin()
+        except BaseException:
+            # A program that never shows its window must not leave its server behind.
+            self.close()
+            raise
 
     def close(self):
         for proc in (self.app, self.xvfb):
@@ -80,6 +85,9 @@ class Session:
             ids = self.xdotool("search", "--onlyvisible", "--name", name).split()
             if ids:
                 return ids[-1]
+            if self.app and self.app.poll() is not None:
+                raise AssertionError("the program ended (code %d) before a window named %r "
+                                     "appeared" % (self.app.returncode, name))
             time.sleep(0.1)
         raise AssertionError("no window named %r appeared" % name)
 
