@@ -183,6 +183,12 @@ void TestCompoundRules::recompute_data()
                                             << "C1H4"
                                             << "16"
                                             << "";
+    // 100 × 101,07 / 160 lies just above 63,16875 and 101,07 / 160 × 100 just below it.
+    QTest::newRow("per cent before the division") << "Co:58,93:1:/Ru:101,07:1:"
+                                                  << "Co:58,93:1:36,8312/Ru:101,07:1:63,1688"
+                                                  << "Co1Ru1"
+                                                  << "160"
+                                                  << "";
     QTest::newRow("one element") << "Fe:55,85:1:"
                                  << "Fe:55,85:1:100"
                                  << "Fe1"

@@ -233,9 +233,9 @@ void TestSets::entryTable_data()
         {64, "Abondance organismes vivants", "ABVIVANT", "Ab.vivant |(%)", 120},
     };
     for (const auto &row : rows)
-        QTest::addRow("%d", row.entry) << row.entry - 1 << QString::fromUtf8(row.text)
-                                       << QString::fromLatin1(row.field)
-                                       << QString::fromUtf8(row.title) << row.width;
+        QTest::addRow("%d", row.entry)
+            << row.entry - 1 << QString::fromUtf8(row.text) << QString::fromLatin1(row.field)
+            << QString::fromUtf8(row.title) << row.width;
 }
 
 // An entry: the text the chooser lists (double blanks and all) and the field, title and width
