@@ -2,6 +2,7 @@
 // failure paths on crafted copies of it.
 #include "MainWindowFixture.h"
 #include "MessageBoxes.h"
+#include "Thrown.h"
 
 #include "data/Errors.h"
 
@@ -295,12 +296,8 @@ void TestColouring::nonNumberStopsTheScan()
         const QSignalBlocker quiet(f.combo());
         f.choose(QStringLiteral("Etat Physique"));
     }
-    try {
-        f.form->combobox1Change();
-        QFAIL("no conversion error");
-    } catch (const EConvertError &error) {
-        QCOMPARE(error.message(), QStringLiteral("'abc' is not a valid floating point value"));
-    }
+    QCOMPARE(thrownMessage<EConvertError>([&] { f.form->combobox1Change(); }),
+             QStringLiteral("'abc' is not a valid floating point value"));
     QCOMPARE(f.fill(1), Gas); // coloured before the fault
     QCOMPARE(f.fill(4), Solid);
     QCOMPARE(f.fill(5), face); // the faulty record and those after it are untouched
