@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 #include "MessageBoxes.h"
 #include "SaveDialogPlayer.h"
+#include "ToolOutput.h"
 
 #include "data/ElementSymbols.h"
 #include "tablepicture/TablePictureFiles.h"
@@ -22,16 +23,6 @@
 #include <QXmlStreamReader>
 
 namespace {
-
-// What a command-line tool prints; empty when it failed.
-QString processOutput(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 // The fill of element z's cell in a picture drawn at `scale` times the natural size: the
 // middle of the cell, between its number and its symbol.
