@@ -3,6 +3,7 @@
 #include "ChartFixture.h"
 #include "MessageBoxes.h"
 #include "SvgShapes.h"
+#include "ToolOutput.h"
 #include "charts/ChartExport.h"
 #include "charts/TForm5.h"
 #include "charts/TForm6.h"
@@ -59,30 +60,6 @@ private:
 };
 
 namespace {
-
-// Closes the next message box and returns its text, empty when none appeared.
-QString closeNextMessageBox(const std::function<void()> &action)
-{
-    QString text;
-    QTimer::singleShot(0, [&] {
-        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        text = box->text();
-        box->accept();
-    });
-    action();
-    return text;
-}
-
-// What a command-line tool prints; empty when it failed.
-QString processOutput(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 bool within(const QRectF &area, const QPolygonF &points)
 {
@@ -183,17 +160,9 @@ void TestChartExport::metafilesAsTheirReadersSeeThem()
     const QString svgFile = m_fixture->path("g.svg");
     if (width)
         m_window->resize(width, m_window->height());
-    QString refused;
-    QTimer boxes;
-    connect(&boxes, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            refused = box->text();
-            box->accept();
-        }
-    });
-    boxes.start(20);
-    m_window->savePicture(file, ChartExport::Format(entry));
-    QVERIFY2(refused.isEmpty(), qPrintable(refused));
+    const QStringList refused =
+        messageBoxesDuring([&] { m_window->savePicture(file, ChartExport::Format(entry)); });
+    QVERIFY2(refused.isEmpty(), qPrintable(refused.join(u'\n')));
     const QStringList arguments =
         entry == 1 ? QStringList{"-o", svgFile, file} : QStringList{"-i", file, "-o", svgFile};
     const QString svg = QString::fromUtf8(convertToSvg(program, arguments, svgFile));
@@ -246,8 +215,9 @@ void TestChartExport::unwritableFiles()
     const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
     limit.rlim_cur = error == EFBIG ? 200 : limit.rlim_cur;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const QString shown = closeNextMessageBox(
+    const QStringList boxes = messageBoxesDuring(
         [&] { m_window->savePicture(m_fixture->path(name), ChartExport::Format(entry)); });
+    const QString shown = boxes.size() == 1 ? boxes.front() : boxes.join(u'\n');
     setrlimit(RLIMIT_FSIZE, &unlimited);
     std::signal(SIGXFSZ, signalBefore);
     const QString written =
@@ -287,7 +257,7 @@ void TestChartExport::unusablePrinter()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_fixture->path("nowhere/print.pdf"));
     m_window->setPrinter(&printer);
-    QVERIFY(!closeNextMessageBox([&] { m_window->printClick(); }).isEmpty());
+    QCOMPARE(messageBoxesDuring([&] { m_window->printClick(); }).size(), 1);
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_window->chart(0)->points().size(), 6);
 }

@@ -1,6 +1,7 @@
 // The fills of the chart windows, on a crafted table: which elements, in which order,
 // with which values, and what a damaged table gives.
 #include "ChartFixture.h"
+#include "Thrown.h"
 #include "charts/ChartFill.h"
 #include "data/ElementRecords.h"
 #include "data/Errors.h"
@@ -146,14 +147,12 @@ void TestChartFill::badTables()
     ChartFixture fixture(file);
     if (file.isEmpty())
         QFile::remove(fixture.folder().propFile());
-    QString raised;
     int count = -1;
-    try {
-        count = int(ChartFill::xy(records(fixture), column, QStringLiteral("_3EN")).size());
-    } catch (const MirelonError &e) {
-        raised = QString::fromUtf8(e.what());
-    }
-    QCOMPARE(raised, error);
+    QCOMPARE(thrownMessage<MirelonError>([&] {
+                 count =
+                     int(ChartFill::xy(records(fixture), column, QStringLiteral("_3EN")).size());
+             }),
+             error);
     if (error.isEmpty())
         QCOMPARE(count, points);
 }

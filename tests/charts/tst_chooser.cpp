@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <QSet>
 #include <functional>
-#include <iterator>
 
 class TestChooser : public QObject
 {
@@ -22,6 +22,7 @@ private slots:
     void initTestCase() { installFontSubstitutions(); }
     void propertyTable_data();
     void propertyTable();
+    void everyPropertyHasItsOwnColumn();
     void confirmRules_data();
     void confirmRules();
     void firstUseConfirmsAtomicNumber();
@@ -75,55 +76,33 @@ void TestChooser::propertyTable_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("column");
+    // The ends of the list, texts with a trailing or a double blank, titles that differ from
+    // the text's words and fields not named after the text.
     const struct
     {
+        int row;
         const char *text, *title, *column;
     } rows[] = {
-        {"Numero Atomique", "N° At", "_NO_AT"},
-        {"Masse Atomique ", "M. At.(g/mol)", "_M__AT"},
-        {"Masse Volumique", "M. Vol.(g/mL)", "_M__VOL"},
-        {"Point de  fusion", "T fus (K)", "_TF"},
-        {"Point d'ébullition", "T eb (K)", "_TEB"},
-        {"Enthalpie d'atomisation", "H At.(KJ/mol)", "_2H_AT"},
-        {"Enthalpie de fusion", "H fus. (KJ/mol)", "_3H_FUS"},
-        {"Enthalpie de vapororisation", "H vap. (KJ/mol)", "_4H_VAP"},
-        {"Conductivité électrique", "Cond. elec. (MS/m)", "_0COND_ELE"},
-        {"Conductivité thermique", "Cond. therm.(W/(m/K))", "_1COND_THE"},
-        {"Dureté", "Dureté", "_0DURET_"},
-        {"Nombre d'isotopes", "nb Isotopes", "_1ISOTOPES"},
-        {"Energie de 1ère ionisation", "E 1ere ionisation(KJ/mol)", "_8E_1ERE_I"},
-        {"Energie de  2ème ionisation", "E 2eme ionisation(KJ/mol)", "_9E_2EME_I"},
-        {"Energie de  3ème ionisation", "E 3eme ionisation(KJ/mol)", "_0E_3EME_I"},
-        {"Electronégativité", "E.N.", "_3EN"},
-        {"Affinité electronique", "A.E.(KJ/mol)", "_4AE"},
-        {"Polarisabilité", "Polarisabilité(a**3)", "_5POLARIS"},
-        {"Volume atomique", "Vol. at.(mL/mol)", "_6VOL_AT"},
-        {"Rayon atomique", "R. at.(pm)", "_7R_AT"},
-        {"Rayon ionique : ion 2-", "RI (ion 2-)(pm)", "_3RI_2_"},
-        {"Rayon ionique : ion 1-", "RI (ion 1-)(pm)", "_1RI_1_"},
-        {"Rayon ionique :  ion 1+", "RI (ion 1+)(pm)", "_2RI_1_"},
-        {"Rayon ionique :  ion 2+", "RI (ion 2+)(pm)", "_4RI_2_"},
-        {"Rayon ionique :  ion 3+", "RI (ion3+)(pm)", "_5RI_3_"},
-        {"Abondance cosmique", "Ab. cosm. (log)", "_5AB_COSM"},
-        {"Abondance terrestre", "Ab. terr. (log)", "_6AB_TER"},
-        {"Abondance solaire", "Ab. soleil (log)", "ABSOLEIL"},
-        {"Abondance croute terrestre", "Ab. croute terrestre (ppm)", "ABCROUTETERRE"},
-        {"Abondance croute continentale", "Ab. croute continentale (ppm)", "ABCROUTECONT"},
-        {"Abondance croute océanique", "Ab. croute océanique (ppm)", "ABCROUTEOCEAN"},
-        {"Abondance eau de mer", "Ab. eau de mer (ppm)", "ABEAU"},
-        {"Abondance atmosphere", "Ab. atmosphère (% vol)", "ABATM"},
-        {"Abondance bois", "Ab. bois (%)", "ABBOIS"},
-        {"Abondance organismes vivants", "Ab. organismes vivants (%)", "ABVIVANT"},
+        {0, "Numero Atomique", "N° At", "_NO_AT"},
+        {1, "Masse Atomique ", "M. At.(g/mol)", "_M__AT"},
+        {3, "Point de  fusion", "T fus (K)", "_TF"},
+        {9, "Conductivité thermique", "Cond. therm.(W/(m/K))", "_1COND_THE"},
+        {11, "Nombre d'isotopes", "nb Isotopes", "_1ISOTOPES"},
+        {13, "Energie de  2ème ionisation", "E 2eme ionisation(KJ/mol)", "_9E_2EME_I"},
+        {17, "Polarisabilité", "Polarisabilité(a**3)", "_5POLARIS"},
+        {24, "Rayon ionique :  ion 3+", "RI (ion3+)(pm)", "_5RI_3_"},
+        {27, "Abondance solaire", "Ab. soleil (log)", "ABSOLEIL"},
+        {32, "Abondance atmosphere", "Ab. atmosphère (% vol)", "ABATM"},
+        {34, "Abondance organismes vivants", "Ab. organismes vivants (%)", "ABVIVANT"},
     };
-    static_assert(std::size(rows) == ChartProperties::Count);
-    for (int row = 0; row < ChartProperties::Count; ++row)
-        QTest::newRow(rows[row].column)
-            << row << QString::fromUtf8(rows[row].text) << QString::fromUtf8(rows[row].title)
-            << QString::fromLatin1(rows[row].column);
+    for (const auto &row : rows)
+        QTest::newRow(row.column) << row.row << QString::fromUtf8(row.text)
+                                  << QString::fromUtf8(row.title)
+                                  << QString::fromLatin1(row.column);
 }
 
-// Each list item as the user reads it (double blanks and all), the axis title and column it
-// chooses; every charted column holds numbers.
+// A list item as the user reads it (double blanks and all), the axis title and column it
+// chooses.
 void TestChooser::propertyTable()
 {
     QFETCH(int, row);
@@ -131,7 +110,18 @@ void TestChooser::propertyTable()
     QTEST(property.text(), "text");
     QTEST(property.axisTitle(), "title");
     QTEST(property.field(), "column");
-    QVERIFY(ElementColumns::isNumeric(property.column));
+}
+
+// Every item has a text, a title and a charted column of its own, which holds numbers.
+void TestChooser::everyPropertyHasItsOwnColumn()
+{
+    QSet<Column> columns;
+    for (const ChartProperties::Property &each : ChartProperties::all()) {
+        QVERIFY2(!each.text().isEmpty() && !each.axisTitle().isEmpty(), qPrintable(each.field()));
+        QVERIFY2(ElementColumns::isNumeric(each.column), qPrintable(each.field()));
+        columns.insert(each.column);
+    }
+    QCOMPARE(columns.size(), ChartProperties::Count);
 }
 
 // Title and column each go to X while X's own part is empty, to Y otherwise.

@@ -137,6 +137,7 @@ private slots:
 
 private:
     template <class Button> Button *makeButton(QSize size);
+    HoverButton *makeKind(const QString &kind);
     QWidget *m_form = nullptr;
 };
 
@@ -163,6 +164,16 @@ template <class Button> Button *TestHoverButtons::makeButton(QSize size)
     button->setColor(Face);
     button->show();
     return button;
+}
+
+// A button of the kind named ("encarta", "aol" or "sel") at the size the program gives it.
+HoverButton *TestHoverButtons::makeKind(const QString &kind)
+{
+    if (kind == u"aol")
+        return makeButton<TAOLButton>(QSize(33, 41));
+    if (kind == u"sel")
+        return makeButton<TSelButton>(QSize(97, 25));
+    return makeButton<TEncartaButton>(QSize(86, 22));
 }
 
 void TestHoverButtons::encartaDefaults()
@@ -358,22 +369,16 @@ void TestHoverButtons::disabledButtonKeepsNormalLookButReportsMoves()
 
 void TestHoverButtons::rightButtonChangesNothing_data()
 {
-    QTest::addColumn<int>("kind");
-    QTest::newRow("TEncartaButton") << 0;
-    QTest::newRow("TAOLButton") << 1;
-    QTest::newRow("TSelButton") << 2;
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("TEncartaButton") << "encarta";
+    QTest::newRow("TAOLButton") << "aol";
+    QTest::newRow("TSelButton") << "sel";
 }
 
 void TestHoverButtons::rightButtonChangesNothing()
 {
-    QFETCH(int, kind);
-    HoverButton *button = nullptr;
-    if (kind == 0)
-        button = makeButton<TEncartaButton>(QSize(40, 30));
-    else if (kind == 1)
-        button = makeButton<TAOLButton>(QSize(40, 30));
-    else
-        button = makeButton<TSelButton>(QSize(40, 30));
+    QFETCH(QString, kind);
+    HoverButton *button = makeKind(kind);
     QSignalSpy downs(button, &HoverButton::mouseDown);
     QSignalSpy clicks(button, &HoverButton::clicked);
     QTest::mouseMove(button, QPoint(10, 10));
@@ -604,13 +609,7 @@ void TestHoverButtons::keysClickAFocusedButton()
     QFETCH(QString, kind);
     QFETCH(int, key);
     QFETCH(bool, enabled);
-    HoverButton *button = nullptr;
-    if (kind == u"encarta")
-        button = makeButton<TEncartaButton>(QSize(86, 22));
-    else if (kind == u"aol")
-        button = makeButton<TAOLButton>(QSize(33, 41));
-    else
-        button = makeButton<TSelButton>(QSize(97, 25));
+    HoverButton *button = makeKind(kind);
     button->setButtonEnabled(enabled);
     QSignalSpy clicks(button, &HoverButton::clicked);
     button->setFocus(Qt::TabFocusReason);

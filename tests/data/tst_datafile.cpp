@@ -2,6 +2,7 @@
 // without hanging, the real cause named when the element table is refused at start, and
 // writes that fail at any step keeping the old file with the system's reason.
 #include "TestFiles.h"
+#include "Thrown.h"
 #include "data/DataFile.h"
 #include "data/ElementTable.h"
 #include "data/Errors.h"
@@ -192,12 +193,7 @@ void TestDataFile::startNamesTheRealCause()
     QVERIFY(bytes.isEmpty() ? QDir().mkdir(path) : writeFileBytes(path, bytes));
     TTextTable table;
     ElementTable::configure(table, data.folder());
-    QString message;
-    try {
-        ElementTable::openWhole(table);
-    } catch (const MirelonError &e) {
-        message = e.message();
-    }
+    const QString message = thrownMessage<MirelonError>([&] { ElementTable::openWhole(table); });
     if (cause.isEmpty()) {
         QCOMPARE(message, QString());
         QCOMPARE(table.RecordCount(), ElementTable::ElementCount);
@@ -236,13 +232,10 @@ void TestDataFile::replaceKeepsTheOldFileOnAFault()
     QVERIFY(writeFileBytes(path, "old"));
     const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     QVERIFY(QFile::setPermissions(path, mode));
-    QString message;
-    try {
+    const QString message = thrownMessage<EInOutError>([&] {
         DataFile::replace(path, QByteArray("new contents"),
                           [&](DataFile::Step at) { return at == step ? error : 0; });
-    } catch (const EInOutError &e) {
-        message = e.message();
-    }
+    });
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"prop.yop"});
     if (reason.isEmpty()) {
         QCOMPARE(message, QString());
@@ -283,12 +276,8 @@ void TestDataFile::replaceLeavesWhatIsNoFile()
     if (kind == u"link")
         QVERIFY(QFile::link(fifo, path));
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
-    QString message;
-    try {
-        DataFile::replace(path, QByteArray("new"));
-    } catch (const EInOutError &e) {
-        message = e.message();
-    }
+    const QString message =
+        thrownMessage<EInOutError>([&] { DataFile::replace(path, QByteArray("new")); });
     QVERIFY2(message.contains(path) && message.contains(cause), qPrintable(message));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
     QVERIFY(!QFileInfo(fifo).isFile());

@@ -3,6 +3,7 @@
 // table's test checks those), the facts other windows rely on, and a cross-check of masses,
 // temperatures, ionisation energies and isotopes against bodr.
 #include "BodrReference.h"
+#include "TestFiles.h"
 #include "data/Cp1252.h"
 #include "data/Numbers.h"
 #include "data/SectionFile.h"
@@ -59,14 +60,6 @@ const QString kBodrDir = QStringLiteral("/usr/share/bodr");
 QString sharePath(const QString &file)
 {
     return QStringLiteral(MIRELON_SHARE_DIR "/") + file;
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
 }
 
 // The cell an element occupies in the drawn table: periods 1 to 7 in rows, groups in columns,
@@ -227,7 +220,7 @@ void TestElementData::lineEnds()
 {
     QFETCH(QString, file);
     QFETCH(int, minLines);
-    const QByteArray bytes = readBytes(sharePath(file));
+    const QByteArray bytes = readFileBytes(sharePath(file));
     QVERIFY2(bytes.endsWith("\r\n"), "the last line must end with CR LF");
     const QList<QByteArray> lines = bytes.left(bytes.size() - 2).split('\n');
     QVERIFY(lines.size() >= minLines);
@@ -260,7 +253,8 @@ void TestElementData::referenceRecords()
 {
     QFETCH(int, z);
     QFETCH(QByteArray, line);
-    const QList<QByteArray> lines = readBytes(sharePath(QStringLiteral("prop.yop"))).split('\n');
+    const QList<QByteArray> lines =
+        readFileBytes(sharePath(QStringLiteral("prop.yop"))).split('\n');
     QVERIFY(lines.size() > z);
     QCOMPARE(lines[z], line + '\r');
     QCOMPARE(m_records.value(z - 1).join(u';'), Cp1252::decode(line));
@@ -445,7 +439,7 @@ void TestElementData::quotedDiscoverer()
             withSemicolon << v;
     QCOMPARE(withSemicolon.size(), 1);
     const QByteArray quoted = '"' + *Cp1252::encode(withSemicolon.first()) + '"';
-    QVERIFY(readBytes(sharePath(QStringLiteral("prop.yop"))).contains(";" + quoted + ";"));
+    QVERIFY(readFileBytes(sharePath(QStringLiteral("prop.yop"))).contains(";" + quoted + ";"));
     for (const QString &v : column("LIEUDEC"))
         QVERIFY2(v.isEmpty() ||
                      QRegularExpression(QStringLiteral("^\\([^()]+\\)$")).match(v).hasMatch(),

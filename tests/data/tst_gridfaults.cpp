@@ -1,6 +1,7 @@
 // Faults around the grid's file: missing and unreadable files, garbage, huge lines, and writes
 // that fail half-way, which must keep the old file whole.
 #include "TestFiles.h"
+#include "Thrown.h"
 #include "data/Errors.h"
 #include "data/TStrGrid.h"
 
@@ -110,12 +111,9 @@ void TestGridFaults::fullDiskKeepsOldFile()
     const QString path = mountPoint + "/prop.yop";
     const QByteArray old("n;m\r\nold;file\r\n");
     QVERIFY(writeFileBytes(path, old));
-    QString message;
-    try {
+    const QString message = thrownMessage<EInOutError>([&] {
         bigGrid(400).SaveToFile(path); // about 150 KB
-    } catch (const EInOutError &e) {
-        message = e.message();
-    }
+    });
     const QByteArray after = readFileBytes(path);
     const QStringList left = QDir(mountPoint).entryList(QDir::Files | QDir::Hidden);
     QProcess::execute("umount", {mountPoint});

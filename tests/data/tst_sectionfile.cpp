@@ -1,5 +1,6 @@
 // Sections of the crystal-structure and isotope files.
 #include "TestFiles.h"
+#include "Thrown.h"
 #include "data/Errors.h"
 #include "data/SectionFile.h"
 
@@ -73,12 +74,9 @@ void TestSectionFile::countMustBeInteger()
 void TestSectionFile::missingFile()
 {
     QTemporaryDir dir;
-    try {
-        SectionFile::readFile(dir.filePath("struct.yop"), "1");
-        QFAIL("a missing file was read");
-    } catch (const EInOutError &e) {
-        QCOMPARE(e.message(), QStringLiteral("File not found"));
-    }
+    QCOMPARE(
+        thrownMessage<EInOutError>([&] { SectionFile::readFile(dir.filePath("struct.yop"), "1"); }),
+        QStringLiteral("File not found"));
     const QString path = dir.filePath("iso.yop");
     QVERIFY(writeFileBytes(path, "#3\n1\nLi-7 \xB5\n"));
     const SectionFile::Section section = SectionFile::readFile(path, "3");

@@ -1,6 +1,7 @@
 // The data set over a delimited text file: opening, the cursor and its signals, fields,
 // editing, bookmarks, locating, write-back on closing, and the grid model over it.
 #include "TestFiles.h"
+#include "Thrown.h"
 #include "data/Errors.h"
 #include "data/TTextTable.h"
 #include "data/TTextTableModel.h"
@@ -192,12 +193,8 @@ void TestTextTable::readingFields()
     QCOMPARE(f.table.FieldValue("_M__AT"), std::nullopt);
     f.table.Next();
     QCOMPARE(f.table.FieldValue("_M__AT"), std::optional<QString>("22,5"));
-    try {
-        f.table.FieldText("NOPE");
-        QFAIL("an unknown field was read");
-    } catch (const EDatabaseError &e) {
-        QCOMPARE(e.message(), QStringLiteral("Table1: Field 'NOPE' not found"));
-    }
+    QCOMPARE(thrownMessage<EDatabaseError>([&] { f.table.FieldText("NOPE"); }),
+             QStringLiteral("Table1: Field 'NOPE' not found"));
     f.table.Close();
     QCOMPARE(f.table.FieldText("_NOM"), QString());
 }
@@ -206,34 +203,22 @@ void TestTextTable::declaredFieldsMustExist()
 {
     Fixture f;
     f.table.setDeclaredFields(QStringList{"_NO_AT", "_ABSENT"});
-    try {
-        f.table.Open();
-        QFAIL("opened without a declared field");
-    } catch (const EDatabaseError &e) {
-        QCOMPARE(e.message(), QStringLiteral("Table1: Field '_ABSENT' not found"));
-    }
+    QCOMPARE(thrownMessage<EDatabaseError>([&] { f.table.Open(); }),
+             QStringLiteral("Table1: Field '_ABSENT' not found"));
     QVERIFY(!f.table.Active());
     // Without its file the table has no field at all; the first declared one is named.
     QFile::remove(f.path);
     f.table.setDeclaredFields(QStringList{"_NO_AT", "_NOM"});
-    try {
-        f.table.Open();
-        QFAIL("opened without its file");
-    } catch (const EDatabaseError &e) {
-        QCOMPARE(e.message(), QStringLiteral("Table1: Field '_NO_AT' not found"));
-    }
+    QCOMPARE(thrownMessage<EDatabaseError>([&] { f.table.Open(); }),
+             QStringLiteral("Table1: Field '_NO_AT' not found"));
 }
 
 void TestTextTable::fileNameWhileOpen()
 {
     Fixture f;
     f.table.Open();
-    try {
-        f.table.setFileName("other.yop");
-        QFAIL("the name changed while open");
-    } catch (const ETxtTblError &e) {
-        QCOMPARE(e.message(), QStringLiteral("Can't change this property while table is active "));
-    }
+    QCOMPARE(thrownMessage<ETxtTblError>([&] { f.table.setFileName("other.yop"); }),
+             QStringLiteral("Can't change this property while table is active "));
     QCOMPARE(f.table.FileName(), f.path);
     f.table.Close();
     f.table.setKeepData(true);
@@ -339,13 +324,9 @@ void TestTextTable::postRefuses()
     f.table.setFieldText("B", "a\nb"); // an LF alone reads back and is accepted
     f.table.Next();
     f.table.setFieldText("B", text);
-    try {
-        f.table.Post();
-        QFAIL("the value was posted");
-    } catch (const ETxtTblError &e) {
-        QVERIFY2(e.message().startsWith(QStringLiteral("Enregistrement 2, champ B : ")),
-                 qPrintable(e.message()));
-    }
+    const QString refusal = thrownMessage<ETxtTblError>([&] { f.table.Post(); });
+    QVERIFY2(refusal.startsWith(QStringLiteral("Enregistrement 2, champ B : ")),
+             qPrintable(refusal));
     QCOMPARE(f.table.state(), TTextTable::State::Edit);
     QCOMPARE(f.table.FieldText("B"), text);
     QVERIFY_THROWS_EXCEPTION(ETxtTblError, f.table.Prior()); // nor does a move post it
@@ -421,12 +402,8 @@ void TestTextTable::bookmarks()
     f.table.GotoBookmark(*mark);
     QCOMPARE(f.table.FieldText("_NO_AT"), QStringLiteral("50"));
     f.table.Delete();
-    try {
-        f.table.GotoBookmark(*mark);
-        QFAIL("went to a deleted record");
-    } catch (const EDatabaseError &e) {
-        QCOMPARE(e.message(), QStringLiteral("Bookmark not found"));
-    }
+    QCOMPARE(thrownMessage<EDatabaseError>([&] { f.table.GotoBookmark(*mark); }),
+             QStringLiteral("Bookmark not found"));
     QCOMPARE(f.table.FieldText("_NO_AT"), QStringLiteral("51"));
 }
 

@@ -2,6 +2,7 @@
 // main window's records and turned into bar heights, and the failures that leave the heights
 // as they were.
 #include "TestFiles.h"
+#include "Thrown.h"
 #include "data/ElementRecords.h"
 #include "data/Errors.h"
 #include "data/ProgramState.h"
@@ -165,14 +166,11 @@ void TestGraph3DFeed::failuresLeaveTheHeightsAsTheyWere()
     View view(file);
     ProgramState state;
     state.heights.fill(7);
-    QString raised;
-    try {
+    const QString raised = thrownMessage<MirelonError>([&] {
         const auto caption =
             Graph3DCommand::prepare(state, view.records, chooser(state, "T eb (K)", column));
         QCOMPARE(caption, std::nullopt);
-    } catch (const MirelonError &error) {
-        raised = error.message();
-    }
+    });
     QCOMPARE(raised, message);
     for (double height : state.heights)
         QCOMPARE(height, 7.0);

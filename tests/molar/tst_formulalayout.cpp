@@ -117,41 +117,37 @@ private slots:
 
 void TestFormulaLayout::runs_data()
 {
-    // Bitmap rules at 20 px, SubPercent 50, SubPosition 50: subscripts 10 px, dropped by
-    // (10 - 2) / 2 + (20 - 10) = 14; four-kern 5 * 17 / 100 = 1; dot spacing (10 - 5) / 2 = 2.
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("runs");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    QTest::newRow("H2O1") << "H2O1"
-                          << "N:H@0,0 S:2@10,14 N:O@15,0 S:1@25,14" << 30 << 26;
-    QTest::newRow("words stay full size")
-        << "formule probable : H2O1"
-        << "N:formule probable : H@0,0 S:2@200,14 N:O@205,0 S:1@215,14" << 220 << 26;
-    QTest::newRow("leading count") << "2H2O"
-                                   << "N:2H@0,0 S:2@20,14 N:O@25,0" << 35 << 26;
-    QTest::newRow("hydrate with dot")
-        << "CuSO4*5H2O"
-        << QString::fromUtf8("N:CuSO@0,0 S:4@39,14 D:·@47,0 N:5H@54,0 S:2@74,14 N:O@79,0") << 89
-        << 26;
-    QTest::newRow("closing bracket") << "Ca(OH)2"
-                                     << "N:Ca(OH)@0,0 S:2@60,14" << 65 << 26;
-    QTest::newRow("two-digit count") << "C6H12"
-                                     << "N:C@0,0 S:6@10,14 N:H@15,0 S:12@25,14" << 35 << 26;
-    QTest::newRow("decimal count") << "Fe0.95O"
-                                   << "N:Fe@0,0 S:0.95@20,14 N:O@40,0" << 50 << 26;
-    QTest::newRow("blank keeps full size") << "Fe 0.95"
-                                           << "N:Fe 0.95@0,0" << 70 << 22;
-    QTest::newRow("dot ending the line")
-        << "H2O*" << QString::fromUtf8("N:H@0,0 S:2@10,14 N:O@15,0 D:·@27,0") << 32 << 26;
-    QTest::newRow("dot opening the line")
-        << "*H" << QString::fromUtf8("D:·@0,0 N:H@7,0") << 17 << 22;
-    QTest::newRow("four-kern moves only the 4") << "K4O"
-                                                << "N:K@0,0 S:4@9,14 N:O@15,0" << 25 << 26;
-    QTest::newRow("comma after a letter") << "H,2"
-                                          << "N:H,2@0,0" << 30 << 22;
-    QTest::newRow("square bracket lowers") << "[Fe]3"
-                                           << "N:[Fe]@0,0 S:3@40,14" << 45 << 26;
+    const struct
+    {
+        const char *tag;
+        QString line, runs;
+        int width, height;
+    } rows[] = {
+        // Bitmap rules at 20 px, SubPercent 50, SubPosition 50: subscripts 10 px, dropped by
+        // (10 - 2) / 2 + (20 - 10) = 14; four-kern 5 * 17 / 100 = 1; dot spacing (10 - 5) / 2 = 2.
+        {"H2O1", "H2O1", "N:H@0,0 S:2@10,14 N:O@15,0 S:1@25,14", 30, 26},
+        {"words stay full size", "formule probable : H2O1",
+         "N:formule probable : H@0,0 S:2@200,14 N:O@205,0 S:1@215,14", 220, 26},
+        {"leading count", "2H2O", "N:2H@0,0 S:2@20,14 N:O@25,0", 35, 26},
+        {"hydrate with dot", "CuSO4*5H2O",
+         QString::fromUtf8("N:CuSO@0,0 S:4@39,14 D:·@47,0 N:5H@54,0 S:2@74,14 N:O@79,0"), 89, 26},
+        {"closing bracket", "Ca(OH)2", "N:Ca(OH)@0,0 S:2@60,14", 65, 26},
+        {"two-digit count", "C6H12", "N:C@0,0 S:6@10,14 N:H@15,0 S:12@25,14", 35, 26},
+        {"decimal count", "Fe0.95O", "N:Fe@0,0 S:0.95@20,14 N:O@40,0", 50, 26},
+        {"blank keeps full size", "Fe 0.95", "N:Fe 0.95@0,0", 70, 22},
+        {"dot ending the line", "H2O*", QString::fromUtf8("N:H@0,0 S:2@10,14 N:O@15,0 D:·@27,0"),
+         32, 26},
+        {"dot opening the line", "*H", QString::fromUtf8("D:·@0,0 N:H@7,0"), 17, 22},
+        {"four-kern moves only the 4", "K4O", "N:K@0,0 S:4@9,14 N:O@15,0", 25, 26},
+        {"comma after a letter", "H,2", "N:H,2@0,0", 30, 22},
+        {"square bracket lowers", "[Fe]3", "N:[Fe]@0,0 S:3@40,14", 45, 26},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.tag) << row.line << row.runs << row.width << row.height;
 }
 
 void TestFormulaLayout::runs()

@@ -33,8 +33,6 @@ private slots:
     void lookupFindsButtonsAtTheirPlaces_data();
     void lookupFindsButtonsAtTheirPlaces();
     void everyButtonHasItsSymbolSizeAndLook();
-    void buttonsShareFramesWithoutOverlapping();
-    void lookupOutsideTheTableFindsNothing();
     void labelsStandAboveColumnsAndBesideRows_data();
     void labelsStandAboveColumnsAndBesideRows();
     void widths();
@@ -120,9 +118,13 @@ void TestMainWindow::lookupFindsButtonsAtTheirPlaces()
     QTEST(button->pos(), "position");
 }
 
+// Every button its own symbol and its own cell on a 32-pixel pitch, where neighbours share one
+// line, in the one look of the table; no button outside 1 to 103.
 void TestMainWindow::everyButtonHasItsSymbolSizeAndLook()
 {
     const QColor face = QApplication::palette().color(QPalette::Button);
+    QSet<QPair<int, int>> cells;
+    QSet<QString> captions;
     for (int z = 1; z <= 103; ++z) {
         TEncartaButton *button = m_form->elementButton(z);
         QVERIFY2(button, qPrintable(QString::number(z)));
@@ -136,26 +138,12 @@ void TestMainWindow::everyButtonHasItsSymbolSizeAndLook()
         QCOMPARE(button->font().pixelSize(), 15);
         QVERIFY(button->font().bold());
         QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
-    }
-}
-
-void TestMainWindow::buttonsShareFramesWithoutOverlapping()
-{
-    // On a 32-pixel pitch, neighbours share one line; no two cells coincide.
-    QSet<QPair<int, int>> cells;
-    QSet<QString> captions;
-    for (int z = 1; z <= 103; ++z) {
-        const QPoint p = m_form->elementButton(z)->pos();
-        cells.insert({p.x(), p.y()});
-        captions.insert(m_form->elementButton(z)->Caption());
+        cells.insert({button->x(), button->y()});
+        captions.insert(button->Caption());
     }
     QCOMPARE(cells.size(), 103);
     QCOMPARE(captions.size(), 103);
     QCOMPARE(m_form->elementButton(27)->x() - m_form->elementButton(26)->x(), 32);
-}
-
-void TestMainWindow::lookupOutsideTheTableFindsNothing()
-{
     QVERIFY(!m_form->elementButton(0));
     QVERIFY(!m_form->elementButton(104));
 }

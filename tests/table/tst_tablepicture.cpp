@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 #include "MessageBoxes.h"
 #include "SaveDialogPlayer.h"
+#include "ToolOutput.h"
 
 #include "data/ElementSymbols.h"
 #include "tablepicture/TablePictureFiles.h"
@@ -22,28 +23,6 @@
 #include <QXmlStreamReader>
 
 namespace {
-
-// What a command-line tool prints; empty when it failed.
-QString processOutput(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QByteArray readFile(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &name, const QByteArray &bytes)
-{
-    QFile file(name);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // The fill of element z's cell in a picture drawn at `scale` times the natural size: the
 // middle of the cell, between its number and its symbol.
@@ -82,8 +61,6 @@ private slots:
     void fileNameExtension();
     void pdfShowsTheModeAndItsLegend_data();
     void pdfShowsTheModeAndItsLegend();
-    void ironHasItsModeColour_data();
-    void ironHasItsModeColour();
     void svgReadByAnotherProgram();
     void savedUnderTheChosenType();
     void commandsInTheContextMenuOnly();
@@ -100,7 +77,8 @@ void TestTablePicture::layoutKeepsEverythingApart_data()
 
 // For the legend of each mode: no two cells overlap, all stand inside the picture below
 // the title, and the legend covers no cell and keeps its rows and notes inside its frame,
-// apart from one another.
+// apart from one another. The PNG at twice the natural size shows iron's cell in the colour
+// the mode gave iron's button.
 void TestTablePicture::layoutKeepsEverythingApart()
 {
     QFETCH(QString, mode);
@@ -128,6 +106,12 @@ void TestTablePicture::layoutKeepsEverythingApart()
             QVERIFY2(!parts[i].intersects(parts[j]),
                      qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
     }
+    const std::optional<QByteArray> png =
+        TablePictureFiles::file(picture, TablePictureFiles::Format::Png);
+    QVERIFY(png);
+    const QImage image = QImage::fromData(*png, "PNG");
+    QCOMPARE(image.size(), (layout.size * 2).toSize());
+    QCOMPARE(cellFill(image, picture, 26, 2), f.fill(26));
 }
 
 void TestTablePicture::fileNameExtension_data()
@@ -218,35 +202,6 @@ void TestTablePicture::pdfShowsTheModeAndItsLegend()
         QVERIFY2(!joined.contains(caption), qPrintable(caption + QStringLiteral(" in ") + text));
 }
 
-void TestTablePicture::ironHasItsModeColour_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QColor>("fill");
-    // Iron is a "Metal de transition" of block d, amphoteric, solid at 298 K, and known
-    // before 1600; in the plain table it has the button face.
-    QTest::newRow("families") << "Groupe" << QColor(0xFFFF80);
-    QTest::newRow("blocks") << "Blocs s/p/d/f" << QColor(0x96BFC2);
-    QTest::newRow("acids and bases") << "Acide-Base" << QColor(0xFFFFFF);
-    QTest::newRow("states") << "Etat Physique" << QColor(0xF85E47);
-    QTest::newRow("discovery") << "Decouverte" << QColor(0x808080);
-}
-
-// The PNG at twice the natural size shows iron's cell in the colour the mode gives iron.
-void TestTablePicture::ironHasItsModeColour()
-{
-    QFETCH(QString, mode);
-    QFETCH(QColor, fill);
-    MainWindowFixture f;
-    f.choose(mode);
-    const TablePicture picture = f.form->tablePicture();
-    const std::optional<QByteArray> png =
-        TablePictureFiles::file(picture, TablePictureFiles::Format::Png);
-    QVERIFY(png);
-    const QImage image = QImage::fromData(*png, "PNG");
-    QCOMPARE(image.size(), (TablePictureLayout::of(picture).size * 2).toSize());
-    QCOMPARE(cellFill(image, picture, 26, 2), fill);
-}
-
 // The SVG is well-formed XML whose root is an SVG element, and librsvg draws it with iron
 // in its family's colour.
 void TestTablePicture::svgReadByAnotherProgram()
@@ -266,7 +221,7 @@ void TestTablePicture::svgReadByAnotherProgram()
 
     const QString svgName = f.path(QStringLiteral("tableau.svg"));
     const QString pngName = f.path(QStringLiteral("rendu.png"));
-    QVERIFY(writeFile(svgName, *svg));
+    QVERIFY(writeFileBytes(svgName, *svg));
     QCOMPARE(
         QProcess::execute(QStringLiteral("rsvg-convert"), {QStringLiteral("-o"), pngName, svgName}),
         0);
@@ -292,21 +247,21 @@ void TestTablePicture::savedUnderTheChosenType()
     const SaveDialogSeen first = playSaveDialog([&] { save->trigger(); }, {typed, 1});
     QCOMPARE(first.types,
              QStringList({"Image PNG (*.png)", "Image SVG (*.svg)", "Document PDF (*.pdf)"}));
-    const QByteArray svg = readFile(typed + QStringLiteral(".svg"));
+    const QByteArray svg = readFileBytes(typed + QStringLiteral(".svg"));
     QVERIFY2(svg.contains("<svg"), svg.left(200).constData());
     QVERIFY(!QFile::exists(typed));
 
-    QVERIFY(writeFile(typed + QStringLiteral(".pdf"), "old picture"));
+    QVERIFY(writeFileBytes(typed + QStringLiteral(".pdf"), "old picture"));
     const SaveDialogSeen refused =
         playSaveDialog([&] { save->trigger(); }, {typed, 2, QMessageBox::No});
     QCOMPARE(refused.asked.size(), 1);
-    QCOMPARE(readFile(typed + QStringLiteral(".pdf")), QByteArray("old picture"));
+    QCOMPARE(readFileBytes(typed + QStringLiteral(".pdf")), QByteArray("old picture"));
     playSaveDialog([&] { save->trigger(); }, {typed, 2, QMessageBox::Yes});
-    QVERIFY(readFile(typed + QStringLiteral(".pdf")).startsWith("%PDF"));
+    QVERIFY(readFileBytes(typed + QStringLiteral(".pdf")).startsWith("%PDF"));
 
     const QString named = f.path(QStringLiteral("nommé.svg"));
     playSaveDialog([&] { save->trigger(); }, {named, 0});
-    QVERIFY(readFile(named).contains("<svg"));
+    QVERIFY(readFileBytes(named).contains("<svg"));
 }
 
 // The three commands are in the table's context menu, opened by a right click on the table
