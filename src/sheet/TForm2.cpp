@@ -20,6 +20,7 @@
 #include <QFrame>
 #include <QHash>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
@@ -202,8 +203,10 @@ TForm2::TForm2(const ProgramState &state, const DataFolder &folder, QWidget *par
     pages->setGeometry(0, 73, width(), height() - 73);
     buildPages(pages);
     addKeys(pages);
-    // The table is stored open: it shows its first record as the sheet is made.
+    // The table is stored open on its first record; the section pages wait for the showing.
+    m_placing = true;
     m_table->Open();
+    m_placing = false;
 }
 
 TForm2::~TForm2()
@@ -422,10 +425,16 @@ QWidget *TForm2::buildIsotopePage()
 void TForm2::FormActivate()
 {
     m_activated = true;
-    if (!m_table->Active())
-        m_table->Open();
-    m_table->First();
-    m_table->MoveBy(m_state.selectedElement - 1);
+    {
+        // Only the selected element's lines are read, not those of the records passed.
+        m_placing = true;
+        const auto placed = qScopeGuard([this] { m_placing = false; });
+        if (!m_table->Active())
+            m_table->Open();
+        m_table->First();
+        m_table->MoveBy(m_state.selectedElement - 1);
+    }
+    elementShown();
 }
 
 void TForm2::FormDeactivate()
@@ -556,6 +565,8 @@ void TForm2::reloadSection(const QString &file, const QString &number,
 
 void TForm2::elementShown()
 {
+    if (m_placing)
+        return;
     // The atomic number the sheet shows: an element whose number is the same (or a view
     // closed again) has its lines already.
     const QString number =

@@ -80,6 +80,8 @@ private:
     bool m_activated = false;
     QSet<QString> m_reported; // section-file failures already shown
     QString m_sectionsOf;     // the atomic number whose lines the section pages show
+    // While the view is being placed on its element, the records it passes are not read.
+    bool m_placing = false;
     // Declared last, so that it goes first, also when the constructor fails after opening
     // it: closing the view empties the boxes bound to it and so reloads the section pages,
     // which needs every other member still there.
