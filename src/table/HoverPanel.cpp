@@ -57,20 +57,6 @@ const PropertyRow PropertyRows[] = {
     {128, "vol at :", "Edit_VOL_AT", Column::VolAt, 43, "(ml/mol)"},
 };
 
-// Names the boxes for a screen reader: those of the right column by their caption and unit,
-// the others, which have no caption, by their column.
-void nameBoxes(const QWidget &panel)
-{
-    const auto box = [&panel](const char *name) {
-        return panel.findChild<QWidget *>(QString::fromLatin1(name));
-    };
-    for (const FieldRow &row : IdentityFields)
-        box(row.name)->setAccessibleName(AccessibleNames::ofColumn(row.column));
-    for (const PropertyRow &row : PropertyRows)
-        box(row.name)->setAccessibleName(AccessibleNames::withUnit(QString::fromLatin1(row.caption),
-                                                                   QString::fromLatin1(row.unit)));
-}
-
 // A number drawn without shaping stands where shaping would put it: the panel's faces kern no
 // pair of the characters a number holds. Not shaping the numbers takes a third off the cost
 // of showing an element; any other text in a number's box is shaped as usual.
@@ -187,18 +173,24 @@ HoverPanel::HoverPanel(QWidget *parent) : TBevelPanel(parent)
     setFont(pixelFont(SansSerif, 11));
     setMouseTracking(true);
 
-    for (const FieldRow &row : IdentityFields)
-        m_boxes.emplace_back(
+    // A screen reader names the boxes without a caption by their column, the others by their
+    // caption and unit.
+    for (const FieldRow &row : IdentityFields) {
+        QLineEdit *box =
             fieldBox(this, row.name, row.column, row.geometry,
-                     pixelFont(QString::fromLatin1(row.family), row.pixels, row.bold), row.framed),
-            row.column);
+                     pixelFont(QString::fromLatin1(row.family), row.pixels, row.bold), row.framed);
+        box->setAccessibleName(AccessibleNames::ofColumn(row.column));
+        m_boxes.emplace_back(box, row.column);
+    }
     maroonLabel(this, QStringLiteral("masse at."), {56, 8});
 
     for (const PropertyRow &row : PropertyRows) {
         maroonLabel(this, QString::fromLatin1(row.caption), {143, row.top});
-        m_boxes.emplace_back(fieldBox(this, row.name, row.column, {190, row.top, row.width, 19},
-                                      pixelFont(SansSerif, 11), false),
-                             row.column);
+        QLineEdit *box = fieldBox(this, row.name, row.column, {190, row.top, row.width, 19},
+                                  pixelFont(SansSerif, 11), false);
+        box->setAccessibleName(AccessibleNames::withUnit(QString::fromLatin1(row.caption),
+                                                         QString::fromLatin1(row.unit)));
+        m_boxes.emplace_back(box, row.column);
         if (*row.unit)
             maroonLabel(this, QString::fromLatin1(row.unit), {241, row.top});
     }
@@ -210,7 +202,6 @@ HoverPanel::HoverPanel(QWidget *parent) : TBevelPanel(parent)
     black.setColor(QPalette::Window, Qt::black);
     rule->setPalette(black);
     rule->setAutoFillBackground(true);
-    nameBoxes(*this);
     hide();
 }
 
