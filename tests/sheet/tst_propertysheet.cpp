@@ -464,13 +464,14 @@ void TestPropertySheet::unshownSheetClosesItsViewWhileWhole()
 {
     // A sheet made and never shown still has the view it opened; closing that view as the
     // sheet goes empties the header, which must find the sheet whole.
-    SheetFixture f(26);
-    f.sheet.reset();
+    // Declared before the fixture: a sheet that goes when a check fails still reads into it.
     QStringList numbersRead;
     const TForm2::SectionReader counting = [&](const QString &file, const QString &number) {
         numbersRead << number;
         return SectionFile::readFile(file, number);
     };
+    SheetFixture f(26);
+    f.sheet.reset();
     f.sheet = std::make_unique<TForm2>(f.state, f.folder(), nullptr, counting);
     QVERIFY(f.sheet->table()->Active());
     // Made on the first record, whose lines nobody sees: nothing is read yet, nor as it goes.
