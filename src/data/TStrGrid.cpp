@@ -244,13 +244,17 @@ void TStrGrid::load(LineReader &reader)
             break;
         decodeLine(bytes, table, line);
         FieldSplitter fields(line, m_divChar, m_sepChar);
-        // The cells never hold more characters than the line they come from.
+        // The cells never hold more characters than the line they come from: they are written
+        // one after the other into a row text as long as the line, then cut to what they took.
         QString text = takeSpareRow();
-        text.reserve(line.size());
+        text.resize(line.size());
+        QChar *cells = text.data();
+        qsizetype written = 0;
         for (int c = 0; c < m_colCount; ++c) {
-            fields.appendNext(text);
-            m_ends.append(static_cast<int>(text.size()));
+            written += fields.writeNext(cells + written);
+            m_ends.append(static_cast<int>(written));
         }
+        text.truncate(written);
         m_rows.append(std::move(text));
         m_tags.append(0);
     }
