@@ -1,25 +1,30 @@
 #include "data/FieldSplitter.h"
 
+#include <algorithm>
+
 FieldSplitter::FieldSplitter(QStringView line, QChar divider, QChar quoteChar)
     : m_line(line), m_divider(divider), m_quote(quoteChar)
 {}
 
-void FieldSplitter::appendNext(QString &out)
+qsizetype FieldSplitter::writeNext(QChar *out)
 {
     if (m_cursor < 0)
-        return;
-    if (!m_quote.isNull() && m_cursor < m_line.size() && m_line[m_cursor] == m_quote) {
-        appendQuoted(out);
-        return;
-    }
+        return 0;
+    if (!m_quote.isNull() && m_cursor < m_line.size() && m_line[m_cursor] == m_quote)
+        return writeQuoted(out);
     const qsizetype end = m_line.indexOf(m_divider, m_cursor);
-    if (end < 0) {
-        out += m_line.sliced(m_cursor);
-        m_cursor = -1;
-    } else {
-        out += m_line.sliced(m_cursor, end - m_cursor);
-        m_cursor = end + 1;
-    }
+    const qsizetype stop = end < 0 ? m_line.size() : end;
+    const qsizetype length = stop - m_cursor;
+    std::copy_n(m_line.data() + m_cursor, length, out);
+    m_cursor = end < 0 ? -1 : end + 1;
+    return length;
+}
+
+void FieldSplitter::appendNext(QString &out)
+{
+    const qsizetype at = out.size();
+    out.resize(at + (m_cursor < 0 ? 0 : m_line.size() - m_cursor));
+    out.truncate(at + writeNext(out.data() + at));
 }
 
 QString FieldSplitter::next()
@@ -29,30 +34,35 @@ QString FieldSplitter::next()
     return field;
 }
 
-void FieldSplitter::appendQuoted(QString &out)
+qsizetype FieldSplitter::writeQuoted(QChar *out)
 {
     // The field is read in pieces: a quote pair keeps only its second character, so the text
     // before the pair is copied out and the next piece starts at that second character.
+    qsizetype written = 0;
+    const auto copy = [&](qsizetype from, qsizetype length) {
+        std::copy_n(m_line.data() + from, length, out + written);
+        written += length;
+    };
     qsizetype piece = m_cursor + 1;
     qsizetype from = piece;
     const qsizetype size = m_line.size();
     for (;;) {
         const qsizetype p = m_line.indexOf(m_quote, from);
         if (p < 0) {
-            out += m_line.sliced(piece);
+            copy(piece, size - piece);
             m_cursor = -1;
-            return;
+            return written;
         }
         // The pair is recognised by a double-quote character whatever the quote character is.
         const bool pair = p + 1 < size && m_line[p + 1] == u'"';
         const qsizetype q = pair ? p + 2 : p + 1;
         if (q >= size || m_line[q] == m_divider) {
-            out += m_line.sliced(piece, p - piece);
+            copy(piece, p - piece);
             m_cursor = q >= size ? -1 : q + 1;
-            return;
+            return written;
         }
         if (pair) {
-            out += m_line.sliced(piece, p - piece);
+            copy(piece, p - piece);
             piece = p + 1;
         }
         from = q;

@@ -18,8 +18,11 @@ public:
     // True while the line has a field left; an empty line has one, the empty field.
     bool hasField() const { return m_cursor >= 0; }
 
-    // Appends the next field to `out`, and nothing once the line has none left. Loading a file
-    // builds each row this way, with no string made for the single field.
+    // Writes the next field at `out`, which has room for what is left of the line, and answers
+    // the number of characters written: none once the line has no field left. Loading a file
+    // builds each row this way, with no string made for the single field and no append.
+    qsizetype writeNext(QChar *out);
+    // Appends the next field to `out`, and nothing once the line has none left.
     void appendNext(QString &out);
     // The next field; the empty text once the line has none left.
     QString next();
@@ -30,7 +33,7 @@ public:
                              qsizetype count = -1);
 
 private:
-    void appendQuoted(QString &out);
+    qsizetype writeQuoted(QChar *out);
 
     QStringView m_line;
     qsizetype m_cursor = 0;

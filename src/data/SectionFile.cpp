@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <optional>
+
 namespace {
 
 // A text editor may have saved the file in UTF-8: it is read as such rather than shown as
@@ -21,21 +23,20 @@ QString decode(QByteArrayView bytes)
     return utf8.decode(bytes);
 }
 
-QStringList splitLines(const QString &text)
+// The line that starts at `start`, without its end, and `start` moved to the next one; none
+// past the end of the text. A line ends at CR, LF or CR LF.
+std::optional<QStringView> nextLine(QStringView text, qsizetype &start)
 {
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r' && text[i] != u'\n')
-            continue;
-        lines.append(text.sliced(start, i - start));
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.append(text.sliced(start));
-    return lines;
+    if (start >= text.size())
+        return std::nullopt;
+    qsizetype end = start;
+    while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+        ++end;
+    const QStringView line = text.sliced(start, end - start);
+    if (end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n')
+        ++end;
+    start = end + 1;
+    return line;
 }
 
 } // namespace
@@ -43,19 +44,27 @@ QStringList splitLines(const QString &text)
 SectionFile::Section SectionFile::read(QByteArrayView bytes, const QString &atomicNumber,
                                        const QString &sourceName)
 {
-    const QStringList lines = splitLines(decode(bytes));
-    const qsizetype head = lines.indexOf(u'#' + atomicNumber);
+    // The lines are walked as views of the text: only the section's own are copied.
+    const QString text = decode(bytes);
+    const QString head = u'#' + atomicNumber;
+    qsizetype next = 0;
+    int lineNumber = 0;
+    std::optional<QStringView> line;
+    while ((line = nextLine(text, next)) && *line != head)
+        ++lineNumber;
+    const std::optional<QStringView> countLine = line ? nextLine(text, next) : std::nullopt;
     Section section;
-    if (head < 0 || head + 1 >= lines.size())
+    if (!countLine)
         return section;
     section.found = true;
-    section.countText = lines[head + 1];
+    section.countText = countLine->toString();
     const auto count = Numbers::parseInteger(section.countText);
     if (!count)
         throw EConvertError(
             QStringLiteral("'%1' is not a valid integer value").arg(section.countText),
-            QStringLiteral("%1:%2").arg(sourceName).arg(head + 2));
-    section.lines = lines.mid(head + 2, qMax(0, *count));
+            QStringLiteral("%1:%2").arg(sourceName).arg(lineNumber + 2));
+    for (int i = 0; i < *count && (line = nextLine(text, next)); ++i)
+        section.lines.append(line->toString());
     return section;
 }
 

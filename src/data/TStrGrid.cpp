@@ -35,6 +35,32 @@ void decodeLine(QByteArrayView bytes, const CharTable &table, QString &text)
         out[i] = table[static_cast<unsigned char>(bytes[i])];
 }
 
+// The cells of the last file read whole, with its bytes and the settings it was read with.
+// Each property sheet reads the element table again as it opens: a file that still holds the
+// same bytes, read the same way, gives the same cells without being split again. The cells
+// are shared with the grids that took them until one of those changes its own.
+struct LastRead
+{
+    bool kept = false;
+    QByteArray bytes;
+    QChar divChar;
+    QChar sepChar;
+    bool winText = true;
+    QVector<QString> rows;
+    QVector<int> ends;
+    int colCount = 0;
+};
+
+LastRead &lastRead()
+{
+    static LastRead last;
+    return last;
+}
+
+// A file up to this size is read whole and kept; a longer one is read in chunks as it is
+// split, so that it never stands whole in memory beside its cells.
+constexpr qint64 KeptFileSize = 1024 * 1024;
+
 QString place(int col, int row)
 {
     return QStringLiteral("ligne %1, colonne %2").arg(row + 1).arg(col + 1);
@@ -199,7 +225,34 @@ bool TStrGrid::LoadFromFile(const QString &fileName)
     } catch (const EInOutError &) {
         return false;
     }
-    LoadFromDevice(file);
+    if (file.size() > KeptFileSize) {
+        LoadFromDevice(file);
+        return true;
+    }
+    // Read in chunks and no further than the bound, as LoadFromDevice reads: a read error
+    // part-way keeps what was read until then.
+    QByteArray bytes;
+    while (bytes.size() < MaxFileSize) {
+        const QByteArray chunk =
+            file.read(qMin<qint64>(LineReader::ChunkSize, MaxFileSize - bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    LastRead &last = lastRead();
+    if (last.kept && last.bytes == bytes && last.divChar == m_divChar &&
+        last.sepChar == m_sepChar && last.winText == m_winText) {
+        Clear();
+        m_spareRows.clear();
+        m_rows = last.rows;
+        m_ends = last.ends;
+        m_tags = QVector<int>(m_rows.size(), 0);
+        m_colCount = last.colCount;
+        return true;
+    }
+    LoadFromBytes(bytes);
+    if (bytes.size() <= KeptFileSize)
+        last = {true, bytes, m_divChar, m_sepChar, m_winText, m_rows, m_ends, m_colCount};
     return true;
 }
 
@@ -244,13 +297,17 @@ void TStrGrid::load(LineReader &reader)
             break;
         decodeLine(bytes, table, line);
         FieldSplitter fields(line, m_divChar, m_sepChar);
-        // The cells never hold more characters than the line they come from.
+        // The cells never hold more characters than the line they come from: they are written
+        // one after the other into a row text as long as the line, then cut to what they took.
         QString text = takeSpareRow();
-        text.reserve(line.size());
+        text.resize(line.size());
+        QChar *cells = text.data();
+        qsizetype written = 0;
         for (int c = 0; c < m_colCount; ++c) {
-            fields.appendNext(text);
-            m_ends.append(static_cast<int>(text.size()));
+            written += fields.writeNext(cells + written);
+            m_ends.append(static_cast<int>(written));
         }
+        text.truncate(written);
         m_rows.append(std::move(text));
         m_tags.append(0);
     }

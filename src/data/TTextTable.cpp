@@ -41,8 +41,12 @@ void TTextTable::setFldNames(const QStringList &names)
 {
     m_fieldNames = names;
     m_fieldIndex.clear();
+    m_fieldIndexAsNamed.clear();
     for (int i = 0; i < m_fieldNames.size(); ++i)
         m_fieldIndex.insert(m_fieldNames[i].toLower(), i);
+    // The same answer for a name spelt as the file spells it, found without lowering it.
+    for (const QString &name : m_fieldNames)
+        m_fieldIndexAsNamed.insert(name, m_fieldIndex.value(name.toLower()));
 }
 
 void TTextTable::setDeclaredFields(const QVector<FieldDecl> &fields)
@@ -304,6 +308,11 @@ void TTextTable::setRecNo(int recNo)
 
 int TTextTable::FieldIndex(const QString &name) const
 {
+    // The windows name their fields as the file does: lowering the name for each bound box
+    // at each move of the cursor took most of the time of the lookup.
+    const auto asNamed = m_fieldIndexAsNamed.constFind(name);
+    if (asNamed != m_fieldIndexAsNamed.cend())
+        return *asNamed;
     return m_fieldIndex.value(name.toLower(), -1);
 }
 

@@ -178,7 +178,8 @@ private:
     QString m_filter;
     QStringList m_fieldNames;
     QVector<int> m_fieldSizes;
-    QHash<QString, int> m_fieldIndex; // lower-case name -> column
+    QHash<QString, int> m_fieldIndex;        // lower-case name -> column
+    QHash<QString, int> m_fieldIndexAsNamed; // the file's own spelling -> the same column
     QVector<FieldDecl> m_declared;
     State m_state = State::Inactive;
     int m_index = -1;

@@ -5,7 +5,6 @@
 #include "controls/Fonts.h"
 #include "controls/TAOLButton.h"
 #include "controls/TDBEdit.h"
-#include "controls/TDBMemo.h"
 #include "controls/WindowCentre.h"
 #include "data/ElementColumns.h"
 #include "data/ElementTable.h"
@@ -13,168 +12,16 @@
 #include "data/ProgramState.h"
 #include "data/SectionFile.h"
 #include "data/TTextTable.h"
-#include "sheet/SheetLayout.h"
+#include "sheet/SheetStyle.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QFrame>
-#include <QHash>
-#include <QLabel>
-#include <QScrollArea>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 
-namespace {
-
-using SheetLayout::Page;
-
-const QColor Maroon(0x80, 0x00, 0x00);
-const QColor Silver(0xC0, 0xC0, 0xC0);
-const QString Times = QStringLiteral("Times New Roman");
-constexpr int PageWidth = 512;
-constexpr int BoxHeight = 21;
-constexpr int MemoHeight = 41;
-constexpr int LabelLeft = 8;       // the page's first column of labels
-constexpr int LabelGap = 4;        // at least, between a label and its box
-constexpr int SecondColumnGap = 6; // between a label of the second column and its box
-
-void colour(QWidget *widget, QPalette::ColorRole role, const QColor &c)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, c);
-    widget->setPalette(palette);
-}
-
-// Data boxes are borderless, in bold maroon on the page's colour.
-void styleBox(QWidget *box, const QFont &font, const QColor &background)
-{
-    box->setFont(font);
-    colour(box, QPalette::Text, Maroon);
-    colour(box, QPalette::Base, background);
-}
-
-void styleLine(QLineEdit *box, const QFont &font, const QColor &background)
-{
-    styleBox(box, font, background);
-    box->setFrame(false);
-    box->setReadOnly(true);
-}
-
-// A label's font and size, once its text is fitted to the room before its box.
-struct LabelLook
-{
-    QFont font;
-    QSize size;
-};
-
-// The labels are fixed texts in fixed fonts, and a sheet is made anew for each element
-// click: the texts are measured by the first sheet only. A room below zero fits nothing.
-QLabel *label(QWidget *parent, const QString &text, const QFont &font, QPoint at, int room = -1)
-{
-    static QHash<QString, LabelLook> looks;
-    const QString key =
-        text + QLatin1Char('\n') + font.key() + QLatin1Char('\n') + QString::number(room);
-    auto *caption = new QLabel(text, parent);
-    const auto known = looks.constFind(key);
-    if (known != looks.cend()) {
-        caption->setFont(known->font);
-        caption->resize(known->size);
-    } else {
-        caption->setFont(room < 0 ? font : fittingFont(font, text, room));
-        sizeToText(caption);
-        looks.insert(key, {caption->font(), caption->size()});
-    }
-    caption->move(at);
-    return caption;
-}
-
-void separator(QWidget *parent, int top)
-{
-    auto *line = new QFrame(parent);
-    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    line->setGeometry(8, top, PageWidth - 24, 2);
-}
-
-// The width of a labelled box: to the right edge of the page, except the colour box,
-// which leaves room for the second column of "Divers".
-int boxWidth(const SheetLayout::Row &row, int pageWidth)
-{
-    if (row.column == Column::Couleur)
-        return 140;
-    return pageWidth - row.left - 12;
-}
-
-QWidget *dataBox(QWidget *content, const SheetLayout::Row &row, const QFont &font,
-                 const QColor &background, TTextTable *table)
-{
-    const QString field = ElementColumns::field(row.column);
-    QWidget *box = nullptr;
-    if (row.box == SheetLayout::Box::Memo) {
-        auto *editable = new TDBMemo(content);
-        styleBox(editable, font, background);
-        editable->setFrameStyle(QFrame::NoFrame);
-        // Two lines of the longest text fit the memo's height with a slim margin; the
-        // text wraps, so it never needs a scroll bar across.
-        editable->document()->setDocumentMargin(2);
-        editable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        editable->setDataSource(table);
-        editable->setDataField(field);
-        box = editable;
-    } else {
-        auto *shown = new TDBEdit(content);
-        styleLine(shown, font, background);
-        shown->setDataSource(table);
-        shown->setDataField(field);
-        box = shown;
-    }
-    box->setObjectName(QStringLiteral("DB") + field);
-    return box;
-}
-
-QWidget *boxPage(Page page, const QColor &background, TTextTable *table, int pageWidth)
-{
-    auto *content = new QWidget;
-    const QFont labelFont = pixelFont(Times, page == Page::Macro ? 16 : 15, true);
-    const QFont boxFont =
-        pixelFont(page == Page::Macro ? QStringLiteral("MS Sans Serif") : Times, 15, true);
-    int bottom = 0;
-    for (const SheetLayout::Row &row : SheetLayout::rows()) {
-        if (row.page != page)
-            continue;
-        // Each label stands on the line of its box: in the page's first column, or just
-        // left of a box of the second column. One longer than the room before its box
-        // is drawn condensed, so that the boxes keep their places.
-        const bool secondColumn = row.left > 300;
-        const QString text = QString::fromUtf8(row.label);
-        const int room = row.left - (secondColumn ? SecondColumnGap : LabelLeft + LabelGap);
-        QLabel *caption = label(content, text, labelFont, {LabelLeft, 0}, room);
-        caption->move(secondColumn ? row.left - caption->width() - SecondColumnGap : LabelLeft,
-                      row.top + (BoxHeight - caption->height()) / 2);
-        // The box is made after its label and stands above it: nothing of the label
-        // may reach under it.
-        const bool memo = row.box == SheetLayout::Box::Memo;
-        const QRect place(row.left, row.top, boxWidth(row, pageWidth),
-                          memo ? MemoHeight : BoxHeight);
-        QWidget *box = dataBox(content, row, boxFont, background, table);
-        box->setGeometry(place);
-        box->setAccessibleName(AccessibleNames::fromCaption(text));
-        bottom = std::max(bottom, place.bottom());
-    }
-    content->resize(pageWidth, bottom + 12);
-    return content;
-}
-
-QWidget *scrolled(QWidget *content)
-{
-    auto *box = new QScrollArea;
-    box->setFrameStyle(QFrame::NoFrame);
-    box->setWidget(content);
-    box->setWidgetResizable(false);
-    return box;
-}
-
-} // namespace
+using namespace SheetStyle;
 
 TForm2::TForm2(const ProgramState &state, const DataFolder &folder, QWidget *parent,
                SectionReader readSection)
@@ -197,13 +44,12 @@ TForm2::TForm2(const ProgramState &state, const DataFolder &folder, QWidget *par
             [](const QString &message) { showErrorBox(message); });
 
     buildHeader();
-    auto *pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("PageControl1"));
-    pages->setGeometry(0, 73, width(), height() - 73);
-    buildPages(pages);
-    addKeys(pages);
-    // The table is stored open: it shows its first record as the sheet is made.
+    m_pages = new SheetPages(this, QRect(0, 73, width(), height() - 73), m_table.get());
+    addKeys(m_pages->tabs());
+    // The table is stored open on its first record; the section pages wait for the showing.
+    m_placing = true;
     m_table->Open();
+    m_placing = false;
 }
 
 TForm2::~TForm2()
@@ -275,7 +121,7 @@ void TForm2::buildHeader()
         button->setObjectName(QString::fromLatin1(step.name));
         button->setGeometry(step.left, 16, 33, 41);
         button->setCaption(QString::fromLatin1(step.caption));
-        button->setColor(QColor(0x80, 0x00, 0x00));
+        button->setColor(Maroon);
         button->setRaiseColor(QColor(0xC6, 0x00, 0x00));
         button->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
         button->setFontColor(Qt::white);
@@ -331,101 +177,19 @@ void TForm2::addKeys(QTabWidget *pages)
     }
 }
 
-void TForm2::buildPages(QTabWidget *pages)
-{
-    const QColor face = QApplication::palette().color(QPalette::Button);
-    const int inner = PageWidth;
-    pages->addTab(scrolled(boxPage(Page::Macro, face, m_table.get(), inner - 18)),
-                  QStringLiteral("Macro"));
-    QWidget *micro = boxPage(Page::Micro, face, m_table.get(), inner - 18);
-    // Rules above the atomic radius and the oxidation numbers, which open groups of rows.
-    for (const SheetLayout::Row &row : SheetLayout::rows()) {
-        if (row.column == Column::RAt || row.column == Column::NoTotal)
-            separator(micro, row.top - 8);
-    }
-    pages->addTab(scrolled(micro), QStringLiteral("Micro"));
-    pages->addTab(buildStructurePage(), QStringLiteral("Structure Cristalline"));
-    pages->addTab(buildIsotopePage(), QStringLiteral("Isotopes"));
-    pages->addTab(boxPage(Page::Abondances, face, m_table.get(), inner),
-                  QStringLiteral("Abondances"));
-    pages->addTab(boxPage(Page::Divers, face, m_table.get(), inner), QStringLiteral("Divers"));
-    QWidget *history = boxPage(Page::Histoire, Silver, m_table.get(), inner);
-    history->setAutoFillBackground(true);
-    colour(history, QPalette::Window, Silver);
-    pages->addTab(history, QStringLiteral("Histoire"));
-    pages->setCurrentIndex(0);
-    pages->setAccessibleName(QStringLiteral("Pages de la fiche"));
-    for (int i = 0; i < pages->count(); ++i)
-        pages->widget(i)->setAccessibleName(pages->tabText(i));
-}
-
-QWidget *TForm2::buildStructurePage()
-{
-    auto *page = new QWidget;
-    const QFont font = pixelFont(Times, 15, true);
-    const QString caption =
-        label(page, QStringLiteral("Structure Cristalline :"), font, {8, 14})->text();
-    auto *structure = new TDBEdit(page);
-    structure->setAccessibleName(AccessibleNames::fromCaption(caption));
-    const QString structureField = ElementColumns::field(Column::Structure);
-    structure->setObjectName(QStringLiteral("DB") + structureField);
-    styleLine(structure, font, QApplication::palette().color(QPalette::Button));
-    structure->setGeometry(160, 12, PageWidth - 172, BoxHeight);
-    structure->setDataSource(m_table.get());
-    structure->setDataField(structureField);
-    separator(page, 42);
-    for (int i = 0; i < StructureLines; ++i) {
-        auto *line = new QLineEdit(page);
-        line->setObjectName(QStringLiteral("struct%1").arg(i + 1));
-        line->setAccessibleName(
-            QStringLiteral("%1, ligne %2").arg(structure->accessibleName()).arg(i + 1));
-        styleLine(line, font, Silver);
-        line->setGeometry(8, 52 + 26 * i, 457, BoxHeight);
-        m_structureBoxes.append(line);
-    }
-    return page;
-}
-
-QWidget *TForm2::buildIsotopePage()
-{
-    auto *page = new QWidget;
-    const QFont font = pixelFont(Times, 15, true);
-    const QString caption =
-        label(page, QStringLiteral("Nombre d'Isotopes  :"), font, {8, 14})->text();
-    auto *count = new TDBEdit(page);
-    count->setAccessibleName(AccessibleNames::fromCaption(caption));
-    const QString countField = ElementColumns::field(Column::Isotopes);
-    count->setObjectName(QStringLiteral("DB") + countField);
-    styleLine(count, font, QApplication::palette().color(QPalette::Button));
-    count->setGeometry(160, 12, 60, BoxHeight);
-    count->setDataSource(m_table.get());
-    count->setDataField(countField);
-    separator(page, 42);
-    QLabel *heading = label(
-        page,
-        QStringLiteral("Isotope                        Masse                      Abondance (%)"),
-        font, {8, 50});
-    heading->setObjectName(QStringLiteral("IsotopeHeading"));
-    separator(page, 72);
-    for (int i = 0; i < IsotopeLines; ++i) {
-        auto *line = new QLineEdit(page);
-        line->setObjectName(QStringLiteral("iso%1").arg(i + 1));
-        line->setAccessibleName(QStringLiteral("Isotope, ligne %1").arg(i + 1));
-        line->setText(line->objectName());
-        styleLine(line, font, Silver);
-        line->setGeometry(8, 80 + 24 * i, 400, BoxHeight);
-        m_isotopeBoxes.append(line);
-    }
-    return page;
-}
-
 void TForm2::FormActivate()
 {
     m_activated = true;
-    if (!m_table->Active())
-        m_table->Open();
-    m_table->First();
-    m_table->MoveBy(m_state.selectedElement - 1);
+    {
+        // Only the selected element's lines are read, not those of the records passed.
+        m_placing = true;
+        const auto placed = qScopeGuard([this] { m_placing = false; });
+        if (!m_table->Active())
+            m_table->Open();
+        m_table->First();
+        m_table->MoveBy(m_state.selectedElement - 1);
+    }
+    elementShown();
 }
 
 void TForm2::FormDeactivate()
@@ -512,30 +276,13 @@ bool TForm2::ownsActiveWindow() const
     return false;
 }
 
-namespace {
-
-void showSection(const SectionFile::Section &section, const QList<QLineEdit *> &boxes)
-{
-    for (QLineEdit *box : boxes)
-        box->clear();
-    if (!section.found)
-        return;
-    boxes.first()->setText(section.countText);
-    const int shown = std::min<int>(boxes.size(), section.lines.size());
-    for (int i = 0; i < shown; ++i)
-        boxes[i]->setText(section.lines[i]);
-}
-
-} // namespace
-
 // Fills `boxes` from the element's section of `file`: the count line in the first box,
 // replaced by the first content line when there is one; lines past the last box are read
 // and not shown. A file that cannot be opened leaves the boxes as they were; one that
 // fails while it is read leaves them empty, never showing another element's lines. Any
 // failure is raised as the program's own error, naming the file (by its name, as the user
 // knows it) when the reader did not.
-void TForm2::reloadSection(const QString &file, const QString &number,
-                           const QList<QLineEdit *> &boxes)
+void TForm2::reloadSection(const QString &file, const QString &number, SheetPages::Lines lines)
 {
     SectionFile::Section section;
     try {
@@ -543,19 +290,21 @@ void TForm2::reloadSection(const QString &file, const QString &number,
     } catch (const EInOutError &) {
         throw;
     } catch (const MirelonError &) {
-        showSection({}, boxes);
+        m_pages->showSection(lines, {});
         throw;
     } catch (...) {
-        showSection({}, boxes);
+        m_pages->showSection(lines, {});
         throw EInOutError(QStringLiteral("Le fichier %1 n'a pas pu être lu. %2")
                               .arg(QFileInfo(file).fileName(), currentErrorMessage()),
                           file);
     }
-    showSection(section, boxes);
+    m_pages->showSection(lines, section);
 }
 
 void TForm2::elementShown()
 {
+    if (m_placing)
+        return;
     // The atomic number the sheet shows: an element whose number is the same (or a view
     // closed again) has its lines already.
     const QString number =
@@ -571,8 +320,8 @@ void TForm2::reloadSections(const QString &atomicNumber)
     // Called from a change of the table, inside a move of it or Qt's delivery of an event:
     // nothing may leave it, or the move would stop half done.
     try {
-        reloadSection(m_folder.structFile(), atomicNumber, m_structureBoxes);
-        reloadSection(m_folder.isoFile(), atomicNumber, m_isotopeBoxes);
+        reloadSection(m_folder.structFile(), atomicNumber, SheetPages::Lines::Structure);
+        reloadSection(m_folder.isoFile(), atomicNumber, SheetPages::Lines::Isotopes);
     } catch (const MirelonError &error) {
         reportOnce(error.message());
     } catch (...) {

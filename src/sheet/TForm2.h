@@ -2,9 +2,9 @@
 
 #include "data/DataFolder.h"
 #include "data/SectionFile.h"
+#include "sheet/SheetPages.h"
 
 #include <QDialog>
-#include <QList>
 #include <QSet>
 #include <QString>
 
@@ -12,7 +12,6 @@
 #include <memory>
 #include <optional>
 
-class QLineEdit;
 class QTabWidget;
 class TTextTable;
 struct ProgramState;
@@ -26,8 +25,8 @@ class TForm2 : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr int StructureLines = 8;
-    static constexpr int IsotopeLines = 10;
+    static constexpr int StructureLines = SheetPages::StructureLines;
+    static constexpr int IsotopeLines = SheetPages::IsotopeLines;
 
     // Reads the section of an atomic number from a section file (SectionFile::readFile).
     using SectionReader =
@@ -56,15 +55,12 @@ protected:
 
 private:
     void buildHeader();
-    void buildPages(QTabWidget *pages);
     void addKeys(QTabWidget *pages);
     // "<" (-1) and ">" (+1).
     void stepBy(int distance);
-    QWidget *buildStructurePage();
-    QWidget *buildIsotopePage();
     void elementShown();
     void reloadSections(const QString &atomicNumber);
-    void reloadSection(const QString &file, const QString &number, const QList<QLineEdit *> &boxes);
+    void reloadSection(const QString &file, const QString &number, SheetPages::Lines lines);
     void reportOnce(const QString &message);
     bool ownsActiveWindow() const;
     // Posts a pending memo edit, or shows its refusal and answers false.
@@ -75,11 +71,12 @@ private:
     const ProgramState &m_state;
     const DataFolder m_folder;
     SectionReader m_readSection;
-    QList<QLineEdit *> m_structureBoxes;
-    QList<QLineEdit *> m_isotopeBoxes;
+    SheetPages *m_pages = nullptr; // owned by the sheet
     bool m_activated = false;
     QSet<QString> m_reported; // section-file failures already shown
     QString m_sectionsOf;     // the atomic number whose lines the section pages show
+    // While the view is being placed on its element, the records it passes are not read.
+    bool m_placing = false;
     // Declared last, so that it goes first, also when the constructor fails after opening
     // it: closing the view empties the boxes bound to it and so reloads the section pages,
     // which needs every other member still there.

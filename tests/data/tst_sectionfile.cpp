@@ -25,6 +25,8 @@ class TestSectionFile : public QObject
 private slots:
     void sections_data();
     void sections();
+    void lineEnds_data();
+    void lineEnds();
     void countMustBeInteger();
     void missingFile();
     void textSavedInUtf8_data();
@@ -58,6 +60,28 @@ void TestSectionFile::sections()
     QCOMPARE(section.found, found);
     QCOMPARE(section.countText, count);
     QCOMPARE(section.lines, lines);
+}
+
+void TestSectionFile::lineEnds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("CR") << QByteArray("#7\r2\rN-14\rN-15\r#8") << QStringList{"N-14", "N-15"};
+    QTest::newRow("LF") << QByteArray("#7\n2\nN-14\nN-15\n") << QStringList{"N-14", "N-15"};
+    QTest::newRow("mixed, last line without its end")
+        << QByteArray("x\n#7\r\n3\rN-14\r\nN-15") << QStringList{"N-14", "N-15"};
+    QTest::newRow("LF then CR: an empty line between")
+        << QByteArray("#7\n2\nN-14\n\rN-15\n") << QStringList{"N-14", ""};
+    QTest::newRow("CR LF CR LF: an empty line")
+        << QByteArray("#7\r\n2\r\n\r\nN-15\r\n") << QStringList{"", "N-15"};
+}
+
+void TestSectionFile::lineEnds()
+{
+    QFETCH(QByteArray, bytes);
+    const SectionFile::Section section = SectionFile::read(bytes, "7");
+    QVERIFY(section.found);
+    QTEST(section.lines, "lines");
 }
 
 void TestSectionFile::countMustBeInteger()

@@ -1,5 +1,6 @@
 // Reading and writing of the delimited-text grid: line rules, field splitting, quoting on
 // save, the code pages, and a round trip over random grids.
+#include "TestFiles.h"
 #include "Thrown.h"
 #include "data/Cp1252.h"
 #include "data/Errors.h"
@@ -7,6 +8,7 @@
 #include "data/TStrGrid.h"
 
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using Rows = QList<QStringList>;
@@ -55,6 +57,7 @@ private slots:
     void oemTextIsConverted();
     void rowOperations();
     void reloadingKeepsNothingOfTheOldTable();
+    void fileReadAgainIsReadAsItNowStands();
     void cp1252RoundTripsEveryByte();
     void savingQuotes_data();
     void savingQuotes();
@@ -221,6 +224,32 @@ void TestStrGrid::reloadingKeepsNothingOfTheOldTable()
     grid.LoadFromBytes(narrow);
     QCOMPARE(rowsOf(grid), narrowRows);
     QCOMPARE(copy.Cell(0, 1), QStringLiteral("long text one"));
+}
+
+// A file read again gives what it holds now, never the cells of an earlier read: another text
+// of the same length, or the same bytes read with another divider. A grid that changes the
+// cells it read leaves those of the other grids as the file has them.
+void TestStrGrid::fileReadAgainIsReadAsItNowStands()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("t.yop");
+    QVERIFY(writeFileBytes(path, "n;m\r\na;b\r\n"));
+    TStrGrid first = semicolonGrid();
+    QVERIFY(first.LoadFromFile(path));
+    TStrGrid second = semicolonGrid();
+    QVERIFY(second.LoadFromFile(path));
+    first.setCell(0, 1, QStringLiteral("x"));
+    first.Clear();
+    TStrGrid third = semicolonGrid();
+    QVERIFY(third.LoadFromFile(path));
+    QCOMPARE(rowsOf(second), (Rows{{"n", "m"}, {"a", "b"}}));
+    QCOMPARE(rowsOf(third), rowsOf(second));
+    QVERIFY(writeFileBytes(path, "n;m\r\nc;d\r\n"));
+    QVERIFY(third.LoadFromFile(path));
+    QCOMPARE(rowsOf(third), (Rows{{"n", "m"}, {"c", "d"}}));
+    TStrGrid tabs;
+    QVERIFY(tabs.LoadFromFile(path));
+    QCOMPARE(rowsOf(tabs), (Rows{{"n;m"}, {"c;d"}}));
 }
 
 void TestStrGrid::cp1252RoundTripsEveryByte()

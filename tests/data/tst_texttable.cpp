@@ -197,6 +197,11 @@ void TestTextTable::readingFields()
              QStringLiteral("Table1: Field 'NOPE' not found"));
     f.table.Close();
     QCOMPARE(f.table.FieldText("_NOM"), QString());
+    // Two names that differ in case only: either spelling finds the same field.
+    Fixture twice("b;B\r\n1;2\r\n");
+    twice.table.Open();
+    QCOMPARE(twice.table.FieldText("b"), QStringLiteral("2"));
+    QCOMPARE(twice.table.FieldText("B"), QStringLiteral("2"));
 }
 
 void TestTextTable::declaredFieldsMustExist()

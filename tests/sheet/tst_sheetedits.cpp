@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QtTest>
 
 #include <memory>
@@ -32,8 +33,11 @@ struct Sheet
     }
 
     QByteArray file() const { return readFileBytes(data.path(&DataFolder::propFile)); }
+    // On the page "Histoire", turned to as the user does to type in it.
     QPlainTextEdit *memo(const char *field) const
     {
+        auto *pages = form->findChild<QTabWidget *>();
+        pages->setCurrentIndex(pages->count() - 1);
         auto *box = form->findChild<QPlainTextEdit *>(QStringLiteral("DB") + field);
         box->setFocus();
         box->moveCursor(QTextCursor::End);

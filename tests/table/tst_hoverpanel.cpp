@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 
 namespace {
 
@@ -42,6 +43,9 @@ void editIronDiscovererInTheSheet(const MainWindowFixture &f)
         auto *sheet = qobject_cast<TForm2 *>(QApplication::activeModalWidget());
         if (!sheet || typed)
             return;
+        // The memo is on the last page, "Histoire", which is made when it is turned to.
+        auto *pages = sheet->findChild<QTabWidget *>();
+        pages->setCurrentIndex(pages->count() - 1);
         auto *memo = sheet->findChild<QPlainTextEdit *>(QStringLiteral("DBDECPAR"));
         memo->setFocus();
         QTest::keyClicks(memo, QStringLiteral("Paracelse"));

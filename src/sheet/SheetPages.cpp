@@ -1,0 +1,293 @@
+#include "sheet/SheetPages.h"
+
+#include "controls/AccessibleNames.h"
+#include "controls/Fonts.h"
+#include "controls/TDBEdit.h"
+#include "controls/TDBMemo.h"
+#include "data/ElementColumns.h"
+#include "sheet/SheetLayout.h"
+#include "sheet/SheetStyle.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTabWidget>
+
+using namespace SheetStyle;
+using SheetLayout::Page;
+
+namespace {
+
+// The pages in the order of their tabs.
+enum PageIndex {
+    MacroPage,
+    MicroPage,
+    StructurePage,
+    IsotopePage,
+    AbondancesPage,
+    DiversPage,
+    HistoirePage
+};
+
+constexpr int PageWidth = 512;
+constexpr int ScrolledWidth = PageWidth - 18; // the content of a scroll box, beside its bar
+constexpr int BoxHeight = 21;
+constexpr int MemoHeight = 41;
+constexpr int LabelLeft = 8;       // the page's first column of labels
+constexpr int LabelGap = 4;        // at least, between a label and its box
+constexpr int SecondColumnGap = 6; // between a label of the second column and its box
+
+QColor buttonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+void separator(QWidget *parent, int top)
+{
+    auto *line = new QFrame(parent);
+    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    line->setGeometry(8, top, PageWidth - 24, 2);
+}
+
+// The width of a labelled box: to the right edge of the page, except the colour box,
+// which leaves room for the second column of "Divers".
+int boxWidth(const SheetLayout::Row &row, int pageWidth)
+{
+    if (row.column == Column::Couleur)
+        return 140;
+    return pageWidth - row.left - 12;
+}
+
+QWidget *dataBox(QWidget *content, const SheetLayout::Row &row, const QFont &font,
+                 const QColor &background, TTextTable *table)
+{
+    const QString field = ElementColumns::field(row.column);
+    QWidget *box = nullptr;
+    if (row.box == SheetLayout::Box::Memo) {
+        auto *editable = new TDBMemo(content);
+        styleBox(editable, font, background);
+        editable->setFrameStyle(QFrame::NoFrame);
+        // Two lines of the longest text fit the memo's height with a slim margin; the
+        // text wraps, so it never needs a scroll bar across.
+        editable->document()->setDocumentMargin(2);
+        editable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        editable->setDataSource(table);
+        editable->setDataField(field);
+        box = editable;
+    } else {
+        auto *shown = new TDBEdit(content);
+        styleLine(shown, font, background);
+        shown->setDataSource(table);
+        shown->setDataField(field);
+        box = shown;
+    }
+    box->setObjectName(QStringLiteral("DB") + field);
+    return box;
+}
+
+// Puts the labelled boxes of `page` on `content`; answers the bottom of the lowest box.
+int fillBoxPage(QWidget *content, Page page, const QColor &background, TTextTable *table,
+                int pageWidth)
+{
+    const QFont labelFont = pixelFont(Times, page == Page::Macro ? 16 : 15, true);
+    const QFont boxFont =
+        pixelFont(page == Page::Macro ? QStringLiteral("MS Sans Serif") : Times, 15, true);
+    int bottom = 0;
+    for (const SheetLayout::Row &row : SheetLayout::rows()) {
+        if (row.page != page)
+            continue;
+        // Each label stands on the line of its box: in the page's first column, or just
+        // left of a box of the second column. One longer than the room before its box
+        // is drawn condensed, so that the boxes keep their places.
+        const bool secondColumn = row.left > 300;
+        const QString text = QString::fromUtf8(row.label);
+        const int room = row.left - (secondColumn ? SecondColumnGap : LabelLeft + LabelGap);
+        QLabel *caption = label(content, text, labelFont, {LabelLeft, 0}, room);
+        caption->move(secondColumn ? row.left - caption->width() - SecondColumnGap : LabelLeft,
+                      row.top + (BoxHeight - caption->height()) / 2);
+        // The box is made after its label and stands above it: nothing of the label
+        // may reach under it.
+        const bool memo = row.box == SheetLayout::Box::Memo;
+        const QRect place(row.left, row.top, boxWidth(row, pageWidth),
+                          memo ? MemoHeight : BoxHeight);
+        QWidget *box = dataBox(content, row, boxFont, background, table);
+        box->setGeometry(place);
+        box->setAccessibleName(AccessibleNames::fromCaption(text));
+        bottom = std::max(bottom, place.bottom());
+    }
+    return bottom;
+}
+
+// The content of a scroll box, as high as its boxes.
+QWidget *scrolledContent(Page page, TTextTable *table)
+{
+    auto *content = new QWidget;
+    const int bottom = fillBoxPage(content, page, buttonFace(), table, ScrolledWidth);
+    content->resize(ScrolledWidth, bottom + 12);
+    return content;
+}
+
+QScrollArea *scrollBox()
+{
+    auto *box = new QScrollArea;
+    box->setFrameStyle(QFrame::NoFrame);
+    box->setWidgetResizable(false);
+    return box;
+}
+
+// The box of the top line of a section page, right of its label.
+TDBEdit *sectionTopBox(QWidget *page, const QString &caption, Column column, int width,
+                       TTextTable *table)
+{
+    const QFont font = pixelFont(Times, 15, true);
+    const QString shown = label(page, caption, font, {8, 14})->text();
+    auto *box = new TDBEdit(page);
+    box->setAccessibleName(AccessibleNames::fromCaption(shown));
+    const QString field = ElementColumns::field(column);
+    box->setObjectName(QStringLiteral("DB") + field);
+    styleLine(box, font, buttonFace());
+    box->setGeometry(160, 12, width, BoxHeight);
+    box->setDataSource(table);
+    box->setDataField(field);
+    return box;
+}
+
+// A box of the lines of a section, borderless on silver.
+QLineEdit *sectionLine(QWidget *page, const QString &name, const QString &spoken,
+                       const QRect &place)
+{
+    auto *line = new QLineEdit(page);
+    line->setObjectName(name);
+    line->setAccessibleName(spoken);
+    styleLine(line, pixelFont(Times, 15, true), Silver);
+    line->setGeometry(place);
+    return line;
+}
+
+} // namespace
+
+SheetPages::SheetPages(QWidget *sheet, const QRect &place, TTextTable *table)
+    : QObject(sheet), m_tabs(new QTabWidget(sheet)), m_table(table)
+{
+    m_tabs->setObjectName(QStringLiteral("PageControl1"));
+    m_tabs->setGeometry(place);
+    m_structure = QStringList(StructureLines, QString());
+    for (int i = 1; i <= IsotopeLines; ++i)
+        m_isotopes << QStringLiteral("iso%1").arg(i);
+    // Each page's own widget is made now; its content when it is first shown.
+    QScrollArea *macro = scrollBox();
+    macro->setWidget(scrolledContent(Page::Macro, m_table));
+    m_built[MacroPage] = true;
+    m_tabs->addTab(macro, QStringLiteral("Macro"));
+    m_tabs->addTab(scrollBox(), QStringLiteral("Micro"));
+    m_tabs->addTab(new QWidget, QStringLiteral("Structure Cristalline"));
+    m_tabs->addTab(new QWidget, QStringLiteral("Isotopes"));
+    m_tabs->addTab(new QWidget, QStringLiteral("Abondances"));
+    m_tabs->addTab(new QWidget, QStringLiteral("Divers"));
+    auto *history = new QWidget;
+    history->setAutoFillBackground(true);
+    colour(history, QPalette::Window, Silver);
+    m_tabs->addTab(history, QStringLiteral("Histoire"));
+    m_tabs->setCurrentIndex(MacroPage);
+    m_tabs->setAccessibleName(QStringLiteral("Pages de la fiche"));
+    for (int i = 0; i < m_tabs->count(); ++i)
+        m_tabs->widget(i)->setAccessibleName(m_tabs->tabText(i));
+    connect(m_tabs, &QTabWidget::currentChanged, this, &SheetPages::build);
+}
+
+void SheetPages::build(int index)
+{
+    if (index < 0 || index >= PageCount || m_built[index])
+        return;
+    m_built[index] = true;
+    QWidget *page = m_tabs->widget(index);
+    switch (index) {
+    case MicroPage:
+        // The scroll box shows the content it is given.
+        static_cast<QScrollArea *>(page)->setWidget(microContent());
+        return;
+    case StructurePage:
+        fillStructurePage(page);
+        break;
+    case IsotopePage:
+        fillIsotopePage(page);
+        break;
+    case AbondancesPage:
+        fillBoxPage(page, Page::Abondances, buttonFace(), m_table, PageWidth);
+        break;
+    case DiversPage:
+        fillBoxPage(page, Page::Divers, buttonFace(), m_table, PageWidth);
+        break;
+    case HistoirePage:
+        fillBoxPage(page, Page::Histoire, Silver, m_table, PageWidth);
+        break;
+    }
+    // Widgets made on a page that is already shown wait to be shown themselves.
+    for (QWidget *child : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->show();
+}
+
+QWidget *SheetPages::microContent() const
+{
+    QWidget *micro = scrolledContent(Page::Micro, m_table);
+    // Rules above the atomic radius and the oxidation numbers, which open groups of rows.
+    for (const SheetLayout::Row &row : SheetLayout::rows()) {
+        if (row.column == Column::RAt || row.column == Column::NoTotal)
+            separator(micro, row.top - 8);
+    }
+    return micro;
+}
+
+void SheetPages::fillStructurePage(QWidget *page)
+{
+    const QString spoken = sectionTopBox(page, QStringLiteral("Structure Cristalline :"),
+                                         Column::Structure, PageWidth - 172, m_table)
+                               ->accessibleName();
+    separator(page, 42);
+    for (int i = 0; i < StructureLines; ++i)
+        m_structureBoxes.append(sectionLine(page, QStringLiteral("struct%1").arg(i + 1),
+                                            QStringLiteral("%1, ligne %2").arg(spoken).arg(i + 1),
+                                            {8, 52 + 26 * i, 457, BoxHeight}));
+    showLines(Lines::Structure);
+}
+
+void SheetPages::fillIsotopePage(QWidget *page)
+{
+    sectionTopBox(page, QStringLiteral("Nombre d'Isotopes  :"), Column::Isotopes, 60, m_table);
+    separator(page, 42);
+    QLabel *heading = label(
+        page,
+        QStringLiteral("Isotope                        Masse                      Abondance (%)"),
+        pixelFont(Times, 15, true), {8, 50});
+    heading->setObjectName(QStringLiteral("IsotopeHeading"));
+    separator(page, 72);
+    for (int i = 0; i < IsotopeLines; ++i)
+        m_isotopeBoxes.append(sectionLine(page, QStringLiteral("iso%1").arg(i + 1),
+                                          QStringLiteral("Isotope, ligne %1").arg(i + 1),
+                                          {8, 80 + 24 * i, 400, BoxHeight}));
+    showLines(Lines::Isotopes);
+}
+
+void SheetPages::showSection(Lines which, const SectionFile::Section &section)
+{
+    QStringList &texts = which == Lines::Structure ? m_structure : m_isotopes;
+    for (QString &text : texts)
+        text.clear();
+    if (section.found) {
+        texts.first() = section.countText;
+        const qsizetype shown = std::min(texts.size(), section.lines.size());
+        for (qsizetype i = 0; i < shown; ++i)
+            texts[i] = section.lines[i];
+    }
+    showLines(which);
+}
+
+void SheetPages::showLines(Lines which)
+{
+    const bool structure = which == Lines::Structure;
+    const QList<QLineEdit *> &boxes = structure ? m_structureBoxes : m_isotopeBoxes;
+    const QStringList &texts = structure ? m_structure : m_isotopes;
+    for (qsizetype i = 0; i < boxes.size(); ++i)
+        boxes[i]->setText(texts[i]);
+}
