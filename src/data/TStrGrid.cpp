@@ -8,6 +8,7 @@
 #include "data/Oem850.h"
 
 #include <QFile>
+#include <QMutex>
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -55,6 +56,14 @@ LastRead &lastRead()
 {
     static LastRead last;
     return last;
+}
+
+// A grid may be loaded on another thread (a table written from a worker); the one kept read
+// is shared by all of them.
+QMutex &lastReadLock()
+{
+    static QMutex lock;
+    return lock;
 }
 
 // A file up to this size is read whole and kept; a longer one is read in chunks as it is
@@ -239,6 +248,7 @@ bool TStrGrid::LoadFromFile(const QString &fileName)
             break;
         bytes += chunk;
     }
+    const QMutexLocker locked(&lastReadLock());
     LastRead &last = lastRead();
     if (last.kept && last.bytes == bytes && last.divChar == m_divChar &&
         last.sepChar == m_sepChar && last.winText == m_winText) {
