@@ -1,8 +1,14 @@
 #include "data/DataFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString DataFolder::file(const QString &name) const
 {
     return m_path.isEmpty() ? name : QDir(m_path).filePath(name);
+}
+
+QString DataFolder::originFile(const QString &file) const
+{
+    return m_origin.isEmpty() ? QString() : QDir(m_origin).filePath(QFileInfo(file).fileName());
 }

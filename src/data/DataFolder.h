@@ -12,13 +12,23 @@ public:
     DataFolder() = default;
     // The files of `path`; an empty path is the working directory.
     explicit DataFolder(const QString &path) : m_path(path) {}
+    // The files of `path`, copied from the tables shipped with the program in `origin`.
+    DataFolder(const QString &path, const QString &origin) : m_path(path), m_origin(origin) {}
 
     QString propFile() const { return file(QStringLiteral("prop.yop")); }
     QString structFile() const { return file(QStringLiteral("struct.yop")); }
     QString isoFile() const { return file(QStringLiteral("iso.yop")); }
 
+    // The folder of the shipped tables the user's copy came from; empty when the program runs
+    // on files of the user's own choosing, which then have no original values to go back to.
+    QString originFolder() const { return m_origin; }
+    bool hasOrigin() const { return !m_origin.isEmpty(); }
+    // The shipped table of the same name as `file` (propFile() and so on).
+    QString originFile(const QString &file) const;
+
 private:
     QString file(const QString &name) const;
 
     QString m_path;
+    QString m_origin;
 };
