@@ -3,8 +3,8 @@ maintainer scripts (build_prop.py, compare_bodr.py).
 
 The columns are the program's own table, written to tools/data/columns.tsv by
 its mirelon_columns tool (a test keeps the file up to date): field name,
-declared size (longest text, field name included, plus 5), kind, the exact
-number of records that hold no value, unit and list wording.
+declared size (longest text, field name included, plus 5), kind, the most
+records that may hold no value, unit and list wording.
 """
 import os
 import sys

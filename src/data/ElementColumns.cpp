@@ -20,10 +20,11 @@ struct Row
     const char *listName; // UTF-8, its blanks included
 };
 
-// One row per column, in file order: constant, field name, declared size, kind, gaps in the
-// shipped table, unit, list wording. The gaps are a fact of the shipped data rather than of
-// the program; they stand here so that the data test and the data build script, which both
-// check them, read them from the one table.
+// One row per column, in file order: constant, field name, declared size, kind, the most gaps
+// the shipped table may have, unit, list wording. The gaps are a fact of the shipped data
+// rather than of the program; a measured value may fill one, nothing may open another. They
+// stand here so that the data test and the data build script, which both check them, read
+// them from the one table.
 // clang-format off
 constexpr Row Rows[] = {
     {C::NoAt,          "_NO_AT",        11, K::Number,    0,   "",        "Numero Atomique"},

@@ -10,6 +10,11 @@
 #include <QSet>
 #include <QtTest>
 
+namespace {
+// The latest year of discovery: nobelium, credited to Dubna's work of 1966.
+constexpr int kLastDiscovery = 1966;
+} // namespace
+
 class TestElementColumns : public QObject
 {
     Q_OBJECT
@@ -132,7 +137,8 @@ void TestElementColumns::shippedValues_data()
         QTest::newRow(qPrintable(column.field)) << static_cast<int>(column.id);
 }
 
-// Per column of the shipped file: the number of gaps, the form of every value as its kind
+// Per column of the shipped file: at most the table's number of gaps (a measured value may
+// fill one, nothing may open a new one), the form of every value as its kind
 // says, and the declared size equal to what the table computes (longest text + 5), so that
 // no value is cut. A text column holds some value that is no number, or no value at all.
 void TestElementColumns::shippedValues()
@@ -142,7 +148,9 @@ void TestElementColumns::shippedValues()
     QVERIFY(index < m_values.size());
     const QStringList &values = m_values[index];
     QCOMPARE(values.size(), 103);
-    QCOMPARE(int(values.count(QString())), column.empties);
+    const int gaps = int(values.count(QString()));
+    QVERIFY2(gaps <= column.empties,
+             qPrintable(QStringLiteral("%1 empty, at most %2").arg(gaps).arg(column.empties)));
     QCOMPARE(m_computedSizes.value(index), column.size);
 
     static const QRegularExpression number(QStringLiteral("^-?[0-9]+(,[0-9]+)?(E-?[0-9]+)?$"));
@@ -160,7 +168,7 @@ void TestElementColumns::shippedValues()
             ok = isNumber;
         if (column.kind == ColumnKind::Year) {
             const auto year = Numbers::parseInteger(v);
-            ok = (year && *year >= -5000 && *year <= 1961) ||
+            ok = (year && *year >= -5000 && *year <= kLastDiscovery) ||
                  (v == u"Préhistoire" && (z == 6 || z == 16));
         }
         if (column.kind == ColumnKind::Oxidation)

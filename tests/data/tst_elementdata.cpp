@@ -90,6 +90,10 @@ std::pair<int, int> layoutCell(int z)
 const std::map<int, double> kHandbookBoilingPoints = {
     {4, 2742}, {14, 3538}, {25, 2334}, {28, 3186}, {56, 2170}, {88, 2010}, {95, 2284}};
 
+// First ionisation energies (eV) where bodr keeps a value superseded by a measurement; the
+// NIST Atomic Spectra Database's is compared instead.
+const std::map<int, double> kNistIonisationEnergies = {{43, 7.11938}, {89, 5.380226}};
+
 // The sections of all elements as the property sheet reads them; a section that is missing
 // or whose count line disagrees with its lines is left out, so the section tests report it.
 QHash<int, QStringList> readSections(const QString &path)
@@ -387,7 +391,7 @@ void TestElementData::physicalStates()
     }
     QCOMPARE(liquids, QStringList({"Br", "Hg"}));
     QCOMPARE(gases, QStringList({"H", "He", "N", "O", "F", "Ne", "Cl", "Ar", "Kr", "Xe", "Rn"}));
-    QCOMPARE(lacking, QStringList({"Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr"}));
+    QCOMPARE(lacking, QStringList({"Bk", "Cf", "Es", "Fm", "Md", "No", "Lr"}));
     QCOMPARE(counts.value("Solide"), 86);
     QCOMPARE(counts.value("Gaz"), 11);
     QCOMPARE(counts.value("Liquide"), 2);
@@ -649,6 +653,8 @@ void TestElementData::againstBodr()
     *theirs *= factor;
     if (field == u"_TEB" && kHandbookBoilingPoints.count(z))
         *theirs = kHandbookBoilingPoints.at(z);
+    if (field == u"_8E_1ERE_I" && kNistIonisationEnergies.count(z))
+        *theirs = kNistIonisationEnergies.at(z) * factor;
     double tolerance = 0.02 * *theirs;
     if (field == u"_M__AT")
         tolerance = (std::floor(*theirs) == *theirs ? 0.025 : 0.005) * *theirs;
