@@ -1,9 +1,12 @@
 #include "table/Startup.h"
 
 #include "charts/TFormgr.h"
+#include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
 #include "controls/TAboutBox.h"
+#include "data/DataFolder.h"
 #include "data/ProgramState.h"
+#include "data/UserCopy.h"
 #include "molar/TForm7.h"
 #include "molar/TForm8.h"
 #include "sets/TForm3.h"
@@ -11,9 +14,53 @@
 #include "table/MirelonApplication.h"
 #include "table/TForm1.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QLocale>
+#include <QMessageBox>
 
 namespace Startup {
+
+Arguments readArguments(const QStringList &arguments)
+{
+    const QString option = QStringLiteral("--origine");
+    const QString usage = QStringLiteral(" Usage : mirelon [--origine <dossier des tables livrées "
+                                         "avec le programme>]");
+    Arguments read;
+    for (int i = 1; i < arguments.size() && read.error.isEmpty(); ++i) {
+        const QString &argument = arguments[i];
+        QString origin;
+        if (argument == option && i + 1 < arguments.size())
+            origin = arguments[++i];
+        else if (argument.startsWith(option + QLatin1Char('=')))
+            origin = argument.mid(option.size() + 1);
+        else if (argument == option)
+            read.error = QStringLiteral("L'option « %1 » attend le dossier des tables livrées "
+                                        "avec le programme.")
+                             .arg(option);
+        else
+            read.error = QStringLiteral("L'argument « %1 » est inconnu.").arg(argument);
+        if (read.error.isEmpty() && origin.isEmpty())
+            read.error = QStringLiteral("L'option « %1 » a reçu un dossier vide.").arg(option);
+        read.origin = QFileInfo(origin).absoluteFilePath();
+    }
+    if (!read.error.isEmpty()) {
+        read.error += usage;
+        read.origin.clear();
+    }
+    return read;
+}
+
+void refreshUserCopy(const DataFolder &folder)
+{
+    try {
+        if (const auto said = UserCopy::refresh(folder, QDateTime::currentDateTime()))
+            QMessageBox::information(nullptr, QStringLiteral("Mise à jour des tables"), *said);
+    } catch (const std::exception &) {
+        // The program still runs on the copy as it stands.
+        showErrorBox(currentErrorMessage());
+    }
+}
 
 void prepare(MirelonApplication &app)
 {

@@ -1,3 +1,4 @@
+#include "controls/ErrorBox.h"
 #include "controls/PictureSaves.h"
 #include "data/DataFolder.h"
 #include "data/ProgramState.h"
@@ -11,9 +12,16 @@ int main(int argc, char *argv[])
 {
     MirelonApplication app(argc, argv);
     Startup::prepare(app);
+    const Startup::Arguments arguments = Startup::readArguments(app.arguments());
+    if (!arguments.error.isEmpty()) {
+        showErrorBox(arguments.error);
+        return 2;
+    }
+    // The data files are those of the working directory, where the launcher has gone; given
+    // the shipped tables, they are the user's copy of them, brought up to them first.
+    const DataFolder folder(QString(), arguments.origin);
+    Startup::refreshUserCopy(folder);
     ProgramState state;
-    // The data files are those of the working directory, where the launcher has gone.
-    const DataFolder folder;
     PictureSaves pictures;
     std::unique_ptr<TForm1> form;
     try {

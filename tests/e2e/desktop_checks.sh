@@ -36,8 +36,10 @@ check_desktop_entry() {
   test -x "$launcher" || fail "Exec names $exec_path, which the tree does not hold"
   binary=$(sed -n 's/^exec "\([^"]*\)".*/\1/p' "$launcher")
   test -x "$root$binary" || fail "the launcher runs $binary, which the tree does not hold"
-  data=$(sed -n 's/.*cp "\([^"$]*\)\/\$file".*/\1/p' "$launcher")
-  test -s "$root$data/prop.yop" || fail "the launcher copies from $data, which holds no prop.yop"
+  data=$(sed -n 's/^exec .* --origine "\([^"]*\)".*/\1/p' "$launcher")
+  for file in prop.yop struct.yop iso.yop; do
+    test -s "$root$data/$file" || fail "the launcher's shipped tables, $data, hold no $file"
+  done
   icon=$(sed -n 's/^Icon=//p' "$desktop")
   test "$(basename "$desktop" .desktop)" = "$icon" || fail "Icon=$icon is not the desktop id"
   count=$(ls "$root"/usr/share/icons/hicolor/*/apps/"$icon".png \
