@@ -3,7 +3,7 @@
 # user's own copy of the tables of share/, so that trying the program never rewrites them.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/setup.sh
+tools/setup.sh program
 data="${XDG_DATA_HOME:-$HOME/.local/share}/mirelon"
 mkdir -p "$data"
 program="$PWD/build/src/table/mirelon"
