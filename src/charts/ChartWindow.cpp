@@ -4,6 +4,7 @@
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
 #include "controls/PictureSaveDialog.h"
+#include "controls/TableWriteQuestions.h"
 #include "data/DataFolder.h"
 #include "data/ElementRecords.h"
 #include "data/TTextTable.h"
@@ -75,6 +76,7 @@ ChartWindow::ChartWindow(const QString &caption, QSize outerSize, QPoint pos,
     m_table->setDivChar(QLatin1Char(';'));
     m_table->setSepChar(QLatin1Char('"'));
     m_table->setFileName(folder.propFile());
+    TableWriteQuestions::attach(*m_table, this);
 }
 
 ChartWindow::~ChartWindow() = default;

@@ -2,11 +2,15 @@
 
 #include "data/Errors.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
+#include <QSet>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -60,19 +64,88 @@ int openRegular(const QString &path, qint64 maxBytes)
     return fd;
 }
 
+// The temporary files this process is writing now, which a clean-up of leftovers run by
+// another of its threads must not take for a dead writer's.
+QMutex &scratchesLock()
+{
+    static QMutex lock;
+    return lock;
+}
+
+QSet<QByteArray> &scratchesInUse()
+{
+    static QSet<QByteArray> names;
+    return names;
+}
+
 // Closes a descriptor, and removes a temporary file that has not become the data file.
 struct Scratch
 {
     int fd = -1;
     QByteArray name;
+    bool listed = false;
+    void list()
+    {
+        const QMutexLocker locked(&scratchesLock());
+        scratchesInUse().insert(name);
+        listed = true;
+    }
     ~Scratch()
     {
         if (fd >= 0)
             ::close(fd);
         if (!name.isEmpty())
             ::unlink(name.constData());
+        if (listed) {
+            const QMutexLocker locked(&scratchesLock());
+            scratchesInUse().remove(name);
+        }
     }
 };
+
+// The temporary files of the real file `info` start so; the writer's process id follows.
+QString scratchPrefix(const QFileInfo &info)
+{
+    return QStringLiteral(".") + info.fileName() + QStringLiteral(".");
+}
+
+// The writer of a temporary file named "<prefix><pid>.XXXXXX", or 0 when the name is not ours.
+pid_t scratchWriter(const QString &name, const QString &prefix)
+{
+    const QStringView rest = QStringView(name).mid(prefix.size());
+    const qsizetype dot = rest.indexOf(u'.');
+    if (!name.startsWith(prefix) || dot <= 0 || rest.size() - dot - 1 != 6)
+        return 0;
+    bool number = false;
+    const qlonglong pid = rest.left(dot).toLongLong(&number);
+    return number && pid > 0 ? static_cast<pid_t>(pid) : 0;
+}
+
+bool processGone(pid_t pid)
+{
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// The real file a link stands for, or the path itself.
+QFileInfo realFile(const QString &path)
+{
+    const QFileInfo given(path);
+    return QFileInfo(given.isSymLink() && given.exists() ? given.canonicalFilePath()
+                                                         : given.absoluteFilePath());
+}
+
+// Whether `info` (a file or a folder) is refused to us by its permissions. The owner's bit is
+// read as it stands, since the super-user's access() would allow what the user marked
+// read-only.
+bool markedReadOnly(const QByteArray &name)
+{
+    struct stat info = {};
+    if (::stat(name.constData(), &info) != 0)
+        return false;
+    if (info.st_uid == ::geteuid())
+        return (info.st_mode & S_IWUSR) == 0;
+    return ::access(name.constData(), W_OK) != 0;
+}
 
 // What a replacement of a path replaces: the file itself, or the one a link names, so that the
 // link stays a link; the permissions it keeps, or rw-r--r-- for a new file; and the template
@@ -86,13 +159,12 @@ struct Target
 
 Target replacedTarget(const QString &path)
 {
-    const QFileInfo given(path);
-    const QFileInfo info(given.isSymLink() && given.exists() ? given.canonicalFilePath()
-                                                             : given.absoluteFilePath());
+    const QFileInfo info = realFile(path);
     Target target;
     target.name = QFile::encodeName(info.absoluteFilePath());
-    target.scratchName = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") +
-                                           info.fileName() + QStringLiteral(".XXXXXX"));
+    target.scratchName =
+        QFile::encodeName(info.absolutePath() + QStringLiteral("/") + scratchPrefix(info) +
+                          QString::number(::getpid()) + QStringLiteral(".XXXXXX"));
     struct stat old = {};
     if (::stat(target.name.constData(), &old) != 0)
         return target;
@@ -190,9 +262,44 @@ std::optional<QString> textRefusal(QByteArrayView bytes)
     return std::nullopt;
 }
 
+void removeLeftovers(const QString &path)
+{
+    const QFileInfo info = realFile(path);
+    const QString prefix = scratchPrefix(info);
+    const QDir folder = info.absoluteDir();
+    const QStringList names =
+        folder.entryList({prefix + QStringLiteral("*")}, QDir::Files | QDir::Hidden | QDir::System);
+    const QMutexLocker locked(&scratchesLock());
+    for (const QString &name : names) {
+        const pid_t writer = scratchWriter(name, prefix);
+        const QByteArray file = QFile::encodeName(folder.filePath(name));
+        const bool mine = writer == ::getpid() && !scratchesInUse().contains(file);
+        if (writer != 0 && (mine || (writer != ::getpid() && processGone(writer))))
+            ::unlink(file.constData());
+    }
+}
+
+void checkWritable(const QString &path)
+{
+    const QFileInfo info = realFile(path);
+    if (markedReadOnly(QFile::encodeName(info.absoluteFilePath())))
+        refuse(path, QStringLiteral("est en lecture seule : ses droits n'en permettent pas "
+                                    "l'écriture ; ôtez-lui la lecture seule pour y enregistrer "
+                                    "des modifications"));
+    if (markedReadOnly(QFile::encodeName(info.absolutePath())))
+        throw EInOutError(
+            QStringLiteral("Le dossier « %1 » est en lecture seule : le fichier « %2 » "
+                           "ne peut pas y être remplacé ; ôtez au dossier la "
+                           "lecture seule pour y enregistrer des modifications.")
+                .arg(info.absolutePath(), info.absoluteFilePath()),
+            path);
+}
+
 void replace(const QString &path, QByteArrayView bytes, const FaultInjector &inject)
 {
     const Target target = replacedTarget(path);
+    checkWritable(path);
+    removeLeftovers(path);
     const auto fail = [&path](const QString &what, int error) {
         refuse(path, QStringLiteral("n'a pas pu être %1 : %2").arg(what, reason(error)));
     };
@@ -207,6 +314,7 @@ void replace(const QString &path, QByteArrayView bytes, const FaultInjector &inj
         scratch.name.clear(); // nothing was made
         fail(QStringLiteral("écrit"), error);
     }
+    scratch.list();
     ::fchmod(scratch.fd, target.mode);
     writeAll(scratch.fd, bytes, inject, path);
     // Written is not yet on the disk: a failing disk reports it here, and only here.

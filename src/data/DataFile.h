@@ -40,8 +40,18 @@ enum class Step { Create, Write, Sync, Rename };
 using FaultInjector = std::function<int(Step)>;
 
 // Replaces the file `path` (the file a link names, when it is a link) by `bytes`. The new
-// file takes the old one's permissions.
+// file takes the old one's permissions. Refused as checkWritable; the temporary file is named
+// ".<name>.<process id>.XXXXXX", and those left by writers that are gone are removed first.
 void replace(const QString &path, QByteArrayView bytes, const FaultInjector &inject = {});
+
+// Raises EInOutError, saying which, when the file `path` stands for (a link's target) or its
+// folder is marked read-only: the user meant it not to be written.
+void checkWritable(const QString &path);
+
+// Removes the temporary files of replace() on `path` that a writer left behind when it was
+// killed: only names of that form, and only when their writer is gone, or is this process and
+// is not writing them now.
+void removeLeftovers(const QString &path);
 
 // The system's reason for an error number, in French for the faults a user meets (full disk,
 // quota, read-only disk, refused access, a disk's input/output error), else the system's own.

@@ -17,22 +17,40 @@ bool isNumeric(const QString &field)
     return index >= 0 && ElementColumns::isNumeric(static_cast<Column>(index));
 }
 
-namespace {
-
-// "Fer, champ « Point de fusion » (_TF)": the element as the user knows it, and the field by
-// the wording of the lists where it has one.
-QString placeName(const TTextTable &table, int field)
+QString placeName(const QStringList &names, const QStringList &record, int field)
 {
-    const QString nom = ElementColumns::field(Column::Nom);
-    const QString name = table.FieldIndex(nom) >= 0
-                             ? table.FieldText(nom)
-                             : QStringLiteral("Élément %1").arg(table.RecNo());
-    const QString fieldName = table.FieldNames().value(field);
+    const int nom = static_cast<int>(names.indexOf(ElementColumns::field(Column::Nom)));
+    const int number = static_cast<int>(names.indexOf(ElementColumns::field(Column::NoAt)));
+    const QString name =
+        nom >= 0 ? record.value(nom) : QStringLiteral("Élément %1").arg(record.value(number));
+    const QString fieldName = names.value(field);
     const auto column = ElementColumns::byField(fieldName);
     if (!column || column->listName.isEmpty())
         return QStringLiteral("%1, champ %2").arg(name, fieldName);
     return QStringLiteral("%1, champ « %2 » (%3)")
         .arg(name, column->listName.simplified(), fieldName);
+}
+
+namespace {
+
+// The current record's place, for a refused post; a table without names is told by the
+// record's number.
+QString currentPlace(const TTextTable &table, int field)
+{
+    const QString nom = ElementColumns::field(Column::Nom);
+    QStringList names = table.FieldNames();
+    QStringList record;
+    for (int i = 0; i < names.size(); ++i)
+        record.append(QString());
+    const int at = table.FieldIndex(nom);
+    if (at >= 0) {
+        names[at] = nom;
+        record[at] = table.FieldText(nom);
+    } else {
+        names.append(nom);
+        record.append(QStringLiteral("Élément %1").arg(table.RecNo()));
+    }
+    return placeName(names, record, field);
 }
 
 } // namespace
@@ -46,7 +64,9 @@ void configure(TTextTable &table, const DataFolder &folder)
     for (const ElementColumn &column : ElementColumns::all())
         fields.append({column.field, column.size});
     table.setDeclaredFields(fields);
-    table.setPlaceName([&table](int field) { return placeName(table, field); });
+    table.setPlaceName([&table](int field) { return currentPlace(table, field); });
+    // Another copy of the program may have written the file in another order of records.
+    table.setKeyField(ElementColumns::field(Column::NoAt));
     table.setValueCheck([&table](int field, const QString &text) -> std::optional<QString> {
         if (text.isEmpty() || !isNumeric(table.FieldNames().value(field)) ||
             Numbers::parseDecimal(text))
@@ -69,6 +89,8 @@ void openWhole(TTextTable &table)
             file);
     };
     // The real cause, before the table would blame a missing column on it.
+    // What a copy killed in the middle of a write left behind goes first.
+    DataFile::removeLeftovers(file);
     QByteArray bytes;
     try {
         bytes = DataFile::readAll(file, MaxFileSize);

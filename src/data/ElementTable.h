@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class DataFolder;
 class TTextTable;
@@ -17,6 +18,11 @@ constexpr qint64 MaxFileSize = qint64(4) * 1024 * 1024;
 // A column of numbers by the column table (decimal comma, optional sign and exponent, or
 // empty); an unknown name is none.
 bool isNumeric(const QString &field);
+
+// "Fer, champ « Point de fusion » (_TF)": a record's element as the user knows it (its name,
+// else its number) and a field by the wording of the lists where it has one; `names` are the
+// table's fields, `record` the record's cells.
+QString placeName(const QStringList &names, const QStringList &record, int field);
 
 // Sets the table on the element table of `folder`, with the file's divider and quote and the
 // 72 declared columns. A post is refused, with a message naming the element and the field,

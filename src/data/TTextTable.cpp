@@ -86,7 +86,8 @@ void TTextTable::Open()
         checkDeclaredFields();
         openFields();
         if (fromFile)
-            m_changes.start(m_fieldNames, m_grid.RowCount());
+            m_changes.start(m_fieldNames, m_grid.RowCount(),
+                            m_keyField.isEmpty() ? -1 : FieldIndex(m_keyField));
         else
             m_changes.startWithoutFile();
         m_active = true;
@@ -142,7 +143,7 @@ void TTextTable::Close()
     dropFilter();
     if (!m_fieldNames.isEmpty() && !m_fileName.isEmpty() && !m_changes.isEmpty()) {
         if (const std::optional<QString> trouble =
-                m_changes.write(m_fileName, m_grid, m_fieldNames, m_writeObserver))
+                m_changes.write(m_fileName, m_grid, m_fieldNames, m_writeObserver, m_resolver))
             emit writeFailed(*trouble);
     }
     // Written or reported: a later closing must not lay these values again over what other
@@ -479,7 +480,7 @@ void TTextTable::Post()
         const QString text = m_buffer.value(c);
         if (text == m_grid.CellView(c, row))
             continue;
-        m_changes.noteCell(m_grid.RowTag(row), c);
+        m_changes.noteCell(m_grid.RowTag(row), c, m_grid.Cell(c, row));
         m_grid.setCell(c, row, text);
     }
     m_buffer.clear();

@@ -120,11 +120,19 @@ public:
     // Set by every posting, insertion or deletion; stays set for the life of the object. What
     // a closing writes is only what was posted since the table opened.
     bool Modified() const { return m_modified; }
-    // Called at the points of a closing's write that a test needs to act at.
+    // Called at the points of a closing's write: a window waiting for another copy's lock
+    // keeps itself alive there, a test acts there.
     void setWriteObserver(TableChanges::Observer observer)
     {
         m_writeObserver = std::move(observer);
     }
+    // Decides a cell that this table changed and another writer changed too since it read the
+    // file; without one, this table's value stays.
+    void setConflictResolver(TableChanges::Resolver resolve) { m_resolver = std::move(resolve); }
+    // The field whose text names a record (case-insensitive), by which a closing finds this
+    // table's records in the file whatever their order; none, or one the file lacks, matches
+    // records by their places.
+    void setKeyField(const QString &name) { m_keyField = name; }
 
     // Why the posted text of a field (by index) is refused, for the user; nothing when it is
     // accepted. Called for every changed field, after the grid's own checks.
@@ -189,6 +197,8 @@ private:
     bool m_modified = false;
     TableChanges m_changes;
     TableChanges::Observer m_writeObserver;
+    TableChanges::Resolver m_resolver;
+    QString m_keyField;
     QStringList m_buffer; // the record being edited or inserted
     bool m_bufferChanged = false;
     bool m_appending = false;

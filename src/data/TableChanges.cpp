@@ -3,15 +3,14 @@
 #include "data/DataFile.h"
 #include "data/Errors.h"
 #include "data/TStrGrid.h"
+#include "data/TableLock.h"
 
 #include <QFileInfo>
-#include <QLockFile>
+#include <QSet>
+#include <algorithm>
+#include <utility>
 
 namespace {
-
-// A copy of the program holds the lock for the few milliseconds of its write. One that holds
-// it longer has hung; the write then goes on without it rather than lose the edits.
-constexpr int LockWait = 10000;
 
 void copySettings(const TStrGrid &from, TStrGrid &to)
 {
@@ -20,14 +19,24 @@ void copySettings(const TStrGrid &from, TStrGrid &to)
     to.setWinText(from.WinText());
 }
 
+// The row of each tag of the grid.
+QHash<int, int> rowsByTag(const TStrGrid &grid)
+{
+    QHash<int, int> rows;
+    for (int r = 0; r < grid.RowCount(); ++r)
+        rows.insert(grid.RowTag(r), r);
+    return rows;
+}
+
 } // namespace
 
-void TableChanges::start(const QStringList &names, int records)
+void TableChanges::start(const QStringList &names, int records, int keyField)
 {
     *this = TableChanges();
     m_fromFile = true;
     m_names = names;
     m_records = records;
+    m_keyField = keyField;
 }
 
 void TableChanges::startWithoutFile()
@@ -35,12 +44,79 @@ void TableChanges::startWithoutFile()
     *this = TableChanges();
 }
 
-void TableChanges::noteCell(int tag, int field)
+void TableChanges::noteCell(int tag, int field, const QString &before)
 {
-    m_cells.insert({tag, field});
+    if (!m_cells.contains({tag, field}))
+        m_cells.insert({tag, field}, before);
 }
 
-std::optional<QString> TableChanges::merge(TStrGrid &disk, const TStrGrid &own) const
+std::optional<QString> TableChanges::matchRecords(const TStrGrid &disk, const TStrGrid &own,
+                                                  QHash<int, int> &diskRows) const
+{
+    if (m_keyField < 0) {
+        // Record t stands in row t of the disk's table, under the names.
+        for (int tag = 1; tag <= m_records; ++tag)
+            diskRows.insert(tag, tag);
+        return std::nullopt;
+    }
+    const QString key = m_names.value(m_keyField);
+    QHash<QString, int> byKey;
+    for (int r = 1; r < disk.RowCount(); ++r) {
+        const QString value = disk.Cell(m_keyField, r);
+        if (value.isEmpty())
+            return QStringLiteral("son enregistrement %1 n'a pas de « %2 »").arg(r).arg(key);
+        if (byKey.contains(value))
+            return QStringLiteral("deux de ses enregistrements ont « %1 » égal à « %2 »")
+                .arg(key, value);
+        byKey.insert(value, r);
+    }
+    QSet<int> taken;
+    for (int r = 0; r < own.RowCount(); ++r) {
+        const int tag = own.RowTag(r);
+        if (tag < 1 || tag > m_records)
+            continue; // inserted here
+        // The key as read, even when this table changed it since.
+        const QString value = m_cells.value({tag, m_keyField}, own.Cell(m_keyField, r));
+        const auto found = byKey.constFind(value);
+        if (found == byKey.cend())
+            return QStringLiteral("aucun de ses enregistrements n'a plus « %1 » égal à « %2 »")
+                .arg(key, value);
+        if (taken.contains(*found))
+            return QStringLiteral("la fenêtre avait lu deux enregistrements ayant « %1 » égal "
+                                  "à « %2 »")
+                .arg(key, value);
+        taken.insert(*found);
+        diskRows.insert(tag, *found);
+    }
+    return std::nullopt;
+}
+
+QList<TableChanges::Cell> TableChanges::keptCells(const TStrGrid &disk, const TStrGrid &own,
+                                                  const QHash<int, int> &diskRows,
+                                                  const Resolver &resolve) const
+{
+    // In the records' order, so that the user is asked about them as the table lists them.
+    QList<Cell> cells = m_cells.keys();
+    std::sort(cells.begin(), cells.end());
+    const QHash<int, int> ownRows = rowsByTag(own);
+    QList<Cell> kept;
+    for (const Cell &cell : cells) {
+        const auto diskRow = diskRows.constFind(cell.first);
+        const auto ownRow = ownRows.constFind(cell.first);
+        if (diskRow == diskRows.cend() || ownRow == ownRows.cend())
+            continue; // inserted, or deleted here
+        const QString theirs = disk.Cell(cell.second, *diskRow);
+        const QString ours = own.Cell(cell.second, *ownRow);
+        const bool untouched = theirs == m_cells.value(cell) || theirs == ours;
+        if (untouched || !resolve ||
+            resolve({m_names, own.Row(*ownRow), cell.second, theirs, ours}))
+            kept.append(cell);
+    }
+    return kept;
+}
+
+std::optional<QString> TableChanges::merge(TStrGrid &disk, const TStrGrid &own,
+                                           const Resolver &resolve) const
 {
     if (disk.RowCount() == 0 || disk.Row(0) != m_names)
         return QStringLiteral("ses colonnes ne sont plus celles que la fenêtre avait lues");
@@ -50,13 +126,18 @@ std::optional<QString> TableChanges::merge(TStrGrid &disk, const TStrGrid &own) 
                               "avait lus")
             .arg(records)
             .arg(m_records);
+    QHash<int, int> diskRows;
+    if (std::optional<QString> unmatched = matchRecords(disk, own, diskRows))
+        return unmatched;
+    const QList<Cell> kept = keptCells(disk, own, diskRows, resolve);
     if (!m_rowsChanged) {
-        // Record t stands in row t of the disk's table, under the names, and in row t - 1 of
-        // this table's.
-        for (const QPair<int, int> &cell : m_cells)
-            disk.setCell(cell.second, cell.first, own.Cell(cell.second, cell.first - 1));
+        // This table's rows are its records in the order read: record t in row t - 1.
+        for (const Cell &cell : kept)
+            disk.setCell(cell.second, diskRows.value(cell.first),
+                         own.Cell(cell.second, cell.first - 1));
         return std::nullopt;
     }
+    const QSet<Cell> mine(kept.cbegin(), kept.cend());
     TStrGrid merged;
     copySettings(disk, merged);
     merged.setColCount(disk.ColCount());
@@ -65,10 +146,11 @@ std::optional<QString> TableChanges::merge(TStrGrid &disk, const TStrGrid &own) 
         merged.setCell(c, 0, disk.Cell(c, 0));
     for (int r = 0; r < own.RowCount(); ++r) {
         const int tag = own.RowTag(r);
-        const bool read = tag >= 1 && tag <= m_records;
+        const auto diskRow = diskRows.constFind(tag);
+        const bool read = diskRow != diskRows.cend();
         for (int c = 0; c < disk.ColCount(); ++c) {
-            const bool mine = !read || m_cells.contains({tag, c});
-            merged.setCell(c, r + 1, mine ? own.Cell(c, r) : disk.Cell(c, tag));
+            const bool ours = !read || mine.contains({tag, c});
+            merged.setCell(c, r + 1, ours ? own.Cell(c, r) : disk.Cell(c, *diskRow));
         }
     }
     disk = std::move(merged);
@@ -76,7 +158,7 @@ std::optional<QString> TableChanges::merge(TStrGrid &disk, const TStrGrid &own) 
 }
 
 std::optional<TStrGrid> TableChanges::mergedWithFile(const QString &fileName, const TStrGrid &own,
-                                                     QString &why) const
+                                                     const Resolver &resolve, QString &why) const
 {
     const QString file = QFileInfo(fileName).absoluteFilePath();
     TStrGrid disk;
@@ -92,7 +174,7 @@ std::optional<TStrGrid> TableChanges::mergedWithFile(const QString &fileName, co
         why = refused.message();
         return std::nullopt;
     }
-    if (const std::optional<QString> mismatch = merge(disk, own)) {
+    if (const std::optional<QString> mismatch = merge(disk, own, resolve)) {
         why = QStringLiteral("Le fichier « %1 » ne contient plus la table que la fenêtre avait "
                              "lue : %2.")
                   .arg(file, *mismatch);
@@ -102,11 +184,12 @@ std::optional<TStrGrid> TableChanges::mergedWithFile(const QString &fileName, co
 }
 
 std::optional<QString> TableChanges::write(const QString &fileName, TStrGrid &own,
-                                           const QStringList &names, const Observer &observe) const
+                                           const QStringList &names, const Observer &observe,
+                                           const Resolver &resolve) const
 {
     const QString lost = QStringLiteral(" Les modifications n'ont pas été enregistrées.");
     try {
-        return writeLocked(fileName, own, names, observe);
+        return writeLocked(fileName, own, names, observe, resolve);
     } catch (const EInOutError &e) {
         return e.message() + lost; // it names the file
     } catch (const MirelonError &e) {
@@ -117,18 +200,21 @@ std::optional<QString> TableChanges::write(const QString &fileName, TStrGrid &ow
 }
 
 std::optional<QString> TableChanges::writeLocked(const QString &fileName, TStrGrid &own,
-                                                 const QStringList &names,
-                                                 const Observer &observe) const
+                                                 const QStringList &names, const Observer &observe,
+                                                 const Resolver &resolve) const
 {
-    QLockFile lock(fileName + QStringLiteral(".lock"));
-    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+    // A file the user marked read-only is refused before anyone is asked anything.
+    DataFile::checkWritable(fileName);
+    bool busy = false;
+    const TableLock lock(fileName, [&](int) {
         if (observe)
-            observe(Step::LockBusy);
-        lock.tryLock(LockWait);
-    }
+            observe(std::exchange(busy, true) ? Step::LockWaiting : Step::LockBusy);
+    });
+    if (lock.waited() && observe)
+        observe(Step::LockTaken);
     QString why;
     if (m_fromFile) {
-        std::optional<TStrGrid> merged = mergedWithFile(fileName, own, why);
+        std::optional<TStrGrid> merged = mergedWithFile(fileName, own, resolve, why);
         if (observe)
             observe(Step::FileRead);
         if (merged) {

@@ -2,6 +2,7 @@
 
 #include "controls/Fonts.h"
 #include "controls/TBevelPanel.h"
+#include "controls/TableWriteQuestions.h"
 #include "controls/WindowCentre.h"
 #include "data/ElementTable.h"
 #include "data/TTextTable.h"
@@ -26,6 +27,7 @@ TForm3::TForm3(const DataFolder &folder, QWidget *parent) : QWidget(parent)
     m_table = new TTextTable(this);
     m_table->setObjectName(QStringLiteral("TextTable1"));
     ElementTable::configure(*m_table, folder);
+    TableWriteQuestions::attach(*m_table, this);
     m_table->Open();
 
     m_model = new SetsGridModel(m_table, this);

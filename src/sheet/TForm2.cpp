@@ -5,6 +5,7 @@
 #include "controls/Fonts.h"
 #include "controls/TAOLButton.h"
 #include "controls/TDBEdit.h"
+#include "controls/TableWriteQuestions.h"
 #include "controls/WindowCentre.h"
 #include "data/ElementColumns.h"
 #include "data/ElementTable.h"
@@ -42,6 +43,7 @@ TForm2::TForm2(const ProgramState &state, const DataFolder &folder, QWidget *par
     ElementTable::configure(*m_table, m_folder);
     connect(m_table.get(), &TTextTable::writeFailed, this,
             [](const QString &message) { showErrorBox(message); });
+    TableWriteQuestions::attach(*m_table, this);
 
     buildHeader();
     m_pages = new SheetPages(this, QRect(0, 73, width(), height() - 73), m_table.get());

@@ -8,6 +8,7 @@
 #include "controls/TBevelPanel.h"
 #include "controls/TDBEdit.h"
 #include "controls/TEncartaButton.h"
+#include "controls/TableWriteQuestions.h"
 #include "data/ElementColumns.h"
 #include "data/ElementTable.h"
 #include "data/ProgramState.h"
@@ -113,6 +114,7 @@ void TForm1::openView()
     m_table1->setObjectName(QStringLiteral("Table1"));
     ElementTable::configure(*m_table1, m_folder);
     connect(m_table1, &TTextTable::writeFailed, this, &MirelonApplication::showError);
+    TableWriteQuestions::attach(*m_table1, this);
     // An incomplete table stops the start, before any edit could make it permanent.
     ElementTable::openWhole(*m_table1);
     m_records = ElementRecords::fromTable(*m_table1);

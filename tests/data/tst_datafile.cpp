@@ -94,6 +94,10 @@ private slots:
     void replaceKeepsTheOldFileOnAFault();
     void replaceLeavesWhatIsNoFile_data();
     void replaceLeavesWhatIsNoFile();
+    void replaceRespectsReadOnly_data();
+    void replaceRespectsReadOnly();
+    void killedWriterLeavesNoScratch_data();
+    void killedWriterLeavesNoScratch();
 };
 
 void TestDataFile::specialFilesAreRefused_data()
@@ -282,6 +286,76 @@ void TestDataFile::replaceLeavesWhatIsNoFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
     QVERIFY(!QFileInfo(fifo).isFile());
     QCOMPARE(QFileInfo(path).isSymLink(), kind == u"link");
+}
+
+void TestDataFile::replaceRespectsReadOnly_data()
+{
+    QTest::addColumn<bool>("folder"); // the folder is read-only, else the file
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("read-only file") << false << "Le fichier « %1 » est en lecture seule";
+    QTest::newRow("read-only folder") << true << "Le dossier « %1 » est en lecture seule";
+}
+
+// What the user marked read-only is not replaced, even by the super-user, and the refusal
+// says so.
+void TestDataFile::replaceRespectsReadOnly()
+{
+    QFETCH(bool, folder);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("prop.yop"));
+    QVERIFY(writeFileBytes(path, "old"));
+    const QString marked = folder ? dir.path() : path;
+    const QFile::Permissions before = QFile::permissions(marked);
+    QVERIFY(QFile::setPermissions(marked, before & ~(QFile::WriteOwner | QFile::WriteUser |
+                                                     QFile::WriteGroup | QFile::WriteOther)));
+    const QString message =
+        thrownMessage<EInOutError>([&] { DataFile::replace(path, QByteArray("new")); });
+    QVERIFY(QFile::setPermissions(marked, before));
+    QVERIFY2(message.contains(cause.arg(marked)), qPrintable(message));
+    QCOMPARE(readFileBytes(path), QByteArray("old"));
+}
+
+void TestDataFile::killedWriterLeavesNoScratch_data()
+{
+    QTest::addColumn<bool>("atStart"); // cleared by the program's start, else by a write
+    QTest::newRow("next write") << false;
+    QTest::newRow("next start") << true;
+}
+
+// A copy killed between its temporary file and the rename leaves that file behind; the next
+// write or start removes it, and only it: not another file that looks alike, nor one whose
+// writer still runs.
+void TestDataFile::killedWriterLeavesNoScratch()
+{
+    QFETCH(bool, atStart);
+    ScratchData data;
+    QVERIFY(data.copyShipped(&DataFolder::propFile));
+    const QString path = data.path(&DataFolder::propFile);
+    const QStringList others{QStringLiteral(".prop.yop.notes"),
+                             QStringLiteral(".prop.yop.1.abcdef")};
+    for (const QString &name : others)
+        QVERIFY(writeFileBytes(data.path(name), "keep"));
+    QProcess writer;
+    writer.start(QStringLiteral(TABLE_WRITER), {"replace", path, "new"});
+    while (!writer.readAllStandardOutput().contains("paused"))
+        QVERIFY(writer.waitForReadyRead(10000));
+    const qint64 pid = writer.processId();
+    writer.kill();
+    QVERIFY(writer.waitForFinished());
+    const QDir folder(QFileInfo(path).absolutePath());
+    const QString left = QStringLiteral(".prop.yop.%1.*").arg(pid);
+    QCOMPARE(folder.entryList({left}, QDir::Files | QDir::Hidden).size(), 1);
+    if (atStart) {
+        TTextTable table;
+        ElementTable::configure(table, data.folder());
+        ElementTable::openWhole(table);
+    } else {
+        DataFile::replace(path, readFileBytes(path));
+    }
+    QStringList expected = others + QStringList{QStringLiteral("prop.yop")};
+    expected.sort();
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), expected);
 }
 
 int main(int argc, char **argv)

@@ -572,6 +572,10 @@ void TestTextTable::unmatchedFileGetsTheWholeCopy_data()
         << QByteArray("A;B\r\nr1;1\r\nr2;\xC3\xA9\r\nr3;3\r\n") << "est enregistré en UTF-8";
     QTest::newRow("LF line ends") << QByteArray("A;B\nr1;1\nr2;2\nr3;3\n")
                                   << "fins de ligne sans retour chariot";
+    QTest::newRow("a key twice") << QByteArray("A;B\r\nr1;1\r\nr1;2\r\nr3;3\r\n")
+                                 << "deux de ses enregistrements ont « A » égal à « r1 »";
+    QTest::newRow("a key gone") << QByteArray("A;B\r\nr1;1\r\nr9;2\r\nr3;3\r\n")
+                                << "aucun de ses enregistrements n'a plus « A » égal à « r2 »";
 }
 
 // A file that no longer holds the table read cannot take the changed cells at their places:
@@ -582,6 +586,7 @@ void TestTextTable::unmatchedFileGetsTheWholeCopy()
     QFETCH(QString, cause);
     Fixture f(kThreeRecords);
     QSignalSpy told(&f.table, &TTextTable::writeFailed);
+    f.table.setKeyField("A");
     f.table.Open();
     postB(f.table, 1, "p1");
     QVERIFY(onDisk.isEmpty() ? QFile::remove(f.path) : writeFileBytes(f.path, onDisk));
