@@ -75,6 +75,9 @@ void openWhole(TTextTable &table)
     } catch (const EInOutError &refused) {
         throw EInOutError(refused.message() + notStarted, file);
     }
+    // Blank lines alone are as empty: the table would find no names line.
+    if (QByteArrayView(bytes).trimmed().isEmpty())
+        stop(QStringLiteral("est vide : il ne contient pas la table des éléments"));
     if (const std::optional<QString> why = DataFile::textRefusal(bytes))
         stop(*why);
     try {

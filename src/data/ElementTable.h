@@ -24,7 +24,8 @@ bool isNumeric(const QString &field);
 void configure(TTextTable &table, const DataFolder &folder);
 
 // Opens a configured table for the program's start: a file that is missing or refused
-// (DataFile::readAll), is not Windows-1252 text with CR LF line ends (DataFile::textRefusal),
+// (DataFile::readAll), is empty, is not Windows-1252 text with CR LF line ends
+// (DataFile::textRefusal, which tells a picture in the file's place),
 // lacks a declared column or does not hold exactly ElementCount records raises an error
 // naming the file and what is wrong. The file is not touched.
 void openWhole(TTextTable &table);

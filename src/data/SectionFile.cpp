@@ -13,14 +13,17 @@
 namespace {
 
 // A text editor may have saved the file in UTF-8: it is read as such rather than shown as
-// Windows-1252 (« centrÃ© »). The file is only read, so nothing has to be written back in the
-// same form.
+// Windows-1252 (« centrÃ© »). A byte-order mark before text that is not UTF-8 is dropped and
+// the text read as the Windows-1252 it is, never as UTF-8 (« centr� »). The file is only
+// read, so nothing has to be written back in the same form.
 QString decode(QByteArrayView bytes)
 {
-    if (!DataFile::isUtf8(bytes))
-        return Cp1252::decode(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8); // drops the byte-order mark
-    return utf8.decode(bytes);
+    if (DataFile::isUtf8(bytes)) {
+        QStringDecoder utf8(QStringDecoder::Utf8); // drops the byte-order mark
+        return utf8.decode(bytes);
+    }
+    const QByteArrayView mark("\xEF\xBB\xBF");
+    return Cp1252::decode(bytes.startsWith(mark) ? bytes.sliced(mark.size()) : bytes);
 }
 
 // The line that starts at `start`, without its end, and `start` moved to the next one; none

@@ -168,29 +168,38 @@ void TestDataFile::specialFilesAreRefused()
 
 void TestDataFile::startNamesTheRealCause_data()
 {
-    QTest::addColumn<QByteArray>("bytes"); // empty: a folder stands in the file's place
+    QTest::addColumn<bool>("folder");      // a folder stands in the file's place
+    QTest::addColumn<QByteArray>("bytes"); // the file's, when it is one
     QTest::addColumn<QString>("cause");    // empty: the table opens
     const QByteArray shipped = readFileBytes(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"));
     QVERIFY(shipped.contains("\xE9"));
-    QTest::newRow("shipped") << shipped << QString();
+    QTest::newRow("shipped") << false << shipped << QString();
     QTest::newRow("byte-order mark")
-        << "\xEF\xBB\xBF" + shipped << "commence par la marque d'ordre des octets d'UTF-8";
-    QTest::newRow("LF line ends") << QByteArray(shipped).replace("\r\n", "\n")
+        << false << "\xEF\xBB\xBF" + shipped << "commence par la marque d'ordre des octets d'UTF-8";
+    QTest::newRow("LF line ends") << false << QByteArray(shipped).replace("\r\n", "\n")
                                   << "a des fins de ligne sans retour chariot";
     QTest::newRow("saved in UTF-8")
-        << QString::fromLatin1(shipped).toUtf8() << "est enregistré en UTF-8";
-    QTest::newRow("folder") << QByteArray() << "est un dossier";
+        << false << QString::fromLatin1(shipped).toUtf8() << "est enregistré en UTF-8";
+    QTest::newRow("folder") << true << QByteArray() << "est un dossier";
+    QTest::newRow("empty") << false << QByteArray() << "est vide";
+    QTest::newRow("blank lines only") << false << QByteArray("\r\n\r\n") << "est vide";
+    // The head of a PNG picture, whose Ctrl-Z would end the reading after one line.
+    QTest::newRow("picture") << false << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 24)
+                             << "n'est pas une table de texte : son octet n° 7 (de code 26)";
+    QTest::newRow("bytes of no text among the records")
+        << false << QByteArray(shipped).insert(4000, '\0') << "octet n° 4001 (de code 0)";
 }
 
 // The program refuses to start on such a file, naming what is wrong with it rather than a
 // column that the table then fails to find; the file is left as it is.
 void TestDataFile::startNamesTheRealCause()
 {
+    QFETCH(bool, folder);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, cause);
     const ScratchData data;
     const QString path = data.path(&DataFolder::propFile);
-    QVERIFY(bytes.isEmpty() ? QDir().mkdir(path) : writeFileBytes(path, bytes));
+    QVERIFY(folder ? QDir().mkdir(path) : writeFileBytes(path, bytes));
     TTextTable table;
     ElementTable::configure(table, data.folder());
     const QString message = thrownMessage<MirelonError>([&] { ElementTable::openWhole(table); });

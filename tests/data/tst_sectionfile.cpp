@@ -114,10 +114,13 @@ void TestSectionFile::textSavedInUtf8_data()
     QTest::newRow("UTF-8") << QByteArray("#26\r\n1\r\nCubique centr\xC3\xA9\r\n");
     QTest::newRow("UTF-8 with its mark")
         << QByteArray("\xEF\xBB\xBF#26\r\n1\r\nCubique centr\xC3\xA9\r\n");
+    QTest::newRow("Windows-1252 behind a UTF-8 mark")
+        << QByteArray("\xEF\xBB\xBF#26\r\n1\r\nCubique centr\xE9\r\n");
 }
 
 // A section file that a text editor saved in UTF-8 reads as the same text, never as
-// « centrÃ© »; its byte-order mark does not hide the first section.
+// « centrÃ© »; its byte-order mark does not hide the first section, nor make Windows-1252
+// text behind it read as UTF-8 (« centr� »).
 void TestSectionFile::textSavedInUtf8()
 {
     QFETCH(QByteArray, bytes);
