@@ -35,6 +35,30 @@ QString placeName(const TTextTable &table, int field)
         .arg(name, column->listName.simplified(), fieldName);
 }
 
+// A number typed in a numeric column is stored without the blanks around it, and never cut:
+// cut to the column's size, it would be another number.
+std::optional<QString> numberRefusal(const TTextTable &table, int field, QString &text)
+{
+    if (!isNumeric(table.FieldNames().value(field)))
+        return std::nullopt;
+    text = text.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    if (!Numbers::parseDecimal(text))
+        return QStringLiteral("« %1 » n'est pas un nombre ; écrivez-le avec une virgule "
+                              "décimale, par exemple 1,01 ou 4,00E-08")
+            .arg(text);
+    const int size = table.FieldSize(field);
+    if (text.size() > size)
+        return QStringLiteral("« %1 » a %2 caractères, et la colonne n'en tient que %3 : un "
+                              "nombre coupé serait un autre nombre ; écrivez-le plus court, par "
+                              "exemple avec un exposant (4,00E-08)")
+            .arg(text)
+            .arg(text.size())
+            .arg(size);
+    return std::nullopt;
+}
+
 } // namespace
 
 void configure(TTextTable &table, const DataFolder &folder)
@@ -47,14 +71,8 @@ void configure(TTextTable &table, const DataFolder &folder)
         fields.append({column.field, column.size});
     table.setDeclaredFields(fields);
     table.setPlaceName([&table](int field) { return placeName(table, field); });
-    table.setValueCheck([&table](int field, const QString &text) -> std::optional<QString> {
-        if (text.isEmpty() || !isNumeric(table.FieldNames().value(field)) ||
-            Numbers::parseDecimal(text))
-            return std::nullopt;
-        return QStringLiteral("« %1 » n'est pas un nombre ; écrivez-le avec une virgule "
-                              "décimale, par exemple 1,01 ou 4,00E-08")
-            .arg(text);
-    });
+    table.setValueCheck(
+        [&table](int field, QString &text) { return numberRefusal(table, field, text); });
 }
 
 void openWhole(TTextTable &table)

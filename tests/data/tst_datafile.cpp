@@ -90,6 +90,8 @@ private slots:
     void specialFilesAreRefused();
     void startNamesTheRealCause_data();
     void startNamesTheRealCause();
+    void typedValues_data();
+    void typedValues();
     void replaceKeepsTheOldFileOnAFault_data();
     void replaceKeepsTheOldFileOnAFault();
     void replaceLeavesWhatIsNoFile_data();
@@ -212,6 +214,68 @@ void TestDataFile::startNamesTheRealCause()
         QVERIFY2(message.contains(part), qPrintable(message));
     QVERIFY2(!message.contains(QStringLiteral("colonne")), qPrintable(message));
     QCOMPARE(readFileBytes(path), bytes);
+}
+
+void TestDataFile::typedValues_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");  // the cell the post leaves
+    QTest::addColumn<QString>("refusal"); // part of the message; empty: the post goes through
+    const QString tf = QStringLiteral("_TF");
+    QTest::newRow("decimal comma") << tf << "1810,5"
+                                   << "1810,5"
+                                   << "";
+    QTest::newRow("blanks around") << tf << "  1811 "
+                                   << "1811"
+                                   << "";
+    QTest::newRow("tab and no-break space") << tf << "\t1811\u00A0"
+                                            << "1811"
+                                            << "";
+    QTest::newRow("blanks alone: no value") << tf << "   "
+                                            << ""
+                                            << "";
+    QTest::newRow("as long as the column") << tf << "1810,0000001"
+                                           << "1810,0000001"
+                                           << "";
+    QTest::newRow("a unit") << tf << "1810 K"
+                            << "1810"
+                            << "« 1810 K » n'est pas un nombre";
+    QTest::newRow("decimal point") << tf << "1810.5"
+                                   << "1810"
+                                   << "« 1810.5 » n'est pas un nombre";
+    QTest::newRow("longer than the column") << tf << QString(40, u'1') << "1810"
+                                            << "a 40 caractères, et la colonne n'en tient que";
+    QTest::newRow("a text is cut") << "DECPAR" << QString(300, u'x') << QString() << "";
+}
+
+// What a post stores of a typed value: a number without its blanks, whole or not at all; a
+// text cut to its column, as reading would cut it anyway. A refused post keeps the old value.
+void TestDataFile::typedValues()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(QString, refusal);
+    const ScratchData data;
+    QVERIFY(data.copyShipped(&DataFolder::propFile));
+    TTextTable table;
+    ElementTable::configure(table, data.folder());
+    ElementTable::openWhole(table);
+    table.setRecNo(26);
+    const int size = table.FieldSize(table.FieldIndex(field));
+    if (stored.isNull())
+        stored = typed.left(size);
+    table.setFieldText(field, typed);
+    const std::optional<QString> refused = table.TryPost();
+    QCOMPARE(refused.has_value(), !refusal.isEmpty());
+    if (refused) {
+        QVERIFY2(refused->contains(refusal) && refused->contains(QStringLiteral("Fer")),
+                 qPrintable(*refused));
+        table.Cancel();
+    }
+    QCOMPARE(table.FieldText(field), stored);
+    QVERIFY(stored.size() <= size);
 }
 
 void TestDataFile::replaceKeepsTheOldFileOnAFault_data()
