@@ -49,6 +49,8 @@ private slots:
     void acidBaseLeavesElementsWithoutValueSilver();
     void physicalStateAtRoomTemperature();
     void temperatureRecolours();
+    void temperatureRefusesADecimalSeparator_data();
+    void temperatureRefusesADecimalSeparator();
     void discoveryAt1600And2000();
     void atomicNumberGreyScale();
     void electronegativityNavyForMissingValues();
@@ -199,6 +201,35 @@ void TestColouring::temperatureRecolours()
     spin->setValue(1810);
     QCOMPARE(f.fill(26), Solid);
     QCOMPARE(f.fill(29), Liquid); // copper melts at 1358 K
+}
+
+void TestColouring::temperatureRefusesADecimalSeparator_data()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("point") << ".";
+    QTest::newRow("comma") << ",";
+}
+
+// The temperature is a whole number of kelvins: a decimal separator is refused with a word,
+// rather than dropped so that « 298.5 » would run on as 2985 K.
+void TestColouring::temperatureRefusesADecimalSeparator()
+{
+    QFETCH(QString, separator);
+    MainWindowFixture f;
+    f.choose(QStringLiteral("Etat Physique"));
+    auto *spin = f.child<QSpinBox>(QStringLiteral("SpinEdit1"));
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, QStringLiteral("308"));
+    QCOMPARE(f.fill(31), Liquid); // gallium melts at 303 K
+    const QStringList boxes = messageBoxesDuring([&] { QTest::keyClicks(spin, separator); });
+    QCOMPARE(boxes.size(), 1);
+    for (const QString &part : {QStringLiteral("Température (K)"),
+                                QStringLiteral("« 308") + separator + QStringLiteral(" »"),
+                                QStringLiteral("nombre entier"), QStringLiteral("reste 308")})
+        QVERIFY2(boxes.first().contains(part), qPrintable(boxes.first()));
+    QCOMPARE(spin->text(), QStringLiteral("308"));
+    QCOMPARE(f.fill(31), Liquid);
 }
 
 void TestColouring::discoveryAt1600And2000()
