@@ -5,7 +5,6 @@
 #include "data/Errors.h"
 #include "data/Numbers.h"
 
-#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <optional>
@@ -64,7 +63,11 @@ SectionFile::Section SectionFile::read(QByteArrayView bytes, const QString &atom
     const auto count = Numbers::parseInteger(section.countText);
     if (!count)
         throw EConvertError(
-            QStringLiteral("'%1' is not a valid integer value").arg(section.countText),
+            QStringLiteral("%1, ligne %2 : le nombre de lignes de la section « %3 » : %4.")
+                .arg(sourceName.isEmpty() ? QStringLiteral("Fichier de sections")
+                                          : QStringLiteral("Fichier « %1 »").arg(sourceName))
+                .arg(lineNumber + 2)
+                .arg(head, Numbers::notInteger(section.countText)),
             QStringLiteral("%1:%2").arg(sourceName).arg(lineNumber + 2));
     for (int i = 0; i < *count && (line = nextLine(text, next)); ++i)
         section.lines.append(line->toString());
@@ -73,7 +76,5 @@ SectionFile::Section SectionFile::read(QByteArrayView bytes, const QString &atom
 
 SectionFile::Section SectionFile::readFile(const QString &fileName, const QString &atomicNumber)
 {
-    if (!QFileInfo::exists(fileName))
-        throw EInOutError(QStringLiteral("File not found"), fileName);
     return read(DataFile::readAll(fileName, MaxFileSize), atomicNumber, fileName);
 }

@@ -494,7 +494,15 @@ void TestMolarMode::percentToFormula_data()
     QTest::newRow("molar mass not a number")
         << water << waterShares << "abc" << QStringList{"100", "88,81"}
         << QList<double>{0.1108, 0.0555} << ""
-        << QStringList{"'abc' is not a valid floating point value"} << 1;
+        << QStringList{"La masse molaire du composé : « abc » n'est pas un nombre décimal "
+                       "valide."}
+        << 1;
+    QTest::newRow("molar mass of an element not a number")
+        << water << QList<Data>{{"50", "abc"}, {"50", {}}} << "18" << QStringList{"100", "50"}
+        << QList<double>{} << ""
+        << QStringList{"La masse molaire de H (colonne « M ») : « abc » n'est pas un nombre "
+                       "décimal valide."}
+        << 0;
 }
 
 void TestMolarMode::percentToFormula()

@@ -328,7 +328,7 @@ void TestColouring::nonNumberStopsTheScan()
         f.choose(QStringLiteral("Etat Physique"));
     }
     QCOMPARE(thrownMessage<EConvertError>([&] { f.form->combobox1Change(); }),
-             QStringLiteral("'abc' is not a valid floating point value"));
+             QStringLiteral("« abc » n'est pas un nombre décimal valide"));
     QCOMPARE(f.fill(1), Gas); // coloured before the fault
     QCOMPARE(f.fill(4), Solid);
     QCOMPARE(f.fill(5), face); // the faulty record and those after it are untouched
@@ -337,7 +337,7 @@ void TestColouring::nonNumberStopsTheScan()
     // Chosen in the list, the fault is told once, from the handler, and the window goes on.
     const QStringList shown =
         messageBoxesDuring([&] { f.choose(QStringLiteral("Etat Physique")); });
-    QCOMPARE(shown, QStringList{"'abc' is not a valid floating point value"});
+    QCOMPARE(shown, QStringList{"« abc » n'est pas un nombre décimal valide"});
     f.choose(QStringLiteral("Groupe"));
     QVERIFY(visible(f, "legende1"));
     QVERIFY(f.fill(26) != face);
