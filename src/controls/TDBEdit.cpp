@@ -31,13 +31,10 @@ QString TDBEdit::DataField() const
 
 void TDBEdit::showField(const QString &shown)
 {
-    // The record keeps at most the field's size; the box takes no more.
-    const int size = m_link->fieldSize();
-    const int length = size > 0 ? size : 32767;
-    // Both lay the box's text out anew, also when nothing changes: a sheet's boxes are told
-    // of the table several times while it is made and opened.
-    if (maxLength() != length)
-        setMaxLength(length);
+    // The box takes any length: the table cuts a text to its field and refuses a number that
+    // the cut would change, which the box would have cut without a word.
+    // Setting the text lays the box out anew, also when nothing changes: a sheet's boxes are
+    // told of the table several times while it is made and opened.
     if (isReadOnly() && text() == shown && cursorPosition() == shown.size() && !hasSelectedText())
         return;
     setText(shown);

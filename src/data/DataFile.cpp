@@ -22,6 +22,8 @@ namespace DataFile {
 
 namespace {
 
+const QByteArrayView Utf8Mark("\xEF\xBB\xBF");
+
 [[noreturn]] void refuse(const QString &path, const QString &cause)
 {
     throw EInOutError(
@@ -230,15 +232,33 @@ QByteArray readAll(const QString &path, qint64 maxBytes)
 
 bool isUtf8(QByteArrayView bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return true;
+    // A mark before bytes that are not UTF-8 says nothing of them: a tool put it before text
+    // saved in another character set.
+    const bool marked = bytes.startsWith(Utf8Mark);
+    if (marked)
+        bytes = bytes.sliced(Utf8Mark.size());
     const bool plainAscii =
         std::all_of(bytes.begin(), bytes.end(), [](char b) { return (b & 0x80) == 0; });
     if (plainAscii)
-        return false;
+        return marked;
     QStringDecoder decoder(QStringDecoder::Utf8);
     [[maybe_unused]] const QString text = decoder.decode(bytes);
     return !decoder.hasError();
+}
+
+std::optional<qsizetype> binaryByte(QByteArrayView bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        // Tabs and line ends are text; so is the Ctrl-Z that ends an old DOS file, but not
+        // one followed by more bytes (the fourth line of a PNG picture's head).
+        if (b >= 0x20 || b == '\t' || b == '\r' || b == '\n')
+            continue;
+        if (b == 0x1A && i + 1 == bytes.size())
+            continue;
+        return i;
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> textRefusal(QByteArrayView bytes)
@@ -247,9 +267,16 @@ std::optional<QString> textRefusal(QByteArrayView bytes)
                                           "(ANSI) : enregistrez-le dans ce jeu de caractères");
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
         return QStringLiteral("est enregistré en UTF-16 ; ") + wanted;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QStringLiteral("commence par la marque d'ordre des octets d'UTF-8 : il est "
-                              "enregistré en UTF-8 ; ") +
+    if (const std::optional<qsizetype> at = binaryByte(bytes))
+        return QStringLiteral("n'est pas une table de texte : son octet n° %1 (de code %2) n'est "
+                              "pas du texte ; c'est peut-être une image ou un autre fichier "
+                              "enregistré à sa place")
+            .arg(*at + 1)
+            .arg(static_cast<unsigned char>(bytes[*at]));
+    if (bytes.startsWith(Utf8Mark))
+        return QStringLiteral("commence par la marque d'ordre des octets d'UTF-8%1 ; ")
+                   .arg(isUtf8(bytes) ? QStringLiteral(" : il est enregistré en UTF-8")
+                                      : QStringLiteral(", que son texte ne suit pas")) +
                wanted;
     if (isUtf8(bytes))
         return QStringLiteral("est enregistré en UTF-8 (ses lettres accentuées y sont écrites "

@@ -25,14 +25,19 @@ void openForReading(QFile &file, const QString &path, qint64 maxBytes);
 QByteArray readAll(const QString &path, qint64 maxBytes);
 
 // Why the bytes are not text in Windows-1252 with CR LF line ends, the form of the program's
-// delimited files, for the user: a byte-order mark, UTF-8, line ends without CR. Nothing when
-// they may be.
+// delimited files, for the user: UTF-16, bytes that are no text (a picture saved in the file's
+// place), a byte-order mark, UTF-8, line ends without CR. Nothing when they may be.
 std::optional<QString> textRefusal(QByteArrayView bytes);
 
-// The bytes are UTF-8 rather than Windows-1252: they begin with UTF-8's byte-order mark, or
-// they are valid UTF-8 with at least one byte over 127. Accented Windows-1252 text is almost
-// never valid UTF-8, since each accented letter stands alone between plain ASCII letters.
+// The bytes are UTF-8 rather than Windows-1252: after UTF-8's byte-order mark, if they begin
+// with one, they are valid UTF-8, and they hold at least one byte over 127 when there is no
+// mark. Accented Windows-1252 text is almost never valid UTF-8, since each accented letter
+// stands alone between plain ASCII letters; a mark before such text does not make it UTF-8.
 bool isUtf8(QByteArrayView bytes);
+
+// The index of the first byte that no text file holds (a control other than a tab, a line end
+// or a closing Ctrl-Z), or nothing.
+std::optional<qsizetype> binaryByte(QByteArrayView bytes);
 
 // The steps of a replacement, for a test that makes one of them fail.
 enum class Step { Create, Write, Sync, Rename };

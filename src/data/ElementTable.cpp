@@ -53,6 +53,30 @@ QString currentPlace(const TTextTable &table, int field)
     return placeName(names, record, field);
 }
 
+// A number typed in a numeric column is stored without the blanks around it, and never cut:
+// cut to the column's size, it would be another number.
+std::optional<QString> numberRefusal(const TTextTable &table, int field, QString &text)
+{
+    if (!isNumeric(table.FieldNames().value(field)))
+        return std::nullopt;
+    text = text.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    if (!Numbers::parseDecimal(text))
+        return QStringLiteral("« %1 » n'est pas un nombre ; écrivez-le avec une virgule "
+                              "décimale, par exemple 1,01 ou 4,00E-08")
+            .arg(text);
+    const int size = table.FieldSize(field);
+    if (text.size() > size)
+        return QStringLiteral("« %1 » a %2 caractères, et la colonne n'en tient que %3 : un "
+                              "nombre coupé serait un autre nombre ; écrivez-le plus court, par "
+                              "exemple avec un exposant (4,00E-08)")
+            .arg(text)
+            .arg(text.size())
+            .arg(size);
+    return std::nullopt;
+}
+
 } // namespace
 
 void configure(TTextTable &table, const DataFolder &folder)
@@ -67,14 +91,8 @@ void configure(TTextTable &table, const DataFolder &folder)
     table.setPlaceName([&table](int field) { return currentPlace(table, field); });
     // Another copy of the program may have written the file in another order of records.
     table.setKeyField(ElementColumns::field(Column::NoAt));
-    table.setValueCheck([&table](int field, const QString &text) -> std::optional<QString> {
-        if (text.isEmpty() || !isNumeric(table.FieldNames().value(field)) ||
-            Numbers::parseDecimal(text))
-            return std::nullopt;
-        return QStringLiteral("« %1 » n'est pas un nombre ; écrivez-le avec une virgule "
-                              "décimale, par exemple 1,01 ou 4,00E-08")
-            .arg(text);
-    });
+    table.setValueCheck(
+        [&table](int field, QString &text) { return numberRefusal(table, field, text); });
 }
 
 void openWhole(TTextTable &table)
@@ -97,6 +115,9 @@ void openWhole(TTextTable &table)
     } catch (const EInOutError &refused) {
         throw EInOutError(refused.message() + notStarted, file);
     }
+    // Blank lines alone are as empty: the table would find no names line.
+    if (QByteArrayView(bytes).trimmed().isEmpty())
+        stop(QStringLiteral("est vide : il ne contient pas la table des éléments"));
     if (const std::optional<QString> why = DataFile::textRefusal(bytes))
         stop(*why);
     try {

@@ -26,11 +26,14 @@ QString placeName(const QStringList &names, const QStringList &record, int field
 
 // Sets the table on the element table of `folder`, with the file's divider and quote and the
 // 72 declared columns. A post is refused, with a message naming the element and the field,
-// when the text is not a number in a numeric column (besides the grid's own refusals).
+// when the text is not a number in a numeric column, or is a number longer than its column,
+// which a cut would change (besides the grid's own refusals); blanks around a number are
+// dropped.
 void configure(TTextTable &table, const DataFolder &folder);
 
 // Opens a configured table for the program's start: a file that is missing or refused
-// (DataFile::readAll), is not Windows-1252 text with CR LF line ends (DataFile::textRefusal),
+// (DataFile::readAll), is empty, is not Windows-1252 text with CR LF line ends
+// (DataFile::textRefusal, which tells a picture in the file's place),
 // lacks a declared column or does not hold exactly ElementCount records raises an error
 // naming the file and what is wrong. The file is not touched.
 void openWhole(TTextTable &table);

@@ -33,14 +33,14 @@ public:
     using MirelonError::MirelonError;
 };
 
-// A text that does not convert to a number ("'%s' is not a valid integer value").
+// A text that does not convert to a number (« huit » n'est pas un nombre entier valide).
 class EConvertError : public MirelonError
 {
 public:
     using MirelonError::MirelonError;
 };
 
-// Input and output failures ("File not found", a write that did not complete).
+// Input and output failures (a missing file, a write that did not complete).
 class EInOutError : public MirelonError
 {
 public:

@@ -88,6 +88,19 @@ std::optional<int> parseInteger(QStringView text)
     return static_cast<int>(value);
 }
 
+QString notDecimal(QStringView text)
+{
+    QString message = QStringLiteral("« %1 » n'est pas un nombre décimal valide").arg(text);
+    if (text.contains(u'.'))
+        message += QStringLiteral(" (le séparateur décimal est la virgule : 1,01)");
+    return message;
+}
+
+QString notInteger(QStringView text)
+{
+    return QStringLiteral("« %1 » n'est pas un nombre entier valide").arg(text);
+}
+
 QString formatGeneral(double value, int significantDigits)
 {
     if (std::isnan(value))

@@ -21,4 +21,10 @@ std::optional<int> parseInteger(QStringView text);
 // integer digits than significant digits.
 QString formatGeneral(double value, int significantDigits);
 
+// Why a text is not the number it should be, for the user: "« 12.5 » n'est pas un nombre
+// décimal valide", with a word on the decimal comma when the text holds a point.
+QString notDecimal(QStringView text);
+// "« huit » n'est pas un nombre entier valide".
+QString notInteger(QStringView text);
+
 } // namespace Numbers

@@ -5,7 +5,6 @@
 #include "data/Errors.h"
 #include "data/Numbers.h"
 
-#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <optional>
@@ -13,14 +12,17 @@
 namespace {
 
 // A text editor may have saved the file in UTF-8: it is read as such rather than shown as
-// Windows-1252 (« centrÃ© »). The file is only read, so nothing has to be written back in the
-// same form.
+// Windows-1252 (« centrÃ© »). A byte-order mark before text that is not UTF-8 is dropped and
+// the text read as the Windows-1252 it is, never as UTF-8 (« centr� »). The file is only
+// read, so nothing has to be written back in the same form.
 QString decode(QByteArrayView bytes)
 {
-    if (!DataFile::isUtf8(bytes))
-        return Cp1252::decode(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8); // drops the byte-order mark
-    return utf8.decode(bytes);
+    if (DataFile::isUtf8(bytes)) {
+        QStringDecoder utf8(QStringDecoder::Utf8); // drops the byte-order mark
+        return utf8.decode(bytes);
+    }
+    const QByteArrayView mark("\xEF\xBB\xBF");
+    return Cp1252::decode(bytes.startsWith(mark) ? bytes.sliced(mark.size()) : bytes);
 }
 
 // The line that starts at `start`, without its end, and `start` moved to the next one; none
@@ -61,7 +63,11 @@ SectionFile::Section SectionFile::read(QByteArrayView bytes, const QString &atom
     const auto count = Numbers::parseInteger(section.countText);
     if (!count)
         throw EConvertError(
-            QStringLiteral("'%1' is not a valid integer value").arg(section.countText),
+            QStringLiteral("%1, ligne %2 : le nombre de lignes de la section « %3 » : %4.")
+                .arg(sourceName.isEmpty() ? QStringLiteral("Fichier de sections")
+                                          : QStringLiteral("Fichier « %1 »").arg(sourceName))
+                .arg(lineNumber + 2)
+                .arg(head, Numbers::notInteger(section.countText)),
             QStringLiteral("%1:%2").arg(sourceName).arg(lineNumber + 2));
     for (int i = 0; i < *count && (line = nextLine(text, next)); ++i)
         section.lines.append(line->toString());
@@ -70,7 +76,5 @@ SectionFile::Section SectionFile::read(QByteArrayView bytes, const QString &atom
 
 SectionFile::Section SectionFile::readFile(const QString &fileName, const QString &atomicNumber)
 {
-    if (!QFileInfo::exists(fileName))
-        throw EInOutError(QStringLiteral("File not found"), fileName);
     return read(DataFile::readAll(fileName, MaxFileSize), atomicNumber, fileName);
 }

@@ -22,12 +22,12 @@ public:
     };
 
     // The section of `atomicNumber` (the text after "#", compared exactly). A missing section
-    // gives an empty result. A count line that is no integer raises EConvertError
-    // "'%s' is not a valid integer value", with the line as its place.
+    // gives an empty result. A count line that is no integer raises EConvertError naming the
+    // file, the line and the section (Numbers::notInteger), with the line as its place.
     static Section read(QByteArrayView bytes, const QString &atomicNumber,
                         const QString &sourceName = {});
-    // Raises EInOutError "File not found" when there is no such file, and EInOutError naming
-    // the file and the cause for one that is refused (DataFile::readAll: a folder, a FIFO, a
-    // device, a file longer than MaxFileSize) or cannot be read.
+    // Raises EInOutError naming the file and the cause for one that is missing or refused
+    // (DataFile::readAll: a folder, a FIFO, a device, a file longer than MaxFileSize) or cannot
+    // be read.
     static Section readFile(const QString &fileName, const QString &atomicNumber);
 };

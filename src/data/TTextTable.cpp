@@ -469,7 +469,7 @@ void TTextTable::Post()
 {
     if (m_state != State::Edit && m_state != State::Insert)
         return;
-    checkPosted();
+    const QStringList posted = postedTexts();
     m_modified = true;
     if (m_state == State::Insert) {
         insertRow();
@@ -477,7 +477,7 @@ void TTextTable::Post()
     }
     const int row = physicalRow(m_index);
     for (int c = 0; c < FieldCount(); ++c) {
-        const QString text = m_buffer.value(c);
+        const QString &text = posted.at(c);
         if (text == m_grid.CellView(c, row))
             continue;
         m_changes.noteCell(m_grid.RowTag(row), c, m_grid.Cell(c, row));
@@ -503,26 +503,31 @@ std::optional<QString> TTextTable::TryPost()
     return std::nullopt;
 }
 
-void TTextTable::checkPosted() const
+QStringList TTextTable::postedTexts() const
 {
     const bool inserting = m_state == State::Insert;
     const int row = inserting ? -1 : physicalRow(m_index);
+    QStringList posted = m_buffer;
     int changed = -1;
     for (int c = 0; c < FieldCount(); ++c) {
-        const QString text = m_buffer.value(c);
+        QString &text = posted[c];
         if (inserting ? text.isEmpty() : text == m_grid.CellView(c, row))
             continue;
         changed = c;
-        std::optional<QString> why = m_grid.CellRefusal(text);
-        if (!why && m_valueCheck)
-            why = m_valueCheck(c, text);
+        // The check sees the text whole, so that it can refuse what the cut would change the
+        // meaning of; what it accepts is cut to the field's size.
+        std::optional<QString> why = m_valueCheck ? m_valueCheck(c, text) : std::nullopt;
+        text.truncate(FieldSize(c));
+        if (!why)
+            why = m_grid.CellRefusal(text);
         if (why)
             refusePost(c, *why);
     }
-    if (changed >= 0 && m_grid.LineLength(m_buffer) > TStrGrid::MaxLineLength)
+    if (changed >= 0 && m_grid.LineLength(posted) > TStrGrid::MaxLineLength)
         refusePost(changed, QStringLiteral("l'enregistrement dépasserait %1 caractères et ne "
                                            "pourrait pas être relu")
                                 .arg(TStrGrid::MaxLineLength));
+    return posted;
 }
 
 void TTextTable::refusePost(int field, const QString &why) const
@@ -584,7 +589,8 @@ void TTextTable::setFieldText(const QString &name, const QString &text)
     requireActive();
     if (m_state == State::Browse)
         Edit();
-    m_buffer[c] = text.left(FieldSize(c));
+    // Kept whole until the post, which cuts it to the field's size or refuses it.
+    m_buffer[c] = text;
     m_bufferChanged = true;
     emit fieldChanged(m_fieldNames[c]);
 }

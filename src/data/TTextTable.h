@@ -107,9 +107,10 @@ public:
     void Insert();
     void Append();
     // Checks every changed field before a cell changes, so that the file is never asked to
-    // hold what it cannot: a text the grid could not write back (TStrGrid::CellRefusal), a
-    // record line over the length limit, or one that the value check refuses, raises
-    // ETxtTblError naming the record and the field, and the edit stays as it was.
+    // hold what it cannot: a text that the value check refuses, one the grid could not write
+    // back (TStrGrid::CellRefusal) or a record line over the length limit raises ETxtTblError
+    // naming the record and the field, and the edit stays as it was. A text the check accepts
+    // is stored in the form it gives, cut to the field's size.
     void Post();
     // Posts a pending edit or insertion; the refusal's message instead, the edit then staying
     // as it is. Nothing when there was nothing to post.
@@ -135,8 +136,9 @@ public:
     void setKeyField(const QString &name) { m_keyField = name; }
 
     // Why the posted text of a field (by index) is refused, for the user; nothing when it is
-    // accepted. Called for every changed field, after the grid's own checks.
-    using ValueCheck = std::function<std::optional<QString>(int field, const QString &text)>;
+    // accepted, in which case it may have put the text in the form it is stored in. Called for
+    // every changed field with its whole text, before the grid's own checks.
+    using ValueCheck = std::function<std::optional<QString>(int field, QString &text)>;
     void setValueCheck(ValueCheck check) { m_valueCheck = std::move(check); }
     // How a refused post names the current record and a field for the user; by default
     // "Enregistrement <n>, champ <name>".
@@ -174,7 +176,8 @@ private:
     void applyFilter(const QString &expression);
     void setState(State s);
     void moveTo(int index);
-    void checkPosted() const;
+    // The record's texts as a post stores them, or the first refusal.
+    QStringList postedTexts() const;
     [[noreturn]] void refusePost(int field, const QString &why) const;
     [[noreturn]] void fieldNotFound(const QString &name) const;
 

@@ -20,8 +20,9 @@ Values read(const ElementRecords &records, const QString &column)
         if (!text.isEmpty()) {
             value = Numbers::parseDecimal(text);
             if (!value)
-                throw EConvertError(
-                    QStringLiteral("'%1' is not a valid floating point value").arg(text));
+                throw EConvertError(QStringLiteral("Élément %1, champ %2 : %3.")
+                                        .arg(z)
+                                        .arg(column, Numbers::notDecimal(text)));
         }
     }
     return values;

@@ -21,8 +21,8 @@ using Heights = std::array<double, ElementCount>;
 
 // The values of `column` (any case) in the first 103 records; an empty text, or a record past
 // the table's end, has no value. Raises EDatabaseError for an unknown column and
-// EConvertError with "'%s' is not a valid floating point value" for a text that is not a
-// number.
+// EConvertError naming the element, the field and the text (Numbers::notDecimal) for a text
+// that is not a number.
 Values read(const ElementRecords &records, const QString &column);
 
 Heights heights(const Values &values);

@@ -3,8 +3,10 @@
 #include "molar/Compound.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QProxyStyle>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 namespace {
 
@@ -55,8 +57,9 @@ CompoundGrid::CompoundGrid(QWidget *parent) : QTableWidget(1, CompoundRow::Colum
     side->setSectionResizeMode(QHeaderView::Interactive);
     side->hide();
     setWordWrap(false);
-    // A long amount in the narrow "mol" column shows its first digits, not an ellipsis.
-    setTextElideMode(Qt::ElideNone);
+    // A long amount in the narrow "mol" column ends in an ellipsis, never in digits that read
+    // as a smaller number; its tool tip shows it whole.
+    setTextElideMode(Qt::ElideRight);
     connect(this, &QTableWidget::itemChanged, this, [this](const QTableWidgetItem *item) {
         emit cellEdited(item->row() + 1, item->column(), item->text());
     });
@@ -113,4 +116,34 @@ void CompoundGrid::commitEdit()
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+}
+
+QString CompoundGrid::shownText(int row, int column) const
+{
+    const QString whole = cell(row, column);
+    const QTableWidgetItem *shown = row > 0 ? item(row - 1, column) : nullptr;
+    if (!shown)
+        return whole;
+    // The room the style gives an item's text: its cell less a margin on either side.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualItemRect(shown);
+    option.text = whole;
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    const QRect text = style()->subElementRect(QStyle::SE_ItemViewItemText, &option, this);
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &option, this) + 1;
+    return option.fontMetrics.elidedText(whole, textElideMode(), text.width() - 2 * margin);
+}
+
+bool CompoundGrid::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTableWidget::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QTableWidgetItem *under = itemAt(help->pos());
+    if (under && shownText(under->row() + 1, under->column()) != under->text())
+        QToolTip::showText(help->globalPos(), under->text(), viewport(), visualItemRect(under));
+    else
+        QToolTip::hideText();
+    return true;
 }

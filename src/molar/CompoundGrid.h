@@ -30,9 +30,16 @@ public:
 
     void writeHeaders();
 
+    // The text of cell (row, column) as the grid draws it in its column: whole, or cut with
+    // an ellipsis; the tool tip of a cut one shows it whole.
+    QString shownText(int row, int column) const;
+
     // Writes the text of a cell still being typed into it and closes its editor, so that a
     // computation started by a button (which takes no focus) reads the cell as typed.
     void commitEdit();
+
+protected:
+    bool viewportEvent(QEvent *event) override;
 
 signals:
     // A cell's text changed other than by showCompound: typed by the user, or written by

@@ -19,16 +19,30 @@ int toInteger(const QString &text)
 {
     const std::optional<int> value = Numbers::parseInteger(text);
     if (!value)
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw EConvertError(Numbers::notInteger(text));
     return *value;
 }
 
-double toFloat(const QString &text)
+// `what` names the value for the user: "la masse molaire de H".
+double toFloat(const QString &text, const QString &what)
 {
     const std::optional<double> value = Numbers::parseDecimal(text);
-    if (!value)
-        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    if (!value) {
+        QString message = what + QStringLiteral(" : ") + Numbers::notDecimal(text) + u'.';
+        message[0] = message[0].toUpper();
+        throw EConvertError(message);
+    }
     return *value;
+}
+
+QString massOf(const CompoundRow &row)
+{
+    return QStringLiteral("la masse molaire de %1 (colonne « M »)").arg(row.symbol);
+}
+
+QString amountOf(const CompoundRow &row)
+{
+    return QStringLiteral("la quantité de %1 (colonne « mol »)").arg(row.symbol);
 }
 
 // A result that a double cannot hold is reported, never written as a number.
@@ -60,7 +74,7 @@ void writePercentages(QVector<CompoundRow> &rows, double molarMass)
 {
     for (CompoundRow &row : rows) {
         const double mol = toInteger(row.count);
-        const double mass = toFloat(row.mass);
+        const double mass = toFloat(row.mass, massOf(row));
         // Times 100 before the division: the order decides which way a value on a rounding
         // tie goes (Co + Ru gives 36,8312 and 63,1688, which add up to 100). Only masses
         // near the largest double, which would overflow that way, take the share first.
@@ -75,12 +89,13 @@ void writePercentages(QVector<CompoundRow> &rows, double molarMass)
 // counts are read back as written, so that the formula agrees with the column.
 QString probableFormula(QVector<CompoundRow> &rows, const QString &molarMass)
 {
-    const double mass = toFloat(molarMass);
+    const double mass = toFloat(molarMass, QStringLiteral("la masse molaire du composé"));
     for (CompoundRow &row : rows)
-        row.count = Numbers::formatGeneral(representable(toFloat(row.count) * mass), 15);
+        row.count =
+            Numbers::formatGeneral(representable(toFloat(row.count, amountOf(row)) * mass), 15);
     QString formula = ProbablePrefix;
     for (const CompoundRow &row : rows)
-        formula += row.symbol + roundedCount(toFloat(row.count));
+        formula += row.symbol + roundedCount(toFloat(row.count, amountOf(row)));
     return formula;
 }
 
@@ -89,9 +104,9 @@ void atomRatios(QVector<CompoundRow> &rows)
 {
     double smallest = 100000;
     for (const CompoundRow &row : rows)
-        smallest = std::min(smallest, toFloat(row.count));
+        smallest = std::min(smallest, toFloat(row.count, amountOf(row)));
     for (CompoundRow &row : rows)
-        row.count = Numbers::formatGeneral(divide(toFloat(row.count), smallest), 4);
+        row.count = Numbers::formatGeneral(divide(toFloat(row.count, amountOf(row)), smallest), 4);
 }
 
 } // namespace
@@ -109,7 +124,7 @@ Outcome addAtoms(const Compound &compound, const QString &symbol, const QString 
             found = true;
             const qint64 count = qint64(toInteger(row.count)) + atoms;
             if (count > std::numeric_limits<int>::max())
-                throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(count));
+                throw EConvertError(Numbers::notInteger(QString::number(count)));
             row.count = QString::number(count);
         }
         if (!found) {
@@ -138,7 +153,7 @@ Outcome recompute(const Compound &compound)
             formula += row.symbol + row.count;
         double molarMass = 0;
         for (const CompoundRow &row : rows)
-            molarMass += toInteger(row.count) * toFloat(row.mass);
+            molarMass += toInteger(row.count) * toFloat(row.mass, massOf(row));
         representable(molarMass);
         outcome.formula = formula;
         outcome.molarMass = Numbers::formatGeneral(molarMass, 6);
@@ -200,8 +215,9 @@ Outcome molesPerGram(const Compound &compound)
     Outcome outcome{compound, {}, {}, {}};
     try {
         for (CompoundRow &row : outcome.compound.rows) {
-            const double share = toFloat(row.percent) * 0.01;
-            row.count = Numbers::formatGeneral(divide(share, toFloat(row.mass)), 15);
+            const double share =
+                toFloat(row.percent, QStringLiteral("le % massique de %1").arg(row.symbol)) * 0.01;
+            row.count = Numbers::formatGeneral(divide(share, toFloat(row.mass, massOf(row))), 15);
         }
     } catch (const MirelonError &error) {
         outcome.error = error.message();

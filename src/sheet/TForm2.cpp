@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QScopeGuard>
 #include <QShortcut>
 #include <QTabWidget>
@@ -225,7 +226,8 @@ bool TForm2::postOrReport()
 {
     const std::optional<QString> refusal = m_table->TryPost();
     if (refusal)
-        showErrorBox(*refusal + QStringLiteral(" Corrigez le texte : il n'a pas été enregistré."),
+        showErrorBox(*refusal + QStringLiteral(" Corrigez le texte, ou appuyez sur Échap pour "
+                                               "rendre l'ancien : il n'a pas été enregistré."),
                      this);
     return !refusal;
 }
@@ -238,6 +240,22 @@ void TForm2::done(int result)
     if (!posted)
         return;
     QDialog::done(result);
+}
+
+void TForm2::keyPressEvent(QKeyEvent *event)
+{
+    // Escape closes the sheet with its edit posted; an edit the file cannot hold gives back
+    // the old text instead, so that the sheet never holds the user on it.
+    if (event->matches(QKeySequence::Cancel) && m_activated) {
+        std::optional<QString> refusal;
+        guarded(this, [&] { refusal = m_table->TryPost(); });
+        if (refusal) {
+            m_table->Cancel();
+            event->accept();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 // The view opens and closes inside Qt's delivery of the window's events; a table that

@@ -49,6 +49,8 @@ public:
     void done(int result) override;
 
 protected:
+    // Escape on a memo edit that the file cannot hold gives back the old text.
+    void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;

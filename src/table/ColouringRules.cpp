@@ -14,7 +14,7 @@ int toInteger(QStringView text)
 {
     const std::optional<int> value = Numbers::parseInteger(text);
     if (!value)
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw EConvertError(Numbers::notInteger(text));
     return *value;
 }
 
@@ -24,7 +24,7 @@ double toNumber(QStringView text)
 {
     const std::optional<double> value = Numbers::parseDecimal(text);
     if (!value)
-        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw EConvertError(Numbers::notDecimal(text));
     return *value;
 }
 

@@ -3,6 +3,7 @@
 #include "controls/Fonts.h"
 #include "controls/TBevelPanel.h"
 #include "controls/TDBEdit.h"
+#include "controls/TSpinEdit.h"
 #include "table/CategoryColours.h"
 #include "table/ColouringRules.h"
 
@@ -112,7 +113,7 @@ void addSwatch(QWidget *panel, const CategoryColours::Key &row, int top, int ind
 
 QSpinBox *addSpin(QWidget *panel, const char *name, QPoint at, int minimum, int maximum, int start)
 {
-    auto *spin = new QSpinBox(panel);
+    auto *spin = new TSpinEdit(panel);
     spin->setObjectName(QString::fromLatin1(name));
     spin->setAccessibleName(accessibleNameOf(spin->objectName()));
     spin->setGeometry(at.x(), at.y(), 73, 22);

@@ -90,6 +90,8 @@ private slots:
     void specialFilesAreRefused();
     void startNamesTheRealCause_data();
     void startNamesTheRealCause();
+    void typedValues_data();
+    void typedValues();
     void replaceKeepsTheOldFileOnAFault_data();
     void replaceKeepsTheOldFileOnAFault();
     void replaceLeavesWhatIsNoFile_data();
@@ -120,7 +122,7 @@ void TestDataFile::specialFilesAreRefused_data()
         << QStringList{"data: fait plus de 4194304 octets", "section: fait plus de 4194304 octets",
                        "grid: refused"};
     QTest::newRow("missing") << "missing"
-                             << QStringList{"data: est introuvable", "section: File not found",
+                             << QStringList{"data: est introuvable", "section: est introuvable",
                                             "grid: refused"};
 }
 
@@ -163,7 +165,7 @@ void TestDataFile::specialFilesAreRefused()
     QCOMPARE(answers.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
         const QString part = expected[i].section(QStringLiteral(": "), 1);
-        // Every message names the file, but for the one a missing section file has always had.
+        // Every message names the file.
         const bool named = !answers[i].contains(u"Le fichier") || answers[i].contains(path);
         QVERIFY2(answers[i].startsWith(readers[i]) && answers[i].contains(part) && named,
                  qPrintable(answers[i]));
@@ -172,29 +174,38 @@ void TestDataFile::specialFilesAreRefused()
 
 void TestDataFile::startNamesTheRealCause_data()
 {
-    QTest::addColumn<QByteArray>("bytes"); // empty: a folder stands in the file's place
+    QTest::addColumn<bool>("folder");      // a folder stands in the file's place
+    QTest::addColumn<QByteArray>("bytes"); // the file's, when it is one
     QTest::addColumn<QString>("cause");    // empty: the table opens
     const QByteArray shipped = readFileBytes(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop"));
     QVERIFY(shipped.contains("\xE9"));
-    QTest::newRow("shipped") << shipped << QString();
+    QTest::newRow("shipped") << false << shipped << QString();
     QTest::newRow("byte-order mark")
-        << "\xEF\xBB\xBF" + shipped << "commence par la marque d'ordre des octets d'UTF-8";
-    QTest::newRow("LF line ends") << QByteArray(shipped).replace("\r\n", "\n")
+        << false << "\xEF\xBB\xBF" + shipped << "commence par la marque d'ordre des octets d'UTF-8";
+    QTest::newRow("LF line ends") << false << QByteArray(shipped).replace("\r\n", "\n")
                                   << "a des fins de ligne sans retour chariot";
     QTest::newRow("saved in UTF-8")
-        << QString::fromLatin1(shipped).toUtf8() << "est enregistré en UTF-8";
-    QTest::newRow("folder") << QByteArray() << "est un dossier";
+        << false << QString::fromLatin1(shipped).toUtf8() << "est enregistré en UTF-8";
+    QTest::newRow("folder") << true << QByteArray() << "est un dossier";
+    QTest::newRow("empty") << false << QByteArray() << "est vide";
+    QTest::newRow("blank lines only") << false << QByteArray("\r\n\r\n") << "est vide";
+    // The head of a PNG picture, whose Ctrl-Z would end the reading after one line.
+    QTest::newRow("picture") << false << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 24)
+                             << "n'est pas une table de texte : son octet n° 7 (de code 26)";
+    QTest::newRow("bytes of no text among the records")
+        << false << QByteArray(shipped).insert(4000, '\0') << "octet n° 4001 (de code 0)";
 }
 
 // The program refuses to start on such a file, naming what is wrong with it rather than a
 // column that the table then fails to find; the file is left as it is.
 void TestDataFile::startNamesTheRealCause()
 {
+    QFETCH(bool, folder);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, cause);
     const ScratchData data;
     const QString path = data.path(&DataFolder::propFile);
-    QVERIFY(bytes.isEmpty() ? QDir().mkdir(path) : writeFileBytes(path, bytes));
+    QVERIFY(folder ? QDir().mkdir(path) : writeFileBytes(path, bytes));
     TTextTable table;
     ElementTable::configure(table, data.folder());
     const QString message = thrownMessage<MirelonError>([&] { ElementTable::openWhole(table); });
@@ -207,6 +218,68 @@ void TestDataFile::startNamesTheRealCause()
         QVERIFY2(message.contains(part), qPrintable(message));
     QVERIFY2(!message.contains(QStringLiteral("colonne")), qPrintable(message));
     QCOMPARE(readFileBytes(path), bytes);
+}
+
+void TestDataFile::typedValues_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");  // the cell the post leaves
+    QTest::addColumn<QString>("refusal"); // part of the message; empty: the post goes through
+    const QString tf = QStringLiteral("_TF");
+    QTest::newRow("decimal comma") << tf << "1810,5"
+                                   << "1810,5"
+                                   << "";
+    QTest::newRow("blanks around") << tf << "  1811 "
+                                   << "1811"
+                                   << "";
+    QTest::newRow("tab and no-break space") << tf << "\t1811\u00A0"
+                                            << "1811"
+                                            << "";
+    QTest::newRow("blanks alone: no value") << tf << "   "
+                                            << ""
+                                            << "";
+    QTest::newRow("as long as the column") << tf << "1810,0000001"
+                                           << "1810,0000001"
+                                           << "";
+    QTest::newRow("a unit") << tf << "1810 K"
+                            << "1810"
+                            << "« 1810 K » n'est pas un nombre";
+    QTest::newRow("decimal point") << tf << "1810.5"
+                                   << "1810"
+                                   << "« 1810.5 » n'est pas un nombre";
+    QTest::newRow("longer than the column") << tf << QString(40, u'1') << "1810"
+                                            << "a 40 caractères, et la colonne n'en tient que";
+    QTest::newRow("a text is cut") << "DECPAR" << QString(300, u'x') << QString() << "";
+}
+
+// What a post stores of a typed value: a number without its blanks, whole or not at all; a
+// text cut to its column, as reading would cut it anyway. A refused post keeps the old value.
+void TestDataFile::typedValues()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(QString, refusal);
+    const ScratchData data;
+    QVERIFY(data.copyShipped(&DataFolder::propFile));
+    TTextTable table;
+    ElementTable::configure(table, data.folder());
+    ElementTable::openWhole(table);
+    table.setRecNo(26);
+    const int size = table.FieldSize(table.FieldIndex(field));
+    if (stored.isNull())
+        stored = typed.left(size);
+    table.setFieldText(field, typed);
+    const std::optional<QString> refused = table.TryPost();
+    QCOMPARE(refused.has_value(), !refusal.isEmpty());
+    if (refused) {
+        QVERIFY2(refused->contains(refusal) && refused->contains(QStringLiteral("Fer")),
+                 qPrintable(*refused));
+        table.Cancel();
+    }
+    QCOMPARE(table.FieldText(field), stored);
+    QVERIFY(stored.size() <= size);
 }
 
 void TestDataFile::replaceKeepsTheOldFileOnAFault_data()

@@ -90,7 +90,9 @@ void TestSectionFile::countMustBeInteger()
         SectionFile::read(kFile, "8", "iso.yop");
         QFAIL("a word was taken as a count");
     } catch (const EConvertError &e) {
-        QCOMPARE(e.message(), QStringLiteral("'huit' is not a valid integer value"));
+        QCOMPARE(e.message(), QStringLiteral("Fichier « iso.yop », ligne 23 : le nombre de lignes "
+                                             "de la section « #8 » : « huit » n'est pas un nombre "
+                                             "entier valide."));
         QCOMPARE(e.place(), QStringLiteral("iso.yop:23"));
     }
 }
@@ -100,7 +102,7 @@ void TestSectionFile::missingFile()
     QTemporaryDir dir;
     QCOMPARE(
         thrownMessage<EInOutError>([&] { SectionFile::readFile(dir.filePath("struct.yop"), "1"); }),
-        QStringLiteral("File not found"));
+        QStringLiteral("Le fichier « %1 » est introuvable.").arg(dir.filePath("struct.yop")));
     const QString path = dir.filePath("iso.yop");
     QVERIFY(writeFileBytes(path, "#3\n1\nLi-7 \xB5\n"));
     const SectionFile::Section section = SectionFile::readFile(path, "3");
@@ -114,10 +116,13 @@ void TestSectionFile::textSavedInUtf8_data()
     QTest::newRow("UTF-8") << QByteArray("#26\r\n1\r\nCubique centr\xC3\xA9\r\n");
     QTest::newRow("UTF-8 with its mark")
         << QByteArray("\xEF\xBB\xBF#26\r\n1\r\nCubique centr\xC3\xA9\r\n");
+    QTest::newRow("Windows-1252 behind a UTF-8 mark")
+        << QByteArray("\xEF\xBB\xBF#26\r\n1\r\nCubique centr\xE9\r\n");
 }
 
 // A section file that a text editor saved in UTF-8 reads as the same text, never as
-// « centrÃ© »; its byte-order mark does not hide the first section.
+// « centrÃ© »; its byte-order mark does not hide the first section, nor make Windows-1252
+// text behind it read as UTF-8 (« centr� »).
 void TestSectionFile::textSavedInUtf8()
 {
     QFETCH(QByteArray, bytes);

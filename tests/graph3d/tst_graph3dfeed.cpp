@@ -155,7 +155,9 @@ void TestGraph3DFeed::failuresLeaveTheHeightsAsTheyWere_data()
         << QByteArray("_NO_AT;_TEB\r\n") << "_NOPE"
         << QStringLiteral("TextTable1: Field '_NOPE' not found");
     QTest::newRow("not a number") << file << "_TEB"
-                                  << QStringLiteral("'12.5' is not a valid floating point value");
+                                  << QStringLiteral("Élément 2, champ _TEB : « 12.5 » n'est pas un "
+                                                    "nombre décimal valide (le séparateur décimal "
+                                                    "est la virgule : 1,01).");
 }
 
 void TestGraph3DFeed::failuresLeaveTheHeightsAsTheyWere()

@@ -261,9 +261,10 @@ void TestCompoundRules::percentToFormula_data()
         {"zero mass of an element", "H:1::50/O:0::50", "18", "H:1:0,5:50/O:0::50", "(none)",
          "Division par zéro"},
         {"mass not a number", "H:abc::50", "18", "H:abc::50", "(none)",
-         "'abc' is not a valid floating point value"},
-        {"molar mass not a number", "H:1::50", "abc", "H:1:0,5:50", "(none)",
-         "'abc' is not a valid floating point value"},
+         "La masse molaire de H (colonne « M ») : « abc » n'est pas un nombre décimal valide."},
+        {"molar mass not a number", "H:1::50", "12.5", "H:1:0,5:50", "(none)",
+         "La masse molaire du composé : « 12.5 » n'est pas un nombre décimal valide (le "
+         "séparateur décimal est la virgule : 1,01)."},
         {"zero amount has no ratio", "H:1::0/O:1::100", "", "H:1:0:0/O:1:1:100", "(none)",
          "Division par zéro"},
         // 100 × 0,01 / 1E-300 = 1E300, times 1E300 is past the doubles.

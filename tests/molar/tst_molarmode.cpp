@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolTip>
+#include <QtTest>
 
 namespace {
 
@@ -105,6 +107,7 @@ private slots:
     void badCellsShowFaitesUnReset();
     void typedFormula();
     void refusedFormulaChangesNothing();
+    void aCountTooLongForItsColumnEndsInAnEllipsis();
     void formulaLeftUnconfirmed();
     void percentToFormula_data();
     void percentToFormula();
@@ -391,6 +394,33 @@ void TestMolarMode::typedFormula()
     QVERIFY(messages.isEmpty());
 }
 
+// 10 000 atoms in the narrow "mol" column: cut without a sign, it read as 100. Only what is cut
+// shows whole in a tool tip.
+void TestMolarMode::aCountTooLongForItsColumnEndsInAnEllipsis()
+{
+    toggle();
+    TChemEdit *edit = typeFormula(QStringLiteral("H10000O"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    CompoundGrid *grid = mode->grid();
+    QCOMPARE(grid->cell(1, CompoundRow::Mol), QStringLiteral("10000"));
+    const QString shown = grid->shownText(1, CompoundRow::Mol);
+    QVERIFY2(shown.endsWith(QChar(0x2026)) && !QStringLiteral("10000").startsWith(shown),
+             qPrintable(shown));
+    QCOMPARE(grid->shownText(2, CompoundRow::Mol), QStringLiteral("1"));
+    const auto tipOf = [grid](int row, int column) {
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            return QStringLiteral("(a tool tip stays up)");
+        const QPoint at = grid->visualItemRect(grid->item(row - 1, column)).center();
+        QHelpEvent help(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tipOf(1, CompoundRow::Mol), QStringLiteral("10000"));
+    QCOMPARE(tipOf(2, CompoundRow::Mol), QString());
+    QVERIFY(messages.isEmpty());
+}
+
 void TestMolarMode::refusedFormulaChangesNothing()
 {
     toggle();
@@ -464,7 +494,15 @@ void TestMolarMode::percentToFormula_data()
     QTest::newRow("molar mass not a number")
         << water << waterShares << "abc" << QStringList{"100", "88,81"}
         << QList<double>{0.1108, 0.0555} << ""
-        << QStringList{"'abc' is not a valid floating point value"} << 1;
+        << QStringList{"La masse molaire du composé : « abc » n'est pas un nombre décimal "
+                       "valide."}
+        << 1;
+    QTest::newRow("molar mass of an element not a number")
+        << water << QList<Data>{{"50", "abc"}, {"50", {}}} << "18" << QStringList{"100", "50"}
+        << QList<double>{} << ""
+        << QStringList{"La masse molaire de H (colonne « M ») : « abc » n'est pas un nombre "
+                       "décimal valide."}
+        << 0;
 }
 
 void TestMolarMode::percentToFormula()

@@ -440,7 +440,9 @@ void TestPropertySheet::missingIsotopeFileIsReported()
 {
     const QByteArray none;
     SheetFixture f(26, nullptr, &none);
-    QCOMPARE(takeMessageBox(), QStringLiteral("File not found"));
+    QCOMPARE(
+        takeMessageBox(),
+        QStringLiteral("Le fichier « %1 » est introuvable.").arg(f.path(&DataFolder::isoFile)));
     QTRY_COMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Fe"));
     // Each reload fails again, and the box that took the focus deactivated the sheet:
     // the failure is still told once.
@@ -464,7 +466,9 @@ void TestPropertySheet::missingStructureFileSkipsTheReload()
     QVERIFY(!structure.first().isEmpty() && isotopes.first().startsWith(QStringLiteral("54Fe")));
     QVERIFY(QFile::remove(f.path(&DataFolder::structFile)));
     f.step("AOLButton2");
-    QCOMPARE(takeMessageBox(), QStringLiteral("File not found"));
+    QCOMPARE(
+        takeMessageBox(),
+        QStringLiteral("Le fichier « %1 » est introuvable.").arg(f.path(&DataFolder::structFile)));
     QCOMPARE(f.text("DB_SYMBOLE"), QStringLiteral("Co"));
     // The boxes keep iron's lines: the isotopes were not read either.
     QCOMPARE(boxes(f, "struct", 8), structure);
@@ -475,7 +479,10 @@ void TestPropertySheet::countLineThatIsNoInteger()
 {
     const QByteArray structure = "#26\r\nabc\r\nline\r\n";
     SheetFixture f(26, &structure);
-    QCOMPARE(takeMessageBox(), QStringLiteral("'abc' is not a valid integer value"));
+    QCOMPARE(takeMessageBox(), QStringLiteral("Fichier « %1 », ligne 2 : le nombre de lignes de la "
+                                              "section « #26 » : « abc » n'est pas un nombre "
+                                              "entier valide.")
+                                   .arg(f.path(&DataFolder::structFile)));
     QCOMPARE(f.text("struct1"), QString());
 }
 

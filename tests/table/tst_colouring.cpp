@@ -49,6 +49,8 @@ private slots:
     void acidBaseLeavesElementsWithoutValueSilver();
     void physicalStateAtRoomTemperature();
     void temperatureRecolours();
+    void temperatureRefusesADecimalSeparator_data();
+    void temperatureRefusesADecimalSeparator();
     void discoveryAt1600And2000();
     void atomicNumberGreyScale();
     void electronegativityNavyForMissingValues();
@@ -201,6 +203,35 @@ void TestColouring::temperatureRecolours()
     QCOMPARE(f.fill(29), Liquid); // copper melts at 1358 K
 }
 
+void TestColouring::temperatureRefusesADecimalSeparator_data()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("point") << ".";
+    QTest::newRow("comma") << ",";
+}
+
+// The temperature is a whole number of kelvins: a decimal separator is refused with a word,
+// rather than dropped so that « 298.5 » would run on as 2985 K.
+void TestColouring::temperatureRefusesADecimalSeparator()
+{
+    QFETCH(QString, separator);
+    MainWindowFixture f;
+    f.choose(QStringLiteral("Etat Physique"));
+    auto *spin = f.child<QSpinBox>(QStringLiteral("SpinEdit1"));
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, QStringLiteral("308"));
+    QCOMPARE(f.fill(31), Liquid); // gallium melts at 303 K
+    const QStringList boxes = messageBoxesDuring([&] { QTest::keyClicks(spin, separator); });
+    QCOMPARE(boxes.size(), 1);
+    for (const QString &part : {QStringLiteral("Température (K)"),
+                                QStringLiteral("« 308") + separator + QStringLiteral(" »"),
+                                QStringLiteral("nombre entier"), QStringLiteral("reste 308")})
+        QVERIFY2(boxes.first().contains(part), qPrintable(boxes.first()));
+    QCOMPARE(spin->text(), QStringLiteral("308"));
+    QCOMPARE(f.fill(31), Liquid);
+}
+
 void TestColouring::discoveryAt1600And2000()
 {
     MainWindowFixture f;
@@ -297,7 +328,7 @@ void TestColouring::nonNumberStopsTheScan()
         f.choose(QStringLiteral("Etat Physique"));
     }
     QCOMPARE(thrownMessage<EConvertError>([&] { f.form->combobox1Change(); }),
-             QStringLiteral("'abc' is not a valid floating point value"));
+             QStringLiteral("« abc » n'est pas un nombre décimal valide"));
     QCOMPARE(f.fill(1), Gas); // coloured before the fault
     QCOMPARE(f.fill(4), Solid);
     QCOMPARE(f.fill(5), face); // the faulty record and those after it are untouched
@@ -306,7 +337,7 @@ void TestColouring::nonNumberStopsTheScan()
     // Chosen in the list, the fault is told once, from the handler, and the window goes on.
     const QStringList shown =
         messageBoxesDuring([&] { f.choose(QStringLiteral("Etat Physique")); });
-    QCOMPARE(shown, QStringList{"'abc' is not a valid floating point value"});
+    QCOMPARE(shown, QStringList{"« abc » n'est pas un nombre décimal valide"});
     f.choose(QStringLiteral("Groupe"));
     QVERIFY(visible(f, "legende1"));
     QVERIFY(f.fill(26) != face);

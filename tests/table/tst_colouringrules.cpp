@@ -150,10 +150,12 @@ void TestColouringRules::physicalState_data()
     QTest::newRow("no boiling point") << "1810"
                                       << "" << 298 << Silver << "";
     QTest::newRow("a word") << "abc"
-                            << "3020" << 298 << None << "'abc' is not a valid floating point value";
-    QTest::newRow("a decimal point")
-        << "1810"
-        << "3020.5" << 298 << None << "'3020.5' is not a valid floating point value";
+                            << "3020" << 298 << None
+                            << "« abc » n'est pas un nombre décimal valide";
+    QTest::newRow("a decimal point") << "1810"
+                                     << "3020.5" << 298 << None
+                                     << "« 3020.5 » n'est pas un nombre décimal valide (le "
+                                        "séparateur décimal est la virgule : 1,01)";
 }
 
 void TestColouringRules::physicalState()
@@ -186,10 +188,10 @@ void TestColouringRules::discovery_data()
     QTest::newRow("1600 in 1600: not yet") << "1600" << 1600 << Navy << "";
     QTest::newRow("1961 by 1600") << "1961" << 1600 << Navy << "";
     QTest::newRow("other case of prehistory")
-        << "préhistoire" << 2000 << QColor() << "'préhistoire' is not a valid integer value";
+        << "préhistoire" << 2000 << QColor() << "« préhistoire » n'est pas un nombre entier valide";
     QTest::newRow("a decimal year")
-        << "1669,5" << 2000 << QColor() << "'1669,5' is not a valid integer value";
-    QTest::newRow("no year") << "" << 2000 << QColor() << "'' is not a valid integer value";
+        << "1669,5" << 2000 << QColor() << "« 1669,5 » n'est pas un nombre entier valide";
+    QTest::newRow("no year") << "" << 2000 << QColor() << "«  » n'est pas un nombre entier valide";
 }
 
 void TestColouringRules::discovery()
@@ -279,12 +281,14 @@ void TestColouringRules::looksOfAMode_data()
         << QList<QColor>{QColor(0xFF1515), Silver, Silver, Silver} << black << Silver << "";
     QTest::newRow("state at 298 K stops at the word")
         << Colouring::Choice{Mode::PhysicalState, 298} << QList<QColor>{Gas, Solid, None, None}
-        << black << None << "'env. 1560' is not a valid floating point value";
+        << black << None
+        << "« env. 1560 » n'est pas un nombre décimal valide (le séparateur décimal est la virgule "
+           ": 1,01)";
     QTest::newRow("state with the spin edit empty")
         << Colouring::Choice{Mode::PhysicalState} << QList<QColor>(4, None) << black << None << "";
     QTest::newRow("discovery by 1800")
         << Colouring::Choice{Mode::Discovery, 1800} << QList<QColor>{White, Navy, Navy, Grey}
-        << black << QColor() << "'' is not a valid integer value";
+        << black << QColor() << "«  » n'est pas un nombre entier valide";
     QTest::newRow("numeric: atomic numbers")
         << Colouring::Choice{Mode::Numeric, {}, Column::NoAt}
         << QList<QColor>{White, QColor(170, 170, 170), QColor(85, 85, 85), Black}
@@ -293,7 +297,9 @@ void TestColouringRules::looksOfAMode_data()
         << Colouring::Choice{Mode::Numeric} << QList<QColor>(4, Navy) << black << Navy << "";
     QTest::newRow("numeric: a word stops it before any fill")
         << Colouring::Choice{Mode::Numeric, {}, Column::Tf} << QList<QColor>(4, None) << black
-        << None << "'env. 1560' is not a valid floating point value";
+        << None
+        << "« env. 1560 » n'est pas un nombre décimal valide (le séparateur décimal est la virgule "
+           ": 1,01)";
 }
 
 // Four elements: hydrogen, a solid, one with a word for its melting point, and lithium; the

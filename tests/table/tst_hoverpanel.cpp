@@ -97,6 +97,7 @@ private slots:
     void valuesDrawnAsShaped_data();
     void valuesDrawnAsShaped();
     void editedLegendValueIsWrittenBackOnce();
+    void legendRefusesANonNumber_data();
     void legendRefusesANonNumber();
     void legendValueTypedLastIsKept();
     void sheetAndLegendEditsAreBothKept_data();
@@ -272,17 +273,29 @@ void TestHoverPanel::editedLegendValueIsWrittenBackOnce()
     }
 }
 
+void TestHoverPanel::legendRefusesANonNumber_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("a unit") << "1810 K"
+                            << "« 1810 K » n'est pas un nombre";
+    // The box takes it whole rather than cutting it to the column's twelve characters.
+    QTest::newRow("longer than the column")
+        << QString(40, u'9') << "a 40 caractères, et la colonne n'en tient que 12";
+}
+
 void TestHoverPanel::legendRefusesANonNumber()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, why);
     MainWindowFixture f;
     const QByteArray before = readFileBytes(f.path(&DataFolder::propFile));
-    QLineEdit *value = typeIronMeltingPoint(f, QStringLiteral("1810 K"));
+    QLineEdit *value = typeIronMeltingPoint(f, typed);
     // The move that would post it says why it is refused, once; the table keeps 1810.
     const QStringList boxes =
         messageBoxesDuring([&] { QTest::mouseMove(f.button(27), QPoint(12, 12)); });
     QCOMPARE(boxes.size(), 1);
-    for (const QString &part : {QStringLiteral("Fer"), QStringLiteral("_TF"),
-                                QStringLiteral("« 1810 K » n'est pas un nombre")})
+    for (const QString &part : {QStringLiteral("Fer"), QStringLiteral("_TF"), why})
         QVERIFY2(boxes.first().contains(part), qPrintable(boxes.first()));
     QCOMPARE(value->text(), QStringLiteral("1768"));
     QVERIFY(messageBoxesDuring([&] { QTest::mouseMove(f.button(26), QPoint(12, 12)); }).isEmpty());
