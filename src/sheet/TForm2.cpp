@@ -25,7 +25,8 @@ using namespace SheetStyle;
 
 TForm2::TForm2(const ProgramState &state, const DataFolder &folder, QWidget *parent,
                SectionReader readSection)
-    : QDialog(parent), m_state(state), m_folder(folder), m_readSection(std::move(readSection))
+    : QDialog(parent), m_state(state), m_folder(folder), m_originals(folder),
+      m_readSection(std::move(readSection))
 {
     if (!m_readSection)
         m_readSection = [](const QString &file, const QString &number) {
@@ -44,7 +45,8 @@ TForm2::TForm2(const ProgramState &state, const DataFolder &folder, QWidget *par
             [](const QString &message) { showErrorBox(message); });
 
     buildHeader();
-    m_pages = new SheetPages(this, QRect(0, 73, width(), height() - 73), m_table.get());
+    m_pages =
+        new SheetPages(this, QRect(0, 73, width(), height() - 73), m_table.get(), &m_originals);
     addKeys(m_pages->tabs());
     // The table is stored open on its first record; the section pages wait for the showing.
     m_placing = true;
