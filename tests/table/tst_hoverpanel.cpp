@@ -106,7 +106,8 @@ QString cellOnDisk(const QString &path, int z, const QString &field)
 // The entry named `name` of the context menu that `box` opens.
 QAction *contextEntry(QWidget *box, const QString &name)
 {
-    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              box->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(box, &request);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     return menu ? menu->findChild<QAction *>(name) : nullptr;
@@ -462,8 +463,8 @@ void TestHoverPanel::nothingToGoBackToWithoutShippedTables()
     f.choose(QStringLiteral("Point de  fusion"));
     hover(f, 26);
     QVERIFY(!f.form->pictureMenu()->restoreOriginals()->isEnabled());
-    QAction *restore =
-        contextEntry(f.child<QLineEdit>(QStringLiteral("DBEdit3")), QStringLiteral("RestoreOriginal"));
+    QAction *restore = contextEntry(f.child<QLineEdit>(QStringLiteral("DBEdit3")),
+                                    QStringLiteral("RestoreOriginal"));
     QVERIFY(restore);
     QVERIFY(!restore->isEnabled());
     closePopup();
@@ -475,16 +476,26 @@ void TestHoverPanel::panelBoxesShowTheirColumns_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     // Read by hand from the shipped table: no two boxes of an element show the same text.
-    QTest::newRow("Fe density") << 26 << "Edit_M__VOL" << "7,87";
-    QTest::newRow("Fe boiling point") << 26 << "Edit_TEB" << "3020";
-    QTest::newRow("Fe atomic volume") << 26 << "Edit_VOL_AT" << "7,1";
-    QTest::newRow("Fe electron affinity") << 26 << "Edit_AE" << "14,6";
-    QTest::newRow("Fe electronegativity") << 26 << "Edit_EN" << "1,6";
-    QTest::newRow("O density") << 8 << "Edit_M__VOL" << "1,141";
-    QTest::newRow("O boiling point") << 8 << "Edit_TEB" << "90,2";
-    QTest::newRow("O atomic volume") << 8 << "Edit_VOL_AT" << "14";
-    QTest::newRow("O electron affinity") << 8 << "Edit_AE" << "141";
-    QTest::newRow("O melting point") << 8 << "Edit_TF" << "54,36";
+    QTest::newRow("Fe density") << 26 << "Edit_M__VOL"
+                                << "7,87";
+    QTest::newRow("Fe boiling point") << 26 << "Edit_TEB"
+                                      << "3020";
+    QTest::newRow("Fe atomic volume") << 26 << "Edit_VOL_AT"
+                                      << "7,1";
+    QTest::newRow("Fe electron affinity") << 26 << "Edit_AE"
+                                          << "14,6";
+    QTest::newRow("Fe electronegativity") << 26 << "Edit_EN"
+                                          << "1,6";
+    QTest::newRow("O density") << 8 << "Edit_M__VOL"
+                               << "1,141";
+    QTest::newRow("O boiling point") << 8 << "Edit_TEB"
+                                     << "90,2";
+    QTest::newRow("O atomic volume") << 8 << "Edit_VOL_AT"
+                                     << "14";
+    QTest::newRow("O electron affinity") << 8 << "Edit_AE"
+                                         << "141";
+    QTest::newRow("O melting point") << 8 << "Edit_TF"
+                                     << "54,36";
 }
 
 void TestHoverPanel::panelBoxesShowTheirColumns()
