@@ -37,6 +37,11 @@ public:
     using File = QString (DataFolder::*)() const; // &DataFolder::propFile, ...
 
     DataFolder folder() const { return DataFolder(m_dir.path()); }
+    // The same folder, its files copied from the shipped ones, which it can go back to.
+    DataFolder folderWithOrigin() const
+    {
+        return DataFolder(m_dir.path(), QStringLiteral(MIRELON_SHARE_DIR));
+    }
     QString path(File file) const { return (folder().*file)(); }
     // Any other file of the folder: what a test saves, prints or exports.
     QString path(const QString &name) const { return m_dir.filePath(name); }

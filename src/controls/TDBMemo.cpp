@@ -1,7 +1,12 @@
 #include "controls/TDBMemo.h"
 
+#include "controls/EditCommands.h"
+#include "controls/ErrorBox.h"
 #include "controls/FieldLink.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -12,6 +17,8 @@ TDBMemo::TDBMemo(QWidget *parent)
     connect(document(), &QTextDocument::contentsChange, this,
             [this](int position, int, int added) { m_insertEnd = position + added; });
     connect(this, &QPlainTextEdit::textChanged, this, &TDBMemo::userEdited);
+    connect(m_link, &FieldLink::editedChanged, this,
+            [this](bool edited) { m_mark.show(*this, edited); });
 }
 
 void TDBMemo::setDataSource(TTextTable *table)
@@ -32,6 +39,42 @@ void TDBMemo::setDataField(const QString &field)
 QString TDBMemo::DataField() const
 {
     return m_link->field();
+}
+
+void TDBMemo::setOriginalValues(const OriginalValues *origin)
+{
+    m_link->setOriginalValues(origin);
+}
+
+bool TDBMemo::holdsEdit() const
+{
+    return m_link->edited();
+}
+
+void TDBMemo::restoreOriginal()
+{
+    guarded(this, [this] { m_mark.announce(*this, EditCommands::restored(m_link->restore())); });
+}
+
+void TDBMemo::keyPressEvent(QKeyEvent *event)
+{
+    // Escape and Ctrl+Z take back the whole text typed, as the record still holds it; with
+    // nothing typed, Escape goes on to the window.
+    if (m_link->edited() && EditCommands::takesEditBack(*event)) {
+        m_link->revert();
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TDBMemo::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu(event->pos());
+    if (!isReadOnly())
+        EditCommands::add(*menu, *m_link, [this] { restoreOriginal(); });
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void TDBMemo::showField(const QString &text)

@@ -1,15 +1,19 @@
 #pragma once
 
+#include "controls/EditMark.h"
+
 #include <QPlainTextEdit>
 
 class FieldLink;
+class OriginalValues;
 class TTextTable;
 
 // A multi-line box bound by field name (without regard to case) to the current record of a
 // table, for the long texts of a record. Typing puts the table into edit mode and the table
 // posts the text when it moves to another record. A record line cannot hold a line end, so a
 // line break typed or pasted is stored as a space. It takes no more characters than the
-// field's size, typed or pasted.
+// field's size, typed or pasted. Like TDBEdit, it is marked while it holds an edit, Escape and
+// Ctrl+Z give it the record's text back, and its context menu can put the shipped value back.
 class TDBMemo : public QPlainTextEdit
 {
     Q_OBJECT
@@ -21,6 +25,17 @@ public:
     TTextTable *DataSource() const;
     void setDataField(const QString &field);
     QString DataField() const;
+    // The shipped values "Rétablir la valeur d'origine" takes; not owned, outlives the memo.
+    void setOriginalValues(const OriginalValues *origin);
+
+    // The memo holds a text typed and not yet posted.
+    bool holdsEdit() const;
+    // Puts the shipped value back (FieldLink::restore) and announces it; a failure is shown.
+    void restoreOriginal();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void showField(const QString &text);
@@ -28,6 +43,7 @@ private:
     void dropExcess();
 
     FieldLink *m_link; // owned by the memo
+    EditMark m_mark;
     bool m_showing = false;
     int m_insertEnd = 0; // where the last change to the text ended
 };

@@ -2,6 +2,8 @@
 
 #include "data/Errors.h"
 
+#include <algorithm>
+
 namespace {
 
 [[noreturn]] void noRecords()
@@ -160,6 +162,22 @@ void TTextTable::Close()
     setState(State::Inactive);
     emit activeChanged(false);
     emit contentsChanged();
+}
+
+void TTextTable::SavePosted()
+{
+    if (!m_active || m_fieldNames.isEmpty() || m_fileName.isEmpty() || m_changes.isEmpty())
+        return;
+    if (const std::optional<QString> trouble =
+            m_changes.write(m_fileName, m_grid, m_fieldNames, m_writeObserver)) {
+        emit writeFailed(*trouble);
+        return;
+    }
+    // The file now holds this table's records in this order: the next write starts from it.
+    for (int r = 0; r < m_grid.RowCount(); ++r)
+        m_grid.setRowTag(r, r + 1);
+    m_tagCounter = m_grid.RowCount();
+    m_changes.start(m_fieldNames, m_grid.RowCount());
 }
 
 void TTextTable::resetCursor()
@@ -593,6 +611,36 @@ void TTextTable::setFieldText(const QString &name, const QString &text)
     m_buffer[c] = text;
     m_bufferChanged = true;
     emit fieldChanged(m_fieldNames[c]);
+}
+
+bool TTextTable::FieldEdited(const QString &name) const
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        return false;
+    const int c = FieldIndex(name);
+    if (c < 0)
+        return false;
+    if (m_state == State::Insert)
+        return !m_buffer.value(c).isEmpty();
+    return m_buffer.value(c) != m_grid.CellView(c, physicalRow(m_index));
+}
+
+void TTextTable::RevertField(const QString &name)
+{
+    const int c = requireField(name);
+    if (!FieldEdited(name))
+        return;
+    const bool inserting = m_state == State::Insert;
+    const int row = physicalRow(m_index);
+    m_buffer[c] = inserting ? QString() : m_grid.Cell(c, row);
+    const bool unchanged = inserting
+                               ? std::all_of(m_buffer.cbegin(), m_buffer.cend(),
+                                             [](const QString &text) { return text.isEmpty(); })
+                               : m_buffer == m_grid.Row(row);
+    if (unchanged)
+        Cancel();
+    else
+        emit fieldChanged(m_fieldNames[c]);
 }
 
 std::optional<int> TTextTable::Bookmark() const

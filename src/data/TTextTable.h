@@ -69,6 +69,11 @@ public:
     // unposted edit is dropped. Both a failed write and a replaced file are reported through
     // writeFailed().
     void Close();
+    // Writes what was posted since the table opened (or last wrote) as Close() does, and stays
+    // open on the same record, an edit in progress kept unposted. A write that succeeds is not
+    // made again by a later closing; one that fails (reported through writeFailed()) is tried
+    // again then.
+    void SavePosted();
     State state() const { return m_state; }
 
     bool Filtered() const { return m_filtered; }
@@ -118,6 +123,11 @@ public:
     void Cancel();
     void Delete();
     void setFieldText(const QString &name, const QString &text);
+    // The edit in progress holds another text for the field than the record does.
+    bool FieldEdited(const QString &name) const;
+    // Gives the field of the edit in progress the record's text again; the edit is cancelled
+    // when no field of it is left changed.
+    void RevertField(const QString &name);
     // Set by every posting, insertion or deletion; stays set for the life of the object. What
     // a closing writes is only what was posted since the table opened.
     bool Modified() const { return m_modified; }

@@ -167,8 +167,9 @@ QLineEdit *sectionLine(QWidget *page, const QString &name, const QString &spoken
 
 } // namespace
 
-SheetPages::SheetPages(QWidget *sheet, const QRect &place, TTextTable *table)
-    : QObject(sheet), m_tabs(new QTabWidget(sheet)), m_table(table)
+SheetPages::SheetPages(QWidget *sheet, const QRect &place, TTextTable *table,
+                       const OriginalValues *origin)
+    : QObject(sheet), m_tabs(new QTabWidget(sheet)), m_table(table), m_origin(origin)
 {
     m_tabs->setObjectName(QStringLiteral("PageControl1"));
     m_tabs->setGeometry(place);
@@ -221,6 +222,9 @@ void SheetPages::build(int index)
         break;
     case HistoirePage:
         fillBoxPage(page, Page::Histoire, Silver, m_table, PageWidth);
+        // The memos, the sheet's only boxes that take typing, can go back to the shipped text.
+        for (TDBMemo *memo : page->findChildren<TDBMemo *>())
+            memo->setOriginalValues(m_origin);
         break;
     }
     // Widgets made on a page that is already shown wait to be shown themselves.

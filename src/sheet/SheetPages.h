@@ -11,6 +11,7 @@
 class QLineEdit;
 class QRect;
 class QTabWidget;
+class OriginalValues;
 class QWidget;
 class TTextTable;
 
@@ -28,9 +29,10 @@ public:
     static constexpr int IsotopeLines = 10;
     enum class Lines { Structure, Isotopes };
 
-    // Makes the page control on `sheet` at `place`, its data boxes bound to `table`; the
-    // table outlives the pages.
-    SheetPages(QWidget *sheet, const QRect &place, TTextTable *table);
+    // Makes the page control on `sheet` at `place`, its data boxes bound to `table`, the
+    // memos going back to the values of `origin` (may be null); both outlive the pages.
+    SheetPages(QWidget *sheet, const QRect &place, TTextTable *table,
+               const OriginalValues *origin = nullptr);
 
     QTabWidget *tabs() const { return m_tabs; }
 
@@ -48,6 +50,7 @@ private:
 
     QTabWidget *m_tabs;
     TTextTable *m_table;
+    const OriginalValues *m_origin;
     std::array<bool, PageCount> m_built{};
     QStringList m_structure; // what the structure boxes show, once they are built
     QStringList m_isotopes;

@@ -27,7 +27,8 @@ using namespace SheetStyle;
 
 TForm2::TForm2(const ProgramState &state, const DataFolder &folder, QWidget *parent,
                SectionReader readSection)
-    : QDialog(parent), m_state(state), m_folder(folder), m_readSection(std::move(readSection))
+    : QDialog(parent), m_state(state), m_folder(folder), m_originals(folder),
+      m_readSection(std::move(readSection))
 {
     if (!m_readSection)
         m_readSection = [](const QString &file, const QString &number) {
@@ -47,7 +48,8 @@ TForm2::TForm2(const ProgramState &state, const DataFolder &folder, QWidget *par
     TableWriteQuestions::attach(*m_table, this);
 
     buildHeader();
-    m_pages = new SheetPages(this, QRect(0, 73, width(), height() - 73), m_table.get());
+    m_pages =
+        new SheetPages(this, QRect(0, 73, width(), height() - 73), m_table.get(), &m_originals);
     addKeys(m_pages->tabs());
     // The table is stored open on its first record; the section pages wait for the showing.
     m_placing = true;

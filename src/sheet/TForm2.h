@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DataFolder.h"
+#include "data/OriginalValues.h"
 #include "data/SectionFile.h"
 #include "sheet/SheetPages.h"
 
@@ -72,6 +73,7 @@ private:
 
     const ProgramState &m_state;
     const DataFolder m_folder;
+    const OriginalValues m_originals;
     SectionReader m_readSection;
     SheetPages *m_pages = nullptr; // owned by the sheet
     bool m_activated = false;

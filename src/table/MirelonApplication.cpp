@@ -3,7 +3,26 @@
 #include "controls/ErrorBox.h"
 
 #include <QLibraryInfo>
+#include <QSocketNotifier>
 #include <QTranslator>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// The two ends of the pair the signal handler writes into and the event loop reads from.
+int signalPair[2] = {-1, -1};
+
+void wakeOnSignal(int)
+{
+    const char byte = 1;
+    // All a signal handler may do; a full pipe already holds a wake-up.
+    [[maybe_unused]] const ssize_t written = ::write(signalPair[0], &byte, 1);
+}
+
+} // namespace
 
 MirelonApplication::MirelonApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
@@ -26,6 +45,26 @@ bool MirelonApplication::notify(QObject *receiver, QEvent *event)
         showError(currentErrorMessage());
     }
     return false;
+}
+
+void MirelonApplication::endOnTerminationSignals()
+{
+    if (m_signals || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPair) != 0)
+        return;
+    m_signals = new QSocketNotifier(signalPair[1], QSocketNotifier::Read, this);
+    connect(m_signals, &QSocketNotifier::activated, this, [] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t read = ::read(signalPair[1], &byte, 1);
+        // Every loop returns, a modal window's too, so that the windows are destroyed from
+        // main() and write their tables; nothing can keep the run going.
+        QCoreApplication::exit(0);
+    });
+    struct sigaction action = {};
+    action.sa_handler = wakeOnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+        sigaction(signal, &action, nullptr);
 }
 
 void MirelonApplication::showError(const QString &message)

@@ -67,6 +67,7 @@ void prepare(MirelonApplication &app)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     app.installFrenchTranslation();
     installFontSubstitutions();
+    app.endOnTerminationSignals();
 }
 
 std::unique_ptr<TForm1> createWindows(ProgramState &state, const DataFolder &folder,

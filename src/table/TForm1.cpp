@@ -23,6 +23,7 @@
 #include "table/ElementDescriptions.h"
 #include "table/ElementLayout.h"
 #include "table/HoverPanel.h"
+#include "table/LegendEdits.h"
 #include "table/Legends.h"
 #include "table/MainWindowKeys.h"
 #include "table/MirelonApplication.h"
@@ -92,6 +93,7 @@ TForm1::TForm1(ProgramState &state, const DataFolder &folder, PictureSaves &pict
     buildKeyboard();
     m_pictureMenu =
         new TablePictureMenu(this, m_client, m_pictures, [this] { return tablePicture(); });
+    connectRestoring();
 
     move(3, 49);
     resize(StartWidth - FrameAllowance, menuBar()->sizeHint().height() + ClientHeight);
@@ -130,9 +132,39 @@ void TForm1::openView()
     connect(m_table1, &TTextTable::fieldChanged, this, [this](const QString &field) {
         m_panel1->showField(field, m_table1->FieldText(field));
     });
+    // A typed value taken back shows in the panel as the record holds it again.
+    connect(m_table1, &TTextTable::stateChanged, this, [this](TTextTable::State state) {
+        const QString field = m_legends.dbEdit3->DataField();
+        if (state == TTextTable::State::Browse && m_table1->FieldIndex(field) >= 0)
+            m_panel1->showField(field, m_table1->FieldText(field));
+    });
     m_legends.dbEdit3->setDataSource(m_table1);
+    m_legendEdits = new LegendEdits(*m_table1, *m_legends.dbEdit3, m_folder, this);
     // Hidden, the panel holds the view's first record until a move shows another.
     m_panel1->showElement(m_records, m_table1->RecNo());
+}
+
+void TForm1::connectRestoring()
+{
+    QAction *restore = m_pictureMenu->restoreOriginals();
+    restore->setEnabled(m_folder.hasOrigin());
+    if (!m_folder.hasOrigin())
+        restore->setToolTip(QStringLiteral("Ces données n'ont pas été copiées des tables "
+                                           "fournies avec le programme."));
+    connect(m_pictureMenu, &TablePictureMenu::restoreOriginalsRequested, this,
+            [this] { guarded(this, [this] { restoreAllOriginals(); }); });
+}
+
+void TForm1::restoreAllOriginals()
+{
+    if (!m_legendEdits->restoreAll())
+        return;
+    if (m_panel1->isVisible())
+        m_panel1->showElement(m_records, m_table1->RecNo());
+    // A colouring in view shows the values now held.
+    const ColouringPicture::Shown shown = shownColouring();
+    if (shown.legend != ColouringPicture::Legend::None)
+        combobox1Change();
 }
 
 void TForm1::nameElementButtons()
@@ -370,13 +402,10 @@ void TForm1::ShowHoverPanel()
 {
     if (!m_table1->Active())
         m_table1->Open();
-    // A value typed into the legend is posted by the move; one the table refuses is dropped,
-    // or every later move would refuse it again.
-    if (const std::optional<QString> refusal = m_table1->TryPost()) {
-        m_table1->Cancel();
+    // A value typed into the legend is posted and written by the move; one the table refuses
+    // is dropped, or every later move would refuse it again.
+    if (!m_legendEdits->post())
         m_panel1->showElement(m_records, m_table1->RecNo()); // the kept value
-        MirelonApplication::showError(*refusal + QStringLiteral(" L'ancienne valeur est gardée."));
-    }
     m_panel1->showElement(m_records, m_hoveredElement);
     m_panel1->show();
     // The legend's value box shows and edits the element's record.

@@ -14,6 +14,7 @@ class QAction;
 class QComboBox;
 class QToolButton;
 class HoverPanel;
+class LegendEdits;
 class MainWindowKeys;
 class MolarMode;
 class TAboutBox;
@@ -103,6 +104,9 @@ protected:
 
 private:
     void openView();
+    void connectRestoring();
+    // Puts every shipped value back, once the user agrees, and shows the table anew.
+    void restoreAllOriginals();
     void makeColourist();
     void nameElementButtons();
     // The legends, the molar-mass panel and the formula edit hidden, the width kept.
@@ -143,6 +147,7 @@ private:
     // the legend's value box to edit; owned by the window.
     TTextTable *m_table1 = nullptr;
     ElementRecords m_records;                      // what m_table1 holds, remade at each change
+    LegendEdits *m_legendEdits = nullptr;          // owned by the window
     HoverPanel *m_panel1 = nullptr;                // owned by m_client
     std::array<TEncartaButton *, 103> m_buttons{}; // element z at z - 1, owned by m_client
     LegendControls m_legends;                      // owned by m_client

@@ -38,6 +38,11 @@ TablePictureMenu::TablePictureMenu(QWidget *window, QWidget *area, PictureSaves 
                &TablePictureMenu::saveTable);
     addCommand("CopyTable", QStringLiteral("Copier l'image du tableau"),
                &TablePictureMenu::copyTable);
+    m_menu->addSeparator();
+    m_restore = m_menu->addAction(QStringLiteral("Rétablir toutes les données d'origine…"));
+    m_restore->setObjectName(QStringLiteral("RestoreAllOriginals"));
+    m_menu->setToolTipsVisible(true);
+    connect(m_restore, &QAction::triggered, this, &TablePictureMenu::restoreOriginalsRequested);
     // The window holds the print command too, so that its shortcut works with the menu closed.
     window->addAction(print);
     area->installEventFilter(this);

@@ -17,6 +17,8 @@ struct TablePicture;
 // clipboard. They are offered in a context menu of the table area (right click, or the
 // Menu key once a click has given the table the focus), and Ctrl+P prints; nothing is added to the
 // menu bar or the tool bar. Each command draws the picture its source gives at that moment.
+// The same menu ends with "Rétablir toutes les données d'origine…", which the window carries
+// out (restoreOriginalsRequested()).
 class TablePictureMenu : public QObject
 {
     Q_OBJECT
@@ -30,6 +32,8 @@ public:
     TablePictureMenu(QWidget *window, QWidget *area, PictureSaves &saves, Source source);
 
     QMenu *menu() const { return m_menu; }
+    // "Rétablir toutes les données d'origine…"; the window enables it, or says why not.
+    QAction *restoreOriginals() const { return m_restore; }
     void setPrinterChoice(const PrinterChoice &printers) { m_printers = printers; }
 
     void printTable();
@@ -39,6 +43,9 @@ public:
     // the extension rule, in the type the completed name says; a failure is reported and
     // leaves any file of that name as it was.
     void savePicture(const QString &chosenName, TablePictureFiles::Format format);
+
+signals:
+    void restoreOriginalsRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -50,7 +57,8 @@ private:
     QWidget *m_area;
     PictureSaves &m_saves;
     Source m_source;
-    QMenu *m_menu = nullptr; // owned by the window
+    QMenu *m_menu = nullptr;      // owned by the window
+    QAction *m_restore = nullptr; // owned by m_menu
     PrinterChoice m_printers;
     int m_type = 0; // the entry of the save dialog last chosen
 };

@@ -73,6 +73,9 @@ private slots:
     void postedChangeIsWrittenBack();
     void editKeepsTheOtherCellsWhole();
     void unpostedEditIsDropped();
+    void erasedValueReadsBackEmpty_data();
+    void erasedValueReadsBackEmpty();
+    void savePostedWritesOnceAndKeepsTheRecord();
     void postRefuses_data();
     void postRefuses();
     void insertAppendDelete();
@@ -110,6 +113,61 @@ void TestTextTable::openingComputesFields()
     QCOMPARE(f.table.Bookmark(), std::optional<int>(1));
     f.table.Next();
     QCOMPARE(f.table.Bookmark(), std::optional<int>(2));
+}
+
+void TestTextTable::erasedValueReadsBackEmpty_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("first field") << "A" << QByteArray("A;B;C\r\nr1;1;x\r\n;2;y\r\nr3;3;z\r\n");
+    QTest::newRow("middle field") << "B" << QByteArray("A;B;C\r\nr1;1;x\r\nr2;;y\r\nr3;3;z\r\n");
+    QTest::newRow("last field") << "C" << QByteArray("A;B;C\r\nr1;1;x\r\nr2;2;\r\nr3;3;z\r\n");
+}
+
+// A value erased (an empty text posted) is written as an empty cell, the cells around it as
+// they were, and reads back as no value.
+void TestTextTable::erasedValueReadsBackEmpty()
+{
+    QFETCH(QString, field);
+    Fixture f("A;B;C\r\nr1;1;x\r\nr2;2;y\r\nr3;3;z\r\n");
+    f.table.Open();
+    f.table.setRecNo(2);
+    f.table.setFieldText(field, QString());
+    QVERIFY(f.table.FieldEdited(field));
+    f.table.Post();
+    f.table.Close();
+    QTEST(readFileBytes(f.path), "written");
+    TTextTable again;
+    again.setFileName(f.path);
+    again.Open();
+    again.setRecNo(2);
+    QCOMPARE(again.FieldValue(field), std::nullopt);
+    QCOMPARE(again.RecordCount(), 3);
+}
+
+// Writing what was posted keeps the table open on its record. What it wrote is not written
+// again by the closing, which so keeps what another writer has put there since.
+void TestTextTable::savePostedWritesOnceAndKeepsTheRecord()
+{
+    Fixture f(kThreeRecords);
+    f.table.Open();
+    postB(f.table, 2, QStringLiteral("20"));
+    QSignalSpy moves(&f.table, &TTextTable::recordChanged);
+    f.table.SavePosted();
+    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\nr1;1\r\nr2;20\r\nr3;3\r\n"));
+    QVERIFY(f.table.Active());
+    QCOMPARE(f.table.RecNo(), 2);
+    QCOMPARE(moves.count(), 0);
+    {
+        TTextTable other;
+        other.setFileName(f.path);
+        other.Open();
+        postB(other, 2, QStringLiteral("21"));
+        other.Close();
+    }
+    postB(f.table, 3, QStringLiteral("30"));
+    f.table.Close();
+    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\nr1;1\r\nr2;21\r\nr3;30\r\n"));
 }
 
 void TestTextTable::emptyFileGivesOneNamelessField()

@@ -33,7 +33,10 @@ class MainWindowFixture
 public:
     // `edit` may change the table's cells (row 0 holds the field names) before the window
     // reads it.
-    explicit MainWindowFixture(const std::function<void(TStrGrid &)> &edit = {})
+    // With `shipped`, the data folder knows the shipped tables it was copied from.
+    explicit MainWindowFixture(const std::function<void(TStrGrid &)> &edit = {},
+                               bool shipped = false)
+        : m_shipped(shipped)
     {
         installFontSubstitutions();
         m_data.copyShipped(&DataFolder::propFile);
@@ -50,7 +53,7 @@ public:
     }
     ~MainWindowFixture() { form.reset(); }
 
-    DataFolder folder() const { return m_data.folder(); }
+    DataFolder folder() const { return m_shipped ? m_data.folderWithOrigin() : m_data.folder(); }
     QString path(ScratchData::File file) const { return m_data.path(file); }
     QString path(const QString &name) const { return m_data.path(name); }
     // The section files too, for the property sheet.
@@ -78,5 +81,6 @@ public:
     std::unique_ptr<TForm1> form;
 
 private:
+    bool m_shipped = false;
     ScratchData m_data;
 };

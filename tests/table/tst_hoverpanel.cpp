@@ -3,9 +3,14 @@
 #include "MainWindowFixture.h"
 #include "MessageBoxes.h"
 #include "TestFiles.h"
+#include "controls/EditMark.h"
+#include "data/TTextTable.h"
 #include "sheet/TForm2.h"
 #include "table/Startup.h"
+#include "tablepicture/TablePictureMenu.h"
 
+#include <QAbstractButton>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -81,6 +86,39 @@ QAction *exitAction(const MainWindowFixture &f)
     return nullptr;
 }
 
+// Moves the mouse onto element z, coming from its neighbour: a move to where the mouse already
+// stands would not reach the button.
+void hover(const MainWindowFixture &f, int z)
+{
+    QTest::mouseMove(f.button(z == 1 ? 2 : z - 1), QPoint(12, 12));
+    QTest::mouseMove(f.button(z), QPoint(12, 12));
+}
+
+// The text of element z's field in the element table on disk.
+QString cellOnDisk(const QString &path, int z, const QString &field)
+{
+    TStrGrid grid;
+    grid.setDivChar(QLatin1Char(';'));
+    grid.LoadFromFile(path);
+    return grid.Cell(ElementColumns::indexOf(field), z);
+}
+
+// The entry named `name` of the context menu that `box` opens.
+QAction *contextEntry(QWidget *box, const QString &name)
+{
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              box->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(box, &request);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    return menu ? menu->findChild<QAction *>(name) : nullptr;
+}
+
+void closePopup()
+{
+    if (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+}
+
 } // namespace
 
 class TestHoverPanel : public QObject
@@ -100,6 +138,14 @@ private slots:
     void legendRefusesANonNumber_data();
     void legendRefusesANonNumber();
     void legendValueTypedLastIsKept();
+    void legendEditIsMarkedAndTakenBack_data();
+    void legendEditIsMarkedAndTakenBack();
+    void postedLegendValueIsWrittenAtOnce();
+    void shippedValuesComeBack_data();
+    void shippedValuesComeBack();
+    void nothingToGoBackToWithoutShippedTables();
+    void panelBoxesShowTheirColumns_data();
+    void panelBoxesShowTheirColumns();
     void sheetAndLegendEditsAreBothKept_data();
     void sheetAndLegendEditsAreBothKept();
     void startStopsOnAnIncompleteTable_data();
@@ -315,6 +361,163 @@ void TestHoverPanel::legendValueTypedLastIsKept()
     QVERIFY(messageBoxesDuring([&] { f.form.reset(); }).isEmpty());
     QCOMPARE(readFileBytes(f.path(&DataFolder::propFile)),
              QByteArray(before).replace(";1810;3020;", ";1811;3020;"));
+}
+
+void TestHoverPanel::legendEditIsMarkedAndTakenBack_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier);
+}
+
+// A value typed into the legend shows that it is an edit until it is posted; Escape and
+// Ctrl+Z give the box, the panel and the record their text back, and nothing is written.
+void TestHoverPanel::legendEditIsMarkedAndTakenBack()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    MainWindowFixture f;
+    const QByteArray before = readFileBytes(f.path(&DataFolder::propFile));
+    QLineEdit *value = typeIronMeltingPoint(f, QStringLiteral("26"));
+    const QColor silver(0xC0, 0xC0, 0xC0);
+    QVERIFY(value->font().italic());
+    QCOMPARE(value->palette().color(QPalette::Base), EditMark::ground());
+    QTest::keyClick(value, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(value->text(), QStringLiteral("1810"));
+    QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_TF"))->text(), QStringLiteral("1810"));
+    QVERIFY(!value->font().italic());
+    QCOMPARE(value->palette().color(QPalette::Base), silver);
+    QTest::mouseMove(f.button(27), QPoint(12, 12));
+    QVERIFY(messageBoxesDuring([&] { f.form.reset(); }).isEmpty());
+    QCOMPARE(readFileBytes(f.path(&DataFolder::propFile)), before);
+}
+
+// The move that posts a legend value writes it at once and the box says so; a property
+// sheet opened next reads it from the file.
+void TestHoverPanel::postedLegendValueIsWrittenAtOnce()
+{
+    MainWindowFixture f;
+    QVERIFY(f.copySectionFiles());
+    QLineEdit *value = typeIronMeltingPoint(f, QStringLiteral("1811"));
+    QTest::mouseMove(f.button(27), QPoint(12, 12));
+    QCOMPARE(cellOnDisk(f.path(&DataFolder::propFile), 26, QStringLiteral("_TF")),
+             QStringLiteral("1811"));
+    const QString said = value->accessibleDescription();
+    QVERIFY2(said.startsWith(QStringLiteral("Valeur enregistrée pour Fer")) &&
+                 said.contains(QStringLiteral("« 1811 »")),
+             qPrintable(said));
+    f.state.selectedElement = 26;
+    TForm2 sheet(f.state, f.folder(), f.form.get());
+    sheet.FormActivate();
+    QCOMPARE(sheet.table()->FieldText(QStringLiteral("_TF")), QStringLiteral("1811"));
+}
+
+void TestHoverPanel::shippedValuesComeBack_data()
+{
+    QTest::addColumn<bool>("all");
+    QTest::newRow("one value, from the box's menu") << false;
+    QTest::newRow("every value, from the table's menu") << true;
+}
+
+// Iron's melting point and hydrogen's electronegativity were changed; the box's entry puts
+// iron's back, the table's entry both after saying how many, and the file is the shipped one
+// again. The shipped file is only read.
+void TestHoverPanel::shippedValuesComeBack()
+{
+    QFETCH(bool, all);
+    const QString shippedPath = QStringLiteral(MIRELON_SHARE_DIR "/prop.yop");
+    const QByteArray shipped = readFileBytes(shippedPath);
+    MainWindowFixture f(
+        [](TStrGrid &grid) {
+            MainWindowFixture::setCell(grid, 26, QStringLiteral("_TF"), QStringLiteral("1811"));
+            MainWindowFixture::setCell(grid, 1, QStringLiteral("_3EN"), QStringLiteral("26"));
+        },
+        true);
+    const QString path = f.path(&DataFolder::propFile);
+    f.choose(QStringLiteral("Point de  fusion"));
+    hover(f, 26);
+    auto *value = f.child<QLineEdit>(QStringLiteral("DBEdit3"));
+    QCOMPARE(value->text(), QStringLiteral("1811"));
+    QStringList asked;
+    if (all) {
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked << box->text();
+                box->button(QMessageBox::Yes)->click();
+            }
+        });
+        answer.start(20);
+        f.form->pictureMenu()->restoreOriginals()->trigger();
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked.first().contains(QStringLiteral("2 valeurs modifiées")),
+                 qPrintable(asked.first()));
+    } else {
+        QAction *restore = contextEntry(value, QStringLiteral("RestoreOriginal"));
+        QVERIFY(restore && restore->isEnabled());
+        restore->trigger();
+        closePopup();
+    }
+    QCOMPARE(value->text(), QStringLiteral("1810"));
+    QCOMPARE(cellOnDisk(path, 26, QStringLiteral("_TF")), QStringLiteral("1810"));
+    QCOMPARE(cellOnDisk(path, 1, QStringLiteral("_3EN")),
+             all ? QStringLiteral("2,2") : QStringLiteral("26"));
+    QVERIFY(messageBoxesDuring([&] { f.form.reset(); }).isEmpty());
+    if (all)
+        QCOMPARE(readFileBytes(path), shipped);
+    QCOMPARE(readFileBytes(shippedPath), shipped);
+}
+
+// Data of the user's own choosing has no shipped values: both entries are off.
+void TestHoverPanel::nothingToGoBackToWithoutShippedTables()
+{
+    MainWindowFixture f;
+    f.choose(QStringLiteral("Point de  fusion"));
+    hover(f, 26);
+    QVERIFY(!f.form->pictureMenu()->restoreOriginals()->isEnabled());
+    QAction *restore = contextEntry(f.child<QLineEdit>(QStringLiteral("DBEdit3")),
+                                    QStringLiteral("RestoreOriginal"));
+    QVERIFY(restore);
+    QVERIFY(!restore->isEnabled());
+    closePopup();
+}
+
+void TestHoverPanel::panelBoxesShowTheirColumns_data()
+{
+    QTest::addColumn<int>("z");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    // Read by hand from the shipped table: no two boxes of an element show the same text.
+    QTest::newRow("Fe density") << 26 << "Edit_M__VOL"
+                                << "7,87";
+    QTest::newRow("Fe boiling point") << 26 << "Edit_TEB"
+                                      << "3020";
+    QTest::newRow("Fe atomic volume") << 26 << "Edit_VOL_AT"
+                                      << "7,1";
+    QTest::newRow("Fe electron affinity") << 26 << "Edit_AE"
+                                          << "14,6";
+    QTest::newRow("Fe electronegativity") << 26 << "Edit_EN"
+                                          << "1,6";
+    QTest::newRow("O density") << 8 << "Edit_M__VOL"
+                               << "1,141";
+    QTest::newRow("O boiling point") << 8 << "Edit_TEB"
+                                     << "90,2";
+    QTest::newRow("O atomic volume") << 8 << "Edit_VOL_AT"
+                                     << "14";
+    QTest::newRow("O electron affinity") << 8 << "Edit_AE"
+                                         << "141";
+    QTest::newRow("O melting point") << 8 << "Edit_TF"
+                                     << "54,36";
+}
+
+void TestHoverPanel::panelBoxesShowTheirColumns()
+{
+    QFETCH(int, z);
+    QFETCH(QString, box);
+    MainWindowFixture f;
+    hover(f, z);
+    QTEST(f.child<QLineEdit>(box)->text(), "text");
 }
 
 void TestHoverPanel::sheetAndLegendEditsAreBothKept_data()

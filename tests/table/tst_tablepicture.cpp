@@ -274,7 +274,8 @@ void TestTablePicture::commandsInTheContextMenuOnly()
     for (const QAction *action : menu->actions())
         texts << action->text();
     QCOMPARE(texts, QStringList({"Imprimer le tableau…", "Enregistrer l'image du tableau…",
-                                 "Copier l'image du tableau"}));
+                                 "Copier l'image du tableau", "",
+                                 "Rétablir toutes les données d'origine…"}));
     QWidget *table = f.form->centralWidget();
     const QPoint empty(300, 60); // above the transition metals
     QContextMenuEvent click(QContextMenuEvent::Mouse, empty, table->mapToGlobal(empty));
