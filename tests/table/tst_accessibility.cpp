@@ -98,6 +98,8 @@ private slots:
     void pressActionsClickAsTheMouseDoes();
     void buttonOffTakesNoPress();
     void hoverPanelAnnouncesTheElement();
+    void readOnlyBoxesSaySo_data();
+    void readOnlyBoxesSaySo();
 };
 
 // The main window in each of its states that shows other controls: the hover panel, each
@@ -309,6 +311,62 @@ void TestAccessibility::hoverPanelAnnouncesTheElement()
     QTest::mouseMove(f.button(27), QPoint(10, 10));
     QTRY_COMPARE(node->text(QAccessible::Name), QStringLiteral("Cobalt, Co, numéro atomique 27"));
     QVERIFY(node->text(QAccessible::Description) != description);
+}
+
+void TestAccessibility::readOnlyBoxesSaySo_data()
+{
+    QTest::addColumn<int>("window"); // 0 main window, 1 property sheet, 2 element dialog
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("hover panel value") << 0 << "Edit_TF" << true;
+    QTest::newRow("hover panel symbol") << 0 << "Edit_SYMBOLE" << true;
+    QTest::newRow("temperature shown in Celsius") << 0 << "edit1" << true;
+    QTest::newRow("legend value typed in") << 0 << "DBEdit3" << false;
+    QTest::newRow("sheet header") << 1 << "DB_NOM" << true;
+    QTest::newRow("sheet page value") << 1 << "DB_TF" << true;
+    QTest::newRow("sheet section top") << 1 << "DB_9STRUCTUR" << true;
+    QTest::newRow("sheet memo") << 1 << "DBDECPAR" << false;
+    QTest::newRow("element dialog symbol") << 2 << "Edit1" << true;
+    QTest::newRow("element dialog percentage") << 2 << "Edit2" << false;
+}
+
+// A box that shows a value and takes none says it is read-only and not editable, and offers
+// no way to change its text; a box the user types in says it is editable. The text of a
+// read-only box is still read through the text interface.
+void TestAccessibility::readOnlyBoxesSaySo()
+{
+    QFETCH(int, window);
+    QFETCH(QString, box);
+    QFETCH(bool, readOnly);
+    MainWindowFixture f;
+    QVERIFY(f.copySectionFiles());
+    f.state.selectedElement = 26;
+    std::unique_ptr<QWidget> shown;
+    QWidget *root = f.form.get();
+    if (window == 0) {
+        f.choose(QStringLiteral("Etat Physique")); // the legend of the temperature boxes
+    } else {
+        shown.reset(window == 1 ? static_cast<QWidget *>(new TForm2(f.state, f.folder()))
+                                : new TForm7);
+        shown->show();
+        root = shown.get();
+        // The sheet builds each page as it is first shown.
+        if (auto *pages = root->findChild<QTabWidget *>(QStringLiteral("PageControl1"))) {
+            for (int page = 0; page < pages->count(); ++page)
+                pages->setCurrentIndex(page);
+        }
+    }
+    auto *widget = root->findChild<QWidget *>(box);
+    QVERIFY(widget);
+    QAccessibleInterface *node = accessible(widget);
+    QCOMPARE(bool(node->state().readOnly), readOnly);
+    QCOMPARE(bool(node->state().editable), !readOnly);
+    QCOMPARE(node->editableTextInterface() == nullptr, readOnly);
+    if (auto *line = qobject_cast<QLineEdit *>(widget)) {
+        QAccessibleTextInterface *text = node->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), line->text());
+    }
 }
 
 QTEST_MAIN(TestAccessibility)
