@@ -14,7 +14,7 @@ import mirelon_e2e
 from mirelon_e2e import FE_CLIENT, open_sheet, close_sheet, wait_until
 
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-IRON = "Fer, Fe, numéro atomique 26"
+IRON = "Fer, Fe, numéro atomique 26, groupe 8, période 4"
 
 
 class AccessibilityBuses:
@@ -154,7 +154,7 @@ def case_focus_announced(s, pyatspi):
     wait_frame(pyatspi, "Mirelon 2 par l'équipe Mirelon")
     s.xdotool("windowfocus", "--sync", s.window)
     heard_while(pyatspi, "object:state-changed:focused",
-                lambda turn: s.xdotool("key", "Tab"), "Hydrogène, H, numéro atomique 1")
+                lambda turn: s.xdotool("key", "Tab"), "Hydrogène, H, numéro atomique 1, groupe 1, période 1")
 
 
 def case_hover_panel_announced(s, pyatspi):

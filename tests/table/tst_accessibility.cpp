@@ -100,6 +100,8 @@ private slots:
     void hoverPanelAnnouncesTheElement();
     void readOnlyBoxesSaySo_data();
     void readOnlyBoxesSaySo();
+    void newMolarMassAnnounced_data();
+    void newMolarMassAnnounced();
 };
 
 // The main window in each of its states that shows other controls: the hover panel, each
@@ -215,13 +217,14 @@ void TestAccessibility::elementButtonIsNamedPushButton()
 {
     MainWindowFixture f;
     QAccessibleInterface *iron = accessible(f.button(26));
-    QCOMPARE(iron->text(QAccessible::Name), QStringLiteral("Fer, Fe, numéro atomique 26"));
+    QCOMPARE(iron->text(QAccessible::Name),
+             QStringLiteral("Fer, Fe, numéro atomique 26, groupe 8, période 4"));
     QCOMPARE(iron->role(), QAccessible::Button);
     QVERIFY(
         iron->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     // Lawrencium, the last record, is named from its own record too.
     QCOMPARE(accessible(f.button(103))->text(QAccessible::Name),
-             QStringLiteral("Lawrencium, Lr, numéro atomique 103"));
+             QStringLiteral("Lawrencium, Lr, numéro atomique 103, période 7"));
 }
 
 void TestAccessibility::elementDescribedByTheColouring_data()
@@ -304,12 +307,14 @@ void TestAccessibility::hoverPanelAnnouncesTheElement()
     QTest::mouseMove(f.button(26), QPoint(10, 10));
     QTRY_VERIFY(panel->isVisible());
     QAccessibleInterface *node = accessible(panel);
-    QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Fer, Fe, numéro atomique 26"));
+    QCOMPARE(node->text(QAccessible::Name),
+             QStringLiteral("Fer, Fe, numéro atomique 26, groupe 8, période 4"));
     const QString description = node->text(QAccessible::Description);
     QVERIFY2(description.contains(QStringLiteral("Tfus (K) 1810")), qPrintable(description));
     QVERIFY2(description.contains(QStringLiteral("E.N. 1,6")), qPrintable(description));
     QTest::mouseMove(f.button(27), QPoint(10, 10));
-    QTRY_COMPARE(node->text(QAccessible::Name), QStringLiteral("Cobalt, Co, numéro atomique 27"));
+    QTRY_COMPARE(node->text(QAccessible::Name),
+                 QStringLiteral("Cobalt, Co, numéro atomique 27, groupe 9, période 4"));
     QVERIFY(node->text(QAccessible::Description) != description);
 }
 
@@ -367,6 +372,49 @@ void TestAccessibility::readOnlyBoxesSaySo()
         QVERIFY(text);
         QCOMPARE(text->text(0, text->characterCount()), line->text());
     }
+}
+
+void TestAccessibility::newMolarMassAnnounced_data()
+{
+    QTest::addColumn<QList<int>>("clicked"); // elements clicked, in order
+    QTest::addColumn<QString>("typed");      // then a formula typed and confirmed
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("clicked water")
+        << QList<int>{1, 1, 8} << QString() << "Masse molaire de H2O1 : 18,02 g/mol";
+    QTest::newRow("typed salt") << QList<int>{1} << "NaCl"
+                                << "Masse molaire de NaCl : 58,44 g/mol";
+    QTest::newRow("reset") << QList<int>{1, 8} << "reset"
+                           << "Masse molaire";
+}
+
+// Each new molar mass renames the molar-mass panel, which the bus announces (checked end to
+// end): the formula and the mass as the panel shows them.
+void TestAccessibility::newMolarMassAnnounced()
+{
+    QFETCH(QList<int>, clicked);
+    QFETCH(QString, typed);
+    QFETCH(QString, spoken);
+    MainWindowFixture f;
+    QTest::mouseClick(f.child<TEncartaButton>(QStringLiteral("EncartaButton1")), Qt::LeftButton);
+    QTRY_VERIFY(f.child<QWidget>(QStringLiteral("Panel3"))->isVisible());
+    QAccessibleInterface *panel = accessible(f.child<QWidget>(QStringLiteral("Panel3")));
+    for (int z : clicked) {
+        QTest::mouseMove(f.button(z), QPoint(10, 10));
+        QTest::mouseClick(f.button(z), Qt::LeftButton, {}, QPoint(10, 10));
+    }
+    if (!typed.isEmpty())
+        QVERIFY(panel->text(QAccessible::Name) != spoken);
+    if (typed == QLatin1String("reset")) {
+        QTest::mouseClick(f.child<TEncartaButton>(QStringLiteral("EncartaButton2")),
+                          Qt::LeftButton);
+    } else if (!typed.isEmpty()) {
+        auto *formula = f.child<QLineEdit>(QStringLiteral("ChemEdit1"));
+        formula->setFocus();
+        formula->selectAll();
+        QTest::keyClicks(formula, typed);
+        QTest::keyClick(formula, Qt::Key_Return);
+    }
+    QTRY_COMPARE(panel->text(QAccessible::Name), spoken);
 }
 
 QTEST_MAIN(TestAccessibility)
