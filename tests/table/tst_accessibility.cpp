@@ -14,6 +14,7 @@
 #include "sheet/TForm2.h"
 #include "table/ElementLayout.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QSignalSpy>
@@ -102,6 +103,10 @@ private slots:
     void readOnlyBoxesSaySo();
     void newMolarMassAnnounced_data();
     void newMolarMassAnnounced();
+    void chartsReadAsTables_data();
+    void chartsReadAsTables();
+    void graph3DControlsNamedInFrench_data();
+    void graph3DControlsNamedInFrench();
 };
 
 // The main window in each of its states that shows other controls: the hover panel, each
@@ -415,6 +420,122 @@ void TestAccessibility::newMolarMassAnnounced()
         QTest::keyClick(formula, Qt::Key_Return);
     }
     QTRY_COMPARE(panel->text(QAccessible::Name), spoken);
+}
+
+void TestAccessibility::chartsReadAsTables_data()
+{
+    QTest::addColumn<bool>("rowColumn"); // Graph L/C, else Graph XY
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("iron"); // iron's row, then the headers, "|" between
+    QTest::newRow("scatter") << false << 0 << "Fe|3020|1,6|Élément|T eb (K)|E.N.";
+    QTest::newRow("bars") << false << 1 << "Fe|3020|1,6|Élément|T eb (K)|E.N.";
+    QTest::newRow("line") << false << 2 << "Fe|3020|1,6|Élément|T eb (K)|E.N.";
+    QTest::newRow("by row") << true << 0 << "Fe|4|3020|Élément|Lignes|T eb (K)";
+    QTest::newRow("by column") << true << 1 << "Fe|8|3020|Élément|Colonnes|T eb (K)";
+}
+
+// A chart tells a screen reader its points as a table: a row per point plotted, the values of
+// iron in its row, each value column headed by its axis title, on the table and on the cell.
+void TestAccessibility::chartsReadAsTables()
+{
+    QFETCH(bool, rowColumn);
+    QFETCH(int, tab);
+    QFETCH(QString, iron);
+    MainWindowFixture f;
+    GraphSelection graph;
+    graph.xTitle = QStringLiteral("T eb (K)");
+    graph.xColumn = QStringLiteral("_TEB");
+    graph.yTitle = QStringLiteral("E.N.");
+    graph.yColumn = QStringLiteral("_3EN");
+    std::unique_ptr<ChartWindow> window;
+    if (rowColumn)
+        window = std::make_unique<TForm6>(graph, f.folder());
+    else
+        window = std::make_unique<TForm5>(graph, f.folder());
+    window->show();
+    QTRY_VERIFY(window->filled());
+    window->tabs()->setCurrentIndex(tab);
+    QAccessibleInterface *node = accessible(window->chart(tab));
+    QCOMPARE(node->role(), QAccessible::Table);
+    QAccessibleTableInterface *table = node->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), int(window->chart(tab)->points().size()));
+    QVERIFY(table->rowCount() > 50);
+    QCOMPARE(node->childCount(), table->rowCount() * table->columnCount());
+    int row = 0;
+    while (row < table->rowCount() && table->cellAt(row, 0)->text(QAccessible::Name) != u"Fe")
+        ++row;
+    QVERIFY(row < table->rowCount());
+    QStringList spoken;
+    for (int column = 0; column < table->columnCount(); ++column)
+        spoken << table->cellAt(row, column)->text(QAccessible::Name);
+    for (int column = 0; column < table->columnCount(); ++column) {
+        const QList<QAccessibleInterface *> headers =
+            table->cellAt(row, column)->tableCellInterface()->columnHeaderCells();
+        QCOMPARE(headers.size(), 1);
+        QCOMPARE(headers[0]->text(QAccessible::Name), table->columnDescription(column));
+        spoken << table->columnDescription(column);
+    }
+    QCOMPARE(spoken.join(QLatin1Char('|')), iron);
+    QCOMPARE(node->indexOfChild(table->cellAt(row, 2)), row * 3 + 2);
+    QVERIFY2(node->text(QAccessible::Description).contains(spoken.last()),
+             qPrintable(node->text(QAccessible::Description)));
+}
+
+void TestAccessibility::graph3DControlsNamedInFrench_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("no mouse action") << "rgMouse_none"
+                                     << "none"
+                                     << "aucun";
+    QTest::newRow("turn") << "rgMouse_rotate"
+                          << "rotate"
+                          << "tourner";
+    QTest::newRow("move") << "rgMouse_pan"
+                          << "pan"
+                          << "déplacer";
+    QTest::newRow("zoom") << "rgMouse_zoom"
+                          << "zoom"
+                          << "zoomer";
+    QTest::newRow("south-west view") << "Button2"
+                                     << "SW"
+                                     << "vue sud-ouest";
+    QTest::newRow("south-east view") << "Button1"
+                                     << "SE"
+                                     << "vue sud-est";
+    QTest::newRow("north-east view") << "Button4"
+                                     << "NE"
+                                     << "vue nord-est";
+    QTest::newRow("north-west view") << "Button3"
+                                     << "NW"
+                                     << "vue nord-ouest";
+    QTest::newRow("centre") << "cmdCentre"
+                            << "Centre"
+                            << "centrer la vue";
+    QTest::newRow("live redraw") << "CheckBox1"
+                                 << "visible pendant Action"
+                                 << "graphique visible pendant l'action";
+    QTest::newRow("axes") << "cbAxes"
+                          << "Axes"
+                          << "afficher les axes";
+}
+
+// The 3-D window's English and abbreviated captions stay as they are; a screen reader says
+// what each control does in French.
+void TestAccessibility::graph3DControlsNamedInFrench()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(QString, name);
+    Graph3DModel::HeightTable heights;
+    heights.fill(50);
+    TMain3D window(heights);
+    auto *button = window.findChild<QAbstractButton *>(control);
+    QVERIFY(button);
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(accessible(button)->text(QAccessible::Name), name);
 }
 
 QTEST_MAIN(TestAccessibility)
