@@ -1,6 +1,9 @@
 #include "charts/ElementChart.h"
 
+#include "charts/ChartTableAccessible.h"
 #include "controls/Fonts.h"
+
+#include <QAccessible>
 
 #include <algorithm>
 #include <cmath>
@@ -106,6 +109,7 @@ bool showable(const QCPRange &range)
 ElementChart::ElementChart(Kind kind, Style style, QWidget *parent)
     : QCustomPlot(parent), m_kind(kind), m_style(style)
 {
+    ChartTableAccessible::install();
     // Decimal comma, no group separator: "1615,5", as the element table writes numbers.
     QLocale french(QLocale::French, QLocale::France);
     french.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -181,6 +185,12 @@ void ElementChart::buildSeries()
 void ElementChart::setPoints(const ChartPoints &points)
 {
     m_points = points;
+    // A screen reader reads the points as a table: it is told that the table is new.
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent changed(this,
+                                                 QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&changed);
+    }
     QVector<double> keys, values;
     for (const ChartPoint &point : points) {
         keys.append(point.x);
@@ -208,6 +218,11 @@ void ElementChart::setTitles(const QString &bottom, const QString &left)
 {
     xAxis->setLabel(bottom);
     yAxis->setLabel(left);
+    // The titles head the columns of the table a screen reader reads and describe it.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     replot(rpQueuedReplot);
 }
 

@@ -28,22 +28,25 @@ struct SwatchRow
     Swatch role;
     const char *name;
     const char *caption;
+    const char *spoken; // what a screen reader says of the short caption
     int left;
     unsigned colour; // blue * 65536 + green * 256 + red
 };
 constexpr SwatchRow Swatches[] = {
-    {Swatch::Background, "Panel3", "Fond", 88, 0xFFFFFF},
-    {Swatch::Axes, "CouleurAxe", "Axes", 120, 15402776},
-    {Swatch::Top, "CouleurHaut", "Haut", 152, 2269943},
-    {Swatch::Front, "Couleurdevant", "Mur1", 184, 13216592},
-    {Swatch::Right, "CouleurDroite", "Mur2", 216, 13276751},
-    {Swatch::Bottom, "Couleurbas", "Bas", 248, 8453888},
-    {Swatch::Missing, "CouleurNA", "N/A", 280, 0x0000FF},
+    {Swatch::Background, "Panel3", "Fond", "couleur du fond", 88, 0xFFFFFF},
+    {Swatch::Axes, "CouleurAxe", "Axes", "couleur des axes", 120, 15402776},
+    {Swatch::Top, "CouleurHaut", "Haut", "couleur du haut des barres", 152, 2269943},
+    {Swatch::Front, "Couleurdevant", "Mur1", "couleur de la face avant", 184, 13216592},
+    {Swatch::Right, "CouleurDroite", "Mur2", "couleur de la face droite", 216, 13276751},
+    {Swatch::Bottom, "Couleurbas", "Bas", "couleur du bas des barres", 248, 8453888},
+    {Swatch::Missing, "CouleurNA", "N/A", "couleur des éléments sans valeur", 280, 0x0000FF},
 };
 static_assert(std::size(Swatches) == TMain3D::SwatchCount);
 
-// The radio items in their order, with the mouse mode each one sets.
+// The radio items in their order, with what a screen reader says of each and the mouse mode
+// each one sets.
 constexpr const char *ModeTexts[] = {"none", "rotate", "pan", "zoom"};
+constexpr const char *ModeSpoken[] = {"aucun", "tourner", "déplacer", "zoomer"};
 constexpr TGraph3D::TMouseControl ModeOfItem[] = {
     TGraph3D::TMouseControl::mcNone, TGraph3D::TMouseControl::mcRotate,
     TGraph3D::TMouseControl::mcMove, TGraph3D::TMouseControl::mcZoom};
@@ -52,14 +55,15 @@ struct ViewRow
 {
     const char *name;
     const char *caption;
+    const char *spoken;
     int left;
     int theta;
 };
 constexpr ViewRow Views[] = {
-    {"Button2", "SW", 64, 135},
-    {"Button1", "SE", 120, 45},
-    {"Button4", "NE", 176, 315},
-    {"Button3", "NW", 232, 225},
+    {"Button2", "SW", "vue sud-ouest", 64, 135},
+    {"Button1", "SE", "vue sud-est", 120, 45},
+    {"Button4", "NE", "vue nord-est", 176, 315},
+    {"Button3", "NW", "vue nord-ouest", 232, 225},
 };
 constexpr int ViewPhi = 300;
 
@@ -141,9 +145,12 @@ QWidget *TMain3D::buildPanel(QPushButton *&centre)
     placed<QLabel>(panel, "Label2", "Couleurs :", {16, 4, 0, 0})->adjustSize();
     buildSwatches(panel);
     centre = placed<QPushButton>(panel, "cmdCentre", "Centre", {320, 8, 81, 25});
+    centre->setAccessibleName(QStringLiteral("centrer la vue"));
     buildMouseModes(panel);
     m_live = placed<QCheckBox>(panel, "CheckBox1", "visible pendant Action", {8, 24, 129, 17});
+    m_live->setAccessibleName(QStringLiteral("graphique visible pendant l'action"));
     m_axes = placed<QCheckBox>(panel, "cbAxes", "Axes", {8, 48, 45, 17});
+    m_axes->setAccessibleName(QStringLiteral("afficher les axes"));
     buildViews(panel);
     return panel;
 }
@@ -154,6 +161,7 @@ void TMain3D::buildSwatches(QWidget *panel)
         auto *swatch = new ColourSwatch(QString::fromUtf8(row.caption), panel);
         swatch->setObjectName(QString::fromLatin1(row.name));
         swatch->setGeometry(row.left, 0, 33, 25);
+        swatch->setAccessibleName(QString::fromUtf8(row.spoken));
         swatch->setColor(colourFromNumber(row.colour));
         // The hint of the layout; hints are not switched on in this window.
         swatch->setWhatsThis(QStringLiteral("Cliquez pour changer la couleur"));
@@ -184,6 +192,7 @@ void TMain3D::buildMouseModes(QWidget *panel)
         auto *radio = new QRadioButton(QString::fromLatin1(ModeTexts[item]), group);
         radio->setObjectName(QStringLiteral("rgMouse_") + QString::fromLatin1(ModeTexts[item]));
         radio->setGeometry(8 + item * column, 14, column, 17);
+        radio->setAccessibleName(QString::fromUtf8(ModeSpoken[item]));
         m_modes->addButton(radio, item);
     }
     m_modes->button(0)->setChecked(true);
@@ -202,6 +211,7 @@ void TMain3D::buildViews(QWidget *panel)
     title->adjustSize();
     for (const ViewRow &row : Views) {
         auto *button = placed<QPushButton>(views, row.name, row.caption, {row.left, 5, 49, 25});
+        button->setAccessibleName(QString::fromUtf8(row.spoken));
         connect(button, &QPushButton::clicked, this, [this, theta = row.theta] {
             m_graph->setTheta(theta);
             m_graph->setPhi(ViewPhi);

@@ -2,6 +2,7 @@
 
 #include "controls/AccessibleNames.h"
 #include "controls/Fonts.h"
+#include "controls/ReadOnlyBoxAccessible.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +35,8 @@ std::vector<QLineEdit *> buildDialogItems(QWidget *parent, const DialogItem *ite
             widget = new QLabel(QString::fromUtf8(item.text), parent);
         } else {
             auto *field = new QLineEdit(QString::fromUtf8(item.text), parent);
-            field->setReadOnly(item.kind == DialogItem::Kind::ReadOnlyField);
+            if (item.kind == DialogItem::Kind::ReadOnlyField)
+                ReadOnlyBoxAccessible::makeReadOnly(field);
             field->setAccessibleName(fieldName(parent, items, count, item));
             fields.push_back(field);
             widget = field;

@@ -30,6 +30,16 @@ const QString ModeHint = QStringLiteral(
 const QString PropertiesCaption = QStringLiteral("Mode propriétés");
 const QString PropertiesHint = QStringLiteral("Cliquez ici  pour passer en mode propriétés");
 constexpr int ElementCount = 103;
+
+// What a screen reader hears of the result: "Masse molaire de H2O : 18,02 g/mol".
+QString spokenResult(const QString &formula, const QString &molarMass)
+{
+    const QString mass = molarMass.simplified();
+    if (mass.isEmpty())
+        return QStringLiteral("Masse molaire");
+    const QString of = formula.isEmpty() ? QString() : QStringLiteral(" de ") + formula;
+    return QStringLiteral("Masse molaire%1 : %2 g/mol").arg(of, mass);
+}
 constexpr int ToolbarHeight = 33;
 
 struct PanelButton
@@ -144,6 +154,13 @@ void MolarMode::buildPanel()
     QPalette orange = m_edit3->palette();
     orange.setColor(QPalette::Base, QColor(0xF9, 0xB0, 0x68));
     m_edit3->setPalette(orange);
+    // Each new molar mass renames the panel, which a screen reader announces.
+    m_panel->setAccessibleName(spokenResult({}, {}));
+    connect(m_edit3, &QLineEdit::textChanged, this, [this](const QString &mass) {
+        const QString spoken = spokenResult(m_shownFormula, mass);
+        if (m_panel->accessibleName() != spoken)
+            m_panel->setAccessibleName(spoken);
+    });
 
     for (const PanelButton &row : PanelButtons) {
         auto *button = new TEncartaButton(m_panel);

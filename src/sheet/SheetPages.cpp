@@ -143,10 +143,10 @@ TDBEdit *sectionTopBox(QWidget *page, const QString &caption, Column column, int
     const QFont font = pixelFont(Times, 15, true);
     const QString shown = label(page, caption, font, {8, 14})->text();
     auto *box = new TDBEdit(page);
+    styleLine(box, font, buttonFace());
     box->setAccessibleName(AccessibleNames::fromCaption(shown));
     const QString field = ElementColumns::field(column);
     box->setObjectName(QStringLiteral("DB") + field);
-    styleLine(box, font, buttonFace());
     box->setGeometry(160, 12, width, BoxHeight);
     box->setDataSource(table);
     box->setDataField(field);
@@ -159,8 +159,8 @@ QLineEdit *sectionLine(QWidget *page, const QString &name, const QString &spoken
 {
     auto *line = new QLineEdit(page);
     line->setObjectName(name);
-    line->setAccessibleName(spoken);
     styleLine(line, pixelFont(Times, 15, true), Silver);
+    line->setAccessibleName(spoken);
     line->setGeometry(place);
     return line;
 }

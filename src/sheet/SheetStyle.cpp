@@ -1,6 +1,7 @@
 #include "sheet/SheetStyle.h"
 
 #include "controls/Fonts.h"
+#include "controls/ReadOnlyBoxAccessible.h"
 
 #include <QHash>
 #include <QLabel>
@@ -26,7 +27,7 @@ void styleLine(QLineEdit *box, const QFont &font, const QColor &background)
 {
     styleBox(box, font, background);
     box->setFrame(false);
-    box->setReadOnly(true);
+    ReadOnlyBoxAccessible::makeReadOnly(box);
 }
 
 namespace {

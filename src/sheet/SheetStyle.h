@@ -21,7 +21,8 @@ inline const QString Times = QStringLiteral("Times New Roman");
 void colour(QWidget *widget, QPalette::ColorRole role, const QColor &c);
 // A data box in `font`, in maroon on `background`.
 void styleBox(QWidget *box, const QFont &font, const QColor &background);
-// The same for a one-line box, which is also borderless and read-only.
+// The same for a one-line box, which is also borderless and read-only, as a screen reader
+// says; before the box is named.
 void styleLine(QLineEdit *box, const QFont &font, const QColor &background);
 
 // A label at `at`, sized to its text; one longer than `room` pixels is drawn condensed (a

@@ -91,10 +91,10 @@ void TForm2::buildHeader()
         auto *box = new TDBEdit(header);
         const QString field = ElementColumns::field(entry.column);
         box->setObjectName(QStringLiteral("DB") + field);
-        box->setAccessibleName(AccessibleNames::ofColumn(entry.column));
         QFont font = pixelFont(Times, entry.pixels, true);
         font.setUnderline(entry.underline);
         styleLine(box, fontForHeight(font, entry.geometry.height()), face);
+        box->setAccessibleName(AccessibleNames::ofColumn(entry.column));
         colour(box, QPalette::Text, Qt::black);
         box->setGeometry(entry.geometry);
         box->setDataSource(m_table.get());

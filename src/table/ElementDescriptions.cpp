@@ -1,6 +1,7 @@
 #include "table/ElementDescriptions.h"
 
 #include "data/Numbers.h"
+#include "data/PeriodicCells.h"
 #include "table/CategoryColours.h"
 
 namespace ElementDescriptions {
@@ -25,9 +26,17 @@ QString caption(const CategoryColours::Keys &keys, int row)
 
 QString name(QStringView frenchName, QStringView symbol, int atomicNumber)
 {
-    return QStringLiteral("%1, %2, numéro atomique %3")
-        .arg(frenchName.toString().simplified(), symbol.toString().simplified())
-        .arg(atomicNumber);
+    QString spoken = QStringLiteral("%1, %2, numéro atomique %3")
+                         .arg(frenchName.toString().simplified(), symbol.toString().simplified())
+                         .arg(atomicNumber);
+    // Rows 8 and 9 of the layout are the lanthanides of period 6 and the actinides of period 7.
+    constexpr int InnerRow = 8;
+    const PeriodicCells::Cell cell = PeriodicCells::cell(atomicNumber);
+    if (cell.row == 0)
+        return spoken;
+    if (cell.row < InnerRow)
+        return spoken + QStringLiteral(", groupe %1, période %2").arg(cell.column).arg(cell.row);
+    return spoken + QStringLiteral(", période %1").arg(cell.row - InnerRow + 6);
 }
 
 QString family(QStringView groupe)

@@ -8,7 +8,10 @@
 // legend beside its colour. Each rule takes the texts of the element table as they stand.
 namespace ElementDescriptions {
 
-// "Fer, Fe, numéro atomique 26".
+// "Fer, Fe, numéro atomique 26, groupe 8, période 4": the group and period of the element's
+// place in the table. The lanthanides and actinides, on their own rows below the table, say
+// their period and no group ("période 6"); La and Ac stand in group 3. A number outside 1..103
+// says neither.
 QString name(QStringView frenchName, QStringView symbol, int atomicNumber);
 
 // "Groupe", "Blocs s/p/d/f", "Acide-Base": the element's text ("Bloc d" for a block);

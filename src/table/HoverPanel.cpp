@@ -2,6 +2,7 @@
 
 #include "controls/AccessibleNames.h"
 #include "controls/Fonts.h"
+#include "controls/ReadOnlyBoxAccessible.h"
 #include "data/ElementRecords.h"
 #include "table/ElementDescriptions.h"
 
@@ -148,7 +149,7 @@ QLineEdit *fieldBox(QWidget *parent, const char *name, Column column, QRect geom
     if (ElementColumns::isNumeric(column))
         font.setStyleStrategy(QFont::PreferNoShaping);
     box->setFont(font);
-    box->setReadOnly(true);
+    ReadOnlyBoxAccessible::makeReadOnly(box);
     box->setFocusPolicy(Qt::NoFocus); // the focus stays on the element the box shows
     box->setFrame(framed);
     if (!framed) {

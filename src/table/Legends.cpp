@@ -1,6 +1,7 @@
 #include "table/Legends.h"
 
 #include "controls/Fonts.h"
+#include "controls/ReadOnlyBoxAccessible.h"
 #include "controls/TBevelPanel.h"
 #include "controls/TDBEdit.h"
 #include "controls/TSpinEdit.h"
@@ -127,9 +128,9 @@ QLineEdit *addDisplay(QWidget *panel, const char *name, QPoint at)
 {
     auto *box = new QLineEdit(QStringLiteral("22"), panel);
     box->setObjectName(QString::fromLatin1(name));
+    ReadOnlyBoxAccessible::makeReadOnly(box);
     box->setAccessibleName(accessibleNameOf(box->objectName()));
     box->setGeometry(at.x(), at.y(), 73, 21);
-    box->setReadOnly(true);
     box->setFont(pixelFont(SansSerif, 11, true));
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, QApplication::palette().color(QPalette::Button));

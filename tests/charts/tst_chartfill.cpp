@@ -3,6 +3,7 @@
 #include "ChartFixture.h"
 #include "Thrown.h"
 #include "charts/ChartFill.h"
+#include "charts/ChartTable.h"
 #include "data/ElementRecords.h"
 #include "data/Errors.h"
 #include "data/TTextTable.h"
@@ -20,6 +21,8 @@ private slots:
     void everyElement();
     void badTables_data();
     void badTables();
+    void spokenTable_data();
+    void spokenTable();
 
 private:
     static ElementRecords records(const ChartFixture &fixture);
@@ -155,6 +158,36 @@ void TestChartFill::badTables()
              error);
     if (error.isEmpty())
         QCOMPARE(count, points);
+}
+
+void TestChartFill::spokenTable_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QString>("row"); // the cells, one past the last, then the headers
+    const QString headers = QStringLiteral("|Élément|T eb (K)|E.N.");
+    QTest::newRow("decimal comma") << 3020.0 << 1.6 << "Fe|3020|1,6|" + headers;
+    QTest::newRow("negative value") << -0.74 << 4.0 << "Fe|-0,74|4|" + headers;
+    QTest::newRow("small value in exponent form") << 4e-8 << 1.0 << "Fe|4E-8|1|" + headers;
+    QTest::newRow("value with many digits") << 1.00794 << 2.0 << "Fe|1,00794|2|" + headers;
+}
+
+// A chart's points as a screen reader reads them: the symbol, the values as the element table
+// writes them, the value columns headed by the axis titles; nothing past the third column.
+void TestChartFill::spokenTable()
+{
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(QString, row);
+    const ChartPoint point{QStringLiteral("Fe"), x, y};
+    QStringList spoken;
+    for (int column = 0; column <= ChartTable::ColumnCount; ++column)
+        spoken << ChartTable::cell(point, column);
+    for (int column = 0; column < ChartTable::ColumnCount; ++column)
+        spoken << ChartTable::header(column, QStringLiteral(" T eb (K) "), QStringLiteral("E.N."));
+    QCOMPARE(spoken.join(QLatin1Char('|')), row);
+    QCOMPARE(ChartTable::summary(QStringLiteral("T eb (K)"), QStringLiteral("E.N."), 84),
+             QStringLiteral("T eb (K) en abscisse, E.N. en ordonnée, 84 points"));
 }
 
 QTEST_GUILESS_MAIN(TestChartFill)

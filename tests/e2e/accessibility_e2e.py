@@ -10,11 +10,14 @@ import subprocess
 import sys
 import time
 
+import charts_e2e
+import graph3d_e2e
 import mirelon_e2e
-from mirelon_e2e import FE_CLIENT, open_sheet, close_sheet, wait_until
+import molar_e2e
+from mirelon_e2e import FE_CLIENT, open_sheet, close_sheet, wait_gone, wait_until
 
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-IRON = "Fer, Fe, numéro atomique 26"
+IRON = "Fer, Fe, numéro atomique 26, groupe 8, période 4"
 
 
 class AccessibilityBuses:
@@ -115,10 +118,24 @@ def case_main_window_and_sheet(s, pyatspi):
     assert "Press" in [actions.getName(i) for i in range(actions.nActions)], \
         "iron cannot be pressed"
 
+    check_read_only(pyatspi, main, "Tfus (K)", True)
+    check_read_only(pyatspi, main, "Valeur de l'élément survolé", False)
+
     sheet = open_sheet(s, FE_CLIENT)
     sheet_frame = wait_frame(pyatspi, "Proprietes")
     check_window(pyatspi, sheet_frame, "property sheet")
+    check_read_only(pyatspi, sheet_frame, "Point de Fusion (K)", True)
     close_sheet(s, sheet)
+
+
+def check_read_only(pyatspi, root, name, read_only):
+    """The box named `name` says it is read-only and not editable, or the other way round."""
+    boxes = [n for n in walk(pyatspi, root) if n.name == name and n.getRoleName() == "text"]
+    assert boxes, "no box named %r" % name
+    states = boxes[0].getState()
+    said = (states.contains(pyatspi.STATE_READ_ONLY), states.contains(pyatspi.STATE_EDITABLE))
+    assert said == (read_only, not read_only), \
+        "%r says read-only %s, editable %s" % ((name,) + said)
 
 
 def heard_while(pyatspi, kind, act, wanted, timeout=20):
@@ -154,7 +171,7 @@ def case_focus_announced(s, pyatspi):
     wait_frame(pyatspi, "Mirelon 2 par l'équipe Mirelon")
     s.xdotool("windowfocus", "--sync", s.window)
     heard_while(pyatspi, "object:state-changed:focused",
-                lambda turn: s.xdotool("key", "Tab"), "Hydrogène, H, numéro atomique 1")
+                lambda turn: s.xdotool("key", "Tab"), "Hydrogène, H, numéro atomique 1, groupe 1, période 1")
 
 
 def case_hover_panel_announced(s, pyatspi):
@@ -170,13 +187,74 @@ def case_hover_panel_announced(s, pyatspi):
     heard_while(pyatspi, "object:property-change:accessible-name", move, IRON)
 
 
+def case_chart_table(s, pyatspi):
+    """The scatter chart of Graph XY is a table of its points on the bus: iron's row holds its
+    boiling point and electronegativity, under columns headed by the axis titles."""
+    wait_frame(pyatspi, "Mirelon 2 par l'équipe Mirelon")
+    charts_e2e.open_graph_menu(s, 1)
+    charts_e2e.choose(s, "Abscisse", 4)     # T eb (K)
+    charts_e2e.choose(s, "Ordonn..?e", 11)  # electronegativity
+    frame = wait_frame(pyatspi, "graphique")
+    found = []
+
+    def table_filled():
+        found[:] = [n for n in walk(pyatspi, frame)
+                    if n.getRoleName() == "table" and n.name == "Nuage de points"]
+        return bool(found) and found[0].queryTable().nRows > 50
+
+    wait_until(table_filled, "the scatter chart's table of points", 20)
+    table = found[0].queryTable()
+    headers = [table.getColumnDescription(c) for c in range(table.nColumns)]
+    assert headers == ["Élément", "T eb (K)", "E.N."], "columns %r" % headers
+    rows = [[table.getAccessibleAt(r, c).name for c in range(table.nColumns)]
+            for r in range(table.nRows)]
+    assert ["Fe", "3020", "1,6"] in rows, "no row for iron in %r" % rows[:5]
+    header = table.getColumnHeader(1)
+    assert header is not None and header.name == "T eb (K)", "column header of the X values"
+    window = s.wait_window("^graphique$")
+    s.xdotool("windowfocus", "--sync", window)
+    s.xdotool("key", "Escape")
+    wait_gone(s, "^graphique$")
+
+
+def case_graph3d_names(s, pyatspi):
+    """The 3-D window's mouse modes and view buttons are named in French on the bus."""
+    wait_frame(pyatspi, "Mirelon 2 par l'équipe Mirelon")
+    graph3d_e2e.open_graph3d(s)
+    frame = wait_frame(pyatspi, "Propriété : T eb (K)")
+    wanted = {"aucun": "radio button", "tourner": "radio button", "déplacer": "radio button",
+              "zoomer": "radio button", "vue sud-ouest": "push button",
+              "vue nord-est": "push button"}
+    named = {n.name: n.getRoleName() for n in walk(pyatspi, frame)}
+    missing = {k: v for k, v in wanted.items() if named.get(k) != v}
+    assert not missing, "not on the bus as named: %r" % missing
+    check_window(pyatspi, frame, "3-D window")
+
+
+def case_molar_mass_announced(s, pyatspi):
+    """In molar-mass mode a click on hydrogen renames the panel with the new molar mass, and
+    the bus carries the change."""
+    wait_frame(pyatspi, "Mirelon 2 par l'équipe Mirelon")
+    molar_e2e.enter_mode(s)
+
+    def click(turn):
+        s.click(*s.at_client(*molar_e2e.RESET))
+        molar_e2e.click_element(s, molar_e2e.HYDROGEN)
+
+    heard_while(pyatspi, "object:property-change:accessible-name", click,
+                "Masse molaire de H1 : 1,01 g/mol")
+
+
 def main():
     buses = AccessibilityBuses()
     try:
         import pyatspi  # after the bus address is known: the library reads it once
         cases = {"main_window_and_sheet": lambda s: case_main_window_and_sheet(s, pyatspi),
                  "hover_panel_announced": lambda s: case_hover_panel_announced(s, pyatspi),
-                 "focus_announced": lambda s: case_focus_announced(s, pyatspi)}
+                 "focus_announced": lambda s: case_focus_announced(s, pyatspi),
+                 "chart_table": lambda s: case_chart_table(s, pyatspi),
+                 "graph3d_names": lambda s: case_graph3d_names(s, pyatspi),
+                 "molar_mass_announced": lambda s: case_molar_mass_announced(s, pyatspi)}
         return mirelon_e2e.main(cases)
     finally:
         buses.close()

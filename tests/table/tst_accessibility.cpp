@@ -14,6 +14,7 @@
 #include "sheet/TForm2.h"
 #include "table/ElementLayout.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QSignalSpy>
@@ -98,6 +99,14 @@ private slots:
     void pressActionsClickAsTheMouseDoes();
     void buttonOffTakesNoPress();
     void hoverPanelAnnouncesTheElement();
+    void readOnlyBoxesSaySo_data();
+    void readOnlyBoxesSaySo();
+    void newMolarMassAnnounced_data();
+    void newMolarMassAnnounced();
+    void chartsReadAsTables_data();
+    void chartsReadAsTables();
+    void graph3DControlsNamedInFrench_data();
+    void graph3DControlsNamedInFrench();
 };
 
 // The main window in each of its states that shows other controls: the hover panel, each
@@ -213,13 +222,14 @@ void TestAccessibility::elementButtonIsNamedPushButton()
 {
     MainWindowFixture f;
     QAccessibleInterface *iron = accessible(f.button(26));
-    QCOMPARE(iron->text(QAccessible::Name), QStringLiteral("Fer, Fe, numéro atomique 26"));
+    QCOMPARE(iron->text(QAccessible::Name),
+             QStringLiteral("Fer, Fe, numéro atomique 26, groupe 8, période 4"));
     QCOMPARE(iron->role(), QAccessible::Button);
     QVERIFY(
         iron->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     // Lawrencium, the last record, is named from its own record too.
     QCOMPARE(accessible(f.button(103))->text(QAccessible::Name),
-             QStringLiteral("Lawrencium, Lr, numéro atomique 103"));
+             QStringLiteral("Lawrencium, Lr, numéro atomique 103, période 7"));
 }
 
 void TestAccessibility::elementDescribedByTheColouring_data()
@@ -302,13 +312,230 @@ void TestAccessibility::hoverPanelAnnouncesTheElement()
     QTest::mouseMove(f.button(26), QPoint(10, 10));
     QTRY_VERIFY(panel->isVisible());
     QAccessibleInterface *node = accessible(panel);
-    QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Fer, Fe, numéro atomique 26"));
+    QCOMPARE(node->text(QAccessible::Name),
+             QStringLiteral("Fer, Fe, numéro atomique 26, groupe 8, période 4"));
     const QString description = node->text(QAccessible::Description);
     QVERIFY2(description.contains(QStringLiteral("Tfus (K) 1810")), qPrintable(description));
     QVERIFY2(description.contains(QStringLiteral("E.N. 1,6")), qPrintable(description));
     QTest::mouseMove(f.button(27), QPoint(10, 10));
-    QTRY_COMPARE(node->text(QAccessible::Name), QStringLiteral("Cobalt, Co, numéro atomique 27"));
+    QTRY_COMPARE(node->text(QAccessible::Name),
+                 QStringLiteral("Cobalt, Co, numéro atomique 27, groupe 9, période 4"));
     QVERIFY(node->text(QAccessible::Description) != description);
+}
+
+void TestAccessibility::readOnlyBoxesSaySo_data()
+{
+    QTest::addColumn<int>("window"); // 0 main window, 1 property sheet, 2 element dialog
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("hover panel value") << 0 << "Edit_TF" << true;
+    QTest::newRow("hover panel symbol") << 0 << "Edit_SYMBOLE" << true;
+    QTest::newRow("temperature shown in Celsius") << 0 << "edit1" << true;
+    QTest::newRow("legend value typed in") << 0 << "DBEdit3" << false;
+    QTest::newRow("sheet header") << 1 << "DB_NOM" << true;
+    QTest::newRow("sheet page value") << 1 << "DB_TF" << true;
+    QTest::newRow("sheet section top") << 1 << "DB_9STRUCTUR" << true;
+    QTest::newRow("sheet memo") << 1 << "DBDECPAR" << false;
+    QTest::newRow("element dialog symbol") << 2 << "Edit1" << true;
+    QTest::newRow("element dialog percentage") << 2 << "Edit2" << false;
+}
+
+// A box that shows a value and takes none says it is read-only and not editable, and offers
+// no way to change its text; a box the user types in says it is editable. The text of a
+// read-only box is still read through the text interface.
+void TestAccessibility::readOnlyBoxesSaySo()
+{
+    QFETCH(int, window);
+    QFETCH(QString, box);
+    QFETCH(bool, readOnly);
+    MainWindowFixture f;
+    QVERIFY(f.copySectionFiles());
+    f.state.selectedElement = 26;
+    std::unique_ptr<QWidget> shown;
+    QWidget *root = f.form.get();
+    if (window == 0) {
+        f.choose(QStringLiteral("Etat Physique")); // the legend of the temperature boxes
+    } else {
+        shown.reset(window == 1 ? static_cast<QWidget *>(new TForm2(f.state, f.folder()))
+                                : new TForm7);
+        shown->show();
+        root = shown.get();
+        // The sheet builds each page as it is first shown.
+        if (auto *pages = root->findChild<QTabWidget *>(QStringLiteral("PageControl1"))) {
+            for (int page = 0; page < pages->count(); ++page)
+                pages->setCurrentIndex(page);
+        }
+    }
+    auto *widget = root->findChild<QWidget *>(box);
+    QVERIFY(widget);
+    QAccessibleInterface *node = accessible(widget);
+    QCOMPARE(bool(node->state().readOnly), readOnly);
+    QCOMPARE(bool(node->state().editable), !readOnly);
+    QCOMPARE(node->editableTextInterface() == nullptr, readOnly);
+    if (auto *line = qobject_cast<QLineEdit *>(widget)) {
+        QAccessibleTextInterface *text = node->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), line->text());
+    }
+}
+
+void TestAccessibility::newMolarMassAnnounced_data()
+{
+    QTest::addColumn<QList<int>>("clicked"); // elements clicked, in order
+    QTest::addColumn<QString>("typed");      // then a formula typed and confirmed
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("clicked water")
+        << QList<int>{1, 1, 8} << QString() << "Masse molaire de H2O1 : 18,02 g/mol";
+    QTest::newRow("typed salt") << QList<int>{1} << "NaCl"
+                                << "Masse molaire de NaCl : 58,44 g/mol";
+    QTest::newRow("reset") << QList<int>{1, 8} << "reset"
+                           << "Masse molaire";
+}
+
+// Each new molar mass renames the molar-mass panel, which the bus announces (checked end to
+// end): the formula and the mass as the panel shows them.
+void TestAccessibility::newMolarMassAnnounced()
+{
+    QFETCH(QList<int>, clicked);
+    QFETCH(QString, typed);
+    QFETCH(QString, spoken);
+    MainWindowFixture f;
+    QTest::mouseClick(f.child<TEncartaButton>(QStringLiteral("EncartaButton1")), Qt::LeftButton);
+    QTRY_VERIFY(f.child<QWidget>(QStringLiteral("Panel3"))->isVisible());
+    QAccessibleInterface *panel = accessible(f.child<QWidget>(QStringLiteral("Panel3")));
+    for (int z : clicked) {
+        QTest::mouseMove(f.button(z), QPoint(10, 10));
+        QTest::mouseClick(f.button(z), Qt::LeftButton, {}, QPoint(10, 10));
+    }
+    if (!typed.isEmpty())
+        QVERIFY(panel->text(QAccessible::Name) != spoken);
+    if (typed == QLatin1String("reset")) {
+        QTest::mouseClick(f.child<TEncartaButton>(QStringLiteral("EncartaButton2")),
+                          Qt::LeftButton);
+    } else if (!typed.isEmpty()) {
+        auto *formula = f.child<QLineEdit>(QStringLiteral("ChemEdit1"));
+        formula->setFocus();
+        formula->selectAll();
+        QTest::keyClicks(formula, typed);
+        QTest::keyClick(formula, Qt::Key_Return);
+    }
+    QTRY_COMPARE(panel->text(QAccessible::Name), spoken);
+}
+
+void TestAccessibility::chartsReadAsTables_data()
+{
+    QTest::addColumn<bool>("rowColumn"); // Graph L/C, else Graph XY
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("iron"); // iron's row, then the headers, "|" between
+    QTest::newRow("scatter") << false << 0 << "Fe|3020|1,6|Élément|T eb (K)|E.N.";
+    QTest::newRow("bars") << false << 1 << "Fe|3020|1,6|Élément|T eb (K)|E.N.";
+    QTest::newRow("line") << false << 2 << "Fe|3020|1,6|Élément|T eb (K)|E.N.";
+    QTest::newRow("by row") << true << 0 << "Fe|4|3020|Élément|Lignes|T eb (K)";
+    QTest::newRow("by column") << true << 1 << "Fe|8|3020|Élément|Colonnes|T eb (K)";
+}
+
+// A chart tells a screen reader its points as a table: a row per point plotted, the values of
+// iron in its row, each value column headed by its axis title, on the table and on the cell.
+void TestAccessibility::chartsReadAsTables()
+{
+    QFETCH(bool, rowColumn);
+    QFETCH(int, tab);
+    QFETCH(QString, iron);
+    MainWindowFixture f;
+    GraphSelection graph;
+    graph.xTitle = QStringLiteral("T eb (K)");
+    graph.xColumn = QStringLiteral("_TEB");
+    graph.yTitle = QStringLiteral("E.N.");
+    graph.yColumn = QStringLiteral("_3EN");
+    std::unique_ptr<ChartWindow> window;
+    if (rowColumn)
+        window = std::make_unique<TForm6>(graph, f.folder());
+    else
+        window = std::make_unique<TForm5>(graph, f.folder());
+    window->show();
+    QTRY_VERIFY(window->filled());
+    window->tabs()->setCurrentIndex(tab);
+    QAccessibleInterface *node = accessible(window->chart(tab));
+    QCOMPARE(node->role(), QAccessible::Table);
+    QAccessibleTableInterface *table = node->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), int(window->chart(tab)->points().size()));
+    QVERIFY(table->rowCount() > 50);
+    QCOMPARE(node->childCount(), table->rowCount() * table->columnCount());
+    int row = 0;
+    while (row < table->rowCount() && table->cellAt(row, 0)->text(QAccessible::Name) != u"Fe")
+        ++row;
+    QVERIFY(row < table->rowCount());
+    QStringList spoken;
+    for (int column = 0; column < table->columnCount(); ++column)
+        spoken << table->cellAt(row, column)->text(QAccessible::Name);
+    for (int column = 0; column < table->columnCount(); ++column) {
+        const QList<QAccessibleInterface *> headers =
+            table->cellAt(row, column)->tableCellInterface()->columnHeaderCells();
+        QCOMPARE(headers.size(), 1);
+        QCOMPARE(headers[0]->text(QAccessible::Name), table->columnDescription(column));
+        spoken << table->columnDescription(column);
+    }
+    QCOMPARE(spoken.join(QLatin1Char('|')), iron);
+    QCOMPARE(node->indexOfChild(table->cellAt(row, 2)), row * 3 + 2);
+    QVERIFY2(node->text(QAccessible::Description).contains(spoken.last()),
+             qPrintable(node->text(QAccessible::Description)));
+}
+
+void TestAccessibility::graph3DControlsNamedInFrench_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("no mouse action") << "rgMouse_none"
+                                     << "none"
+                                     << "aucun";
+    QTest::newRow("turn") << "rgMouse_rotate"
+                          << "rotate"
+                          << "tourner";
+    QTest::newRow("move") << "rgMouse_pan"
+                          << "pan"
+                          << "déplacer";
+    QTest::newRow("zoom") << "rgMouse_zoom"
+                          << "zoom"
+                          << "zoomer";
+    QTest::newRow("south-west view") << "Button2"
+                                     << "SW"
+                                     << "vue sud-ouest";
+    QTest::newRow("south-east view") << "Button1"
+                                     << "SE"
+                                     << "vue sud-est";
+    QTest::newRow("north-east view") << "Button4"
+                                     << "NE"
+                                     << "vue nord-est";
+    QTest::newRow("north-west view") << "Button3"
+                                     << "NW"
+                                     << "vue nord-ouest";
+    QTest::newRow("centre") << "cmdCentre"
+                            << "Centre"
+                            << "centrer la vue";
+    QTest::newRow("live redraw") << "CheckBox1"
+                                 << "visible pendant Action"
+                                 << "graphique visible pendant l'action";
+    QTest::newRow("axes") << "cbAxes"
+                          << "Axes"
+                          << "afficher les axes";
+}
+
+// The 3-D window's English and abbreviated captions stay as they are; a screen reader says
+// what each control does in French.
+void TestAccessibility::graph3DControlsNamedInFrench()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(QString, name);
+    Graph3DModel::HeightTable heights;
+    heights.fill(50);
+    TMain3D window(heights);
+    auto *button = window.findChild<QAbstractButton *>(control);
+    QVERIFY(button);
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(accessible(button)->text(QAccessible::Name), name);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -8,6 +8,7 @@ class TestElementDescriptions : public QObject
     Q_OBJECT
 
 private slots:
+    void name_data();
     void name();
     void categories_data();
     void categories();
@@ -19,13 +20,52 @@ private slots:
     void numeric();
 };
 
+void TestElementDescriptions::name_data()
+{
+    QTest::addColumn<QString>("frenchName");
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<int>("z");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("transition metal")
+        << "Fer"
+        << "Fe" << 26 << "Fer, Fe, numéro atomique 26, groupe 8, période 4";
+    QTest::newRow("first element")
+        << "Hydrogène"
+        << "H" << 1 << "Hydrogène, H, numéro atomique 1, groupe 1, période 1";
+    QTest::newRow("noble gas of period 1")
+        << "Hélium"
+        << "He" << 2 << "Hélium, He, numéro atomique 2, groupe 18, période 1";
+    QTest::newRow("padded texts") << " Étain  "
+                                  << "Sn " << 50
+                                  << "Étain, Sn, numéro atomique 50, groupe 14, période 5";
+    QTest::newRow("lanthanum in group 3")
+        << "Lanthane"
+        << "La" << 57 << "Lanthane, La, numéro atomique 57, groupe 3, période 6";
+    QTest::newRow("first lanthanide") << "Cérium"
+                                      << "Ce" << 58 << "Cérium, Ce, numéro atomique 58, période 6";
+    QTest::newRow("last lanthanide") << "Lutécium"
+                                     << "Lu" << 71 << "Lutécium, Lu, numéro atomique 71, période 6";
+    QTest::newRow("after the lanthanides")
+        << "Hafnium"
+        << "Hf" << 72 << "Hafnium, Hf, numéro atomique 72, groupe 4, période 6";
+    QTest::newRow("actinium in group 3")
+        << "Actinium"
+        << "Ac" << 89 << "Actinium, Ac, numéro atomique 89, groupe 3, période 7";
+    QTest::newRow("last actinide")
+        << "Lawrencium"
+        << "Lr" << 103 << "Lawrencium, Lr, numéro atomique 103, période 7";
+    QTest::newRow("no such element") << ""
+                                     << "" << 0 << ", , numéro atomique 0";
+}
+
+// Blanks the table pads its texts with are not spoken.
 void TestElementDescriptions::name()
 {
-    QCOMPARE(ElementDescriptions::name(u"Fer", u"Fe", 26),
-             QStringLiteral("Fer, Fe, numéro atomique 26"));
-    // Blanks the table pads its texts with are not spoken.
-    QCOMPARE(ElementDescriptions::name(u" Étain  ", u"Sn ", 50),
-             QStringLiteral("Étain, Sn, numéro atomique 50"));
+    QFETCH(QString, frenchName);
+    QFETCH(QString, symbol);
+    QFETCH(int, z);
+    QFETCH(QString, spoken);
+    QCOMPARE(ElementDescriptions::name(frenchName, symbol, z), spoken);
 }
 
 void TestElementDescriptions::categories_data()
