@@ -281,6 +281,7 @@ void ElementChart::undoZoom()
 {
     m_zoomTimer.stop();
     m_zoomStep = m_zoomSteps = 0;
+    m_zoomed = false;
     QVector<double> xs, ys;
     for (const ChartPoint &point : std::as_const(m_points)) {
         xs.append(plotted(point).x());
@@ -291,9 +292,52 @@ void ElementChart::undoZoom()
     const double yPad = m_style.rowColumnAxes ? 0.05 : 0;
     if (m_kind == Kind::Bars && !ys.isEmpty())
         ys.append(0);
-    xAxis->setRange(spanOf(xs, xPad));
-    yAxis->setRange(spanOf(ys, yPad));
+    fitRanges(spanOf(xs, xPad), spanOf(ys, yPad));
     replot();
+}
+
+// Room round the points for their markers and the labels above them, in pixels; bars have
+// no marker and stand on the bottom of the frame.
+QMargins ElementChart::pointRoom() const
+{
+    const int marker = MarkerSize / 2 + 2;
+    const int bottom = m_kind == Kind::Bars ? 0 : marker;
+    if (m_labels.isEmpty())
+        return QMargins(marker, marker, marker, bottom);
+    const QFontMetrics metrics(m_labels.front()->font());
+    int widest = 0;
+    for (const ChartPoint &point : std::as_const(m_points))
+        widest = std::max(widest, metrics.horizontalAdvance(point.lab));
+    // A few pixels more than the text: its drawn box is a pixel taller than the font's
+    // height, and the points fall on whole pixels.
+    const int side = std::max(marker, widest / 2 + 4);
+    return QMargins(side, MarkerSize / 2 + 1 + metrics.height() + 4, side, bottom);
+}
+
+// Widens the spans so that the outermost points stand clear of the axes' frame with their
+// markers and labels whole. The frame's size depends on the tick labels, which depend on
+// the ranges: the layout is worked out again with the widened ranges, and once more.
+void ElementChart::fitRanges(const QCPRange &x, const QCPRange &y)
+{
+    const QMargins room = pointRoom();
+    const auto widened = [](const QCPRange &span, int before, int after, int pixels) {
+        const int usable = pixels - before - after;
+        if (usable < 1)
+            return span;
+        const double perPixel = span.size() / usable;
+        return QCPRange(span.lower - before * perPixel, span.upper + after * perPixel);
+    };
+    xAxis->setRange(x);
+    yAxis->setRange(y);
+    QRect frame;
+    for (int pass = 0; pass < 4; ++pass) {
+        updateLayout();
+        if (axisRect()->rect() == frame)
+            break;
+        frame = axisRect()->rect();
+        xAxis->setRange(widened(x, room.left(), room.right(), frame.width()));
+        yAxis->setRange(widened(y, room.bottom(), room.top(), frame.height()));
+    }
 }
 
 void ElementChart::zoomToPixels(const QRect &rect)
@@ -318,6 +362,7 @@ void ElementChart::zoomTo(const QCPRange &bottom, const QCPRange &left)
     m_toY = y;
     m_zoomSteps = std::max(1, m_style.zoomSteps);
     m_zoomStep = 0;
+    m_zoomed = true;
     m_zoomTimer.start();
 }
 
@@ -349,4 +394,7 @@ void ElementChart::resizeEvent(QResizeEvent *event)
 {
     applyMargins();
     QCustomPlot::resizeEvent(event);
+    // The room kept round the points is in pixels: automatic scales follow the new size.
+    if (!m_zoomed)
+        undoZoom();
 }

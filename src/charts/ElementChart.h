@@ -41,7 +41,8 @@ public:
     void toggleLabels();
     int visibleLabelCount() const;
 
-    // The automatic scales over all points, zoom animation stopped.
+    // The automatic scales over all points, with room for their markers and labels inside
+    // the frame; zoom animation stopped.
     void undoZoom();
     // Where a point stands in the axes' coordinates. Values too large or too small for
     // the axes' ranges are plotted divided by a power of ten, which the tick labels undo.
@@ -67,6 +68,8 @@ private:
     void updateLabelVisibility();
     void zoomToPixels(const QRect &rect);
     void applyMargins();
+    QMargins pointRoom() const;
+    void fitRanges(const QCPRange &x, const QCPRange &y);
 
     Kind m_kind;
     Style m_style;
@@ -79,5 +82,6 @@ private:
     QTimer m_zoomTimer;
     int m_zoomSteps = 0;
     int m_zoomStep = 0;
+    bool m_zoomed = false; // the ranges are a zoom's, not the automatic scales
     QCPRange m_fromX, m_fromY, m_toX, m_toY;
 };

@@ -106,6 +106,19 @@ void openWhole(TTextTable &table)
                 notStarted,
             file);
     };
+    // Started elsewhere than in its data folder, the program finds no table: say where it
+    // looked and how it is meant to be started, the command on a line of its own so that no
+    // wrapping cuts it.
+    const QFileInfo info(file);
+    if (!info.exists() && !info.isSymLink())
+        throw EInOutError(
+            QStringLiteral("Le fichier « %1 » est introuvable : le programme a cherché ses "
+                           "données dans le dossier « %2 ».\nLancez-le par l'entrée « Mirelon » "
+                           "du menu des applications du bureau, ou depuis le dossier de ses "
+                           "sources par la commande :\n"
+                           "./run.sh")
+                .arg(info.absoluteFilePath(), info.absolutePath()),
+            file);
     // The real cause, before the table would blame a missing column on it.
     // What a copy killed in the middle of a write left behind goes first.
     DataFile::removeLeftovers(file);

@@ -15,17 +15,18 @@
 
 namespace {
 
-// A letter or digit typed without a command key, on the table or a button: where the focus
-// is in a text, a grid or a list, the key was theirs even when they passed it on.
-bool startsSearch(const QKeyEvent &event, const QWidget *window)
+// A letter or digit typed without a command key, on the table, its navy (a click there gives
+// it the focus) or a button: where the focus is in a text, a grid or a list, the key was
+// theirs even when they passed it on.
+bool startsSearch(const QKeyEvent &event, const MainWindowKeys::Window &window)
 {
     const Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     const QString text = event.text();
     if ((event.modifiers() & commands) || text.size() != 1 || !text.front().isLetterOrNumber())
         return false;
     QWidget *focus = QApplication::focusWidget();
-    return !focus || focus == window || qobject_cast<HoverButton *>(focus) ||
-           qobject_cast<QAbstractButton *>(focus);
+    return !focus || focus == window.window || focus == window.client ||
+           qobject_cast<HoverButton *>(focus) || qobject_cast<QAbstractButton *>(focus);
 }
 
 } // namespace
@@ -91,7 +92,7 @@ bool MainWindowKeys::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched != m_window.window)
         return false;
-    if (!startsSearch(*key, m_window.window))
+    if (!startsSearch(*key, m_window))
         return false;
     m_search->open(key->text());
     return true;

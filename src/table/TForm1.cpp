@@ -85,9 +85,11 @@ TForm1::TForm1(ProgramState &state, const DataFolder &folder, PictureSaves &pict
          [this](const QString &symbol) { return ElementMasses::of(m_records, symbol); }},
         this);
     connect(m_modeButton, &TEncartaButton::clicked, m_molar, &MolarMode::EncartaButton1Click);
-    // Mouse moves over the bare window hide the hover panel.
+    // Mouse moves over the bare window hide the hover panel, and so does the pointer going
+    // over the tool bar or out of the window.
     m_client->setMouseTracking(true);
     m_client->installEventFilter(this);
+    m_speedBar->installEventFilter(this);
     openView();
     makeColourist();
     buildKeyboard();
@@ -460,7 +462,13 @@ void TForm1::ElementClicked()
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_client && event->type() == QEvent::MouseMove)
+    const QEvent::Type type = event->type();
+    // A window opened over the table (an element's sheet, a list's popup) takes the pointer
+    // without it having left: the panel still shows the element the pointer was on.
+    const bool pointerLeft = type == QEvent::Leave && !QApplication::activeModalWidget() &&
+                             !QApplication::activePopupWidget();
+    if ((watched == m_client && (type == QEvent::MouseMove || pointerLeft)) ||
+        (watched == m_speedBar && type == QEvent::Enter))
         m_panel1->hide();
     return QMainWindow::eventFilter(watched, event);
 }

@@ -7,6 +7,7 @@
 #include "data/Numbers.h"
 #include "table/ColouringDescriptions.h"
 #include "table/ColouringEntries.h"
+#include "tablepicture/CaptionInk.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -68,9 +69,13 @@ void TableColourist::paint(const ElementRecords &records, const Colouring::Choic
         for (int z = 1; z <= Colouring::ElementCount; ++z)
             m_window.buttons[z - 1]->setAccessibleDescription((*descriptions)[z - 1]);
     }
+    // A caption that would vanish on its fill, the one given or the one kept, is drawn in
+    // black or white as on paper.
     for (int z = 1; z <= Colouring::ElementCount; ++z) {
         const Colouring::Look &look = looks.buttons[z - 1];
-        m_window.buttons[z - 1]->recolour(look.fill, look.caption);
+        TEncartaButton *button = m_window.buttons[z - 1];
+        const QColor fill = look.fill.value_or(button->Color());
+        button->recolour(look.fill, CaptionInk::legible(fill, look.caption));
     }
     // One repaint of the area the buttons cover: asked of each button in turn, the repaints
     // made Qt compare every button with every button above it.

@@ -51,8 +51,10 @@ void TableSearch::open(const QString &text)
         m_field->raise();
         m_count->show();
     }
+    // Not a Tab or shortcut focus reason: the line edit would select the letter already
+    // typed, and the next key would replace it.
+    m_field->setFocus(Qt::OtherFocusReason);
     m_field->setText(text);
-    m_field->setFocus(Qt::ShortcutFocusReason);
     search(text);
 }
 

@@ -2,14 +2,12 @@
 
 #include "controls/Fonts.h"
 #include "data/ElementSymbols.h"
+#include "tablepicture/CaptionInk.h"
 #include "tablepicture/TablePicture.h"
 #include "tablepicture/TablePictureLayout.h"
 
 #include <QLinearGradient>
 #include <QPainter>
-
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -22,23 +20,6 @@ const QColor LegendBackground(0xF7, 0xF7, 0xF7);
 QFont arial(int pixelHeight, bool bold)
 {
     return pixelFont(QStringLiteral("Arial"), pixelHeight, bold);
-}
-
-// Relative luminance of a colour, in sRGB.
-double luminance(const QColor &colour)
-{
-    const auto linear = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 void drawTexts(QPainter &painter, const std::vector<TablePictureLayout::Text> &texts,
@@ -70,7 +51,7 @@ void drawCells(QPainter &painter, const TablePictureLayout &layout, const TableP
         painter.setPen(QPen(CellBorder, 1));
         painter.setBrush(look.fill);
         painter.drawRoundedRect(cell.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-        painter.setPen(TablePainter::legibleCaption(look.fill, look.caption));
+        painter.setPen(CaptionInk::legible(look.fill, look.caption));
         painter.setFont(numberFont);
         painter.drawText(TablePictureLayout::numberRect(cell), Qt::AlignLeft | Qt::AlignTop,
                          QString::number(z));
@@ -120,14 +101,6 @@ void drawLegend(QPainter &painter, const TablePictureLayout &layout,
 } // namespace
 
 namespace TablePainter {
-
-QColor legibleCaption(const QColor &fill, const QColor &caption)
-{
-    if (contrast(fill, caption) >= 2)
-        return caption;
-    return contrast(fill, Qt::white) > contrast(fill, Qt::black) ? QColor(Qt::white)
-                                                                 : QColor(Qt::black);
-}
 
 void paint(QPainter &painter, const TablePicture &picture)
 {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QColor>
-
 class QPainter;
 struct TablePicture;
 
@@ -10,11 +8,5 @@ struct TablePicture;
 namespace TablePainter {
 
 void paint(QPainter &painter, const TablePicture &picture);
-
-// The colour an element's caption is drawn in on paper: the button's own, unless it
-// nearly vanishes on the fill (a contrast ratio under 2, as black on navy), when black or
-// white, whichever stands out more. The screen may live with such a caption, as the hover
-// panel names the element; a sheet of paper has nothing else.
-QColor legibleCaption(const QColor &fill, const QColor &caption);
 
 } // namespace TablePainter

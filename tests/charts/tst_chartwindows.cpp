@@ -28,6 +28,8 @@ private slots:
     void labelsBelongToOneChart();
     void zoomAnimationAndUndo();
     void zoomExtremes();
+    void pointsAndLabelsInsideTheFrame_data();
+    void pointsAndLabelsInsideTheFrame();
     void valuesBeyondTheAxesRanges_data();
     void valuesBeyondTheAxesRanges();
     void tableErrorsGiveEmptyCharts_data();
@@ -271,7 +273,67 @@ void TestChartWindows::zoomExtremes()
     QVERIFY(std::isfinite(chart->xAxis->range().size()) && chart->xAxis->range().size() > 0);
     chart->replot();
     window.scaleClick();
-    QCOMPARE(chart->xAxis->range().lower, 20.28);
+    QVERIFY(chart->xAxis->range().lower < 20.28);
+    QVERIFY(chart->xAxis->range().upper > 4273);
+}
+
+void TestChartWindows::pointsAndLabelsInsideTheFrame_data()
+{
+    QTest::addColumn<QString>("xColumn");
+    QTest::addColumn<QString>("yColumn");
+    QTest::addColumn<QSize>("size"); // of the window; empty: as it opens
+    // He highest at the left edge, H on it; W and Re at the top right corner.
+    for (const QSize size : {QSize(), QSize(420, 300), QSize(1000, 700)}) {
+        const QByteArray at = size.isEmpty() ? QByteArray("as it opens")
+                                             : QByteArray::number(size.width()) + "x" +
+                                                   QByteArray::number(size.height());
+        QTest::newRow(("N° At x E 1ère ionisation, " + at).constData()) << "_NO_AT"
+                                                                        << "_8E_1ERE_I" << size;
+        QTest::newRow(("T eb x H vap, " + at).constData()) << "_TEB"
+                                                           << "_4H_VAP" << size;
+    }
+}
+
+// Every point of the shipped table stands inside the frame with its marker and its label
+// whole, on the three charts, on the screen and so in every picture and printout made of it.
+void TestChartWindows::pointsAndLabelsInsideTheFrame()
+{
+    QFETCH(QString, xColumn);
+    QFETCH(QString, yColumn);
+    QFETCH(QSize, size);
+    ChartFixture fixture(readFileBytes(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop")));
+    const GraphSelection chosen = selection("x", xColumn.toUtf8(), "y", yColumn.toUtf8());
+    TForm5 window(chosen, fixture.folder());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (!size.isEmpty())
+        window.resize(size);
+    for (int tab = 0; tab < 3; ++tab) {
+        window.tabs()->setCurrentIndex(tab);
+        ElementChart *chart = window.chart(tab);
+        chart->replot();
+        QVERIFY(chart->points().size() > 80);
+        const QRectF frame = chart->axisRect()->rect();
+        const double half = ElementChart::MarkerSize / 2.0;
+        for (const ChartPoint &point : chart->points()) {
+            const QPointF at = chart->plotted(point);
+            const QPointF pixel(chart->xAxis->coordToPixel(at.x()),
+                                chart->yAxis->coordToPixel(at.y()));
+            const QRectF marker(pixel - QPointF(half, half), QSizeF(2 * half, 2 * half));
+            QVERIFY2(frame.contains(tab == 1 ? QRectF(pixel, QSizeF()) : marker),
+                     qPrintable(point.lab));
+        }
+        int labels = 0;
+        for (int i = 0; i < chart->itemCount(); ++i) {
+            const auto *label = qobject_cast<QCPItemText *>(chart->item(i));
+            if (!label)
+                continue;
+            ++labels;
+            const QRectF box(label->topLeft->pixelPosition(), label->bottomRight->pixelPosition());
+            QVERIFY2(frame.contains(box), qPrintable(label->text()));
+        }
+        QCOMPARE(labels, chart->points().size());
+    }
 }
 
 // The axes hold ranges within about 1E250 across and wider than 1E-280; values beyond

@@ -92,6 +92,7 @@ private slots:
     void startNamesTheRealCause();
     void typedValues_data();
     void typedValues();
+    void missingTableSaysWhereItLookedAndHowToStart();
     void replaceKeepsTheOldFileOnAFault_data();
     void replaceKeepsTheOldFileOnAFault();
     void replaceLeavesWhatIsNoFile_data();
@@ -280,6 +281,22 @@ void TestDataFile::typedValues()
     }
     QCOMPARE(table.FieldText(field), stored);
     QVERIFY(stored.size() <= size);
+
+// Started from a folder without the table: the folder looked in, by its absolute path, and
+// the ways the program is meant to be started; nothing about a file left unchanged.
+void TestDataFile::missingTableSaysWhereItLookedAndHowToStart()
+{
+    const ScratchData data;
+    TTextTable table;
+    ElementTable::configure(table, data.folder());
+    const QString message = thrownMessage<MirelonError>([&] { ElementTable::openWhole(table); });
+    const QString folder = QFileInfo(data.path(&DataFolder::propFile)).absolutePath();
+    for (const QString &part :
+         {QStringLiteral("« ") + folder + QStringLiteral(" »"), QStringLiteral("est introuvable"),
+          QStringLiteral("« Mirelon »"), QStringLiteral("./run.sh")})
+        QVERIFY2(message.contains(part), qPrintable(message));
+    QVERIFY2(!message.contains(QStringLiteral("modifié")), qPrintable(message));
+    QVERIFY(!QFileInfo::exists(data.path(&DataFolder::propFile)));
 }
 
 void TestDataFile::replaceKeepsTheOldFileOnAFault_data()

@@ -53,6 +53,8 @@ private slots:
     void temperatureRefusesADecimalSeparator();
     void discoveryAt1600And2000();
     void atomicNumberGreyScale();
+    void captionsOnNavyAreWhite_data();
+    void captionsOnNavyAreWhite();
     void electronegativityNavyForMissingValues();
     void crustAbundanceOxygenIsBlack();
     void separatorLineColoursEverythingNavy();
@@ -263,10 +265,34 @@ void TestColouring::atomicNumberGreyScale()
     for (int z = 1; z <= 103; ++z) {
         const int s = (z - 1) * 255 / 102;
         QCOMPARE(f.fill(z), QColor(255 - s, 255 - s, 255 - s));
-        QCOMPARE(f.button(z)->FontColor(), s > 90 ? White : QColor(Qt::black));
+        // White from s = 91 would be 2,5:1 on grey 164; it reads (4,5:1) from grey 118 on.
+        QCOMPARE(f.button(z)->FontColor(), 255 - s <= 118 ? White : QColor(Qt::black));
     }
     QCOMPARE(f.child<QLabel>(QStringLiteral("RxLabel1"))->text(), QStringLiteral("N° At"));
     QVERIFY(visible(f, "Panel2"));
+}
+
+void TestColouring::captionsOnNavyAreWhite_data()
+{
+    QTest::addColumn<int>("entry"); // in the colouring list
+    QTest::addColumn<int>("navy");
+    QTest::newRow("not discovered by 1600") << 6 << 90;
+    QTest::newRow("no electronegativity") << 23 << 15;
+    QTest::newRow("separator line") << 1 << 103;
+}
+
+// Black on navy cannot be read (1,3:1): such a caption is drawn white, the fill unchanged.
+void TestColouring::captionsOnNavyAreWhite()
+{
+    QFETCH(int, entry);
+    QFETCH(int, navy);
+    MainWindowFixture f;
+    f.choose(entry);
+    QCOMPARE(countFill(f, Navy), navy);
+    for (int z = 1; z <= 103; ++z) {
+        if (f.fill(z) == Navy)
+            QVERIFY2(f.button(z)->FontColor() == White, qPrintable(QString::number(z)));
+    }
 }
 
 void TestColouring::electronegativityNavyForMissingValues()
@@ -306,7 +332,7 @@ void TestColouring::nextModeAndDefautRestore()
     MainWindowFixture f;
     f.choose(QStringLiteral("Numero Atomique"));
     QCOMPARE(f.button(103)->FontColor(), White);
-    f.choose(QStringLiteral("Decouverte"));
+    f.choose(QStringLiteral("Groupe"));
     QCOMPARE(f.button(103)->FontColor(), QColor(Qt::black));
     f.choose(QStringLiteral("Numero Atomique"));
     f.choose(QStringLiteral("Defaut"));

@@ -129,7 +129,8 @@ private slots:
     void panelShowsTheHoveredRecord_data();
     void panelShowsTheHoveredRecord();
     void movingToAnotherButtonSwitchesWithoutHiding();
-    void bareWindowAndPanelSurfaceHideIt();
+    void pointerAwayFromTheElementsHidesIt_data();
+    void pointerAwayFromTheElementsHidesIt();
     void layoutOfThePanel();
     void missingValueShowsEmptyBox();
     void valuesDrawnAsShaped_data();
@@ -193,18 +194,33 @@ void TestHoverPanel::movingToAnotherButtonSwitchesWithoutHiding()
     QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_SYMBOLE"))->text(), QStringLiteral("Co"));
 }
 
-void TestHoverPanel::bareWindowAndPanelSurfaceHideIt()
+void TestHoverPanel::pointerAwayFromTheElementsHidesIt_data()
 {
+    QTest::addColumn<QString>("to"); // a widget's name, empty: out of the window
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("bare window") << QStringLiteral("client") << QPoint(600, 420);
+    QTest::newRow("panel's own surface") << QStringLiteral("Panel1") << QPoint(120, 100);
+    QTest::newRow("tool bar, right of the list") << QStringLiteral("SpeedBar1") << QPoint(500, 15);
+    QTest::newRow("out of the window") << QString() << QPoint();
+}
+
+// The panel never stays behind the pointer, showing an element it has left.
+void TestHoverPanel::pointerAwayFromTheElementsHidesIt()
+{
+    QFETCH(QString, to);
+    QFETCH(QPoint, at);
     MainWindowFixture f;
+    QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
     auto *panel = f.child<QWidget>(QStringLiteral("Panel1"));
     QTest::mouseMove(f.button(26), QPoint(12, 12));
     QVERIFY(panel->isVisible());
-    QTest::mouseMove(f.form->centralWidget(), QPoint(600, 420));
-    QTRY_VERIFY(!panel->isVisible());
-
-    QTest::mouseMove(f.button(26), QPoint(12, 12));
-    QVERIFY(panel->isVisible());
-    QTest::mouseMove(panel, QPoint(120, 100)); // on the panel's own surface
+    if (to.isEmpty()) {
+        // What the window system tells the window when the pointer goes out of it.
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(f.form->windowHandle(), &leave);
+    } else {
+        QTest::mouseMove(f.child<QWidget>(to), at);
+    }
     QTRY_VERIFY(!panel->isVisible());
 }
 

@@ -82,6 +82,8 @@ private slots:
     void sheetKeysStepAndTurnPages();
     void searchMarksAndRestoresEveryColouring_data();
     void searchMarksAndRestoresEveryColouring();
+    void searchKeepsEveryKeyTyped_data();
+    void searchKeepsEveryKeyTyped();
     void searchFromATypedLetterGoesToTheBestMatch();
     void molarMassWithoutTheMouse();
     void menuAndToolBarKeys();
@@ -260,6 +262,41 @@ void TestKeyboard::searchMarksAndRestoresEveryColouring()
         QCOMPARE(f.fill(z), fills[z - 1]);
     }
     QCOMPARE(tablePicture(f), before);
+}
+
+void TestKeyboard::searchKeepsEveryKeyTyped_data()
+{
+    QTest::addColumn<bool>("navyClicked"); // else the focus is on hydrogen
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("found");
+    QTest::newRow("letters on an element") << false << QStringLiteral("iron") << 26;
+    QTest::newRow("digits after a click on the navy, from the list")
+        << true << QStringLiteral("103") << 103;
+}
+
+// Each key goes where the focus is, as the keyboard sends it: the first one opens the search,
+// the others land in its field after it.
+void TestKeyboard::searchKeepsEveryKeyTyped()
+{
+    QFETCH(bool, navyClicked);
+    QFETCH(QString, typed);
+    QFETCH(int, found);
+    MainWindowFixture f;
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    if (navyClicked) {
+        f.combo()->setFocus(Qt::MouseFocusReason);
+        QTest::mouseClick(f.form->centralWidget(), Qt::LeftButton, {}, QPoint(600, 440));
+    } else {
+        f.button(1)->setFocus(Qt::TabFocusReason);
+    }
+    const QString listText = f.combo()->currentText();
+    for (const QChar key : typed)
+        QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+    TableSearch *search = f.form->keys()->search();
+    QVERIFY(search->isOpen());
+    QCOMPARE(search->field()->text(), typed);
+    QCOMPARE(search->currentMatch(), std::optional<int>(found));
+    QCOMPARE(f.combo()->currentText(), listText);
 }
 
 void TestKeyboard::searchFromATypedLetterGoesToTheBestMatch()

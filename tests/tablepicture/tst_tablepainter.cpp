@@ -1,5 +1,5 @@
-// The caption colours of the table on paper.
-#include "tablepicture/TablePainter.h"
+// The caption colours of the table, on the screen as on paper.
+#include "tablepicture/CaptionInk.h"
 
 #include <QtTest>
 
@@ -8,11 +8,11 @@ class TestTablePainter : public QObject
     Q_OBJECT
 
 private slots:
-    void captionOnPaper_data();
-    void captionOnPaper();
+    void captionStandsOut_data();
+    void captionStandsOut();
 };
 
-void TestTablePainter::captionOnPaper_data()
+void TestTablePainter::captionStandsOut_data()
 {
     QTest::addColumn<QColor>("fill");
     QTest::addColumn<QColor>("caption");
@@ -24,23 +24,29 @@ void TestTablePainter::captionOnPaper_data()
         << QColor(Qt::black) << QColor(Qt::black) << QColor(Qt::white);
     QTest::newRow("white on white: black")
         << QColor(Qt::white) << QColor(Qt::white) << QColor(Qt::black);
-    QTest::newRow("white on the lightest white-captioned grey, 2.5: kept")
-        << QColor(0xA4A4A4) << QColor(Qt::white) << QColor(Qt::white);
+    QTest::newRow("white on the lightest white-captioned grey, 2.5: black")
+        << QColor(0xA4A4A4) << QColor(Qt::white) << QColor(Qt::black);
+    QTest::newRow("white on grey 118, 4.54: kept")
+        << QColor(0x767676) << QColor(Qt::white) << QColor(Qt::white);
+    QTest::newRow("white on grey 119, 4.48: black")
+        << QColor(0x777777) << QColor(Qt::white) << QColor(Qt::black);
     QTest::newRow("black on grey 128, 5.3: kept")
         << QColor(0x808080) << QColor(Qt::black) << QColor(Qt::black);
+    QTest::newRow("black on the strong base's blue, 4.65: kept")
+        << QColor(0x166DFE) << QColor(Qt::black) << QColor(Qt::black);
     QTest::newRow("black on yellow: kept")
         << QColor(0xFFFF80) << QColor(Qt::black) << QColor(Qt::black);
     QTest::newRow("white on grey 200, 1.7: black")
         << QColor(0xC8C8C8) << QColor(Qt::white) << QColor(Qt::black);
 }
 
-// A caption keeps the button's colour unless it nearly vanishes on the fill.
-void TestTablePainter::captionOnPaper()
+// A caption keeps the button's colour unless it cannot be read on the fill.
+void TestTablePainter::captionStandsOut()
 {
     QFETCH(QColor, fill);
     QFETCH(QColor, caption);
     QFETCH(QColor, drawn);
-    QCOMPARE(TablePainter::legibleCaption(fill, caption), drawn);
+    QCOMPARE(CaptionInk::legible(fill, caption), drawn);
 }
 
 QTEST_APPLESS_MAIN(TestTablePainter)
