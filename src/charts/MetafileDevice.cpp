@@ -39,11 +39,13 @@ bool holdsPoint(const QPointF &point)
 // honour a clip record, and a Windows metafile's coordinates have 16 bits, so the lines
 // and shapes are also cut to the clip (never larger than the picture) before they are
 // written: no reader shows what the painter clipped away, and no coordinate wraps.
+// Translucent colours are taken as they are (the records hold no transparency): left to
+// QPainter, they would be emulated, each dash of a zoomed line cut out as a shape of its own.
 class MetafilePaintEngine : public QPaintEngine
 {
 public:
     MetafilePaintEngine(MetafileRecorder::Format format, QSize pixels)
-        : QPaintEngine(PrimitiveTransform | PainterPaths | PaintOutsidePaintEvent),
+        : QPaintEngine(PrimitiveTransform | PainterPaths | PaintOutsidePaintEvent | AlphaBlend),
           m_format(format), m_pixels(pixels),
           m_precision(MetafileDevice::precisionFor(format, pixels)),
           m_transform(QTransform::fromScale(m_precision, m_precision)),

@@ -16,6 +16,7 @@ class TestMetafileDevice : public QObject
 private slots:
     void hugeScalesGiveTheLargestValues_data();
     void hugeScalesGiveTheLargestValues();
+    void translucentDashesStayOnePen();
 };
 
 namespace {
@@ -25,6 +26,7 @@ namespace {
 struct Seen
 {
     QVector<qint64> penWidths;
+    QVector<qint64> penStyles;
     QVector<qint64> fontHeights;
     QVector<QVector<qint64>> advances;
 };
@@ -50,8 +52,10 @@ Seen readEmf(const QByteArray &file)
         if (size < 8 || at + size > file.size())
             break;
         const QByteArray record = file.mid(at, size);
-        if (type == CreatePen)
+        if (type == CreatePen) {
+            seen.penStyles << int32At(record, 12);
             seen.penWidths << int32At(record, 16);
+        }
         if (type == CreateFont)
             seen.fontHeights << -int32At(record, 12);
         if (type == TextOut) {
@@ -148,6 +152,23 @@ void TestMetafileDevice::hugeScalesGiveTheLargestValues()
         QVERIFY(advance >= 0 && advance <= largest);
     if (kind == MetafileRecorder::Format::Emf)
         QCOMPARE(std::accumulate(dx.begin(), dx.end(), qint64(0)), largest);
+}
+
+// A dashed pen of a translucent colour is recorded as a dashed pen, the colour without its
+// transparency, rather than each dash cut out as a shape of its own: a zoomed line would
+// otherwise give millions of them.
+void TestMetafileDevice::translucentDashesStayOnePen()
+{
+    MetafileDevice device(MetafileRecorder::Format::Emf, QSize(400, 300));
+    {
+        QPainter painter(&device);
+        painter.setPen(QPen(QColor(255, 0, 0, 128), 1, Qt::DashLine));
+        painter.drawLine(QPointF(0, 150), QPointF(400, 150));
+    }
+    QVERIFY(device.file().has_value());
+    const Seen seen = readEmf(*device.file());
+    const qint64 dashed = 1;
+    QVERIFY(seen.penStyles.contains(dashed));
 }
 
 QTEST_MAIN(TestMetafileDevice)
