@@ -165,6 +165,7 @@ void ChartWindow::saveClick()
         return ChartExport::withExtension(typed, ChartExport::Format(type));
     });
     dialog.hideReadOnlyFiles();
+    dialog.protectFiles(m_saves->dataFiles);
     dialog.selectFile(QStringLiteral("Graphique1"));
     const std::optional<QString> name = dialog.choose(m_saves->folder, m_saves->chartType);
     if (name)

@@ -6,9 +6,32 @@
 #include <QPainterPath>
 #include <QTextItem>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+
+namespace {
+
+// A length or a position in logical units as a record holds it: rounded, and held within
+// the int range, so that a painter scaled far past the picture (a zoom of a million) gives
+// the largest value a record can take instead of an undefined one. Not a number gives 0.
+int toUnits(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    constexpr double limit = std::numeric_limits<int>::max();
+    return int(std::round(std::clamp(value, -limit, limit)));
+}
+
+// Whether a point in logical units can be written as it stands, without being moved.
+bool holdsPoint(const QPointF &point)
+{
+    constexpr double limit = std::numeric_limits<int>::max();
+    return std::abs(point.x()) <= limit && std::abs(point.y()) <= limit;
+}
+
+} // namespace
 
 // Turns QPainter's calls into metafile records: coordinates through the painter's
 // transform into logical units, pens, brushes and fonts as the recorder's objects, the
@@ -16,11 +39,13 @@
 // honour a clip record, and a Windows metafile's coordinates have 16 bits, so the lines
 // and shapes are also cut to the clip (never larger than the picture) before they are
 // written: no reader shows what the painter clipped away, and no coordinate wraps.
+// Translucent colours are taken as they are (the records hold no transparency): left to
+// QPainter, they would be emulated, each dash of a zoomed line cut out as a shape of its own.
 class MetafilePaintEngine : public QPaintEngine
 {
 public:
     MetafilePaintEngine(MetafileRecorder::Format format, QSize pixels)
-        : QPaintEngine(PrimitiveTransform | PainterPaths | PaintOutsidePaintEvent),
+        : QPaintEngine(PrimitiveTransform | PainterPaths | PaintOutsidePaintEvent | AlphaBlend),
           m_format(format), m_pixels(pixels),
           m_precision(MetafileDevice::precisionFor(format, pixels)),
           m_transform(QTransform::fromScale(m_precision, m_precision)),
@@ -149,25 +174,29 @@ public:
         int placed = 0;
         for (const QChar c : text) {
             along += metrics.horizontalAdvance(c) * scale;
-            advances.append(qRound(along) - placed);
-            placed = qRound(along);
+            const int reached = toUnits(along);
+            advances.append(toUnits(double(reached) - placed));
+            placed = reached;
         }
         MetafileRecorder::Font face;
         face.family = font.family();
         const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96 / 72;
-        face.height = qRound(pixels * scale);
+        face.height = toUnits(pixels * scale);
         face.weight = font.bold() ? 700 : 400;
         face.italic = font.italic();
         face.underline = font.underline();
         const double degrees = std::atan2(m_transform.m12(), m_transform.m11()) * 180 / M_PI;
-        face.escapement = qRound(-degrees * 10);
+        face.escapement = toUnits(-degrees * 10);
         // A text is cut by the clip record alone; one wholly outside the clip is left out.
         const QRectF box =
             m_transform.mapRect(QRectF(origin.x(), origin.y() - metrics.ascent(),
                                        metrics.horizontalAdvance(text), metrics.height()));
-        if (!m_clip.intersects(box))
+        // A text that starts beyond what a record can hold is left out too, rather than moved.
+        const QPointF start = m_transform.map(origin);
+        if (!m_clip.intersects(box) || !holdsPoint(start))
             return;
-        m_recorder->text(m_transform.map(origin).toPoint(), text, advances, face, m_pen.color());
+        m_recorder->text(QPoint(toUnits(start.x()), toUnits(start.y())), text, advances, face,
+                         m_pen.color());
     }
 
     // Pictures are not part of the charts; they are left out rather than rasterised.
@@ -218,7 +247,7 @@ private:
         const double width = m_pen.isCosmetic() || m_pen.widthF() == 0
                                  ? m_precision * (m_pen.widthF() > 0 ? m_pen.widthF() : 1)
                                  : m_pen.widthF() * scale;
-        pen.width = qMax(1, qRound(width));
+        pen.width = qMax(1, toUnits(width));
         return pen;
     }
 

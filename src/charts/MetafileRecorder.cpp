@@ -8,7 +8,9 @@
 #include <QHash>
 #include <QProcess>
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -273,19 +275,38 @@ private:
     bool m_ok = true;
 };
 
+// A value as a 16-bit field of a Windows metafile holds it: the nearest one it can, never
+// one wrapped round to the other end of the range. The range is kept symmetric so that a
+// negated value (a font's height) holds too.
+int16_t to16(qint64 value)
+{
+    constexpr qint64 limit = std::numeric_limits<int16_t>::max();
+    return int16_t(std::clamp<qint64>(value, -limit, limit));
+}
+
+bool fits16(QPoint point)
+{
+    return point.x() == to16(point.x()) && point.y() == to16(point.y());
+}
+
+U_POINT16 point16(QPoint point)
+{
+    return point16_set(to16(point.x()), to16(point.y()));
+}
+
 QVector<U_POINT16> points16(const QVector<QPoint> &points)
 {
     QVector<U_POINT16> out;
     out.reserve(points.size());
     for (const QPoint &p : points)
-        out.append(point16_set(int16_t(p.x()), int16_t(p.y())));
+        out.append(point16(p));
     return out;
 }
 
 U_RECT16 rect16(const QRect &rect)
 {
-    return U_RECT16_set(point16_set(int16_t(rect.left()), int16_t(rect.top())),
-                        point16_set(int16_t(rect.right() + 1), int16_t(rect.bottom() + 1)));
+    return U_RECT16_set(point16(rect.topLeft()), point16_set(to16(qint64(rect.right()) + 1),
+                                                             to16(qint64(rect.bottom()) + 1)));
 }
 
 // The Windows metafile: 16-bit records with a placeable header, text in Windows-1252.
@@ -314,8 +335,7 @@ public:
             header && wmf_header_append(reinterpret_cast<U_METARECORD *>(header), m_track, 1) == 0;
         append(U_WMRSETMAPMODE_set(U_MM_ANISOTROPIC));
         append(U_WMRSETWINDOWORG_set(point16_set(0, 0)));
-        append(U_WMRSETWINDOWEXT_set(
-            point16_set(int16_t(logical.width()), int16_t(logical.height()))));
+        append(U_WMRSETWINDOWEXT_set(point16(QPoint(logical.width(), logical.height()))));
         append(U_WMRSETBKMODE_set(U_TRANSPARENT));
         append(U_WMRSETTEXTALIGN_set(U_TA_BASELINE | U_TA_LEFT));
         append(U_WMRSETPOLYFILLMODE_set(U_WINDING));
@@ -342,19 +362,20 @@ public:
     void text(QPoint origin, const QString &string, const QVector<int> &advances, const Font &font,
               const QColor &color) override
     {
-        // Characters the code page cannot hold are written as question marks.
+        // Characters the code page cannot hold are written as question marks. A text that
+        // starts beyond the 16-bit coordinates is left out rather than moved.
         QByteArray bytes;
         QVector<int16_t> dx;
         for (int i = 0; i < string.size(); ++i) {
             bytes.append(char(Cp1252::fromUnicode(string[i].unicode()).value_or('?')));
-            dx.append(int16_t(i < advances.size() ? advances[i] : 0));
+            dx.append(to16(i < advances.size() ? advances[i] : 0));
         }
-        if (bytes.isEmpty())
+        if (bytes.isEmpty() || !fits16(origin) ||
+            bytes.size() > std::numeric_limits<int16_t>::max())
             return;
         useText(font, color);
-        append(U_WMREXTTEXTOUT_set(point16_set(int16_t(origin.x()), int16_t(origin.y())),
-                                   int16_t(bytes.size()), 0, bytes.constData(), dx.data(),
-                                   U_RECT16_set(point16_set(0, 0), point16_set(0, 0))));
+        append(U_WMREXTTEXTOUT_set(point16(origin), int16_t(bytes.size()), 0, bytes.constData(),
+                                   dx.data(), U_RECT16_set(point16_set(0, 0), point16_set(0, 0))));
     }
     std::optional<QByteArray> finish() override
     {
@@ -369,8 +390,8 @@ protected:
     {
         uint32_t handle = 0;
         const uint16_t style = !pen.visible ? U_PS_NULL : pen.dashed ? U_PS_DASH : U_PS_SOLID;
-        append(wcreatepenindirect_set(&handle, m_handles,
-                                      U_PEN_set(style, uint16_t(pen.width), colorRef(pen.color))));
+        append(wcreatepenindirect_set(
+            &handle, m_handles, U_PEN_set(style, uint16_t(to16(pen.width)), colorRef(pen.color))));
         return handle;
     }
     uint32_t createBrush(const Brush &brush) override
@@ -385,11 +406,10 @@ protected:
     {
         uint32_t handle = 0;
         QByteArray face = Cp1252::encode(font.family.left(31)).value_or(QByteArray("Arial"));
-        U_FONT *record =
-            U_FONT_set(int16_t(-font.height), 0, int16_t(font.escapement), int16_t(font.escapement),
-                       int16_t(font.weight), font.italic, font.underline, 0, U_ANSI_CHARSET,
-                       U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY,
-                       U_DEFAULT_PITCH | U_FF_SWISS, face.data());
+        U_FONT *record = U_FONT_set(
+            int16_t(-to16(font.height)), 0, to16(font.escapement), to16(font.escapement),
+            to16(font.weight), font.italic, font.underline, 0, U_ANSI_CHARSET, U_OUT_DEFAULT_PRECIS,
+            U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY, U_DEFAULT_PITCH | U_FF_SWISS, face.data());
         append(wcreatefontindirect_set(&handle, m_handles, record));
         std::free(record);
         return handle;

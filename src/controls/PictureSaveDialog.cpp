@@ -3,12 +3,17 @@
 #include "controls/ErrorBox.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QImage>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QSortFilterProxyModel>
+
+#include <algorithm>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -28,6 +33,26 @@ protected:
         return info.isDir() || info.isWritable();
     }
 };
+
+// The path of `name` with its folder's links and dots resolved; the file itself need not exist.
+QString realPath(const QString &name)
+{
+    const QFileInfo info(name);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return QDir(folder.isEmpty() ? info.absolutePath() : folder).filePath(info.fileName());
+}
+
+// Whether both names reach the same file: when both exist, the same file on the same disk,
+// whatever links (hard or symbolic) lead to it; otherwise the same place in the same folder.
+bool sameFile(const QString &first, const QString &second)
+{
+    struct stat a = {};
+    struct stat b = {};
+    if (::stat(QFile::encodeName(first).constData(), &a) == 0 &&
+        ::stat(QFile::encodeName(second).constData(), &b) == 0)
+        return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    return realPath(first) == realPath(second);
+}
 
 } // namespace
 
@@ -56,6 +81,17 @@ void PictureSaveDialog::hideReadOnlyFiles()
     setProxyModel(new WritableFilesOnly(this));
 }
 
+void PictureSaveDialog::protectFiles(const QStringList &files)
+{
+    m_protected = files;
+}
+
+bool PictureSaveDialog::isProtected(const QString &name) const
+{
+    return std::any_of(m_protected.begin(), m_protected.end(),
+                       [&name](const QString &file) { return sameFile(name, file); });
+}
+
 int PictureSaveDialog::typeEntry() const
 {
     // With the patterns hidden, some Qt versions name the entry by its whole filter,
@@ -78,6 +114,15 @@ void PictureSaveDialog::accept()
         return;
     }
     const QString name = m_complete(files.front(), typeEntry());
+    if (isProtected(name)) {
+        // A picture written there would replace the table the program reads.
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("« %1 » est un fichier de données du programme : "
+                                            "une image ne peut pas le remplacer.\n"
+                                            "Choisissez un autre nom.")
+                                 .arg(QDir::toNativeSeparators(name)));
+        return; // the dialog stays open for another name
+    }
     if (QFileInfo::exists(name) &&
         QMessageBox::question(this, windowTitle(),
                               QStringLiteral("%1 existe déjà.\nVoulez-vous le remplacer ?")

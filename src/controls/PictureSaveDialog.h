@@ -28,6 +28,10 @@ public:
     // Lists only the files that can be written, and the folders.
     void hideReadOnlyFiles();
 
+    // Refuses, with a message, to save over any of `files` (the program's data files),
+    // whatever name reaches them: a link, or another spelling of the same path.
+    void protectFiles(const QStringList &files);
+
     // Shows the dialog in `folder` (if any) with `type` selected; once accepted, `folder`
     // and `type` are those chosen and the completed name is returned. Nothing when the
     // user cancelled.
@@ -54,6 +58,9 @@ public slots:
     void accept() override;
 
 private:
+    bool isProtected(const QString &name) const;
+
     QStringList m_types;
     Completion m_complete;
+    QStringList m_protected;
 };

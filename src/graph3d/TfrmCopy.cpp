@@ -66,6 +66,7 @@ void TfrmCopy::Button1Click()
 {
     PictureSaveDialog dialog(this, {{"Bitmaps (*.bmp)", "*.bmp"}},
                              [](const QString &typed, int) { return completedFileName(typed); });
+    dialog.protectFiles(m_saves->dataFiles);
     int type = 0; // a single type
     const std::optional<QString> name = dialog.choose(m_saves->folder, type);
     if (!name)

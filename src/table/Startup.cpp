@@ -3,6 +3,7 @@
 #include "charts/TFormgr.h"
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
+#include "controls/PictureSaves.h"
 #include "controls/TAboutBox.h"
 #include "data/DataFolder.h"
 #include "data/ProgramState.h"
@@ -73,6 +74,7 @@ void prepare(MirelonApplication &app)
 std::unique_ptr<TForm1> createWindows(ProgramState &state, const DataFolder &folder,
                                       PictureSaves &pictures)
 {
+    pictures.dataFiles = {folder.propFile(), folder.structFile(), folder.isoFile()};
     auto form = std::make_unique<TForm1>(state, folder, pictures);
     form->setAboutBox(new TAboutBox(form.get()));
     auto *sets = new TForm3(folder, form.get());

@@ -91,6 +91,7 @@ void TablePictureMenu::saveTable()
         return TablePictureFiles::withExtension(typed, TablePictureFiles::Format(type));
     });
     dialog.selectFile(DocumentName);
+    dialog.protectFiles(m_saves.dataFiles);
     const std::optional<QString> name = dialog.choose(m_saves.folder, m_type);
     if (name)
         savePicture(*name, TablePictureFiles::Format(m_type));

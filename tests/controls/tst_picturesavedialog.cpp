@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -24,6 +25,8 @@ private slots:
     void questionNamesTheFileWritten_data();
     void questionNamesTheFileWritten();
     void reopensWhereItWasLeft();
+    void refusesTheDataFiles_data();
+    void refusesTheDataFiles();
     void failedWritesLeaveFilesAsTheyWere_data();
     void failedWritesLeaveFilesAsTheyWere();
 };
@@ -110,6 +113,45 @@ void TestPictureSaveDialog::questionNamesTheFileWritten()
     QCOMPARE(result, written.isEmpty() ? std::nullopt : std::optional(dir.filePath(written)));
     for (const QString &name : existing)
         QCOMPARE(readFileBytes(dir.filePath(name)), QByteArray("old"));
+}
+
+// A picture never replaces a data file of the program, whatever name reaches it; the
+// dialog says so and stays open, and the file keeps its contents.
+void TestPictureSaveDialog::refusesTheDataFiles_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("its name") << "prop.yop";
+    QTest::newRow("another spelling") << "sub/../struct.yop";
+    QTest::newRow("a symbolic link") << "link.yop";
+    QTest::newRow("a hard link") << "hard.bmp";
+}
+
+void TestPictureSaveDialog::refusesTheDataFiles()
+{
+    QFETCH(QString, typed);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    const QStringList data{dir.filePath("prop.yop"), dir.filePath("struct.yop"),
+                           dir.filePath("iso.yop")};
+    for (const QString &file : data)
+        QVERIFY(writeFileBytes(file, "table"));
+    QVERIFY(QFile::link(data[0], dir.filePath("link.yop")));
+    QVERIFY(::link(QFile::encodeName(data[2]).constData(),
+                   QFile::encodeName(dir.filePath("hard.bmp")).constData()) == 0);
+    QString folder = dir.path();
+    int type = 0;
+    std::optional<QString> result;
+    PictureSaveDialog dialog(nullptr, Types, completed);
+    dialog.protectFiles(data);
+    const SaveDialogSeen seen =
+        playSaveDialog([&] { result = dialog.choose(folder, type); }, {typed, 0});
+    QCOMPARE(seen.asked.size(), 1);
+    QVERIFY2(seen.asked.front().contains(QStringLiteral("est un fichier de données du programme")),
+             qPrintable(seen.asked.front()));
+    QVERIFY(seen.stayedOpen);
+    QCOMPARE(result, std::nullopt);
+    for (const QString &file : data)
+        QCOMPARE(readFileBytes(file), QByteArray("table"));
 }
 
 // The folder and type of the last save are where the next dialog opens; a cancelled

@@ -281,6 +281,7 @@ void TestDataFile::typedValues()
     }
     QCOMPARE(table.FieldText(field), stored);
     QVERIFY(stored.size() <= size);
+}
 
 // Started from a folder without the table: the folder looked in, by its absolute path, and
 // the ways the program is meant to be started; nothing about a file left unchanged.
