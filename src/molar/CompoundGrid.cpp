@@ -1,6 +1,7 @@
 #include "molar/CompoundGrid.h"
 
 #include "molar/Compound.h"
+#include "molar/WholeTextDelegate.h"
 
 #include <QHeaderView>
 #include <QProxyStyle>
@@ -55,8 +56,10 @@ CompoundGrid::CompoundGrid(QWidget *parent) : QTableWidget(1, CompoundRow::Colum
     side->setSectionResizeMode(QHeaderView::Interactive);
     side->hide();
     setWordWrap(false);
-    // A long amount in the narrow "mol" column shows its first digits, not an ellipsis.
+    // A long amount in the narrow "mol" column shows its first digits, not an ellipsis, and
+    // the whole of it in a tool tip.
     setTextElideMode(Qt::ElideNone);
+    setItemDelegate(new WholeTextDelegate(this));
     connect(this, &QTableWidget::itemChanged, this, [this](const QTableWidgetItem *item) {
         emit cellEdited(item->row() + 1, item->column(), item->text());
     });
