@@ -58,6 +58,15 @@ bool isLowerAscii(QChar c)
     return c >= u'a' && c <= u'z';
 }
 
+// The elements after meitnerium (110 to 118), which the formula check's symbols stop before:
+// read as elements all the same, so that one the element table lacks is named as such.
+bool isLaterSymbol(QStringView pair)
+{
+    static constexpr QStringView Later[] = {u"Ds", u"Rg", u"Cn", u"Nh", u"Fl",
+                                            u"Mc", u"Lv", u"Ts", u"Og"};
+    return std::find(std::begin(Later), std::end(Later), pair) != std::end(Later);
+}
+
 bool isAsciiLetter(QChar c)
 {
     return isLowerAscii(c) || (c >= u'A' && c <= u'Z');
@@ -118,6 +127,7 @@ private:
     void open();
     void close();
     void dot();
+    void comma();
     void finish();
     [[noreturn]] void unknownSymbol() const;
     [[noreturn]] void refuse() const;
@@ -154,6 +164,8 @@ void Scanner::scan()
             close();
         else if (isDot(c))
             dot();
+        else if (c == u',')
+            comma();
         else
             refuse();
     }
@@ -197,24 +209,24 @@ void Scanner::element()
 {
     const QChar c = m_text[m_i];
     const QChar next = m_i + 1 < m_text.size() ? m_text[m_i + 1] : QChar();
-    int key = 0;
-    qsizetype length = 0;
-    if (!isLowerAscii(c)) {
-        key = (c.unicode() - u'A') * 27;
-        if (isLowerAscii(next) && FormulaText::symbolNumber(c, next) != 0) {
-            key += next.unicode() - u'a' + 1;
-            length = 2;
-        } else if (FormulaText::isOneLetterSymbol(c)) {
-            length = 1;
-        }
+    // Taken as typed, since the case correction knows them not: "Cn" would become C and N.
+    QStringView symbol = m_typed.mid(m_i, 2);
+    if (!isLaterSymbol(symbol)) {
+        const bool pair = isLowerAscii(next) && FormulaText::symbolNumber(c, next) != 0;
+        const bool single = FormulaText::isOneLetterSymbol(c);
+        symbol =
+            isLowerAscii(c) || (!pair && !single) ? QStringView() : m_text.mid(m_i, pair ? 2 : 1);
     }
-    if (length == 0)
+    if (symbol.isEmpty())
         unknownSymbol();
+    int key = (symbol[0].unicode() - u'A') * 27;
+    if (symbol.size() == 2)
+        key += symbol[1].unicode() - u'a' + 1;
     tokens.push_back({Token::Atom, key, 1, m_i});
     m_lastGroup = tokens.size() - 1;
     m_expect = Expect::AfterGroup;
-    formula += m_text.mid(m_i, length);
-    m_i += length;
+    formula += symbol;
+    m_i += symbol.size();
 }
 
 // Placed where the formula check places it: the furthest any reading of the letters
@@ -322,6 +334,22 @@ void Scanner::dot()
     m_dot = m_i;
     ++m_i;
     startPart();
+}
+
+// French books write a hydrate's dot as a comma: "CuSO4,5H2O", "CuSO4, 5H2O". It is read as
+// the dot where a coefficient or a formula follows it; a comma that nothing of the kind follows
+// is no decimal comma either, since counts are whole.
+void Scanner::comma()
+{
+    qsizetype next = m_i + 1;
+    while (next < m_text.size() && isBlank(m_text[next]))
+        ++next;
+    if (next == m_text.size())
+        throw Fault{QStringLiteral("Rien après « , »"), m_i};
+    const QChar c = m_text[next];
+    if (digitValue(c) < 0 && !isAsciiLetter(c) && c != u'(' && c != u'[' && c != u'{')
+        throw Fault{QStringLiteral("Ni coefficient ni formule après « , »"), m_i};
+    dot();
 }
 
 void Scanner::finish()

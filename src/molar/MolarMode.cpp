@@ -29,6 +29,11 @@ const QString ModeHint = QStringLiteral(
     "Cliquez ici  pour calculer la masse molaire d\"un composé et son pourcentage massique.");
 const QString PropertiesCaption = QStringLiteral("Mode propriétés");
 const QString PropertiesHint = QStringLiteral("Cliquez ici  pour passer en mode propriétés");
+const QString NotComputedHint =
+    QStringLiteral("Formule non calculée : la masse molaire et le tableau ne sont pas les siens. "
+                   "Entrée la calcule, Échap rend la formule calculée.");
+const QColor Silver(0xC0, 0xC0, 0xC0);
+const QColor NotComputedColour(0xF4, 0xB8, 0xB8);
 constexpr int ElementCount = 103;
 
 // What a screen reader hears of the result: "Masse molaire de H2O : 18,02 g/mol".
@@ -68,7 +73,7 @@ MolarMode::MolarMode(ProgramState &state, const MolarWindow &window, QObject *pa
     // The tool bar's layout gives the height; set first, no font is measured for it.
     m_chemEdit->setAutoSize(false);
     QPalette silver = m_chemEdit->palette();
-    silver.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    silver.setColor(QPalette::Base, Silver);
     m_chemEdit->setPalette(silver);
     m_chemEdit->setFormulaAlignment(TChemString::Alignment::Center);
     m_chemEdit->setSubPercent(75);
@@ -80,6 +85,8 @@ MolarMode::MolarMode(ProgramState &state, const MolarWindow &window, QObject *pa
     m_chemEdit->clear();
     m_chemEdit->hide();
     m_chemEdit->installEventFilter(this);
+    connect(m_chemEdit, &QLineEdit::textChanged, this,
+            [this] { markComputed(m_chemEdit->hasFocus()); });
     window.client->installEventFilter(this);
     report = [this](const QString &message) { showErrorBox(message, m_window.client->window()); };
 }
@@ -205,8 +212,11 @@ bool MolarMode::formulaEditEvent(QEvent *event)
             formulaEscape();
         return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
     }
+    if (event->type() == QEvent::FocusIn)
+        markComputed(true);
     if (event->type() != QEvent::FocusOut)
         return false;
+    markComputed(false);
     const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
         applyTypedFormula())
@@ -243,12 +253,34 @@ bool MolarMode::applyTypedFormula()
     const CompoundRules::Outcome outcome =
         CompoundRules::fromFormula(m_compound, typed, m_window.atomicMass);
     if (outcome.failed()) {
+        m_refused = true;
+        markComputed(m_chemEdit->hasFocus());
         m_chemEdit->setCursorPosition(int(outcome.position) - 1);
         report(outcome.error);
         return false;
     }
     showOutcome(outcome);
     return true;
+}
+
+// Beside the mass and the grid, the edit shows the formula they were computed from; a text
+// that is not it (refused, or typed and left for another window) is marked by its colour and
+// tool tip until it is computed or Escape gives back the formula computed. While the user types
+// a text never refused, the plain edit look says enough.
+void MolarMode::markComputed(bool typing)
+{
+    const bool computed = m_chemEdit->text() == m_shownFormula;
+    if (computed)
+        m_refused = false;
+    const bool marked = !computed && (m_refused || !typing);
+    const QColor base = marked ? NotComputedColour : Silver;
+    if (m_chemEdit->palette().color(QPalette::Base) != base) {
+        QPalette palette = m_chemEdit->palette();
+        palette.setColor(QPalette::Base, base);
+        m_chemEdit->setPalette(palette);
+    }
+    m_chemEdit->setToolTip(marked ? NotComputedHint : QString());
+    m_chemEdit->setAccessibleDescription(marked ? NotComputedHint : QString());
 }
 
 void MolarMode::EncartaButton1Click()
@@ -281,6 +313,9 @@ void MolarMode::enter()
     buildPanel();
     m_chemEdit->show();
     m_panel->show();
+    // Shown, the edit may be handed the window's focus: it would then show plain text.
+    if (m_chemEdit->hasFocus())
+        m_chemEdit->clearFocus();
     const QColor face = QApplication::palette().color(QPalette::Button);
     for (int z = 1; z <= ElementCount; ++z) {
         if (TEncartaButton *element = m_window.elementButton(z)) {
@@ -323,6 +358,8 @@ void MolarMode::addElement(const QString &symbol, const QString &atomicMass)
     CompoundRules::Outcome outcome = CompoundRules::addAtoms(m_compound, symbol, atomicMass);
     if (!outcome.failed())
         outcome = CompoundRules::recompute(outcome.compound);
+    // What was typed is applied: the formula of the clicks is drawn, not edited.
+    m_chemEdit->clearFocus();
     showOutcome(outcome);
 }
 
@@ -348,9 +385,18 @@ void MolarMode::percentToFormula()
     grid()->commitEdit();
     if (!applyTypedFormula())
         return;
+    // Given up in "Données", the run leaves the compound and both fields as it found them.
+    const Compound before = m_compound;
+    const QString formula = m_shownFormula;
+    const QString molarMass = m_edit3->text();
     showFormula({});
     m_edit3->clear();
-    askPercentages();
+    if (!askPercentages()) {
+        setCompound(before);
+        showFormula(formula);
+        m_edit3->setText(molarMass);
+        return;
+    }
     const CompoundRules::Outcome moles = CompoundRules::molesPerGram(m_compound);
     showOutcome(moles);
     if (moles.failed())
@@ -361,8 +407,9 @@ void MolarMode::percentToFormula()
 }
 
 // Empties the amounts and percentages, then has "Données" give each element's percentage and
-// molar mass, row after row; the grid shows each answer as it comes.
-void MolarMode::askPercentages()
+// molar mass, row after row; the grid shows each answer as it comes. False when the user gave
+// up.
+bool MolarMode::askPercentages()
 {
     Compound cleared = m_compound;
     for (int number = 1; CompoundRow *row = cleared.row(number); ++number) {
@@ -374,13 +421,15 @@ void MolarMode::askPercentages()
     double confirmed = 0; // the percentages confirmed so far in this run
     for (int index = 0; index < m_compound.rows.size(); ++index) {
         const CompoundRow &row = m_compound.rows[index];
-        data.run(row.symbol, row.mass, CompoundRules::proposedPercent(confirmed));
+        if (!data.run(row.symbol, row.mass, CompoundRules::proposedPercent(confirmed)))
+            return false;
         confirmed += data.percent();
         Compound answered = m_compound;
         answered.rows[index].mass = data.molarMassText();
         answered.rows[index].percent = data.percentText();
         setCompound(answered);
     }
+    return true;
 }
 
 void MolarMode::setCompound(const Compound &compound)
@@ -410,6 +459,7 @@ void MolarMode::showFormula(const QString &formula)
 {
     m_shownFormula = formula;
     m_chemEdit->setText(formula);
+    markComputed(m_chemEdit->hasFocus());
 }
 
 void MolarMode::cellEdited(int row, int column, const QString &text)

@@ -43,8 +43,8 @@ struct MolarWindow
 // "% --> FORMULE" goes the other way, from typed percentages to a formula or atom ratios. The
 // compound is a value that the grid shows and that the user's edits of the grid change; the
 // arithmetic is CompoundRules'. A formula typed into the formula edit and confirmed with Return
-// replaces the compound; Escape gives back the formula shown before. The panel is built at the
-// first entry.
+// replaces the compound; Escape gives back the formula shown before; a refused one stays to be
+// mended, marked as not computed. The panel is built at the first entry.
 class MolarMode : public QObject
 {
     Q_OBJECT
@@ -94,13 +94,14 @@ private:
     void buildPanel();
     void placePanel();
     void percentToFormula();
-    void askPercentages();
+    bool askPercentages();
     void setCompound(const Compound &compound);
     void showOutcome(const CompoundRules::Outcome &outcome);
     void cellEdited(int row, int column, const QString &text);
     void showFormula(const QString &formula);
     bool applyTypedFormula();
     bool formulaEditEvent(QEvent *event);
+    void markComputed(bool typing);
 
     ProgramState &m_state;
     MolarWindow m_window;
@@ -113,4 +114,5 @@ private:
     bool m_centred = false;          // the first entry of the run has centred the window
     Compound m_compound;             // what the grid shows
     QString m_shownFormula;          // what the program last wrote into the formula edit
+    bool m_refused = false;          // the edit holds a formula refused and not yet mended
 };

@@ -74,7 +74,7 @@ void TForm7::build()
     connect(ok, &TSelButton::clicked, this, &TForm7::SelButton1Click);
 }
 
-void TForm7::run(const QString &symbol, const QString &molarMass, const QString &proposedPercent)
+bool TForm7::run(const QString &symbol, const QString &molarMass, const QString &proposedPercent)
 {
     build();
     m_symbol->setText(symbol);
@@ -83,7 +83,7 @@ void TForm7::run(const QString &symbol, const QString &molarMass, const QString 
     // Ready for the percentage to be typed over the proposed one.
     m_percentField->setFocus();
     m_percentField->selectAll();
-    exec();
+    return exec() == QDialog::Accepted;
 }
 
 QString TForm7::molarMassText() const
@@ -129,9 +129,9 @@ void TForm7::paintEvent(QPaintEvent *event)
 
 void TForm7::keyPressEvent(QKeyEvent *event)
 {
-    // Enter confirms as "OK" does; Escape has nothing to cancel.
+    // Enter confirms as "OK" does; Escape cancels, as any dialog's.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         SelButton1Click();
-    else if (event->key() != Qt::Key_Escape)
+    else
         QDialog::keyPressEvent(event);
 }

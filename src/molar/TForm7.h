@@ -8,8 +8,8 @@
 class QLineEdit;
 
 // "Données": asks for one element's mass percentage (and lets its molar mass be changed)
-// during "% --> FORMULE". It has no caption bar; its only way out is "OK" with a number.
-// Created hidden at start-up; its controls are made at first use.
+// during "% --> FORMULE". It has no caption bar, hence no close box: "OK" with a number goes
+// on, Escape gives up. Created hidden at start-up; its controls are made at first use.
 class TForm7 : public QDialog
 {
     Q_OBJECT
@@ -17,8 +17,9 @@ class TForm7 : public QDialog
 public:
     explicit TForm7(QWidget *parent = nullptr);
 
-    // Fills the fields and shows the dialog modally; returns once "OK" has taken a number.
-    void run(const QString &symbol, const QString &molarMass, const QString &proposedPercent);
+    // Fills the fields and shows the dialog modally; true once "OK" has taken a number, false
+    // when Escape gave up.
+    bool run(const QString &symbol, const QString &molarMass, const QString &proposedPercent);
 
     QString molarMassText() const;
     QString percentText() const;
@@ -34,7 +35,6 @@ protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void reject() override {} // no way out but "OK"
 
 private:
     void build();

@@ -88,6 +88,13 @@ void TestFormulaReader::compound_data()
         // 40,08 + 32,06 + 6 x 16,00 + 4 x 1,01 = 72,14 + 96,00 + 4,04 = 172,18
         {"hydrate after a full stop", "CaSO4.2H2O", "Ca:40,08:1 S:32,06:1 O:16,00:6 H:1,01:4",
          "172,18", "CaSO4·2H2O"},
+        {"hydrate after a comma", "CuSO4,5H2O", "Cu:63,55:1 S:32,06:1 O:16,00:9 H:1,01:10",
+         "249,71", "CuSO4·5H2O"},
+        {"hydrate after a comma and a blank", "CuSO4, 5H2O",
+         "Cu:63,55:1 S:32,06:1 O:16,00:9 H:1,01:10", "249,71", "CuSO4·5H2O"},
+        // 24,31 + 32,06 + 5 x 16,00 + 2 x 1,01 = 56,37 + 80,00 + 2,02 = 138,39
+        {"formula after a comma", "MgSO4,H2O", "Mg:24,31:1 S:32,06:1 O:16,00:5 H:1,01:2", "138,39",
+         "MgSO4·H2O"},
         // 2 x 22,99 + 12,01 + 13 x 16,00 + 20 x 1,01 = 45,98 + 12,01 + 208,00 + 20,20 = 286,19
         {"hydrate after an asterisk", "Na2CO3*10H2O", "Na:22,99:2 C:12,01:1 O:16,00:13 H:1,01:20",
          "286,19", "Na2CO3·10H2O"},
@@ -148,6 +155,11 @@ void TestFormulaReader::refused_data()
          "L'élément « Rf » n'est pas dans la table "
          "des éléments",
          3},
+        // Past the formula check's symbols, and taken as typed: not C and N.
+        {"element after meitnerium", "Og", "L'élément « Og » n'est pas dans la table des éléments",
+         1},
+        {"element after meitnerium whose letters are symbols", "OCn",
+         "L'élément « Cn » n'est pas dans la table des éléments", 2},
         {"charge", "NH4+", "Les charges et les isotopes ne sont pas admis : « + »", 4},
         {"charge with a caret", "SO4^2-", "Les charges et les isotopes ne sont pas admis : « ^ »",
          4},
@@ -183,7 +195,8 @@ void TestFormulaReader::refused_data()
         {"coefficient of nothing", "CuSO4·5", "Le coefficient « 5 » ne multiplie rien", 7},
         {"number after a count", "H2 3O", "Nombre mal placé « 3 »", 4},
         {"number after an opening bracket", "[13C]", "Nombre mal placé « 13 »", 2},
-        {"decimal count", "Fe2,5O3", "Caractère non admis « , »", 4},
+        {"comma last", "CuSO4, ", "Rien après « , »", 6},
+        {"two commas", "CuSO4,,5H2O", "Ni coefficient ni formule après « , »", 6},
         {"line break", "H2\nO", "Caractère non admis (U+000A)", 3},
         // Left to right, the first fault met is the one named.
         {"unknown symbol before an open bracket", "(Xx", "Symbole inconnu « Xx »", 2},
