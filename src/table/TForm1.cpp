@@ -180,8 +180,8 @@ void TForm1::nameElementButtons()
 void TForm1::makeColourist()
 {
     m_colourist = std::make_unique<TableColourist>(TableColourist::Window{
-        m_buttons, m_legends, [this] { hidePanels(); }, [this] { return layoutWidth(); },
-        [this](int width) { setLayoutWidth(width); }});
+        m_buttons, m_legends, [this](const QWidget *kept) { hidePanels(kept); },
+        [this] { return layoutWidth(); }, [this](int width) { setLayoutWidth(width); }});
     // A choice in the list applies its mode even when that entry is already showing; a
     // typed text applies as it changes. A column that does not convert stops the mode.
     const auto applyMode = [this] { guarded(this, [this] { combobox1Change(); }); };
@@ -375,15 +375,18 @@ void TForm1::resizeEvent(QResizeEvent *event)
 
 void TForm1::HideLegends()
 {
-    hidePanels();
+    hidePanels(nullptr);
     setLayoutWidth(DefaultWidth);
 }
 
-void TForm1::hidePanels()
+void TForm1::hidePanels(const QWidget *kept)
 {
-    for (QWidget *legend : m_legends.legende)
-        legend->hide();
-    m_legends.panel2->hide();
+    for (QWidget *legend : m_legends.legende) {
+        if (legend != kept)
+            legend->hide();
+    }
+    if (m_legends.panel2 != kept)
+        m_legends.panel2->hide();
     if (m_molar)
         m_molar->hidePanel();
 }

@@ -109,8 +109,9 @@ private:
     void restoreAllOriginals();
     void makeColourist();
     void nameElementButtons();
-    // The legends, the molar-mass panel and the formula edit hidden, the width kept.
-    void hidePanels();
+    // The legends but `kept` (may be null), the molar-mass panel and the formula edit hidden,
+    // the width kept.
+    void hidePanels(const QWidget *kept);
 
     void buildMenu();
     void buildToolbar(QWidget *client);

@@ -41,7 +41,7 @@ void TableColourist::apply(const ElementRecords &records, const QString &entryTe
     switch (mode) {
     case Colouring::Mode::Plain:
         paint(records, {mode, {}, {}, QApplication::palette().color(QPalette::Button)});
-        m_window.hidePanels();
+        m_window.hidePanels(nullptr);
         m_window.setLayoutWidth(DefaultWidth);
         return;
     case Colouring::Mode::Family:
@@ -90,7 +90,7 @@ void TableColourist::applyCategory(const ElementRecords &records, Colouring::Mod
     const int legend = mode == Colouring::Mode::Family ? 0 : mode == Colouring::Mode::Block ? 1 : 2;
     // The window stays at the legends' width: narrowing it to widen it again at once would
     // only lay out and paint the whole window twice more.
-    m_window.hidePanels();
+    m_window.hidePanels(m_window.legends.legende[legend]);
     m_window.legends.legende[legend]->show();
     m_window.setLayoutWidth(LegendWidth);
 }
@@ -132,7 +132,9 @@ void TableColourist::applyNumeric(const ElementRecords &records, int entryIndex)
         column = property->column;
         title = property->axisTitle();
     }
-    m_window.hidePanels();
+    // The legend applied again stays shown: hidden a moment, it would hand the focus of its
+    // value box down the Tab chain.
+    m_window.hidePanels(m_window.legends.panel2);
     m_window.setLayoutWidth(LegendWidth);
     Legends::setNumericTitle(*m_window.legends.rxLabel1, title);
     m_window.legends.panel2->show();

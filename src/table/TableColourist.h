@@ -27,8 +27,9 @@ public:
     {
         Buttons buttons{}; // element z at z - 1
         LegendControls legends;
-        // Hides the legends and the molar-mass panel, leaving the width as it is.
-        std::function<void()> hidePanels;
+        // Hides the legends and the molar-mass panel, all but `kept` (may be null), leaving
+        // the width as it is.
+        std::function<void(const QWidget *kept)> hidePanels;
         std::function<int()> layoutWidth;
         std::function<void(int outerWidth)> setLayoutWidth;
     };

@@ -87,6 +87,8 @@ private slots:
     void searchFromATypedLetterGoesToTheBestMatch();
     void molarMassWithoutTheMouse();
     void menuAndToolBarKeys();
+    void legendValueTakesTheFocus_data();
+    void legendValueTakesTheFocus();
 };
 
 void TestKeyboard::tabCrossesTheTableInOneStop()
@@ -412,6 +414,43 @@ void TestKeyboard::menuAndToolBarKeys()
     activate(f);
     QTest::keyClick(f.form.get(), Qt::Key_Q, Qt::ControlModifier);
     QTRY_VERIFY(!f.form->isVisible());
+}
+
+void TestKeyboard::legendValueTakesTheFocus_data()
+{
+    QTest::addColumn<bool>("byClick");
+    QTest::newRow("click") << true;
+    QTest::newRow("tab") << false;
+}
+
+// Leaving the colouring list after typing an entry's name applies that entry once more: the
+// box taking the focus from the list keeps it, and the digits typed next are the box's.
+void TestKeyboard::legendValueTakesTheFocus()
+{
+    QFETCH(bool, byClick);
+    MainWindowFixture f;
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    QLineEdit *list = f.combo()->lineEdit();
+    list->setFocus(Qt::MouseFocusReason);
+    list->selectAll();
+    QTest::keyClicks(list, QStringLiteral("Point de  fusion"));
+    auto *box = f.child<QLineEdit>(QStringLiteral("DBEdit3"));
+    QVERIFY(box->isVisible());
+    QTest::mouseMove(f.button(2), QPoint(12, 12));
+    QTest::mouseMove(f.button(1), QPoint(12, 12));
+    if (byClick) {
+        // Through the window, as the pointer reaches whatever lies over the box.
+        const QPoint at = f.form->mapFromGlobal(box->mapToGlobal(box->rect().center()));
+        QTest::mouseMove(f.form->windowHandle(), at);
+        QTest::mouseClick(f.form->windowHandle(), Qt::LeftButton, {}, at);
+    } else {
+        QTest::keyClick(list, Qt::Key_Tab);
+    }
+    QCOMPARE(focusName(), QStringLiteral("DBEdit3"));
+    box->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("15"));
+    QCOMPARE(box->text(), QStringLiteral("15"));
+    QVERIFY(!f.form->keys()->search()->isOpen());
 }
 
 QTEST_MAIN(TestKeyboard)
