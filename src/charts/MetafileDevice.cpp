@@ -31,6 +31,21 @@ bool holdsPoint(const QPointF &point)
     return std::abs(point.x()) <= limit && std::abs(point.y()) <= limit;
 }
 
+// Whether every point of a shape has a place: a painter given a coordinate or a zoom that is
+// not a number, or is infinite, draws nothing where it cannot say where.
+bool placed(const QPolygonF &points)
+{
+    return std::all_of(points.cbegin(), points.cend(), [](const QPointF &p) {
+        return std::isfinite(p.x()) && std::isfinite(p.y());
+    });
+}
+
+bool placed(const QRectF &rect)
+{
+    return std::isfinite(rect.x()) && std::isfinite(rect.y()) && std::isfinite(rect.width()) &&
+           std::isfinite(rect.height());
+}
+
 } // namespace
 
 // Turns QPainter's calls into metafile records: coordinates through the painter's
@@ -94,6 +109,8 @@ public:
     void drawPolygon(const QPointF *points, int count, PolygonDrawMode mode) override
     {
         const QPolygonF mapped = map(points, count);
+        if (!placed(mapped))
+            return;
         if (mode == PolylineMode) {
             stroke(mapped);
             return;
@@ -141,6 +158,8 @@ public:
     {
         for (int i = 0; i < count; ++i) {
             const QRectF box = m_transform.mapRect(rects[i]);
+            if (!placed(box))
+                continue;
             if (m_transform.type() <= QTransform::TxScale && m_clip.contains(box)) {
                 m_recorder->rectangle(box.toRect());
             } else {

@@ -1,8 +1,10 @@
 #include "data/Numbers.h"
 
 #include <QLocale>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <system_error>
 
 namespace {
 
@@ -55,6 +57,20 @@ std::optional<QString> toCSyntax(QStringView text)
     QString c = text.toString();
     c.replace(u',', u'.');
     return c;
+}
+
+// "d.dddde±x" for a positive value, its digits rounded to the nearest. Next to the largest
+// double they may round past it, to a text too large to be read back: there the digits are
+// cut instead, from the seventeen that give the value exactly, which keeps the text below it.
+QString scientific(double magnitude, int precision)
+{
+    const QString nearest = QString::number(magnitude, 'e', precision - 1);
+    const QByteArray text = nearest.toLatin1();
+    double back = 0;
+    if (std::from_chars(text.cbegin(), text.cend(), back).ec != std::errc::result_out_of_range)
+        return nearest;
+    const QString exact = QString::number(magnitude, 'e', 16);
+    return exact.left(precision == 1 ? 1 : precision + 1) + exact.mid(exact.indexOf(u'e'));
 }
 
 } // namespace
@@ -112,7 +128,7 @@ QString formatGeneral(double value, int significantDigits)
     const int precision = qBound(1, significantDigits, 17);
     // "d.dddde±x", written by Qt without regard to the locale, gives the rounded digits and
     // the decimal exponent of the first of them.
-    const QString e = QString::number(std::fabs(value), 'e', precision - 1);
+    const QString e = scientific(std::fabs(value), precision);
     const qsizetype ePos = e.indexOf(u'e');
     QString digits = e.left(ePos);
     digits.remove(u'.');

@@ -17,14 +17,18 @@ private slots:
     void hugeScalesGiveTheLargestValues_data();
     void hugeScalesGiveTheLargestValues();
     void translucentDashesStayOnePen();
+    void unplaceableShapesAreLeftOut_data();
+    void unplaceableShapesAreLeftOut();
 };
 
 namespace {
 
 // What the test reads back of a picture: the pen widths, the font heights and the
-// characters' advances of its texts, in the order of their records.
+// characters' advances of its texts, in the order of their records, and how many lines and
+// shapes it draws.
 struct Seen
 {
+    int shapes = 0;
     QVector<qint64> penWidths;
     QVector<qint64> penStyles;
     QVector<qint64> fontHeights;
@@ -44,7 +48,8 @@ qint64 int16At(const QByteArray &bytes, qsizetype at)
 // An enhanced metafile's records: a type and a size in bytes each.
 Seen readEmf(const QByteArray &file)
 {
-    enum { CreatePen = 38, CreateFont = 82, TextOut = 84 };
+    enum { Polygon = 3, Polyline = 4, Rectangle = 43, CreatePen = 38, CreateFont = 82 };
+    enum { TextOut = 84 };
     Seen seen;
     for (qsizetype at = 0; at + 8 <= file.size();) {
         const qint64 type = int32At(file, at);
@@ -52,6 +57,8 @@ Seen readEmf(const QByteArray &file)
         if (size < 8 || at + size > file.size())
             break;
         const QByteArray record = file.mid(at, size);
+        if (type == Polygon || type == Polyline || type == Rectangle)
+            ++seen.shapes;
         if (type == CreatePen) {
             seen.penStyles << int32At(record, 12);
             seen.penWidths << int32At(record, 16);
@@ -169,6 +176,41 @@ void TestMetafileDevice::translucentDashesStayOnePen()
     const Seen seen = readEmf(*device.file());
     const qint64 dashed = 1;
     QVERIFY(seen.penStyles.contains(dashed));
+}
+
+// A shape with a point that is not a number, or drawn under such a zoom, has no place in the
+// picture: it is left out, and the square drawn after it is the only shape.
+void TestMetafileDevice::unplaceableShapesAreLeftOut_data()
+{
+    QTest::addColumn<QPolygonF>("shape");
+    QTest::addColumn<double>("zoom");
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const QPolygonF triangle{QPointF(10, 10), QPointF(50, 10), QPointF(30, 40)};
+    QTest::newRow("corner not a number")
+        << QPolygonF{QPointF(10, 10), QPointF(nan, 10), QPointF(30, 40)} << 1.0;
+    QTest::newRow("first corner not a number")
+        << QPolygonF{QPointF(nan, nan), QPointF(50, 10), QPointF(30, 40)} << 1.0;
+    QTest::newRow("zoom not a number") << triangle << nan;
+}
+
+void TestMetafileDevice::unplaceableShapesAreLeftOut()
+{
+    QFETCH(QPolygonF, shape);
+    QFETCH(double, zoom);
+    MetafileDevice device(MetafileRecorder::Format::Emf, QSize(400, 300));
+    {
+        QPainter painter(&device);
+        painter.setBrush(Qt::red);
+        painter.save();
+        painter.scale(zoom, zoom);
+        painter.drawPolygon(shape);
+        painter.drawPolyline(shape);
+        painter.drawRect(QRectF(shape.at(0), shape.at(1)));
+        painter.restore();
+        painter.drawRect(QRectF(100, 100, 20, 20));
+    }
+    QVERIFY(device.file().has_value());
+    QCOMPARE(readEmf(*device.file()).shapes, 1);
 }
 
 QTEST_MAIN(TestMetafileDevice)

@@ -4,6 +4,7 @@
 
 #include <QtTest>
 #include <clocale>
+#include <limits>
 
 class TestNumbers : public QObject
 {
@@ -125,6 +126,9 @@ void TestNumbers::general_data()
     QTest::newRow("four digit overflow") << 12346.0 << 4 << "1,235E4";
     QTest::newRow("zero") << 0.0 << 6 << "0";
     QTest::newRow("ratio") << 2.0 / 3.0 << 4 << "0,6667";
+    const double largest = std::numeric_limits<double>::max();
+    QTest::newRow("largest, cut not rounded up") << largest << 4 << "1,797E308";
+    QTest::newRow("most negative, cut") << -largest << 15 << "-1,79769313486231E308";
 }
 
 void TestNumbers::general()
