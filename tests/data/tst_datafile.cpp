@@ -191,7 +191,8 @@ void TestDataFile::startNamesTheRealCause_data()
     QTest::newRow("empty") << false << QByteArray() << "est vide";
     QTest::newRow("blank lines only") << false << QByteArray("\r\n\r\n") << "est vide";
     // The head of a PNG picture, whose Ctrl-Z would end the reading after one line.
-    QTest::newRow("picture") << false << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 24)
+    static const char png[] = "\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10";
+    QTest::newRow("picture") << false << QByteArray(png, sizeof png - 1)
                              << "n'est pas une table de texte : son octet n° 7 (de code 26)";
     QTest::newRow("bytes of no text among the records")
         << false << QByteArray(shipped).insert(4000, '\0') << "octet n° 4001 (de code 0)";
