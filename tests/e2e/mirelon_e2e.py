@@ -55,14 +55,32 @@ class Session:
             self.workdir = tempfile.mkdtemp(prefix="mirelon-e2e-")
             for name in ("prop.yop", "struct.yop", "iso.yop"):
                 shutil.copy(os.path.join(share, name), self.workdir)
-            self.app = subprocess.Popen([binary], cwd=self.workdir, env=self.env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            self.window = self.wait_window("Mirelon 2 par")
+            self.window = self.start(binary)
             self.origin = self.client_origin()
         except BaseException:
             # A program that never shows its window must not leave its server behind.
             self.close()
             raise
+
+    def start(self, binary):
+        """Starts the program; a start that a signal ends before any window shows is told
+        with what the program printed, and tried once more, so that a fault of the server's
+        start is not taken for the behaviour under test (a second such end fails)."""
+        for attempt in (1, 2):
+            log = tempfile.TemporaryFile()
+            self.app = subprocess.Popen([binary], cwd=self.workdir, env=self.env,
+                                        stdout=subprocess.DEVNULL, stderr=log)
+            try:
+                return self.wait_window("Mirelon 2 par")
+            except AssertionError:
+                code = self.app.poll()
+                log.seek(0)
+                printed = log.read().decode("utf-8", "replace")[-2000:]
+                if attempt == 2 or code is None or code >= 0:
+                    raise AssertionError("the program ended (code %s) before its window "
+                                         "appeared; it printed: %s" % (code, printed))
+                print("warning: the program ended by signal %d at start; it printed: %s"
+                      % (-code, printed), flush=True)
 
     def close(self):
         for proc in (self.app, self.xvfb):

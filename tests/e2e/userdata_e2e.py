@@ -62,12 +62,15 @@ class Screen:
 
 def start(screen, launcher, env):
     """Runs the launcher; answers the first window shown, the box or the main window."""
-    app = subprocess.Popen([launcher], env=env, stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL)
+    log = tempfile.TemporaryFile()
+    app = subprocess.Popen([launcher], env=env, stdout=subprocess.DEVNULL, stderr=log)
     seen = []
 
     def shown():
-        assert app.poll() is None, "the program ended with code %d" % app.returncode
+        if app.poll() is not None:
+            log.seek(0)
+            raise AssertionError("the program ended with code %d; it printed: %s"
+                                 % (app.returncode, log.read().decode("utf-8", "replace")[-2000:]))
         seen[:] = [name for name in (TOLD, MAIN) if screen.windows(name)]
         return seen
 
