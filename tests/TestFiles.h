@@ -1,11 +1,14 @@
 #pragma once
 
 #include "data/DataFolder.h"
+#include "data/ElementStore.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+
+#include <memory>
 
 // Whole-file reads and writes, and the data folders, of the tests' own fixtures.
 
@@ -58,6 +61,18 @@ public:
                copyShipped(&DataFolder::isoFile);
     }
 
+    // The element store of the folder (with its origin when `withOrigin`), made and opened
+    // at the first call, as the program's start opens it: what the windows under test show.
+    ElementStore &store(bool withOrigin = false) const
+    {
+        if (!m_store) {
+            m_store = std::make_unique<ElementStore>(withOrigin ? folderWithOrigin() : folder());
+            m_store->open();
+        }
+        return *m_store;
+    }
+
 private:
     QTemporaryDir m_dir;
+    mutable std::unique_ptr<ElementStore> m_store;
 };

@@ -7,7 +7,7 @@
 
 namespace ChartCommands {
 
-void GraphXY1Click(TFormgr &chooser, GraphSelection &selection, const DataFolder &folder,
+void GraphXY1Click(TFormgr &chooser, GraphSelection &selection, const ElementStore &store,
                    PictureSaves &pictures, QWidget *parent)
 {
     selection.clearXY();
@@ -17,19 +17,19 @@ void GraphXY1Click(TFormgr &chooser, GraphSelection &selection, const DataFolder
     chooser.choose(QStringLiteral("Ordonnée"));
     if (selection.yColumn.isEmpty())
         return;
-    TForm5 window(selection, folder, parent);
+    TForm5 window(selection, store, parent);
     window.setPictureSaves(&pictures);
     window.exec();
 }
 
-void GraphLC1Click(TFormgr &chooser, GraphSelection &selection, const DataFolder &folder,
+void GraphLC1Click(TFormgr &chooser, GraphSelection &selection, const ElementStore &store,
                    PictureSaves &pictures, QWidget *parent)
 {
     selection.clearX();
     chooser.choose(QStringLiteral("Proprieté"));
     if (selection.xColumn.isEmpty())
         return;
-    TForm6 window(selection, folder, parent);
+    TForm6 window(selection, store, parent);
     window.setPictureSaves(&pictures);
     window.exec();
 }

@@ -4,10 +4,7 @@
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
 #include "controls/PictureSaveDialog.h"
-#include "controls/TableWriteQuestions.h"
-#include "data/DataFolder.h"
-#include "data/ElementRecords.h"
-#include "data/TTextTable.h"
+#include "data/ElementStore.h"
 
 #include <QPushButton>
 #include <QTabWidget>
@@ -48,8 +45,8 @@ const QVector<PictureSaveDialog::Type> SaveTypes = {
 
 ChartWindow::ChartWindow(const QString &caption, QSize outerSize, QPoint pos,
                          const std::vector<Tab> &tabs, ElementChart::Style style,
-                         const DataFolder &folder, QWidget *parent)
-    : QDialog(parent)
+                         const ElementStore &store, QWidget *parent)
+    : QDialog(parent), m_store(store)
 {
     setWindowTitle(caption);
     setModal(true);
@@ -70,13 +67,6 @@ ChartWindow::ChartWindow(const QString &caption, QSize outerSize, QPoint pos,
         m_charts.push_back(chart);
     }
     m_tabs->setCurrentIndex(0);
-
-    m_table = new TTextTable(this);
-    m_table->setObjectName(QStringLiteral("TextTable1"));
-    m_table->setDivChar(QLatin1Char(';'));
-    m_table->setSepChar(QLatin1Char('"'));
-    m_table->setFileName(folder.propFile());
-    TableWriteQuestions::attach(*m_table, this);
 }
 
 ChartWindow::~ChartWindow() = default;
@@ -128,18 +118,14 @@ void ChartWindow::FormActivate()
 {
     m_filled = true;
     try {
-        // The file is read once, as the window is first shown.
-        m_table->Open();
-        const ElementRecords records = ElementRecords::fromTable(*m_table);
-        m_table->Close();
-        fill(records);
+        // Filled once, as the window is first shown.
+        fill(m_store.records());
     } catch (const std::exception &error) {
         // Nothing is plotted; the charts keep their titles.
         for (ElementChart *chart : m_charts)
             chart->setPoints({});
         showErrorBox(QString::fromUtf8(error.what()), this);
     }
-    m_table->Close();
 }
 
 void ChartWindow::labelsClick()

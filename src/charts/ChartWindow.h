@@ -9,16 +9,15 @@
 
 #include <vector>
 
-class DataFolder;
+class ElementStore;
 class QPrinter;
 class QTabWidget;
 class ElementRecords;
-class TTextTable;
 
 // What the two chart windows share: the button bar along the top (labels, scale, print,
 // save, copy), each button acting on the chart of the showing tab; a tab control of
-// charts; the window's own read-only element table (that of the data folder it is given),
-// read once, when the window is first shown, by the fill of the window.
+// charts; the records of the element store it is given, taken once, when the window is first
+// shown, by the fill of the window.
 class ChartWindow : public QDialog
 {
     Q_OBJECT
@@ -58,7 +57,7 @@ public:
 
 protected:
     ChartWindow(const QString &caption, QSize outerSize, QPoint pos, const std::vector<Tab> &tabs,
-                ElementChart::Style style, const DataFolder &folder, QWidget *parent);
+                ElementChart::Style style, const ElementStore &store, QWidget *parent);
 
     // Fills the charts from the window's records; errors propagate to the caller, which
     // reports them.
@@ -75,7 +74,7 @@ private:
     QWidget *m_buttonBar = nullptr;       // owned by the window
     QTabWidget *m_tabs = nullptr;         // owned by the window
     std::vector<ElementChart *> m_charts; // owned by their tabs
-    TTextTable *m_table = nullptr;        // owned by the window
+    const ElementStore &m_store;
     PrinterChoice m_printers;
     PictureSaves m_ownSaves;
     PictureSaves *m_saves = &m_ownSaves;

@@ -2,12 +2,12 @@
 
 #include "data/GraphSelection.h"
 
-TForm5::TForm5(const GraphSelection &selection, const DataFolder &folder, QWidget *parent)
+TForm5::TForm5(const GraphSelection &selection, const ElementStore &store, QWidget *parent)
     : ChartWindow(QStringLiteral("graphique"), {608, 489}, {118, 53},
                   {{"Nuage de points", ElementChart::Kind::Points},
                    {"Histogramme", ElementChart::Kind::Bars},
                    {"Courbe de tendance", ElementChart::Kind::Line}},
-                  {}, folder, parent),
+                  {}, store, parent),
       m_selection(selection)
 {
     setObjectName(QStringLiteral("Form5"));

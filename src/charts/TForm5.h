@@ -2,7 +2,7 @@
 
 #include "charts/ChartWindow.h"
 
-class DataFolder;
+class ElementStore;
 struct GraphSelection;
 
 // The Graph XY window: the second chosen property against the first, for every element
@@ -12,9 +12,9 @@ class TForm5 : public ChartWindow
     Q_OBJECT
 
 public:
-    // `selection` holds the chosen properties; it outlives the window. The element table is
-    // the one of `folder`.
-    TForm5(const GraphSelection &selection, const DataFolder &folder, QWidget *parent = nullptr);
+    // `selection` holds the chosen properties; it outlives the window. The records are those
+    // of `store`, which outlives it too.
+    TForm5(const GraphSelection &selection, const ElementStore &store, QWidget *parent = nullptr);
 
 protected:
     void fill(const ElementRecords &records) override;

@@ -2,11 +2,11 @@
 
 #include "data/GraphSelection.h"
 
-TForm6::TForm6(const GraphSelection &selection, const DataFolder &folder, QWidget *parent)
+TForm6::TForm6(const GraphSelection &selection, const ElementStore &store, QWidget *parent)
     : ChartWindow(
           QStringLiteral("Graphique Ligne/Colonne"), {602, 482}, {121, 56},
           {{"Lignes", ElementChart::Kind::Points}, {"Colonnes", ElementChart::Kind::Points}},
-          {7, true}, folder, parent),
+          {7, true}, store, parent),
       m_selection(selection)
 {
     setObjectName(QStringLiteral("Form6"));

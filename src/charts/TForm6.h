@@ -2,7 +2,7 @@
 
 #include "charts/ChartWindow.h"
 
-class DataFolder;
+class ElementStore;
 struct GraphSelection;
 
 // The Graph L/C window: the chosen property against each element's row of the table and,
@@ -13,8 +13,8 @@ class TForm6 : public ChartWindow
 
 public:
     // `selection` holds the chosen property as its X part; it outlives the window. The
-    // element table is the one of `folder`.
-    TForm6(const GraphSelection &selection, const DataFolder &folder, QWidget *parent = nullptr);
+    // records are those of `store`, which outlives it too.
+    TForm6(const GraphSelection &selection, const ElementStore &store, QWidget *parent = nullptr);
 
 protected:
     void fill(const ElementRecords &records) override;

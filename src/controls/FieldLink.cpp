@@ -1,9 +1,10 @@
 #include "controls/FieldLink.h"
 
 #include "controls/ErrorBox.h"
+#include "data/ElementStore.h"
 #include "data/Errors.h"
 #include "data/OriginalValues.h"
-#include "data/TTextTable.h"
+#include "data/ShownElement.h"
 
 #include <QWidget>
 
@@ -11,25 +12,24 @@ FieldLink::FieldLink(QObject *owner, std::function<void(const QString &)> show)
     : QObject(owner), m_show(std::move(show))
 {}
 
-void FieldLink::setTable(TTextTable *table)
+void FieldLink::setElement(ShownElement *shown)
 {
-    if (m_table)
-        disconnect(m_table, nullptr, this, nullptr);
-    m_table = table;
-    if (table) {
-        connect(table, &TTextTable::recordChanged, this, &FieldLink::refresh);
-        connect(table, &TTextTable::activeChanged, this, &FieldLink::refresh);
-        connect(table, &TTextTable::contentsChanged, this, &FieldLink::refresh);
-        connect(table, &TTextTable::stateChanged, this, [this](TTextTable::State s) {
-            if (s == TTextTable::State::Browse)
-                refresh();
-        });
-        connect(table, &TTextTable::fieldChanged, this, [this](const QString &name) {
+    if (m_shown)
+        disconnect(m_shown, nullptr, this, nullptr);
+    m_shown = shown;
+    if (shown) {
+        connect(shown, &ShownElement::shownChanged, this, &FieldLink::refresh);
+        connect(shown, &ShownElement::fieldChanged, this, [this](const QString &name) {
             if (name.compare(m_field, Qt::CaseInsensitive) == 0)
                 refresh();
         });
     }
     refresh();
+}
+
+ShownElement *FieldLink::element() const
+{
+    return m_shown;
 }
 
 void FieldLink::setField(const QString &field)
@@ -40,12 +40,12 @@ void FieldLink::setField(const QString &field)
 
 bool FieldLink::bound() const
 {
-    return m_table && m_table->Active() && m_table->FieldIndex(m_field) >= 0;
+    return m_shown && m_shown->bound(m_field);
 }
 
 int FieldLink::fieldSize() const
 {
-    return bound() ? m_table->FieldSize(m_table->FieldIndex(m_field)) : 0;
+    return bound() ? m_shown->store().fieldSize(m_field) : 0;
 }
 
 void FieldLink::write(const QString &text)
@@ -54,7 +54,7 @@ void FieldLink::write(const QString &text)
         return;
     // Called for each key typed, inside Qt's delivery of the key.
     m_writing = true;
-    guarded(qobject_cast<QWidget *>(parent()), [&] { m_table->setFieldText(m_field, text); });
+    guarded(qobject_cast<QWidget *>(parent()), [&] { m_shown->setText(m_field, text); });
     m_writing = false;
     updateEdited();
 }
@@ -62,13 +62,13 @@ void FieldLink::write(const QString &text)
 void FieldLink::refresh()
 {
     if (!m_writing)
-        m_show(bound() ? m_table->FieldText(m_field) : QString());
+        m_show(bound() ? m_shown->text(m_field) : QString());
     updateEdited();
 }
 
 void FieldLink::updateEdited()
 {
-    const bool edited = bound() && m_table->FieldEdited(m_field);
+    const bool edited = bound() && m_shown->edited(m_field);
     if (edited == m_edited)
         return;
     m_edited = edited;
@@ -78,17 +78,25 @@ void FieldLink::updateEdited()
 void FieldLink::revert()
 {
     if (bound())
-        m_table->RevertField(m_field);
+        m_shown->revert(m_field);
     updateEdited();
+}
+
+const OriginalValues *FieldLink::originalValues() const
+{
+    return m_shown ? &m_shown->store().originals() : nullptr;
 }
 
 bool FieldLink::canRestore() const
 {
-    if (!m_origin || !m_origin->available() || !bound())
+    if (!bound())
+        return false;
+    const OriginalValues &origin = m_shown->store().originals();
+    if (!origin.available())
         return false;
     try {
-        const std::optional<QString> shipped = m_origin->text(m_table->RecNo(), m_field);
-        return shipped && *shipped != m_table->FieldText(m_field);
+        const std::optional<QString> shipped = origin.text(m_shown->element(), m_field);
+        return shipped && *shipped != m_shown->text(m_field);
     } catch (const MirelonError &) {
         return true;
     }
@@ -96,22 +104,18 @@ bool FieldLink::canRestore() const
 
 QString FieldLink::restore()
 {
-    if (!m_origin || !bound())
+    if (!bound())
         return {};
-    const int z = m_table->RecNo();
-    const std::optional<QString> shipped = m_origin->text(z, m_field);
+    ElementStore &store = m_shown->store();
+    const int z = m_shown->element();
+    const std::optional<QString> shipped = store.originals().text(z, m_field);
     if (!shipped)
         throw EDatabaseError(QStringLiteral("La table d'origine « %1 » n'a pas de champ %2 pour "
                                             "l'enregistrement %3 : la valeur est gardée.")
-                                 .arg(m_origin->fileName(), m_field)
+                                 .arg(store.originals().fileName(), m_field)
                                  .arg(z));
     // The text typed over it goes, whether the table would take it or not.
-    m_table->RevertField(m_field);
-    OriginalValues::restore(*m_table, {{z, m_field, *shipped}});
-    return m_table->FieldText(m_field);
-}
-
-TTextTable *FieldLink::table() const
-{
-    return m_table;
+    m_shown->revert(m_field);
+    store.restore({{z, m_field, *shipped}});
+    return m_shown->text(m_field);
 }

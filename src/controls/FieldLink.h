@@ -7,14 +7,14 @@
 #include <functional>
 
 class OriginalValues;
-class TTextTable;
+class ShownElement;
 
-// Ties a data-aware box to one field, named without regard to case, of a table's current
-// record: it asks the box to show the field again whenever the record or the table
-// changes, and carries what the user types into the record (which starts an edit; the
-// table posts it when it moves to another record). It tells the box when the field starts or
-// stops holding a text not yet posted, and can take the text typed back, or put the shipped
-// value back into the record.
+// Ties a data-aware box to one field, named without regard to case, of the element a window
+// shows from the element store: it asks the box to show the field again whenever the element
+// or the records change, and keeps what the user types as the element's typed text (posted
+// when the window moves to another element or posts). It tells the box when the field starts
+// or stops holding a text not yet posted, and can take the text typed back, or put the
+// shipped value back into the store.
 class FieldLink : public QObject
 {
     Q_OBJECT
@@ -22,16 +22,13 @@ public:
     // `show` is called with the field's text, or an empty text when the box is unbound.
     FieldLink(QObject *owner, std::function<void(const QString &)> show);
 
-    // The table is not owned; the box shows nothing once it is gone.
-    void setTable(TTextTable *table);
-    TTextTable *table() const;
+    // Not owned; the box shows nothing once it is gone.
+    void setElement(ShownElement *shown);
+    ShownElement *element() const;
     void setField(const QString &field);
     QString field() const { return m_field; }
-    // The shipped values the field can go back to; not owned, outlives the link. Null: none.
-    void setOriginalValues(const OriginalValues *origin) { m_origin = origin; }
-    const OriginalValues *originalValues() const { return m_origin; }
 
-    // The table is open and has the field.
+    // An element is shown and the records have the field.
     bool bound() const;
     // The declared size of the field, 0 when unbound.
     int fieldSize() const;
@@ -41,11 +38,13 @@ public:
     bool edited() const { return m_edited; }
     // Gives the field the record's text again, before the edit is posted.
     void revert();
-    // There are shipped values, and the record's text differs from its shipped one (or the
-    // shipped table cannot be read, which restoring then says).
+    // The shipped values of the store the box shows; null when unbound.
+    const OriginalValues *originalValues() const;
+    // The store has shipped values, and the record's text differs from its shipped one (or
+    // the shipped table cannot be read, which restoring then says).
     bool canRestore() const;
-    // Puts the shipped text into the record, posts it and writes the table (SavePosted);
-    // answers the text now held. Raises, saying why, when it cannot.
+    // Puts the shipped text into the record and writes the table; answers the text now held.
+    // Raises, saying why, when it cannot.
     QString restore();
 
 signals:
@@ -55,10 +54,9 @@ private:
     void refresh();
     void updateEdited();
 
-    QPointer<TTextTable> m_table;
+    QPointer<ShownElement> m_shown;
     QString m_field;
     std::function<void(const QString &)> m_show;
-    const OriginalValues *m_origin = nullptr;
     bool m_writing = false;
     bool m_edited = false;
 };

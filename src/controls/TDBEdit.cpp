@@ -17,14 +17,14 @@ TDBEdit::TDBEdit(QWidget *parent)
             [this](bool edited) { m_mark.show(*this, edited); });
 }
 
-void TDBEdit::setDataSource(TTextTable *table)
+void TDBEdit::setDataSource(ShownElement *shown)
 {
-    m_link->setTable(table);
+    m_link->setElement(shown);
 }
 
-TTextTable *TDBEdit::DataSource() const
+ShownElement *TDBEdit::DataSource() const
 {
-    return m_link->table();
+    return m_link->element();
 }
 
 void TDBEdit::setDataField(const QString &field)
@@ -35,11 +35,6 @@ void TDBEdit::setDataField(const QString &field)
 QString TDBEdit::DataField() const
 {
     return m_link->field();
-}
-
-void TDBEdit::setOriginalValues(const OriginalValues *origin)
-{
-    m_link->setOriginalValues(origin);
 }
 
 bool TDBEdit::holdsEdit() const

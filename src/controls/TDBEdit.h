@@ -5,13 +5,12 @@
 #include <QLineEdit>
 
 class FieldLink;
-class OriginalValues;
-class TTextTable;
+class ShownElement;
 
-// A one-line box bound by field name (without regard to case) to the current record of a
-// table. It shows the field's text and follows the table's moves; what the user types puts the
-// table into edit mode, and the table posts it when it moves to another record. Until then the
-// box is marked as holding an edit (EditMark), and Escape or Ctrl+Z gives it the record's text
+// A one-line box bound by field name (without regard to case) to the element a window shows
+// (ShownElement). It shows the field's text and follows the element shown; what the user types
+// is kept as the element's typed text, posted when the window moves to another element. Until then
+// the box is marked as holding an edit (EditMark), and Escape or Ctrl+Z gives it the record's text
 // back. Its context menu adds "Rétablir la valeur d'origine", which writes the shipped value
 // back into the record.
 class TDBEdit : public QLineEdit
@@ -20,13 +19,12 @@ class TDBEdit : public QLineEdit
 public:
     explicit TDBEdit(QWidget *parent = nullptr);
 
-    // The table is not owned; the box shows nothing once it is gone.
-    void setDataSource(TTextTable *table);
-    TTextTable *DataSource() const;
+    // The element shown, from the element store; not owned, the box shows nothing once it
+    // is gone.
+    void setDataSource(ShownElement *shown);
+    ShownElement *DataSource() const;
     void setDataField(const QString &field);
     QString DataField() const;
-    // The shipped values "Rétablir la valeur d'origine" takes; not owned, outlives the box.
-    void setOriginalValues(const OriginalValues *origin);
 
     // The box holds a text typed and not yet posted.
     bool holdsEdit() const;

@@ -21,14 +21,14 @@ TDBMemo::TDBMemo(QWidget *parent)
             [this](bool edited) { m_mark.show(*this, edited); });
 }
 
-void TDBMemo::setDataSource(TTextTable *table)
+void TDBMemo::setDataSource(ShownElement *shown)
 {
-    m_link->setTable(table);
+    m_link->setElement(shown);
 }
 
-TTextTable *TDBMemo::DataSource() const
+ShownElement *TDBMemo::DataSource() const
 {
-    return m_link->table();
+    return m_link->element();
 }
 
 void TDBMemo::setDataField(const QString &field)
@@ -39,11 +39,6 @@ void TDBMemo::setDataField(const QString &field)
 QString TDBMemo::DataField() const
 {
     return m_link->field();
-}
-
-void TDBMemo::setOriginalValues(const OriginalValues *origin)
-{
-    m_link->setOriginalValues(origin);
 }
 
 bool TDBMemo::holdsEdit() const

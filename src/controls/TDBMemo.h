@@ -5,12 +5,11 @@
 #include <QPlainTextEdit>
 
 class FieldLink;
-class OriginalValues;
-class TTextTable;
+class ShownElement;
 
-// A multi-line box bound by field name (without regard to case) to the current record of a
-// table, for the long texts of a record. Typing puts the table into edit mode and the table
-// posts the text when it moves to another record. A record line cannot hold a line end, so a
+// A multi-line box bound by field name (without regard to case) to the element a window shows
+// (ShownElement), for the long texts of a record. What is typed is posted when the window
+// moves to another element. A record line cannot hold a line end, so a
 // line break typed or pasted is stored as a space. It takes no more characters than the
 // field's size, typed or pasted. Like TDBEdit, it is marked while it holds an edit, Escape and
 // Ctrl+Z give it the record's text back, and its context menu can put the shipped value back.
@@ -20,13 +19,12 @@ class TDBMemo : public QPlainTextEdit
 public:
     explicit TDBMemo(QWidget *parent = nullptr);
 
-    // The table is not owned; the memo shows nothing once it is gone.
-    void setDataSource(TTextTable *table);
-    TTextTable *DataSource() const;
+    // The element shown, from the element store; not owned, the memo shows nothing once it
+    // is gone.
+    void setDataSource(ShownElement *shown);
+    ShownElement *DataSource() const;
     void setDataField(const QString &field);
     QString DataField() const;
-    // The shipped values "Rétablir la valeur d'origine" takes; not owned, outlives the memo.
-    void setOriginalValues(const OriginalValues *origin);
 
     // The memo holds a text typed and not yet posted.
     bool holdsEdit() const;

@@ -1,9 +1,11 @@
 #include "controls/TableWriteQuestions.h"
 
 #include "controls/ErrorBox.h"
+#include "data/ElementStore.h"
 #include "data/ElementTable.h"
 #include "data/TTextTable.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -53,11 +55,20 @@ QString TableWriteQuestions::conflictQuestion(const QString &place, const QStrin
         .arg(place, theirs, ours);
 }
 
-void TableWriteQuestions::attach(TTextTable &table, QWidget *window)
+namespace {
+
+// The window a message of a write stands over: a modal window the write was made from (a
+// sheet), else the given one.
+QWidget *over(QWidget *window)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    return modal ? modal : window;
+}
+
+template <class Target> void attachTo(Target &target, const QString &file, QWidget *window)
 {
     auto wait = std::make_shared<LockWait>();
-    const QString file = QFileInfo(table.FileName()).fileName();
-    table.setWriteObserver([wait, file, window](TableChanges::Step step) {
+    target.setWriteObserver([wait, file, window](TableChanges::Step step) {
         using Step = TableChanges::Step;
         if (step == Step::LockBusy)
             wait->clock.start();
@@ -66,17 +77,18 @@ void TableWriteQuestions::attach(TTextTable &table, QWidget *window)
             // write of this program while this one is under way.
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             if (!wait->notice && wait->clock.elapsed() >= QuietWaitMs)
-                showNotice(*wait, file, window);
+                showNotice(*wait, file, over(window));
         }
         if (step == Step::LockTaken)
             delete wait->notice.data();
     });
-    table.setConflictResolver([window](const TableChanges::Conflict &conflict) {
+    target.setConflictResolver([window](const TableChanges::Conflict &conflict) {
         const QString place =
             ElementTable::placeName(conflict.names, conflict.record, conflict.field);
-        QMessageBox box(QMessageBox::Question, programTitle(),
-                        conflictQuestion(place, conflict.theirs, conflict.ours),
-                        QMessageBox::NoButton, window);
+        QMessageBox box(
+            QMessageBox::Question, programTitle(),
+            TableWriteQuestions::conflictQuestion(place, conflict.theirs, conflict.ours),
+            QMessageBox::NoButton, over(window));
         box.setObjectName(QStringLiteral("writeConflict"));
         QPushButton *keep = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
         box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
@@ -84,4 +96,16 @@ void TableWriteQuestions::attach(TTextTable &table, QWidget *window)
         box.exec();
         return box.clickedButton() == keep;
     });
+}
+
+} // namespace
+
+void TableWriteQuestions::attach(TTextTable &table, QWidget *window)
+{
+    attachTo(table, QFileInfo(table.FileName()).fileName(), window);
+}
+
+void TableWriteQuestions::attach(ElementStore &store, QWidget *window)
+{
+    attachTo(store, QFileInfo(store.folder().propFile()).fileName(), window);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class ElementStore;
 class QWidget;
 class TTextTable;
 
@@ -14,6 +15,9 @@ public:
     // Sets the table's write observer and conflict resolver; the messages stand over `window`,
     // which must outlive the table's last write (the window owns the table).
     static void attach(TTextTable &table, QWidget *window);
+    // The same for the program's element store; the messages stand over a modal window the
+    // write is made from (a sheet), else over `window`.
+    static void attach(ElementStore &store, QWidget *window);
 
     // The question for a cell changed by both copies: the place of the cell, the other copy's
     // text and this one's.

@@ -52,7 +52,7 @@ QVector<OriginalValues::Change> OriginalValues::differences(const ElementRecords
 
 void OriginalValues::restore(TTextTable &table, const QVector<Change> &changes)
 {
-    const int at = table.RecNo();
+    // Every text is checked before the first goes in: a refused one leaves the table as it was.
     for (const Change &change : changes) {
         const int size = table.FieldSize(table.FieldIndex(change.field));
         if (change.text.size() > size)
@@ -63,6 +63,9 @@ void OriginalValues::restore(TTextTable &table, const QVector<Change> &changes)
                                    .arg(change.field)
                                    .arg(change.text.size())
                                    .arg(size));
+    }
+    const int at = table.RecNo();
+    for (const Change &change : changes) {
         table.setRecNo(change.z); // posts the record before
         table.setFieldText(change.field, change.text);
     }

@@ -1,31 +1,21 @@
 #include "sets/SetsGridModel.h"
 
-#include "data/TTextTable.h"
-#include "data/TTextTableModel.h"
+#include "data/ElementStore.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
 #include <QSize>
 
-SetsGridModel::SetsGridModel(TTextTable *table, QObject *parent)
-    : QAbstractTableModel(parent), m_table(table), m_source(new TTextTableModel(table, this))
+SetsGridModel::SetsGridModel(const ElementStore &store, QObject *parent)
+    : QAbstractTableModel(parent), m_store(store), m_rows(store.records().count())
 {
-    m_source->setReadOnly(true);
-    // The table only ever changes as a whole (opened, closed, reloaded): the field indexes
-    // are looked up again each time.
-    connect(m_source, &QAbstractItemModel::modelAboutToBeReset, this,
-            &SetsGridModel::beginResetModel);
-    connect(m_source, &QAbstractItemModel::modelReset, this, [this] {
-        bindColumns();
-        endResetModel();
-    });
-    connect(m_source, &QAbstractItemModel::dataChanged, this, &SetsGridModel::sourceDataChanged);
+    connect(&m_store, &ElementStore::changed, this, &SetsGridModel::recordsChanged);
 }
 
 int SetsGridModel::sourceOf(const SetsColumn &column) const
 {
-    return m_table && !column.field.isEmpty() ? m_table->FieldIndex(column.field) : -1;
+    return column.field.isEmpty() ? -1 : m_store.records().fieldIndex(column.field);
 }
 
 void SetsGridModel::bindColumns()
@@ -44,18 +34,26 @@ void SetsGridModel::appendColumn(const SetsColumn &column)
     endInsertColumns();
 }
 
-void SetsGridModel::sourceDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight)
+void SetsGridModel::recordsChanged()
 {
-    for (int c = 0; c < m_sourceColumn.size(); ++c) {
-        const int source = m_sourceColumn[c];
-        if (source >= topLeft.column() && source <= bottomRight.column())
-            emit dataChanged(index(topLeft.row(), c), index(bottomRight.row(), c));
+    // A posted value changes cells; an opening or a closing changes the records as a whole,
+    // and the field indexes are looked up again.
+    const int rows = m_store.records().count();
+    if (rows == m_rows) {
+        if (rows > 0 && !m_columns.isEmpty())
+            emit dataChanged(index(0, 0), index(rows - 1, int(m_columns.size()) - 1),
+                             {Qt::DisplayRole});
+        return;
     }
+    beginResetModel();
+    m_rows = rows;
+    bindColumns();
+    endResetModel();
 }
 
 int SetsGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_source->rowCount();
+    return parent.isValid() ? 0 : m_rows;
 }
 
 int SetsGridModel::columnCount(const QModelIndex &parent) const
@@ -73,7 +71,7 @@ QVariant SetsGridModel::data(const QModelIndex &index, int role) const
         const int source = m_sourceColumn[index.column()];
         if (source < 0)
             return QString();
-        return m_source->data(m_source->index(index.row(), source));
+        return m_store.records().text(index.row() + 1, source);
     }
     case Qt::FontRole:
         if (look == SetsColumn::Look::Key) {

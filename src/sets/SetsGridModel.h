@@ -3,13 +3,11 @@
 #include "sets/SetsColumn.h"
 
 #include <QAbstractTableModel>
-#include <QPointer>
 #include <QVector>
 
-class TTextTable;
-class TTextTableModel;
+class ElementStore;
 
-// The sets grid's columns over an element table: each column shows one field of the table's
+// The sets grid's columns over the element store: each column shows one field of the store's
 // records by name, so a field may appear in several columns and a field the table lacks shows
 // empty cells. Read-only; the column titles are the columns' own, and each title's size hint
 // gives its column's width.
@@ -17,8 +15,8 @@ class SetsGridModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    // The table is not owned and must outlive the model.
-    explicit SetsGridModel(TTextTable *table, QObject *parent = nullptr);
+    // The store is not owned and must outlive the model.
+    explicit SetsGridModel(const ElementStore &store, QObject *parent = nullptr);
 
     const QVector<SetsColumn> &columns() const { return m_columns; }
     void appendColumn(const SetsColumn &column);
@@ -33,10 +31,10 @@ public:
 private:
     int sourceOf(const SetsColumn &column) const;
     void bindColumns();
-    void sourceDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
+    void recordsChanged();
 
-    QPointer<TTextTable> m_table;
-    TTextTableModel *m_source = nullptr; // owned by this model
+    const ElementStore &m_store;
+    int m_rows = 0; // the records' count as last told to the views
     QVector<SetsColumn> m_columns;
-    QVector<int> m_sourceColumn; // per column: the table's field index, -1 when it has none
+    QVector<int> m_sourceColumn; // per column: the records' field index, -1 when they have none
 };

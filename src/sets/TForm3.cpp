@@ -2,10 +2,7 @@
 
 #include "controls/Fonts.h"
 #include "controls/TBevelPanel.h"
-#include "controls/TableWriteQuestions.h"
 #include "controls/WindowCentre.h"
-#include "data/ElementTable.h"
-#include "data/TTextTable.h"
 #include "sets/FrozenColumnsView.h"
 #include "sets/SetsEntries.h"
 #include "sets/SetsGridModel.h"
@@ -16,7 +13,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-TForm3::TForm3(const DataFolder &folder, QWidget *parent) : QWidget(parent)
+TForm3::TForm3(const ElementStore &store, QWidget *parent) : QWidget(parent)
 {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("Form3"));
@@ -24,13 +21,7 @@ TForm3::TForm3(const DataFolder &folder, QWidget *parent) : QWidget(parent)
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     resize(ClientWidth, ClientHeight);
 
-    m_table = new TTextTable(this);
-    m_table->setObjectName(QStringLiteral("TextTable1"));
-    ElementTable::configure(*m_table, folder);
-    TableWriteQuestions::attach(*m_table, this);
-    m_table->Open();
-
-    m_model = new SetsGridModel(m_table, this);
+    m_model = new SetsGridModel(store, this);
     for (const SetsColumn &column : SetsEntries::initialColumns())
         m_model->appendColumn(column);
     buildPanels();

@@ -4,17 +4,16 @@
 
 #include <QWidget>
 
-class DataFolder;
+class ElementStore;
 class FrozenColumnsView;
 class SetsGridModel;
 class TBevelPanel;
 class TForm4;
-class TTextTable;
 
 // The sets window: every element in a row, with the column set the user builds from the
 // atomic number, symbol and name by adding columns through the chooser. Created once at
-// start-up and shown without blocking the main window. Its element table is read as the
-// window is made and stays open for the run; the grid itself is built at the first show.
+// start-up and shown without blocking the main window. Its rows are the element store's
+// records, a posted value showing at once; the grid itself is built at the first show.
 class TForm3 : public QWidget
 {
     Q_OBJECT
@@ -24,8 +23,8 @@ public:
     static constexpr int TopPanelHeight = 41;
     static constexpr int FrozenColumns = 2;
 
-    // The element table is the one of `folder`.
-    explicit TForm3(const DataFolder &folder, QWidget *parent = nullptr);
+    // The rows are the records of `store`, which outlives the window.
+    explicit TForm3(const ElementStore &store, QWidget *parent = nullptr);
 
     // The chooser created at start-up; owned by its Qt parent. Its clicks set the pending
     // column.
@@ -36,7 +35,6 @@ public:
     const SetsColumn &pendingColumn() const { return m_pending; }
     void setPendingColumn(const SetsColumn &column) { m_pending = column; }
 
-    TTextTable *table() const { return m_table; }
     SetsGridModel *gridModel() const { return m_model; }
     // The grid; null until the window is first shown.
     FrozenColumnsView *grid() const { return m_grid; }
@@ -56,7 +54,6 @@ private:
     void buildGrid();
 
     SetsColumn m_pending;
-    TTextTable *m_table = nullptr;       // owned by the window
     SetsGridModel *m_model = nullptr;    // owned by the window
     TBevelPanel *m_gridPanel = nullptr;  // owned by the window
     FrozenColumnsView *m_grid = nullptr; // owned by m_gridPanel

@@ -60,7 +60,7 @@ int boxWidth(const SheetLayout::Row &row, int pageWidth)
 }
 
 QWidget *dataBox(QWidget *content, const SheetLayout::Row &row, const QFont &font,
-                 const QColor &background, TTextTable *table)
+                 const QColor &background, ShownElement *shown)
 {
     const QString field = ElementColumns::field(row.column);
     QWidget *box = nullptr;
@@ -72,22 +72,22 @@ QWidget *dataBox(QWidget *content, const SheetLayout::Row &row, const QFont &fon
         // text wraps, so it never needs a scroll bar across.
         editable->document()->setDocumentMargin(2);
         editable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        editable->setDataSource(table);
+        editable->setDataSource(shown);
         editable->setDataField(field);
         box = editable;
     } else {
-        auto *shown = new TDBEdit(content);
-        styleLine(shown, font, background);
-        shown->setDataSource(table);
-        shown->setDataField(field);
-        box = shown;
+        auto *line = new TDBEdit(content);
+        styleLine(line, font, background);
+        line->setDataSource(shown);
+        line->setDataField(field);
+        box = line;
     }
     box->setObjectName(QStringLiteral("DB") + field);
     return box;
 }
 
 // Puts the labelled boxes of `page` on `content`; answers the bottom of the lowest box.
-int fillBoxPage(QWidget *content, Page page, const QColor &background, TTextTable *table,
+int fillBoxPage(QWidget *content, Page page, const QColor &background, ShownElement *shown,
                 int pageWidth)
 {
     const QFont labelFont = pixelFont(Times, page == Page::Macro ? 16 : 15, true);
@@ -111,7 +111,7 @@ int fillBoxPage(QWidget *content, Page page, const QColor &background, TTextTabl
         const bool memo = row.box == SheetLayout::Box::Memo;
         const QRect place(row.left, row.top, boxWidth(row, pageWidth),
                           memo ? MemoHeight : BoxHeight);
-        QWidget *box = dataBox(content, row, boxFont, background, table);
+        QWidget *box = dataBox(content, row, boxFont, background, shown);
         box->setGeometry(place);
         box->setAccessibleName(AccessibleNames::fromCaption(text));
         bottom = std::max(bottom, place.bottom());
@@ -120,10 +120,10 @@ int fillBoxPage(QWidget *content, Page page, const QColor &background, TTextTabl
 }
 
 // The content of a scroll box, as high as its boxes.
-QWidget *scrolledContent(Page page, TTextTable *table)
+QWidget *scrolledContent(Page page, ShownElement *shown)
 {
     auto *content = new QWidget;
-    const int bottom = fillBoxPage(content, page, buttonFace(), table, ScrolledWidth);
+    const int bottom = fillBoxPage(content, page, buttonFace(), shown, ScrolledWidth);
     content->resize(ScrolledWidth, bottom + 12);
     return content;
 }
@@ -138,17 +138,17 @@ QScrollArea *scrollBox()
 
 // The box of the top line of a section page, right of its label.
 TDBEdit *sectionTopBox(QWidget *page, const QString &caption, Column column, int width,
-                       TTextTable *table)
+                       ShownElement *shown)
 {
     const QFont font = pixelFont(Times, 15, true);
-    const QString shown = label(page, caption, font, {8, 14})->text();
+    const QString said = label(page, caption, font, {8, 14})->text();
     auto *box = new TDBEdit(page);
     styleLine(box, font, buttonFace());
-    box->setAccessibleName(AccessibleNames::fromCaption(shown));
+    box->setAccessibleName(AccessibleNames::fromCaption(said));
     const QString field = ElementColumns::field(column);
     box->setObjectName(QStringLiteral("DB") + field);
     box->setGeometry(160, 12, width, BoxHeight);
-    box->setDataSource(table);
+    box->setDataSource(shown);
     box->setDataField(field);
     return box;
 }
@@ -167,9 +167,8 @@ QLineEdit *sectionLine(QWidget *page, const QString &name, const QString &spoken
 
 } // namespace
 
-SheetPages::SheetPages(QWidget *sheet, const QRect &place, TTextTable *table,
-                       const OriginalValues *origin)
-    : QObject(sheet), m_tabs(new QTabWidget(sheet)), m_table(table), m_origin(origin)
+SheetPages::SheetPages(QWidget *sheet, const QRect &place, ShownElement *shown)
+    : QObject(sheet), m_tabs(new QTabWidget(sheet)), m_shown(shown)
 {
     m_tabs->setObjectName(QStringLiteral("PageControl1"));
     m_tabs->setGeometry(place);
@@ -178,7 +177,7 @@ SheetPages::SheetPages(QWidget *sheet, const QRect &place, TTextTable *table,
         m_isotopes << QStringLiteral("iso%1").arg(i);
     // Each page's own widget is made now; its content when it is first shown.
     QScrollArea *macro = scrollBox();
-    macro->setWidget(scrolledContent(Page::Macro, m_table));
+    macro->setWidget(scrolledContent(Page::Macro, m_shown));
     m_built[MacroPage] = true;
     m_tabs->addTab(macro, QStringLiteral("Macro"));
     m_tabs->addTab(scrollBox(), QStringLiteral("Micro"));
@@ -215,16 +214,13 @@ void SheetPages::build(int index)
         fillIsotopePage(page);
         break;
     case AbondancesPage:
-        fillBoxPage(page, Page::Abondances, buttonFace(), m_table, PageWidth);
+        fillBoxPage(page, Page::Abondances, buttonFace(), m_shown, PageWidth);
         break;
     case DiversPage:
-        fillBoxPage(page, Page::Divers, buttonFace(), m_table, PageWidth);
+        fillBoxPage(page, Page::Divers, buttonFace(), m_shown, PageWidth);
         break;
     case HistoirePage:
-        fillBoxPage(page, Page::Histoire, Silver, m_table, PageWidth);
-        // The memos, the sheet's only boxes that take typing, can go back to the shipped text.
-        for (TDBMemo *memo : page->findChildren<TDBMemo *>())
-            memo->setOriginalValues(m_origin);
+        fillBoxPage(page, Page::Histoire, Silver, m_shown, PageWidth);
         break;
     }
     // Widgets made on a page that is already shown wait to be shown themselves.
@@ -234,7 +230,7 @@ void SheetPages::build(int index)
 
 QWidget *SheetPages::microContent() const
 {
-    QWidget *micro = scrolledContent(Page::Micro, m_table);
+    QWidget *micro = scrolledContent(Page::Micro, m_shown);
     // Rules above the atomic radius and the oxidation numbers, which open groups of rows.
     for (const SheetLayout::Row &row : SheetLayout::rows()) {
         if (row.column == Column::RAt || row.column == Column::NoTotal)
@@ -246,7 +242,7 @@ QWidget *SheetPages::microContent() const
 void SheetPages::fillStructurePage(QWidget *page)
 {
     const QString spoken = sectionTopBox(page, QStringLiteral("Structure Cristalline :"),
-                                         Column::Structure, PageWidth - 172, m_table)
+                                         Column::Structure, PageWidth - 172, m_shown)
                                ->accessibleName();
     separator(page, 42);
     for (int i = 0; i < StructureLines; ++i)
@@ -258,7 +254,7 @@ void SheetPages::fillStructurePage(QWidget *page)
 
 void SheetPages::fillIsotopePage(QWidget *page)
 {
-    sectionTopBox(page, QStringLiteral("Nombre d'Isotopes  :"), Column::Isotopes, 60, m_table);
+    sectionTopBox(page, QStringLiteral("Nombre d'Isotopes  :"), Column::Isotopes, 60, m_shown);
     separator(page, 42);
     QLabel *heading = label(
         page,

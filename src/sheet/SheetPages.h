@@ -11,9 +11,8 @@
 class QLineEdit;
 class QRect;
 class QTabWidget;
-class OriginalValues;
 class QWidget;
-class TTextTable;
+class ShownElement;
 
 // The seven pages of the property sheet in their page control. The first page is built with
 // the sheet and each other one when it is first shown, so that opening a sheet costs only
@@ -29,10 +28,9 @@ public:
     static constexpr int IsotopeLines = 10;
     enum class Lines { Structure, Isotopes };
 
-    // Makes the page control on `sheet` at `place`, its data boxes bound to `table`, the
-    // memos going back to the values of `origin` (may be null); both outlive the pages.
-    SheetPages(QWidget *sheet, const QRect &place, TTextTable *table,
-               const OriginalValues *origin = nullptr);
+    // Makes the page control on `sheet` at `place`, its data boxes showing the element
+    // `shown`, which outlives the pages.
+    SheetPages(QWidget *sheet, const QRect &place, ShownElement *shown);
 
     QTabWidget *tabs() const { return m_tabs; }
 
@@ -49,8 +47,7 @@ private:
     void showLines(Lines which);
 
     QTabWidget *m_tabs;
-    TTextTable *m_table;
-    const OriginalValues *m_origin;
+    ShownElement *m_shown;
     std::array<bool, PageCount> m_built{};
     QStringList m_structure; // what the structure boxes show, once they are built
     QStringList m_isotopes;

@@ -5,14 +5,13 @@
 #include "controls/Fonts.h"
 #include "controls/TAOLButton.h"
 #include "controls/TDBEdit.h"
-#include "controls/TableWriteQuestions.h"
 #include "controls/WindowCentre.h"
 #include "data/ElementColumns.h"
-#include "data/ElementTable.h"
+#include "data/ElementStore.h"
 #include "data/Errors.h"
 #include "data/ProgramState.h"
 #include "data/SectionFile.h"
-#include "data/TTextTable.h"
+#include "data/ShownElement.h"
 #include "sheet/SheetStyle.h"
 
 #include <QApplication>
@@ -25,9 +24,9 @@
 
 using namespace SheetStyle;
 
-TForm2::TForm2(const ProgramState &state, const DataFolder &folder, QWidget *parent,
+TForm2::TForm2(const ProgramState &state, ElementStore &store, QWidget *parent,
                SectionReader readSection)
-    : QDialog(parent), m_state(state), m_folder(folder), m_originals(folder),
+    : QDialog(parent), m_state(state), m_store(store), m_folder(store.folder()),
       m_readSection(std::move(readSection))
 {
     if (!m_readSection)
@@ -40,20 +39,14 @@ TForm2::TForm2(const ProgramState &state, const DataFolder &folder, QWidget *par
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     resize(518, 495);
 
-    m_table = std::make_unique<TTextTable>();
-    m_table->setObjectName(QStringLiteral("TextTable1"));
-    ElementTable::configure(*m_table, m_folder);
-    connect(m_table.get(), &TTextTable::writeFailed, this,
-            [](const QString &message) { showErrorBox(message); });
-    TableWriteQuestions::attach(*m_table, this);
+    m_shown = std::make_unique<ShownElement>(m_store);
 
     buildHeader();
-    m_pages =
-        new SheetPages(this, QRect(0, 73, width(), height() - 73), m_table.get(), &m_originals);
+    m_pages = new SheetPages(this, QRect(0, 73, width(), height() - 73), m_shown.get());
     addKeys(m_pages->tabs());
-    // The table is stored open on its first record; the section pages wait for the showing.
+    // The sheet is made on the first element; the section pages wait for the showing.
     m_placing = true;
-    m_table->Open();
+    m_shown->show(1);
     m_placing = false;
 }
 
@@ -62,7 +55,7 @@ TForm2::~TForm2()
     // The view closes while the sheet is whole: closing it reloads the section pages. A
     // sheet never activated still has the view it opened when it was made.
     if (m_activated) {
-        if (const std::optional<QString> refusal = m_table->TryPost())
+        if (const std::optional<QString> refusal = m_shown->tryPost())
             dropRefused(*refusal);
     }
     closeView();
@@ -97,7 +90,7 @@ void TForm2::buildHeader()
         box->setAccessibleName(AccessibleNames::ofColumn(entry.column));
         colour(box, QPalette::Text, Qt::black);
         box->setGeometry(entry.geometry);
-        box->setDataSource(m_table.get());
+        box->setDataSource(m_shown.get());
         box->setDataField(field);
         if (entry.column == Column::NoAt)
             numberBox = box;
@@ -108,9 +101,7 @@ void TForm2::buildHeader()
     // The symbol's box overlaps the foot of the number's: the number stands above it.
     numberBox->raise();
     // The section pages follow the element shown.
-    for (const auto signal : {&TTextTable::recordChanged, &TTextTable::contentsChanged})
-        connect(m_table.get(), signal, this, &TForm2::elementShown);
-    connect(m_table.get(), &TTextTable::activeChanged, this, &TForm2::elementShown);
+    connect(m_shown.get(), &ShownElement::shownChanged, this, &TForm2::elementShown);
 
     struct Step
     {
@@ -141,8 +132,8 @@ void TForm2::stepBy(int distance)
 {
     // At either end the move does nothing; a refused memo text stops it.
     guarded(this, [&] {
-        if (m_table->Active() && postOrReport())
-            m_table->MoveBy(distance);
+        if (m_shown->element() != 0 && postOrReport())
+            m_shown->moveBy(distance);
     });
 }
 
@@ -189,10 +180,7 @@ void TForm2::FormActivate()
         // Only the selected element's lines are read, not those of the records passed.
         m_placing = true;
         const auto placed = qScopeGuard([this] { m_placing = false; });
-        if (!m_table->Active())
-            m_table->Open();
-        m_table->First();
-        m_table->MoveBy(m_state.selectedElement - 1);
+        m_shown->show(qBound(1, m_state.selectedElement, m_store.records().count()));
     }
     elementShown();
 }
@@ -204,7 +192,7 @@ void TForm2::FormDeactivate()
     // A memo edit not yet posted by a move is kept, not dropped with the closing view. One
     // that the file cannot hold keeps the view open while the sheet is shown, so that the
     // user finds it again to correct it; a sheet that goes drops it, saying so.
-    if (const std::optional<QString> refusal = m_table->TryPost()) {
+    if (const std::optional<QString> refusal = m_shown->tryPost()) {
         if (isVisible())
             return;
         dropRefused(*refusal);
@@ -215,18 +203,20 @@ void TForm2::FormDeactivate()
 void TForm2::closeView()
 {
     m_activated = false;
-    m_table->Close();
+    // What was posted is written as the view closes; the boxes then show nothing.
+    m_store.save();
+    m_shown->show(0);
 }
 
 void TForm2::dropRefused(const QString &refusal)
 {
-    m_table->Cancel();
+    m_shown->cancel();
     showErrorBox(refusal + QStringLiteral(" Le texte n'a pas été enregistré."));
 }
 
 bool TForm2::postOrReport()
 {
-    const std::optional<QString> refusal = m_table->TryPost();
+    const std::optional<QString> refusal = m_shown->tryPost();
     if (refusal)
         showErrorBox(*refusal + QStringLiteral(" Corrigez le texte, ou appuyez sur Échap pour "
                                                "rendre l'ancien : il n'a pas été enregistré."),
@@ -250,9 +240,9 @@ void TForm2::keyPressEvent(QKeyEvent *event)
     // the old text instead, so that the sheet never holds the user on it.
     if (event->matches(QKeySequence::Cancel) && m_activated) {
         std::optional<QString> refusal;
-        guarded(this, [&] { refusal = m_table->TryPost(); });
+        guarded(this, [&] { refusal = m_shown->tryPost(); });
         if (refusal) {
-            m_table->Cancel();
+            m_shown->cancel();
             event->accept();
             return;
         }
@@ -329,8 +319,7 @@ void TForm2::elementShown()
         return;
     // The atomic number the sheet shows: an element whose number is the same (or a view
     // closed again) has its lines already.
-    const QString number =
-        m_table->Active() ? m_table->FieldText(ElementColumns::field(Column::NoAt)) : QString();
+    const QString number = m_shown->text(ElementColumns::field(Column::NoAt));
     if (number == m_sectionsOf)
         return;
     m_sectionsOf = number;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/DataFolder.h"
-#include "data/OriginalValues.h"
 #include "data/SectionFile.h"
+#include "data/ShownElement.h"
 #include "sheet/SheetPages.h"
 
 #include <QDialog>
@@ -14,12 +14,12 @@
 #include <optional>
 
 class QTabWidget;
-class TTextTable;
+class ElementStore;
 struct ProgramState;
 
 // The property sheet: every property of one element on seven pages, with "<" and ">" to
 // step through the elements. Made anew for each element click and shown modally; it
-// holds its own view of the element table, open while the sheet is active, and reads the
+// shows the element store's records while the sheet is active, and reads the
 // crystal-structure and isotope lines of the element shown from the two section files.
 class TForm2 : public QDialog
 {
@@ -34,12 +34,14 @@ public:
         std::function<SectionFile::Section(const QString &fileName, const QString &atomicNumber)>;
 
     // `state` gives the element to show at each activation; it outlives the sheet. The data
-    // files are those of `folder`; without a reader, its section files are read as they are.
-    TForm2(const ProgramState &state, const DataFolder &folder, QWidget *parent = nullptr,
+    // records are the store's, the section files those of its folder; without a reader, they
+    // are read as they are. Both outlive the sheet.
+    TForm2(const ProgramState &state, ElementStore &store, QWidget *parent = nullptr,
            SectionReader readSection = {});
     ~TForm2() override;
 
-    TTextTable *table() const { return m_table.get(); }
+    // The element the sheet shows; none while its view is closed.
+    ShownElement *shown() const { return m_shown.get(); }
 
     // Opens the view and shows the selected element; closes the view again, writing the
     // element table back after a posted change.
@@ -72,8 +74,8 @@ private:
     void closeView();
 
     const ProgramState &m_state;
+    ElementStore &m_store;
     const DataFolder m_folder;
-    const OriginalValues m_originals;
     SectionReader m_readSection;
     SheetPages *m_pages = nullptr; // owned by the sheet
     bool m_activated = false;
@@ -84,5 +86,5 @@ private:
     // Declared last, so that it goes first, also when the constructor fails after opening
     // it: closing the view empties the boxes bound to it and so reloads the section pages,
     // which needs every other member still there.
-    std::unique_ptr<TTextTable> m_table;
+    std::unique_ptr<ShownElement> m_shown;
 };

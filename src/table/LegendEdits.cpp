@@ -5,24 +5,23 @@
 #include "controls/ErrorBox.h"
 #include "controls/TDBEdit.h"
 #include "data/ElementColumns.h"
-#include "data/ElementRecords.h"
-#include "data/TTextTable.h"
+#include "data/ElementStore.h"
+#include "data/ShownElement.h"
 #include "table/MirelonApplication.h"
 
 #include <QMessageBox>
 #include <QToolTip>
 
-LegendEdits::LegendEdits(TTextTable &table, TDBEdit &box, const DataFolder &folder, QWidget *window)
-    : QObject(window), m_table(table), m_box(box), m_originals(folder), m_window(window)
+LegendEdits::LegendEdits(ShownElement &shown, TDBEdit &box, QWidget *window)
+    : QObject(window), m_shown(shown), m_box(box), m_window(window)
 {
-    m_box.setOriginalValues(&m_originals);
     connect(&m_box, &TDBEdit::returnPressed, this,
             [this] { guarded(m_window, [this] { post(); }); });
 }
 
 QString LegendEdits::place() const
 {
-    const QString name = m_table.FieldText(ElementColumns::field(Column::Nom));
+    const QString name = m_shown.text(ElementColumns::field(Column::Nom));
     const std::optional<ElementColumn> column = ElementColumns::byField(m_box.DataField());
     return column ? QStringLiteral("%1, %2").arg(name, AccessibleNames::ofColumn(column->id))
                   : name;
@@ -31,15 +30,15 @@ QString LegendEdits::place() const
 bool LegendEdits::post()
 {
     const bool edited = m_box.holdsEdit();
-    if (const std::optional<QString> refusal = m_table.TryPost()) {
-        m_table.Cancel();
+    if (const std::optional<QString> refusal = m_shown.tryPost()) {
+        m_shown.cancel();
         MirelonApplication::showError(*refusal + QStringLiteral(" L'ancienne valeur est gardée."));
         return false;
     }
     if (!edited)
         return true;
-    m_table.SavePosted();
-    const QString said = EditCommands::posted(m_table.FieldText(m_box.DataField()), place());
+    m_shown.store().save();
+    const QString said = EditCommands::posted(m_shown.text(m_box.DataField()), place());
     m_box.announce(said);
     QToolTip::showText(m_box.mapToGlobal(QPoint(0, m_box.height())), said, &m_box);
     return true;
@@ -47,15 +46,15 @@ bool LegendEdits::post()
 
 bool LegendEdits::restoreAll()
 {
-    if (!m_originals.available()) {
+    ElementStore &store = m_shown.store();
+    if (!store.originals().available()) {
         MirelonApplication::showError(
             QStringLiteral("Ces données n'ont pas été copiées des tables fournies avec le "
                            "programme : il n'y a pas de données d'origine à rétablir."));
         return false;
     }
-    const QVector<OriginalValues::Change> changes =
-        m_originals.differences(ElementRecords::fromTable(m_table));
-    const QString file = m_originals.fileName();
+    const QVector<OriginalValues::Change> changes = store.differences();
+    const QString file = store.originals().fileName();
     if (changes.isEmpty()) {
         QMessageBox::information(m_window, programTitle(),
                                  QStringLiteral("Toutes les valeurs sont déjà celles de la table "
@@ -74,7 +73,7 @@ bool LegendEdits::restoreAll()
                                  .arg(count, file);
     if (QMessageBox::question(m_window, programTitle(), question) != QMessageBox::Yes)
         return false;
-    m_table.Cancel(); // a value being typed goes back too
-    OriginalValues::restore(m_table, changes);
+    m_shown.cancel(); // a value being typed goes back too
+    store.restore(changes);
     return true;
 }

@@ -6,6 +6,7 @@
 #include "controls/PictureSaves.h"
 #include "controls/TAboutBox.h"
 #include "data/DataFolder.h"
+#include "data/ElementStore.h"
 #include "data/ProgramState.h"
 #include "data/UserCopy.h"
 #include "molar/TForm7.h"
@@ -71,13 +72,14 @@ void prepare(MirelonApplication &app)
     app.endOnTerminationSignals();
 }
 
-std::unique_ptr<TForm1> createWindows(ProgramState &state, const DataFolder &folder,
+std::unique_ptr<TForm1> createWindows(ProgramState &state, ElementStore &store,
                                       PictureSaves &pictures)
 {
+    const DataFolder &folder = store.folder();
     pictures.dataFiles = {folder.propFile(), folder.structFile(), folder.isoFile()};
-    auto form = std::make_unique<TForm1>(state, folder, pictures);
+    auto form = std::make_unique<TForm1>(state, store, pictures);
     form->setAboutBox(new TAboutBox(form.get()));
-    auto *sets = new TForm3(folder, form.get());
+    auto *sets = new TForm3(store, form.get());
     sets->setChooser(new TForm4(sets));
     form->setSetsWindow(sets);
     form->setChooser(new TFormgr(state.graph, form.get()));

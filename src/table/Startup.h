@@ -5,6 +5,7 @@
 #include <memory>
 
 class DataFolder;
+class ElementStore;
 class MirelonApplication;
 class TForm1;
 struct PictureSaves;
@@ -31,9 +32,10 @@ void prepare(MirelonApplication &app);
 // in a message box what happened when there is anything to tell.
 void refreshUserCopy(const DataFolder &folder);
 
-// Creates the main window and, hidden, the windows made once at start-up, on the data files
-// of `folder`; the caller shows the main window. `state` and `pictures` must outlive it.
-std::unique_ptr<TForm1> createWindows(ProgramState &state, const DataFolder &folder,
+// Creates the main window and, hidden, the windows made once at start-up, on the element data
+// of `store` (opened by the main window); the caller shows the main window. `state`, `store`
+// and `pictures` must outlive it.
+std::unique_ptr<TForm1> createWindows(ProgramState &state, ElementStore &store,
                                       PictureSaves &pictures);
 
 } // namespace Startup

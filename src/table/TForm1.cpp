@@ -10,9 +10,9 @@
 #include "controls/TEncartaButton.h"
 #include "controls/TableWriteQuestions.h"
 #include "data/ElementColumns.h"
-#include "data/ElementTable.h"
+#include "data/ElementStore.h"
 #include "data/ProgramState.h"
-#include "data/TTextTable.h"
+#include "data/ShownElement.h"
 #include "graph3d/Graph3DCommand.h"
 #include "molar/ElementMasses.h"
 #include "molar/MolarMode.h"
@@ -56,9 +56,9 @@ constexpr SpeedButtonRow SpeedButtons[] = {
 
 } // namespace
 
-TForm1::TForm1(ProgramState &state, const DataFolder &folder, PictureSaves &pictures,
-               QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_folder(folder), m_pictures(pictures)
+TForm1::TForm1(ProgramState &state, ElementStore &store, PictureSaves &pictures, QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_store(store), m_folder(store.folder()),
+      m_pictures(pictures)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Mirelon 2 par l'équipe Mirelon"));
@@ -82,7 +82,7 @@ TForm1::TForm1(ProgramState &state, const DataFolder &folder, PictureSaves &pict
         m_state,
         {m_client, m_speedBar, m_modeButton, m_combo, [this] { HideLegends(); },
          [this](int width) { setLayoutWidth(width); }, [this](int z) { return elementButton(z); },
-         [this](const QString &symbol) { return ElementMasses::of(m_records, symbol); }},
+         [this](const QString &symbol) { return ElementMasses::of(records(), symbol); }},
         this);
     connect(m_modeButton, &TEncartaButton::clicked, m_molar, &MolarMode::EncartaButton1Click);
     // Mouse moves over the bare window hide the hover panel, and so does the pointer going
@@ -106,44 +106,29 @@ TForm1::~TForm1()
 {
     // An edited value is written back while the window is still whole, the legend's value
     // too when no move has posted it yet.
-    if (const std::optional<QString> refusal = m_table1->TryPost())
+    if (const std::optional<QString> refusal = m_hovered->tryPost())
         MirelonApplication::showError(*refusal + QStringLiteral(" La valeur n'a pas été "
                                                                 "enregistrée."));
-    m_table1->Close();
+    m_store.save();
 }
 
 void TForm1::openView()
 {
-    m_table1 = new TTextTable(this);
-    m_table1->setObjectName(QStringLiteral("Table1"));
-    ElementTable::configure(*m_table1, m_folder);
-    connect(m_table1, &TTextTable::writeFailed, this, &MirelonApplication::showError);
-    TableWriteQuestions::attach(*m_table1, this);
+    connect(&m_store, &ElementStore::writeFailed, this, &MirelonApplication::showError);
+    TableWriteQuestions::attach(m_store, this);
     // An incomplete table stops the start, before any edit could make it permanent.
-    ElementTable::openWhole(*m_table1);
-    m_records = ElementRecords::fromTable(*m_table1);
+    m_store.open();
     nameElementButtons();
-    // A posted edit of the legend's value box is in what the colouring and the panel show
-    // next. The records of the last opening stay while the view is closed.
-    connect(m_table1, &TTextTable::contentsChanged, this, [this] {
-        if (m_table1->Active())
-            m_records = ElementRecords::fromTable(*m_table1);
-    });
     // The legend's value box edits the hovered element's record: the panel shows the text
-    // being typed, as it will be posted.
-    connect(m_table1, &TTextTable::fieldChanged, this, [this](const QString &field) {
-        m_panel1->showField(field, m_table1->FieldText(field));
-    });
-    // A typed value taken back shows in the panel as the record holds it again.
-    connect(m_table1, &TTextTable::stateChanged, this, [this](TTextTable::State state) {
-        const QString field = m_legends.dbEdit3->DataField();
-        if (state == TTextTable::State::Browse && m_table1->FieldIndex(field) >= 0)
-            m_panel1->showField(field, m_table1->FieldText(field));
-    });
-    m_legends.dbEdit3->setDataSource(m_table1);
-    m_legendEdits = new LegendEdits(*m_table1, *m_legends.dbEdit3, m_folder, this);
-    // Hidden, the panel holds the view's first record until a move shows another.
-    m_panel1->showElement(m_records, m_table1->RecNo());
+    // being typed, as it will be posted, and the record's again when it is taken back.
+    m_hovered = new ShownElement(m_store, this);
+    connect(m_hovered, &ShownElement::fieldChanged, this,
+            [this](const QString &field) { m_panel1->showField(field, m_hovered->text(field)); });
+    m_hovered->show(1);
+    m_legends.dbEdit3->setDataSource(m_hovered);
+    m_legendEdits = new LegendEdits(*m_hovered, *m_legends.dbEdit3, this);
+    // Hidden, the panel holds the first record until a move shows another.
+    m_panel1->showElement(records(), m_hovered->element());
 }
 
 void TForm1::connectRestoring()
@@ -162,7 +147,7 @@ void TForm1::restoreAllOriginals()
     if (!m_legendEdits->restoreAll())
         return;
     if (m_panel1->isVisible())
-        m_panel1->showElement(m_records, m_table1->RecNo());
+        m_panel1->showElement(records(), m_hovered->element());
     // A colouring in view shows the values now held.
     const ColouringPicture::Shown shown = shownColouring();
     if (shown.legend != ColouringPicture::Legend::None)
@@ -174,7 +159,7 @@ void TForm1::nameElementButtons()
     // A screen reader names each element button by the element it stands for.
     for (int z = 1; z <= int(m_buttons.size()); ++z)
         m_buttons[static_cast<std::size_t>(z - 1)]->setAccessibleName(ElementDescriptions::name(
-            m_records.view(z, Column::Nom), m_records.view(z, Column::Symbole), z));
+            records().view(z, Column::Nom), records().view(z, Column::Symbole), z));
 }
 
 void TForm1::makeColourist()
@@ -225,10 +210,10 @@ void TForm1::buildMenu()
     // The sets window is not part of the program yet.
     m_ensembles->setEnabled(false);
     connect(m_graphXY, &QAction::triggered, this, [this] {
-        ChartCommands::GraphXY1Click(*m_formgr, m_state.graph, m_folder, m_pictures, this);
+        ChartCommands::GraphXY1Click(*m_formgr, m_state.graph, m_store, m_pictures, this);
     });
     connect(m_graphLC, &QAction::triggered, this, [this] {
-        ChartCommands::GraphLC1Click(*m_formgr, m_state.graph, m_folder, m_pictures, this);
+        ChartCommands::GraphLC1Click(*m_formgr, m_state.graph, m_store, m_pictures, this);
     });
     connect(m_graph3D, &QAction::triggered, this,
             [this] { guarded(this, [this] { Graph3D1Click(); }); });
@@ -343,7 +328,7 @@ void TForm1::buildKeyboard()
             << m_legends.spinEdit2 << m_legends.dbEdit3;
     m_keys =
         new MainWindowKeys({this, m_client, toolbar, [this](int z) { return elementButton(z); },
-                            [this] { return MainWindowKeys::entriesOf(m_records); },
+                            [this] { return MainWindowKeys::entriesOf(records()); },
                             [this](int z) { guarded(this, [this, z] { elementMouseMove(z); }); },
                             [this](int z) { guarded(this, [this, z] { elementClick(z); }); },
                             [this] { return m_state.molarMode; }},
@@ -405,16 +390,14 @@ void TForm1::elementClick(int z)
 
 void TForm1::ShowHoverPanel()
 {
-    if (!m_table1->Active())
-        m_table1->Open();
     // A value typed into the legend is posted and written by the move; one the table refuses
     // is dropped, or every later move would refuse it again.
     if (!m_legendEdits->post())
-        m_panel1->showElement(m_records, m_table1->RecNo()); // the kept value
-    m_panel1->showElement(m_records, m_hoveredElement);
+        m_panel1->showElement(records(), m_hovered->element()); // the kept value
+    m_panel1->showElement(records(), m_hoveredElement);
     m_panel1->show();
     // The legend's value box shows and edits the element's record.
-    m_table1->setRecNo(m_hoveredElement);
+    m_hovered->show(m_hoveredElement);
 }
 
 TablePicture TForm1::tablePicture() const
@@ -444,10 +427,10 @@ void TForm1::setMolarDialogs(TForm7 *data, TForm8 *molarMass)
 
 TForm1::ElementTexts TForm1::hoveredElementTexts() const
 {
-    // The element the hover panel shows, the view's record: the mouse move that came before
-    // the click has moved it to the element.
-    const int z = m_table1->RecNo();
-    return {m_records.text(z, Column::Symbole), m_records.text(z, Column::MasseAt)};
+    // The element the hover panel shows: the mouse move that came before the click has
+    // shown it.
+    const int z = m_hovered->element();
+    return {records().text(z, Column::Symbole), records().text(z, Column::MasseAt)};
 }
 
 void TForm1::ElementClicked()
@@ -459,7 +442,7 @@ void TForm1::ElementClicked()
         return;
     }
     // A sheet made anew and shown modally; the click returns when it is closed.
-    TForm2 sheet(m_state, m_folder, this);
+    TForm2 sheet(m_state, m_store, this);
     sheet.exec();
 }
 
@@ -479,7 +462,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 void TForm1::Graph3D1Click()
 {
     if (m_formgr)
-        Graph3DCommand::run(m_state, m_records, *m_formgr, m_pictures, this);
+        Graph3DCommand::run(m_state, records(), *m_formgr, m_pictures, this);
 }
 
 void TForm1::AboutClick()
@@ -514,6 +497,11 @@ void TForm1::exitClick()
 void TForm1::combobox1Change()
 {
     const QString text = m_combo->currentText();
-    m_colourist->apply(m_records, text,
+    m_colourist->apply(records(), text,
                        m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+const ElementRecords &TForm1::records() const
+{
+    return m_store.records();
 }

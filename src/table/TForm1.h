@@ -24,7 +24,8 @@ class TFormgr;
 class TForm7;
 class TForm8;
 class TForm3;
-class TTextTable;
+class ElementStore;
+class ShownElement;
 class TableColourist;
 struct PictureSaves;
 class TablePictureMenu;
@@ -46,10 +47,11 @@ public:
     static constexpr int FrameAllowance = 8;
     static constexpr int ClientHeight = 453; // below the menu bar, at start
 
-    // `state` is the program-wide hand-over between windows; the windows read the data files
-    // of `folder`; `pictures` is where the chart and 3-D pictures are saved from. `state`
-    // and `pictures` outlive the window.
-    TForm1(ProgramState &state, const DataFolder &folder, PictureSaves &pictures,
+    // `state` is the program-wide hand-over between windows; the windows show the element
+    // data of `store` (opened here when it is not yet) and read the section files of its
+    // folder; `pictures` is where the chart and 3-D pictures are saved from. All three
+    // outlive the window.
+    TForm1(ProgramState &state, ElementStore &store, PictureSaves &pictures,
            QWidget *parent = nullptr);
     ~TForm1() override;
 
@@ -87,8 +89,8 @@ public:
     MainWindowKeys *keys() const { return m_keys; }
     // The atomic number last under the mouse, 0 before the first move.
     int hoveredElement() const { return m_hoveredElement; }
-    // The records of the hover view as it holds them now, posted edits included.
-    const ElementRecords &records() const { return m_records; }
+    // The store's records as they are now, posted edits included.
+    const ElementRecords &records() const;
 
     // The table as it shows now, for printing and pictures: the buttons' fills and caption
     // colours, and the legend in view.
@@ -144,10 +146,9 @@ private:
     QAction *m_graphLC = nullptr;
     QAction *m_graph3D = nullptr;
     QAction *m_ensembles = nullptr;
-    // The window's view of the element table: it stays on the element under the mouse, for
-    // the legend's value box to edit; owned by the window.
-    TTextTable *m_table1 = nullptr;
-    ElementRecords m_records;                      // what m_table1 holds, remade at each change
+    // The element last under the mouse, for the legend's value box to edit; owned by the
+    // window.
+    ShownElement *m_hovered = nullptr;
     LegendEdits *m_legendEdits = nullptr;          // owned by the window
     HoverPanel *m_panel1 = nullptr;                // owned by m_client
     std::array<TEncartaButton *, 103> m_buttons{}; // element z at z - 1, owned by m_client
@@ -162,6 +163,7 @@ private:
     std::array<QToolButton *, 3> m_imageButtons{}; // Graph XY, L/C, 3D; owned by m_speedBar
 
     ProgramState &m_state;
+    ElementStore &m_store;
     const DataFolder m_folder;
     PictureSaves &m_pictures;
 };

@@ -1,6 +1,7 @@
 #include "controls/ErrorBox.h"
 #include "controls/PictureSaves.h"
 #include "data/DataFolder.h"
+#include "data/ElementStore.h"
 #include "data/ProgramState.h"
 #include "table/MirelonApplication.h"
 #include "table/Startup.h"
@@ -22,10 +23,13 @@ int main(int argc, char *argv[])
     const DataFolder folder(QString(), arguments.origin);
     Startup::refreshUserCopy(folder);
     ProgramState state;
+    // The element data of every window, read once; what was posted is written as the main
+    // window goes.
+    ElementStore store(folder);
     PictureSaves pictures;
     std::unique_ptr<TForm1> form;
     try {
-        form = Startup::createWindows(state, folder, pictures);
+        form = Startup::createWindows(state, store, pictures);
     } catch (const std::exception &error) {
         // Without its element table the main window cannot be built.
         MirelonApplication::showError(QString::fromUtf8(error.what()));

@@ -7,6 +7,7 @@
 #include "controls/Fonts.h"
 
 #include <QTemporaryDir>
+#include <memory>
 #include <QtTest>
 
 class ChartFixture
@@ -18,8 +19,18 @@ public:
         writeFileBytes(folder().propFile(), table);
     }
 
-    // The folder the chart windows read their element table from.
+    // The folder of the crafted element table.
     DataFolder folder() const { return DataFolder(m_dir.path()); }
+    // The store the chart windows show, on the crafted table as it stands; opened at the
+    // first call.
+    ElementStore &store() const
+    {
+        if (!m_store) {
+            m_store = std::make_unique<ElementStore>(folder());
+            m_store->open(ElementStore::Opening::AsItStands);
+        }
+        return *m_store;
+    }
     QString folderPath() const { return m_dir.path(); }
     // A scratch file beside it, for the pictures and prints.
     QString path(const QString &file) const { return m_dir.filePath(file); }
@@ -38,4 +49,5 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    mutable std::unique_ptr<ElementStore> m_store;
 };

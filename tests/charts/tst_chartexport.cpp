@@ -87,7 +87,7 @@ void TestChartExport::init()
     m_selection.xColumn = QStringLiteral("_TEB");
     m_selection.yTitle = QStringLiteral("E.N.");
     m_selection.yColumn = QStringLiteral("_3EN");
-    m_window = std::make_unique<TForm5>(m_selection, m_fixture->folder());
+    m_window = std::make_unique<TForm5>(m_selection, m_fixture->store());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -353,7 +353,7 @@ void TestChartExport::zoomedPicturesStayWithinTheAxes()
     m_window.reset();
     m_fixture.reset();
     m_fixture = std::make_unique<ChartFixture>(table);
-    m_window = std::make_unique<TForm5>(m_selection, m_fixture->folder());
+    m_window = std::make_unique<TForm5>(m_selection, m_fixture->store());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     m_window->tabs()->setCurrentIndex(tab);
@@ -441,7 +441,7 @@ QRect darkBounds(const QImage &image)
 void TestChartExport::rowColumnBorderInEveryPicture()
 {
     QVERIFY(darkEdges(ChartExport::bitmap(*m_window->chart(0))) < 0.5);
-    TForm6 window(m_selection, m_fixture->folder());
+    TForm6 window(m_selection, m_fixture->store());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.copyClick();

@@ -124,7 +124,7 @@ void TestChartWindows::graphXYLayoutAndFill()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
-    TForm5 window(chosen, fixture.folder());
+    TForm5 window(chosen, fixture.store());
     QVERIFY(!window.filled());
     window.show();
     QVERIFY(window.filled());
@@ -179,7 +179,7 @@ void TestChartWindows::labelsBelongToOneChart()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
-    TForm5 window(chosen, fixture.folder());
+    TForm5 window(chosen, fixture.store());
     window.show();
     window.tabs()->setCurrentIndex(1);
     window.labelsClick();
@@ -197,8 +197,8 @@ void TestChartWindows::zoomAnimationAndUndo()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
-    TForm5 xy(chosen, fixture.folder());
-    TForm6 lc(chosen, fixture.folder());
+    TForm5 xy(chosen, fixture.store());
+    TForm6 lc(chosen, fixture.store());
     const struct
     {
         ChartWindow *window;
@@ -242,7 +242,7 @@ void TestChartWindows::zoomExtremes()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
-    TForm5 window(chosen, fixture.folder());
+    TForm5 window(chosen, fixture.store());
     window.show();
     ElementChart *chart = window.chart(0);
     auto finish = [chart] {
@@ -303,7 +303,7 @@ void TestChartWindows::pointsAndLabelsInsideTheFrame()
     QFETCH(QSize, size);
     ChartFixture fixture(readFileBytes(QStringLiteral(MIRELON_SHARE_DIR "/prop.yop")));
     const GraphSelection chosen = selection("x", xColumn.toUtf8(), "y", yColumn.toUtf8());
-    TForm5 window(chosen, fixture.folder());
+    TForm5 window(chosen, fixture.store());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     if (!size.isEmpty())
@@ -433,7 +433,7 @@ void TestChartWindows::tableErrorsGiveEmptyCharts()
     ChartFixture fixture(table);
     GraphSelection chosen = selection("T eb (K)", "_TEB", "Y", "");
     chosen.yColumn = yColumn;
-    TForm5 window(chosen, fixture.folder());
+    TForm5 window(chosen, fixture.store());
     QString shown;
     QTimer::singleShot(0, [&] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
@@ -457,7 +457,7 @@ void TestChartWindows::graphLC()
 {
     ChartFixture fixture;
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "unused", "_3EN");
-    TForm6 window(chosen, fixture.folder());
+    TForm6 window(chosen, fixture.store());
     window.show();
     QCOMPARE(window.windowTitle(), QStringLiteral("Graphique Ligne/Colonne"));
     QCOMPARE(window.pos(), QPoint(121, 56));
@@ -509,7 +509,7 @@ void TestChartWindows::saveDialog()
     const GraphSelection chosen = selection("T eb (K)", "_TEB", "E.N.", "_3EN");
     PictureSaves pictures; // the first dialog opens in the scratch folder
     pictures.folder = fixture.folderPath();
-    TForm5 xy(chosen, fixture.folder());
+    TForm5 xy(chosen, fixture.store());
     xy.setPictureSaves(&pictures);
     xy.show();
     const auto save = [&xy] { xy.saveClick(); };
@@ -528,7 +528,7 @@ void TestChartWindows::saveDialog()
     QCOMPARE(seen.name, QStringLiteral("Graphique1"));
     QCOMPARE(readFileBytes(fixture.path("sub/typed.emf")).mid(40, 4), QByteArray(" EMF"));
 
-    TForm6 lc(chosen, fixture.folder());
+    TForm6 lc(chosen, fixture.store());
     lc.setPictureSaves(&pictures);
     lc.show();
     seen = playSaveDialog([&lc] { lc.saveClick(); }, {});
@@ -556,10 +556,10 @@ void TestChartWindows::commands()
     };
     auto cancel = [](QWidget *modal) { modal->close(); };
     const auto graphXY = [&] {
-        ChartCommands::GraphXY1Click(chooser, graph, fixture.folder(), pictures, &main);
+        ChartCommands::GraphXY1Click(chooser, graph, fixture.store(), pictures, &main);
     };
     const auto graphLC = [&] {
-        ChartCommands::GraphLC1Click(chooser, graph, fixture.folder(), pictures, &main);
+        ChartCommands::GraphLC1Click(chooser, graph, fixture.store(), pictures, &main);
     };
 
     playModal(graphXY,

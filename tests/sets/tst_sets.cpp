@@ -36,7 +36,7 @@ public:
     {
         installFontSubstitutions();
         m_data.copyShipped(&DataFolder::propFile);
-        form = std::make_unique<TForm3>(m_data.folder());
+        form = std::make_unique<TForm3>(m_data.store());
         chooser = new TForm4(form.get());
         form->setChooser(chooser);
     }
@@ -48,6 +48,7 @@ public:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
     SetsGridModel &model() const { return *form->gridModel(); }
+    ElementStore &store() const { return m_data.store(); }
     QListWidget *list() const { return chooser->findChild<QListWidget *>("ListBox1"); }
 
     // "Ajouter une Colonne", with `act` run on the chooser while it is open; the chooser
@@ -187,7 +188,7 @@ void TestSets::modelFollowsTheTable()
         const QString text = SetsEntries::text(entry);
         QVERIFY2(!text.isEmpty() && !column.title.isEmpty() && column.width > 0,
                  qPrintable(column.field));
-        QVERIFY2(f.form->table()->FieldIndex(column.field) >= 0, qPrintable(column.field));
+        QVERIFY2(f.store().records().fieldIndex(column.field) >= 0, qPrintable(column.field));
         texts.insert(text);
         fields.insert(column.field);
     }
@@ -197,9 +198,9 @@ void TestSets::modelFollowsTheTable()
     QCOMPARE(model.headerData(5, Qt::Horizontal, Qt::SizeHintRole).toSize().width(), 0);
 
     // Closed, the table shows no rows; opened again, every column finds its field again.
-    f.form->table()->Close();
+    f.store().close();
     QCOMPARE(model.rowCount(), 0);
-    f.form->table()->Open();
+    f.store().open();
     QCOMPARE(model.rowCount(), 103);
     QCOMPARE(cell(model, 0, 6), QStringLiteral("1,01"));
     QVERIFY(cell(model, 0, 4).isEmpty());
@@ -268,9 +269,9 @@ void TestSets::chooserEntries()
     f.chooser->hide();
     f.useChooser([&] { f.press("Button2"); });
     QCOMPARE(f.model().columnCount(), 4);
-    const int source = f.form->table()->FieldIndex(QStringLiteral("_1COND_THE"));
+    const int source = f.store().records().fieldIndex(QStringLiteral("_1COND_THE"));
     QVERIFY(source >= 0);
-    QCOMPARE(cell(f.model(), 5, 3), f.form->table()->RecordText(5, source));
+    QCOMPARE(cell(f.model(), 5, 3), f.store().records().text(6, source));
 }
 
 void TestSets::chooserEdgeCases()

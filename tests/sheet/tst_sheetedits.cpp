@@ -28,7 +28,7 @@ struct Sheet
         data.copyAllShipped();
         original = file();
         state.selectedElement = z;
-        form = std::make_unique<TForm2>(state, data.folder());
+        form = std::make_unique<TForm2>(state, data.store());
         form->show();
     }
 
@@ -138,7 +138,7 @@ void TestSheetEdits::refusedTextStaysToBeCorrected()
     }
     // Losing the focus to another program keeps the view open on it, without a word.
     QVERIFY(messageBoxesDuring([&] { s.form->FormDeactivate(); }).isEmpty());
-    QVERIFY(s.form->table()->Active());
+    QVERIFY(s.form->shown()->element() != 0);
     QCOMPARE(orinom->toPlainText(), typed);
     // Escape gives back the old text, without a word and without closing the sheet; typed
     // again and corrected, it goes with the closing sheet.

@@ -48,11 +48,14 @@ public:
             edit(grid);
             grid.SaveToFile(prop);
         }
-        form = std::make_unique<TForm1>(state, folder(), pictures);
+        m_store = std::make_unique<ElementStore>(folder());
+        form = std::make_unique<TForm1>(state, *m_store, pictures);
         form->show();
     }
     ~MainWindowFixture() { form.reset(); }
 
+    // The element store the window opened, which every other window of a test shows.
+    ElementStore &store() const { return *m_store; }
     DataFolder folder() const { return m_shipped ? m_data.folderWithOrigin() : m_data.folder(); }
     QString path(ScratchData::File file) const { return m_data.path(file); }
     QString path(const QString &name) const { return m_data.path(name); }
@@ -83,4 +86,5 @@ public:
 private:
     bool m_shipped = false;
     ScratchData m_data;
+    std::unique_ptr<ElementStore> m_store;
 };

@@ -176,10 +176,10 @@ void TestAccessibility::otherWindowsControlsHaveNames()
     Graph3DModel::HeightTable heights;
     heights.fill(50);
     const std::function<QWidget *()> make[] = {
-        [&] { return new TForm2(f.state, f.folder()); },
+        [&] { return new TForm2(f.state, f.store()); },
         [&] { return new TFormgr(graph); },
-        [&] { return new TForm5(graph, f.folder()); },
-        [&] { return new TForm6(graph, f.folder()); },
+        [&] { return new TForm5(graph, f.store()); },
+        [&] { return new TForm6(graph, f.store()); },
         [&] { return new TMain3D(heights); },
         [] { return new TfrmCopy; },
         [] { return new TForm7; },
@@ -356,7 +356,7 @@ void TestAccessibility::readOnlyBoxesSaySo()
     if (window == 0) {
         f.choose(QStringLiteral("Etat Physique")); // the legend of the temperature boxes
     } else {
-        shown.reset(window == 1 ? static_cast<QWidget *>(new TForm2(f.state, f.folder()))
+        shown.reset(window == 1 ? static_cast<QWidget *>(new TForm2(f.state, f.store()))
                                 : new TForm7);
         shown->show();
         root = shown.get();
@@ -449,9 +449,9 @@ void TestAccessibility::chartsReadAsTables()
     graph.yColumn = QStringLiteral("_3EN");
     std::unique_ptr<ChartWindow> window;
     if (rowColumn)
-        window = std::make_unique<TForm6>(graph, f.folder());
+        window = std::make_unique<TForm6>(graph, f.store());
     else
-        window = std::make_unique<TForm5>(graph, f.folder());
+        window = std::make_unique<TForm5>(graph, f.store());
     window->show();
     QTRY_VERIFY(window->filled());
     window->tabs()->setCurrentIndex(tab);

@@ -424,9 +424,9 @@ void TestHoverPanel::postedLegendValueIsWrittenAtOnce()
                  said.contains(QStringLiteral("« 1811 »")),
              qPrintable(said));
     f.state.selectedElement = 26;
-    TForm2 sheet(f.state, f.folder(), f.form.get());
+    TForm2 sheet(f.state, f.store(), f.form.get());
     sheet.FormActivate();
-    QCOMPARE(sheet.table()->FieldText(QStringLiteral("_TF")), QStringLiteral("1811"));
+    QCOMPARE(sheet.shown()->text(QStringLiteral("_TF")), QStringLiteral("1811"));
 }
 
 void TestHoverPanel::shippedValuesComeBack_data()
@@ -607,7 +607,8 @@ void TestHoverPanel::startStopsOnAnIncompleteTable()
     try {
         ProgramState state;
         PictureSaves pictures;
-        Startup::createWindows(state, data.folder(), pictures);
+        ElementStore store(data.folder());
+        Startup::createWindows(state, store, pictures);
     } catch (const std::exception &error) {
         message = QString::fromUtf8(error.what());
     }

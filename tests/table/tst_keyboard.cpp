@@ -150,7 +150,7 @@ void TestKeyboard::returnActsOnTheFocusedElement()
     QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
     QString shown;
     SheetVisit visit(
-        [&shown](TForm2 &sheet) { shown = sheet.table()->FieldText(QStringLiteral("_SYMBOLE")); });
+        [&shown](TForm2 &sheet) { shown = sheet.shown()->text(QStringLiteral("_SYMBOLE")); });
     f.button(27)->setFocus(Qt::TabFocusReason);
     // The mouse elsewhere does not change which element Return acts on.
     QTest::mouseMove(f.button(80), QPoint(10, 10));
@@ -179,7 +179,7 @@ void TestKeyboard::sheetKeysStepAndTurnPages()
     SheetVisit visit([&seen](TForm2 &sheet) {
         auto *pages = sheet.findChild<QTabWidget *>();
         const auto note = [&] {
-            seen << sheet.table()->FieldText(QStringLiteral("_SYMBOLE")) +
+            seen << sheet.shown()->text(QStringLiteral("_SYMBOLE")) +
                         QString::number(pages->currentIndex());
         };
         // The focus starts on something the user sees.

@@ -511,7 +511,7 @@ void walkPropertySheet(MainWindowFixture &f, QStringList &faults)
 {
     QVERIFY(f.copySectionFiles());
     f.state.selectedElement = 1;
-    TForm2 sheet(f.state, f.folder());
+    TForm2 sheet(f.state, f.store());
     sheet.show();
     auto *next = sheet.findChild<HoverButton *>(QStringLiteral("AOLButton2"));
     for (int z = 1; z <= 103; ++z) {
@@ -594,8 +594,8 @@ void walkCharts(MainWindowFixture &f, QStringList &faults)
     check(&chooser, faults);
     f.state.graph.xTitle = f.state.graph.yTitle = QStringLiteral("N° At");
     f.state.graph.xColumn = f.state.graph.yColumn = QStringLiteral("_NO_AT");
-    TForm5 xy(f.state.graph, f.folder());
-    TForm6 rowColumn(f.state.graph, f.folder());
+    TForm5 xy(f.state.graph, f.store());
+    TForm6 rowColumn(f.state.graph, f.store());
     for (QDialog *window : {static_cast<QDialog *>(&xy), static_cast<QDialog *>(&rowColumn)}) {
         window->show();
         checkEveryPage(*window, faults);
@@ -617,7 +617,7 @@ void walk3D(MainWindowFixture &f, QStringList &faults)
 // The sets window with every column its chooser offers, and the chooser.
 void walkSets(MainWindowFixture &f, QStringList &faults)
 {
-    TForm3 sets(f.folder());
+    TForm3 sets(f.store());
     for (int entry = 0; entry < SetsEntries::Count; ++entry) {
         const SetsColumn column = SetsEntries::column(entry);
         sets.setPendingColumn({column.field, column.title, column.width});
