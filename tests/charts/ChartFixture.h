@@ -7,8 +7,8 @@
 #include "controls/Fonts.h"
 
 #include <QTemporaryDir>
-#include <memory>
 #include <QtTest>
+#include <memory>
 
 class ChartFixture
 {
