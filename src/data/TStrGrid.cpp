@@ -8,7 +8,6 @@
 #include "data/Oem850.h"
 
 #include <QFile>
-#include <QMutex>
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -35,40 +34,6 @@ void decodeLine(QByteArrayView bytes, const CharTable &table, QString &text)
     for (qsizetype i = 0; i < bytes.size(); ++i)
         out[i] = table[static_cast<unsigned char>(bytes[i])];
 }
-
-// The cells of the last file read whole, with its bytes and the settings it was read with.
-// Each property sheet reads the element table again as it opens: a file that still holds the
-// same bytes, read the same way, gives the same cells without being split again. The cells
-// are shared with the grids that took them until one of those changes its own.
-struct LastRead
-{
-    bool kept = false;
-    QByteArray bytes;
-    QChar divChar;
-    QChar sepChar;
-    bool winText = true;
-    QVector<QString> rows;
-    QVector<int> ends;
-    int colCount = 0;
-};
-
-LastRead &lastRead()
-{
-    static LastRead last;
-    return last;
-}
-
-// A grid may be loaded on another thread (a table written from a worker); the one kept read
-// is shared by all of them.
-QMutex &lastReadLock()
-{
-    static QMutex lock;
-    return lock;
-}
-
-// A file up to this size is read whole and kept; a longer one is read in chunks as it is
-// split, so that it never stands whole in memory beside its cells.
-constexpr qint64 KeptFileSize = 1024 * 1024;
 
 QString place(int col, int row)
 {
@@ -234,35 +199,7 @@ bool TStrGrid::LoadFromFile(const QString &fileName)
     } catch (const EInOutError &) {
         return false;
     }
-    if (file.size() > KeptFileSize) {
-        LoadFromDevice(file);
-        return true;
-    }
-    // Read in chunks and no further than the bound, as LoadFromDevice reads: a read error
-    // part-way keeps what was read until then.
-    QByteArray bytes;
-    while (bytes.size() < MaxFileSize) {
-        const QByteArray chunk =
-            file.read(qMin<qint64>(LineReader::ChunkSize, MaxFileSize - bytes.size()));
-        if (chunk.isEmpty())
-            break;
-        bytes += chunk;
-    }
-    const QMutexLocker locked(&lastReadLock());
-    LastRead &last = lastRead();
-    if (last.kept && last.bytes == bytes && last.divChar == m_divChar &&
-        last.sepChar == m_sepChar && last.winText == m_winText) {
-        Clear();
-        m_spareRows.clear();
-        m_rows = last.rows;
-        m_ends = last.ends;
-        m_tags = QVector<int>(m_rows.size(), 0);
-        m_colCount = last.colCount;
-        return true;
-    }
-    LoadFromBytes(bytes);
-    if (bytes.size() <= KeptFileSize)
-        last = {true, bytes, m_divChar, m_sepChar, m_winText, m_rows, m_ends, m_colCount};
+    LoadFromDevice(file);
     return true;
 }
 

@@ -41,14 +41,7 @@ void TTextTable::setFileName(const QString &name)
 
 void TTextTable::setFldNames(const QStringList &names)
 {
-    m_fieldNames = names;
-    m_fieldIndex.clear();
-    m_fieldIndexAsNamed.clear();
-    for (int i = 0; i < m_fieldNames.size(); ++i)
-        m_fieldIndex.insert(m_fieldNames[i].toLower(), i);
-    // The same answer for a name spelt as the file spells it, found without lowering it.
-    for (const QString &name : m_fieldNames)
-        m_fieldIndexAsNamed.insert(name, m_fieldIndex.value(name.toLower()));
+    m_fields.setNames(names);
 }
 
 void TTextTable::setDeclaredFields(const QVector<FieldDecl> &fields)
@@ -78,20 +71,18 @@ void TTextTable::Open()
     bool fromFile = false;
     if (!m_keepData) {
         // A file that cannot be read leaves the cells held in memory; the table opens on them.
-        fromFile = m_grid.LoadFromFile(m_fileName);
-        if (m_grid.RowCount() > 0) {
-            setFldNames(m_grid.Row(0));
-            m_grid.DeleteRow(0);
-        }
+        fromFile = m_fields.load(m_grid, m_fileName);
     }
     try {
-        checkDeclaredFields();
-        openFields();
+        if (const std::optional<QString> missing = m_fields.firstMissing(m_declared))
+            fieldNotFound(*missing);
+        m_fields.measure(m_grid, m_declared);
+        tagRowsInOrder();
         if (fromFile)
-            m_changes.start(m_fieldNames, m_grid.RowCount(),
-                            m_keyField.isEmpty() ? -1 : FieldIndex(m_keyField));
+            m_writeBack.startFromFile(FieldNames(), m_grid.RowCount(),
+                                      m_keyField.isEmpty() ? -1 : FieldIndex(m_keyField));
         else
-            m_changes.startWithoutFile();
+            m_writeBack.startWithoutFile();
         m_active = true;
         if (m_filtered)
             applyFilter(m_filter);
@@ -108,29 +99,9 @@ void TTextTable::Open()
     resetCursor();
 }
 
-void TTextTable::checkDeclaredFields() const
+// Tags the rows 1 to n as the file holds them, which a write finds them by.
+void TTextTable::tagRowsInOrder()
 {
-    for (const FieldDecl &decl : m_declared) {
-        if (FieldIndex(decl.name) < 0)
-            fieldNotFound(decl.name);
-    }
-}
-
-void TTextTable::openFields()
-{
-    const int cols = FieldCount();
-    if (m_grid.ColCount() != cols)
-        m_grid.setColCount(cols);
-    // Each field is as wide as its longest text, its name included, plus 5.
-    m_fieldSizes = m_grid.LongestCells();
-    for (int c = 0; c < cols; ++c)
-        m_fieldSizes[c] = qMax(m_fieldSizes[c], static_cast<int>(m_fieldNames[c].size())) + 5;
-    // A window may declare a field narrower than its longest text; reading cuts to it.
-    for (const FieldDecl &decl : m_declared) {
-        const int c = FieldIndex(decl.name);
-        if (c >= 0 && decl.size > 0)
-            m_fieldSizes[c] = qMin(m_fieldSizes[c], decl.size);
-    }
     for (int r = 0; r < m_grid.RowCount(); ++r)
         m_grid.setRowTag(r, r + 1);
     m_tagCounter = m_grid.RowCount();
@@ -143,19 +114,14 @@ void TTextTable::Close()
     m_buffer.clear();
     m_bufferChanged = false;
     dropFilter();
-    if (!m_fieldNames.isEmpty() && !m_fileName.isEmpty() && !m_changes.isEmpty()) {
-        if (const std::optional<QString> trouble =
-                m_changes.write(m_fileName, m_grid, m_fieldNames, m_writeObserver, m_resolver))
-            emit writeFailed(*trouble);
-    }
-    // Written or reported: a later closing must not lay these values again over what other
-    // tables have written since.
-    m_changes.startWithoutFile();
+    if (const std::optional<QString> trouble =
+            m_writeBack.writeAtClose(m_fileName, m_grid, FieldNames()))
+        emit writeFailed(*trouble);
     if (!m_keepData) {
         m_grid.Clear();
         setFldNames({});
     }
-    m_fieldSizes.clear();
+    m_fields.forgetSizes();
     m_active = false;
     m_index = -1;
     m_bof = m_eof = true;
@@ -166,18 +132,13 @@ void TTextTable::Close()
 
 void TTextTable::SavePosted()
 {
-    if (!m_active || m_fieldNames.isEmpty() || m_fileName.isEmpty() || m_changes.isEmpty())
+    if (!m_active || !m_writeBack.hasWork(m_fileName, FieldNames()))
         return;
     if (const std::optional<QString> trouble =
-            m_changes.write(m_fileName, m_grid, m_fieldNames, m_writeObserver)) {
+            m_writeBack.writeNow(m_fileName, m_grid, FieldNames()))
         emit writeFailed(*trouble);
-        return;
-    }
-    // The file now holds this table's records in this order: the next write starts from it.
-    for (int r = 0; r < m_grid.RowCount(); ++r)
-        m_grid.setRowTag(r, r + 1);
-    m_tagCounter = m_grid.RowCount();
-    m_changes.start(m_fieldNames, m_grid.RowCount());
+    else
+        tagRowsInOrder();
 }
 
 void TTextTable::resetCursor()
@@ -325,29 +286,6 @@ void TTextTable::setRecNo(int recNo)
     m_bof = m_eof = false;
 }
 
-int TTextTable::FieldIndex(const QString &name) const
-{
-    // The windows name their fields as the file does: lowering the name for each bound box
-    // at each move of the cursor took most of the time of the lookup.
-    const auto asNamed = m_fieldIndexAsNamed.constFind(name);
-    if (asNamed != m_fieldIndexAsNamed.cend())
-        return *asNamed;
-    return m_fieldIndex.value(name.toLower(), -1);
-}
-
-int TTextTable::FieldSize(int field) const
-{
-    return field >= 0 && field < m_fieldSizes.size() ? m_fieldSizes[field] : 0;
-}
-
-int TTextTable::RecordSize() const
-{
-    int sum = 0;
-    for (int size : m_fieldSizes)
-        sum += size;
-    return sum;
-}
-
 void TTextTable::fieldNotFound(const QString &name) const
 {
     const QString prefix = objectName().isEmpty() ? QString() : objectName() + QStringLiteral(": ");
@@ -487,18 +425,19 @@ void TTextTable::Post()
 {
     if (m_state != State::Edit && m_state != State::Insert)
         return;
-    const QStringList posted = postedTexts();
+    const QStringList posted = m_postCheck.postedTexts(
+        m_buffer, m_grid, m_state == State::Insert ? -1 : physicalRow(m_index), m_fields, RecNo());
     m_modified = true;
     if (m_state == State::Insert) {
         insertRow();
-        m_changes.noteRows();
+        m_writeBack.noteRows();
     }
     const int row = physicalRow(m_index);
     for (int c = 0; c < FieldCount(); ++c) {
         const QString &text = posted.at(c);
         if (text == m_grid.CellView(c, row))
             continue;
-        m_changes.noteCell(m_grid.RowTag(row), c, m_grid.Cell(c, row));
+        m_writeBack.noteCell(m_grid.RowTag(row), c, m_grid.Cell(c, row));
         m_grid.setCell(c, row, text);
     }
     m_buffer.clear();
@@ -519,42 +458,6 @@ std::optional<QString> TTextTable::TryPost()
         return refused.message();
     }
     return std::nullopt;
-}
-
-QStringList TTextTable::postedTexts() const
-{
-    const bool inserting = m_state == State::Insert;
-    const int row = inserting ? -1 : physicalRow(m_index);
-    QStringList posted = m_buffer;
-    int changed = -1;
-    for (int c = 0; c < FieldCount(); ++c) {
-        QString &text = posted[c];
-        if (inserting ? text.isEmpty() : text == m_grid.CellView(c, row))
-            continue;
-        changed = c;
-        // The check sees the text whole, so that it can refuse what the cut would change the
-        // meaning of; what it accepts is cut to the field's size.
-        std::optional<QString> why = m_valueCheck ? m_valueCheck(c, text) : std::nullopt;
-        text.truncate(FieldSize(c));
-        if (!why)
-            why = m_grid.CellRefusal(text);
-        if (why)
-            refusePost(c, *why);
-    }
-    if (changed >= 0 && m_grid.LineLength(posted) > TStrGrid::MaxLineLength)
-        refusePost(changed, QStringLiteral("l'enregistrement dépasserait %1 caractères et ne "
-                                           "pourrait pas être relu")
-                                .arg(TStrGrid::MaxLineLength));
-    return posted;
-}
-
-void TTextTable::refusePost(int field, const QString &why) const
-{
-    const QString place = m_placeName ? m_placeName(field)
-                                      : QStringLiteral("Enregistrement %1, champ %2")
-                                            .arg(RecNo())
-                                            .arg(m_fieldNames.value(field));
-    throw ETxtTblError(QStringLiteral("%1 : %2.").arg(place, why), m_fieldNames.value(field));
 }
 
 void TTextTable::Cancel()
@@ -583,7 +486,7 @@ void TTextTable::Delete()
     if (m_index < 0 || m_index >= RecordCount())
         noRecords();
     m_modified = true;
-    m_changes.noteRows();
+    m_writeBack.noteRows();
     const int row = physicalRow(m_index);
     m_grid.DeleteRow(row);
     if (m_filterExpr) {
@@ -610,7 +513,7 @@ void TTextTable::setFieldText(const QString &name, const QString &text)
     // Kept whole until the post, which cuts it to the field's size or refuses it.
     m_buffer[c] = text;
     m_bufferChanged = true;
-    emit fieldChanged(m_fieldNames[c]);
+    emit fieldChanged(m_fields.names()[c]);
 }
 
 bool TTextTable::FieldEdited(const QString &name) const
@@ -640,7 +543,7 @@ void TTextTable::RevertField(const QString &name)
     if (unchanged)
         Cancel();
     else
-        emit fieldChanged(m_fieldNames[c]);
+        emit fieldChanged(m_fields.names()[c]);
 }
 
 std::optional<int> TTextTable::Bookmark() const

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "data/FilterExpression.h"
+#include "data/RecordPostCheck.h"
 #include "data/TStrGrid.h"
 #include "data/TableChanges.h"
+#include "data/TableFields.h"
+#include "data/TableWriteBack.h"
 
-#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QVector>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -26,11 +27,7 @@ public:
     Q_DECLARE_FLAGS(LocateOptions, LocateOption)
 
     // A field a window binds; size 0 keeps the size computed at opening.
-    struct FieldDecl
-    {
-        QString name;
-        int size = 0;
-    };
+    using FieldDecl = TableFields::Declared;
 
     explicit TTextTable(QObject *parent = nullptr);
     ~TTextTable() override;
@@ -51,7 +48,7 @@ public:
     void setKeepData(bool on) { m_keepData = on; }
 
     // The names and cells held in memory, used when KeepData is on or the file cannot be read.
-    QStringList FldNames() const { return m_fieldNames; }
+    QStringList FldNames() const { return m_fields.names(); }
     void setFldNames(const QStringList &names);
     TStrGrid &Grid() { return m_grid; }
     const TStrGrid &Grid() const { return m_grid; }
@@ -94,11 +91,11 @@ public:
     void setRecNo(int recNo); // 1..RecordCount, other values ignored
 
     // Fields of the current record; an unknown name raises EDatabaseError.
-    int FieldCount() const { return static_cast<int>(m_fieldNames.size()); }
-    QStringList FieldNames() const { return m_fieldNames; }
-    int FieldIndex(const QString &name) const; // -1 when unknown
-    int FieldSize(int field) const;
-    int RecordSize() const;
+    int FieldCount() const { return m_fields.count(); }
+    QStringList FieldNames() const { return m_fields.names(); }
+    int FieldIndex(const QString &name) const { return m_fields.index(name); } // -1 when unknown
+    int FieldSize(int field) const { return m_fields.size(field); }
+    int RecordSize() const { return m_fields.recordSize(); }
     QString FieldText(const QString &name) const;
     std::optional<QString> FieldValue(const QString &name) const;
     // Any record without moving the cursor (0-based record index, field index), cut to size.
@@ -135,11 +132,14 @@ public:
     // keeps itself alive there, a test acts there.
     void setWriteObserver(TableChanges::Observer observer)
     {
-        m_writeObserver = std::move(observer);
+        m_writeBack.setObserver(std::move(observer));
     }
     // Decides a cell that this table changed and another writer changed too since it read the
     // file; without one, this table's value stays.
-    void setConflictResolver(TableChanges::Resolver resolve) { m_resolver = std::move(resolve); }
+    void setConflictResolver(TableChanges::Resolver resolve)
+    {
+        m_writeBack.setResolver(std::move(resolve));
+    }
     // The field whose text names a record (case-insensitive), by which a closing finds this
     // table's records in the file whatever their order; none, or one the file lacks, matches
     // records by their places.
@@ -148,12 +148,12 @@ public:
     // Why the posted text of a field (by index) is refused, for the user; nothing when it is
     // accepted, in which case it may have put the text in the form it is stored in. Called for
     // every changed field with its whole text, before the grid's own checks.
-    using ValueCheck = std::function<std::optional<QString>(int field, QString &text)>;
-    void setValueCheck(ValueCheck check) { m_valueCheck = std::move(check); }
+    using ValueCheck = RecordPostCheck::ValueCheck;
+    void setValueCheck(ValueCheck check) { m_postCheck.setValueCheck(std::move(check)); }
     // How a refused post names the current record and a field for the user; by default
     // "Enregistrement <n>, champ <name>".
-    using PlaceName = std::function<QString(int field)>;
-    void setPlaceName(PlaceName name) { m_placeName = std::move(name); }
+    using PlaceName = RecordPostCheck::PlaceName;
+    void setPlaceName(PlaceName name) { m_postCheck.setPlaceName(std::move(name)); }
 
     std::optional<int> Bookmark() const;
     void GotoBookmark(int bookmark);
@@ -173,8 +173,7 @@ signals:
     void writeFailed(const QString &message);
 
 private:
-    void openFields();
-    void checkDeclaredFields() const;
+    void tagRowsInOrder();
     int requireField(const QString &name) const;
     int physicalRow(int index) const;
     void dropFilter();
@@ -186,9 +185,6 @@ private:
     void applyFilter(const QString &expression);
     void setState(State s);
     void moveTo(int index);
-    // The record's texts as a post stores them, or the first refusal.
-    QStringList postedTexts() const;
-    [[noreturn]] void refusePost(int field, const QString &why) const;
     [[noreturn]] void fieldNotFound(const QString &name) const;
 
     TStrGrid m_grid;
@@ -197,10 +193,7 @@ private:
     bool m_active = false;
     bool m_filtered = false;
     QString m_filter;
-    QStringList m_fieldNames;
-    QVector<int> m_fieldSizes;
-    QHash<QString, int> m_fieldIndex;        // lower-case name -> column
-    QHash<QString, int> m_fieldIndexAsNamed; // the file's own spelling -> the same column
+    TableFields m_fields;
     QVector<FieldDecl> m_declared;
     State m_state = State::Inactive;
     int m_index = -1;
@@ -208,15 +201,12 @@ private:
     bool m_eof = true;
     int m_tagCounter = 0;
     bool m_modified = false;
-    TableChanges m_changes;
-    TableChanges::Observer m_writeObserver;
-    TableChanges::Resolver m_resolver;
+    TableWriteBack m_writeBack;
     QString m_keyField;
     QStringList m_buffer; // the record being edited or inserted
     bool m_bufferChanged = false;
     bool m_appending = false;
-    ValueCheck m_valueCheck;
-    PlaceName m_placeName;
+    RecordPostCheck m_postCheck;
     std::unique_ptr<FilterExpression> m_filterExpr;
     QVector<int> m_filterRows; // rows passing the filter while one is applied
 };
