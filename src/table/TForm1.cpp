@@ -14,7 +14,6 @@
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
 #include "graph3d/Graph3DCommand.h"
-#include "molar/ElementMasses.h"
 #include "molar/MolarMode.h"
 #include "molar/TChemEdit.h"
 #include "sets/TForm3.h"
@@ -78,12 +77,10 @@ TForm1::TForm1(ProgramState &state, const DataFolder &folder, PictureSaves &pict
     buildElementButtons(m_client);
     m_legends = Legends::build(m_client);
     m_panel1 = new HoverPanel(m_client);
-    m_molar = new MolarMode(
-        m_state,
-        {m_client, m_speedBar, m_modeButton, m_combo, [this] { HideLegends(); },
-         [this](int width) { setLayoutWidth(width); }, [this](int z) { return elementButton(z); },
-         [this](const QString &symbol) { return ElementMasses::of(m_records, symbol); }},
-        this);
+    m_molar = new MolarMode(m_state, m_records,
+                            {m_client, m_speedBar, m_modeButton, m_combo, m_buttons}, this);
+    connect(m_molar, &MolarMode::hideLegendsRequested, this, &TForm1::HideLegends);
+    connect(m_molar, &MolarMode::layoutWidthRequested, this, &TForm1::setLayoutWidth);
     connect(m_modeButton, &TEncartaButton::clicked, m_molar, &MolarMode::EncartaButton1Click);
     // Mouse moves over the bare window hide the hover panel, and so does the pointer going
     // over the tool bar or out of the window.
