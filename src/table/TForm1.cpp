@@ -338,13 +338,11 @@ void TForm1::buildKeyboard()
         toolbar.append(image);
     toolbar << m_modeButton << m_combo << m_molar->chemEdit() << m_legends.spinEdit1
             << m_legends.spinEdit2 << m_legends.dbEdit3;
-    m_keys =
-        new MainWindowKeys({this, m_client, toolbar, [this](int z) { return elementButton(z); },
-                            [this] { return MainWindowKeys::entriesOf(m_records); },
-                            [this](int z) { guarded(this, [this, z] { elementMouseMove(z); }); },
-                            [this](int z) { guarded(this, [this, z] { elementClick(z); }); },
-                            [this] { return m_state.molarMode; }},
-                           this);
+    m_keys = new MainWindowKeys(m_records, m_state, {this, m_client, toolbar, m_buttons}, this);
+    connect(m_keys, &MainWindowKeys::elementHovered, this,
+            [this](int z) { guarded(this, [this, z] { elementMouseMove(z); }); });
+    connect(m_keys, &MainWindowKeys::elementActivated, this,
+            [this](int z) { guarded(this, [this, z] { elementClick(z); }); });
 }
 
 TEncartaButton *TForm1::elementButton(int z) const
