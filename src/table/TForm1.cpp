@@ -18,7 +18,6 @@
 #include "molar/TChemEdit.h"
 #include "sets/TForm3.h"
 #include "sheet/TForm2.h"
-#include "table/ColouringEntries.h"
 #include "table/ElementDescriptions.h"
 #include "table/ElementLayout.h"
 #include "table/HoverPanel.h"
@@ -27,7 +26,7 @@
 #include "table/MainWindowKeys.h"
 #include "table/MirelonApplication.h"
 #include "table/TableColourist.h"
-#include "table/ToolbarGlyphs.h"
+#include "table/Toolbar.h"
 #include "tablepicture/TablePictureMenu.h"
 
 #include <QApplication>
@@ -44,14 +43,6 @@ namespace {
 
 const QColor Navy(0x00, 0x00, 0x80);
 const QString SansSerif = QStringLiteral("MS Sans Serif");
-
-struct SpeedButtonRow
-{
-    const char *name;
-    int left;
-};
-constexpr SpeedButtonRow SpeedButtons[] = {
-    {"RxSpeedButton1", 8}, {"RxSpeedButton2", 40}, {"RxSpeedButton3", 72}};
 
 } // namespace
 
@@ -235,56 +226,12 @@ void TForm1::buildMenu()
 
 void TForm1::buildToolbar(QWidget *client)
 {
-    m_speedBar = new TBevelPanel(client);
-    m_speedBar->setObjectName(QStringLiteral("SpeedBar1"));
-    m_speedBar->setColor(QApplication::palette().color(QPalette::Button));
-    m_speedBar->setGeometry(0, 0, StartWidth - FrameAllowance, 33);
-
-    const QPixmap glyphs[] = {ToolbarGlyphs::graphXY(), ToolbarGlyphs::graphLC(),
-                              ToolbarGlyphs::graph3D()};
-    QAction *actions[] = {m_graphXY, m_graphLC, m_graph3D};
-    for (int i = 0; i < 3; ++i) {
-        auto *button = m_imageButtons[i] = new QToolButton(m_speedBar);
-        button->setObjectName(QString::fromLatin1(SpeedButtons[i].name));
-        actions[i]->setIcon(QIcon(glyphs[i]));
-        // The glyph belongs to the speed button; the menu entry stays plain text.
-        actions[i]->setIconVisibleInMenu(false);
-        button->setDefaultAction(actions[i]);
-        button->setIconSize(QSize(20, 20));
-        button->setAutoRaise(true);
-        button->setGeometry(SpeedButtons[i].left, 4, 25, 25);
-    }
-
-    auto *molar = m_modeButton = new TEncartaButton(m_speedBar);
-    molar->setObjectName(QStringLiteral("EncartaButton1"));
-    molar->setGeometry(104, 6, 105, 22);
-    molar->setCaption(QStringLiteral("Mode M / %"));
-    molar->setFont(pixelFont(QStringLiteral("Arial"), 11, true));
-    molar->setColor(QColor(0xF9, 0xB0, 0x68));
-    molar->setColorOver(QColor(0x1E, 0xD7, 0xBB));
-    molar->setColorDown(QColor(0xD8, 0xBE, 0x0A));
-    molar->setColorBorder(Qt::black);
-    molar->setToolTip(QStringLiteral("Cliquez ici  pour calculer la masse molaire d\"un composé "
-                                     "et son pourcentage massique."));
-
-    m_combo = new QComboBox(m_speedBar);
-    m_combo->setObjectName(QStringLiteral("combobox1"));
-    m_combo->setGeometry(224, 6, 169, 21);
-    m_combo->setEditable(true);
-    m_combo->setInsertPolicy(QComboBox::NoInsert);
-    m_combo->setCompleter(nullptr); // a typed text is taken as it stands
-    m_combo->setMaxVisibleItems(15);
-    for (int i = 0; i < ColouringEntries::Count; ++i)
-        m_combo->addItem(ColouringEntries::text(i));
-    m_combo->setCurrentIndex(-1);
-    m_combo->setEditText(QStringLiteral("Propriétés"));
-    // The longest entries take a narrower face rather than scroll out of the box.
-    QLineEdit *entry = m_combo->lineEdit();
-    for (QWidget *list : {static_cast<QWidget *>(m_combo), static_cast<QWidget *>(entry)})
-        list->setAccessibleName(QStringLiteral("Coloration du tableau"));
-    connect(m_combo, &QComboBox::editTextChanged, entry, [entry](const QString &text) {
-        entry->setFont(fittingFont(entry->parentWidget()->font(), text, entry->width() - 5));
-    });
+    const ToolbarControls toolbar =
+        Toolbar::build(client, StartWidth - FrameAllowance, {m_graphXY, m_graphLC, m_graph3D});
+    m_speedBar = toolbar.speedBar;
+    m_imageButtons = toolbar.imageButtons;
+    m_modeButton = toolbar.modeButton;
+    m_combo = toolbar.colouringList;
 }
 
 void TForm1::buildLabels(QWidget *client)
