@@ -131,10 +131,10 @@ void BM_CreateAtStartup(benchmark::State &state)
 {
     QWidget client;
     auto *speedBar = new QWidget(&client);
+    const ElementRecords records;
     for (auto _ : state) {
-        auto *mode = new MolarMode(dummyState(), {&client, speedBar, nullptr, nullptr, [] {},
-                                                  [](int) {}, [](int) { return nullptr; },
-                                                  [](const QString &) { return std::nullopt; }});
+        auto *mode =
+            new MolarMode(dummyState(), records, {&client, speedBar, nullptr, nullptr, {}});
         auto *data = new TForm7(&client);
         auto *molarMass = new TForm8(&client);
         state.PauseTiming();

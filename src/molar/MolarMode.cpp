@@ -8,6 +8,7 @@
 #include "data/ProgramState.h"
 #include "molar/CompoundGrid.h"
 #include "molar/CompoundRules.h"
+#include "molar/ElementMasses.h"
 #include "molar/TChemEdit.h"
 #include "molar/TForm7.h"
 #include "molar/TForm8.h"
@@ -22,6 +23,8 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include <optional>
+
 namespace {
 
 const QString ModeCaption = QStringLiteral("Mode M / %");
@@ -34,7 +37,6 @@ const QString NotComputedHint =
                    "Entrée la calcule, Échap rend la formule calculée.");
 const QColor Silver(0xC0, 0xC0, 0xC0);
 const QColor NotComputedColour(0xF4, 0xB8, 0xB8);
-constexpr int ElementCount = 103;
 
 // What a screen reader hears of the result: "Masse molaire de H2O : 18,02 g/mol".
 QString spokenResult(const QString &formula, const QString &molarMass)
@@ -64,8 +66,9 @@ const PanelButton PanelButtons[] = {
 
 } // namespace
 
-MolarMode::MolarMode(ProgramState &state, const MolarWindow &window, QObject *parent)
-    : QObject(parent), m_state(state), m_window(window)
+MolarMode::MolarMode(ProgramState &state, const ElementRecords &records, const MolarWindow &window,
+                     QObject *parent)
+    : QObject(parent), m_state(state), m_records(records), m_window(window)
 {
     m_chemEdit = new TChemEdit(window.speedBar);
     m_chemEdit->setObjectName(QStringLiteral("ChemEdit1"));
@@ -251,7 +254,9 @@ bool MolarMode::applyTypedFormula()
     if (typed == m_shownFormula)
         return true;
     const CompoundRules::Outcome outcome =
-        CompoundRules::fromFormula(m_compound, typed, m_window.atomicMass);
+        CompoundRules::fromFormula(m_compound, typed, [this](const QString &symbol) {
+            return ElementMasses::of(m_records, symbol);
+        });
     if (outcome.failed()) {
         m_refused = true;
         markComputed(m_chemEdit->hasFocus());
@@ -297,8 +302,8 @@ void MolarMode::enter()
     m_window.modeButton->setCaption(PropertiesCaption);
     m_window.modeButton->setToolTip(PropertiesHint);
     m_window.colouringList->hide();
-    m_window.hideLegends();
-    m_window.setLayoutWidth(ModeWidth);
+    emit hideLegendsRequested();
+    emit layoutWidthRequested(ModeWidth);
     QWidget *window = m_window.client->window();
     if (!m_centred) {
         // Only the first entry of the run places the window in the middle of the screen.
@@ -317,8 +322,8 @@ void MolarMode::enter()
     if (m_chemEdit->hasFocus())
         m_chemEdit->clearFocus();
     const QColor face = QApplication::palette().color(QPalette::Button);
-    for (int z = 1; z <= ElementCount; ++z) {
-        if (TEncartaButton *element = m_window.elementButton(z)) {
+    for (TEncartaButton *element : m_window.elementButtons) {
+        if (element) {
             element->setColor(face);
             element->setFontColor(Qt::black);
         }
@@ -340,7 +345,7 @@ void MolarMode::leave()
     }
     m_chemEdit->hide();
     m_panel->hide();
-    m_window.setLayoutWidth(PlainWidth);
+    emit layoutWidthRequested(PlainWidth);
 }
 
 void MolarMode::hidePanel()

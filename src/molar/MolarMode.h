@@ -4,10 +4,11 @@
 
 #include <QObject>
 
+#include <array>
 #include <functional>
-#include <optional>
 
 class CompoundGrid;
+class ElementRecords;
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -22,20 +23,17 @@ namespace CompoundRules {
 struct Outcome;
 }
 
-// What the molar-mass mode needs of the main window. The widgets are the window's and
-// outlive the mode.
+// The main window's widgets that the molar-mass mode shows, hides or paints. They are the
+// window's and outlive the mode.
 struct MolarWindow
 {
     QWidget *client = nullptr;            // the client area: the panel goes on its right
     QWidget *speedBar = nullptr;          // the tool bar: the formula edit goes on it
     TEncartaButton *modeButton = nullptr; // "Mode M / %" on the tool bar
     QComboBox *colouringList = nullptr;   // the tool bar's list, hidden in the mode
-    std::function<void()> hideLegends;
-    std::function<void(int outerWidth)> setLayoutWidth;
-    std::function<TEncartaButton *(int z)> elementButton;
-    // The element table's atomic mass text of an element, by its symbol, as a click on the
-    // element would take it; none for a symbol the table does not hold.
-    std::function<std::optional<QString>(const QString &symbol)> atomicMass;
+    // Element z's button at z - 1, painted button face when the mode is entered; a null one
+    // is left alone.
+    std::array<TEncartaButton *, 103> elementButtons{};
 };
 
 // The molar-mass mode of the main window: entered and left with "Mode M / %", it builds a
@@ -54,7 +52,10 @@ public:
     static constexpr int ModeWidth = 791;
     static constexpr int PlainWidth = 643;
 
-    MolarMode(ProgramState &state, const MolarWindow &window, QObject *parent = nullptr);
+    // A typed formula takes its atomic masses from `records`, as a click on the element would;
+    // `state` and `records` outlive the mode, which reads the records as they are then.
+    MolarMode(ProgramState &state, const ElementRecords &records, const MolarWindow &window,
+              QObject *parent = nullptr);
     ~MolarMode() override;
 
     // The dialogs made at start-up (owned by the main window); made on first use otherwise.
@@ -85,6 +86,12 @@ public:
     // Shows a message over the main window; replaceable for tests.
     std::function<void(const QString &message)> report;
 
+signals:
+    // Entering the mode: the colouring's legends give way to the panel.
+    void hideLegendsRequested();
+    // The main window's outer width, in the layout's terms, for the mode entered or left.
+    void layoutWidthRequested(int outerWidth);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -104,6 +111,7 @@ private:
     void markComputed(bool typing);
 
     ProgramState &m_state;
+    const ElementRecords &m_records;
     MolarWindow m_window;
     TChemEdit *m_chemEdit = nullptr; // on the tool bar, owned by it
     TBevelPanel *m_panel = nullptr;  // owned by the client area

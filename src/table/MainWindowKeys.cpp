@@ -1,8 +1,9 @@
 #include "table/MainWindowKeys.h"
 
 #include "controls/HoverButton.h"
+#include "controls/TEncartaButton.h"
 #include "data/ElementRecords.h"
-#include "table/ElementLayout.h"
+#include "data/ProgramState.h"
 #include "table/TableKeys.h"
 #include "table/TableSearch.h"
 
@@ -31,27 +32,32 @@ bool startsSearch(const QKeyEvent &event, const MainWindowKeys::Window &window)
 
 } // namespace
 
-MainWindowKeys::MainWindowKeys(const Window &window, QObject *parent)
-    : QObject(parent), m_window(window)
+MainWindowKeys::MainWindowKeys(const ElementRecords &records, const ProgramState &state,
+                               const Window &window, QObject *parent)
+    : QObject(parent), m_state(state), m_window(window)
 {
-    m_table = new TableKeys(window.button, this);
-    m_search = new TableSearch(window.client, window.entries, window.button, this);
-    connect(m_table, &TableKeys::focused, this, [this](int z) { m_window.hover(z); });
+    const auto button = [buttons = window.buttons](int z) -> HoverButton * {
+        return z >= 1 && z <= int(buttons.size()) ? buttons[std::size_t(z - 1)] : nullptr;
+    };
+    m_table = new TableKeys(button, this);
+    m_search = new TableSearch(
+        window.client, [&records] { return entriesOf(records); }, button, this);
+    connect(m_table, &TableKeys::focused, this, &MainWindowKeys::elementHovered);
     connect(m_table, &TableKeys::activated, this, [this](int z) {
         // The mouse may have moved the panel elsewhere since the focus came.
-        m_window.hover(z);
-        m_window.click(z);
+        emit elementHovered(z);
+        emit elementActivated(z);
     });
     connect(m_search, &TableSearch::chosen, this, [this](int z) {
-        if (m_window.molarMode())
-            m_window.click(z);
+        if (m_state.molarMode)
+            emit elementActivated(z);
     });
 
     // Tool bar first, then the table as one stop; what is made later (the molar-mass panel)
     // follows.
     QList<QWidget *> chain = window.toolbarStops;
-    for (int z = 1; z <= ElementLayout::ElementCount; ++z)
-        chain.append(window.button(z));
+    for (TEncartaButton *element : window.buttons)
+        chain.append(element);
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 

@@ -1,45 +1,46 @@
 #pragma once
 
+#include "table/ElementLayout.h"
 #include "table/ElementSearch.h"
 
 #include <QList>
 #include <QObject>
 
-#include <functional>
+#include <array>
 #include <vector>
 
-class HoverButton;
 class QWidget;
 class TableKeys;
 class TableSearch;
+class TEncartaButton;
 class ElementRecords;
+struct ProgramState;
 
 // The main window without a mouse: the Tab chain (tool bar, then the table as one stop, then
 // the molar-mass panel), the table's keys, and the search, opened by Ctrl+F or by a letter or
-// digit typed where no text is being edited.
+// digit typed where no text is being edited. What the keys do to an element is the window's:
+// it connects elementHovered and elementActivated.
 class MainWindowKeys : public QObject
 {
     Q_OBJECT
 
 public:
-    // What the keyboard needs of the main window; the widgets outlive this object.
+    // The main window's widgets that the keyboard moves through; they outlive this object.
     struct Window
     {
         QWidget *window = nullptr; // the main window: typed letters reach it when unused
         QWidget *client = nullptr; // the client area, where the search field goes
         // The tool bar's stops, in the order Tab visits them before the table.
         QList<QWidget *> toolbarStops;
-        std::function<HoverButton *(int z)> button;
-        std::function<std::vector<ElementSearch::Entry>()> entries;
-        // Shows element z in the hover panel, as the mouse over it does.
-        std::function<void(int z)> hover;
-        // Acts on element z as a click does (its sheet, or one atom in the molar-mass mode).
-        std::function<void(int z)> click;
-        // Whether the molar-mass mode is on: a match chosen there also counts one atom.
-        std::function<bool()> molarMode;
+        // Element z's button at z - 1.
+        std::array<TEncartaButton *, ElementLayout::ElementCount> buttons{};
     };
 
-    explicit MainWindowKeys(const Window &window, QObject *parent = nullptr);
+    // The search compares the names and symbols of `records` as they are when it runs; a
+    // match chosen while `state` is in the molar-mass mode also counts one atom. Both outlive
+    // this object.
+    MainWindowKeys(const ElementRecords &records, const ProgramState &state, const Window &window,
+                   QObject *parent = nullptr);
 
     // What the search compares, as the element table's records hold it.
     static std::vector<ElementSearch::Entry> entriesOf(const ElementRecords &records);
@@ -47,10 +48,18 @@ public:
     TableKeys *table() const { return m_table; }
     TableSearch *search() const { return m_search; }
 
+signals:
+    // Element z is to show in the hover panel, as the mouse over it does.
+    void elementHovered(int z);
+    // Element z is to be acted on as a click does (its sheet, or one atom in the molar-mass
+    // mode).
+    void elementActivated(int z);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    const ProgramState &m_state;
     Window m_window;
     TableKeys *m_table = nullptr;    // owned by this object
     TableSearch *m_search = nullptr; // owned by this object

@@ -14,12 +14,10 @@
 #include "data/ProgramState.h"
 #include "data/ShownElement.h"
 #include "graph3d/Graph3DCommand.h"
-#include "molar/ElementMasses.h"
 #include "molar/MolarMode.h"
 #include "molar/TChemEdit.h"
 #include "sets/TForm3.h"
 #include "sheet/TForm2.h"
-#include "table/ColouringEntries.h"
 #include "table/ElementDescriptions.h"
 #include "table/ElementLayout.h"
 #include "table/HoverPanel.h"
@@ -28,7 +26,7 @@
 #include "table/MainWindowKeys.h"
 #include "table/MirelonApplication.h"
 #include "table/TableColourist.h"
-#include "table/ToolbarGlyphs.h"
+#include "table/Toolbar.h"
 #include "tablepicture/TablePictureMenu.h"
 
 #include <QApplication>
@@ -45,14 +43,6 @@ namespace {
 
 const QColor Navy(0x00, 0x00, 0x80);
 const QString SansSerif = QStringLiteral("MS Sans Serif");
-
-struct SpeedButtonRow
-{
-    const char *name;
-    int left;
-};
-constexpr SpeedButtonRow SpeedButtons[] = {
-    {"RxSpeedButton1", 8}, {"RxSpeedButton2", 40}, {"RxSpeedButton3", 72}};
 
 } // namespace
 
@@ -78,12 +68,10 @@ TForm1::TForm1(ProgramState &state, ElementStore &store, PictureSaves &pictures,
     buildElementButtons(m_client);
     m_legends = Legends::build(m_client);
     m_panel1 = new HoverPanel(m_client);
-    m_molar = new MolarMode(
-        m_state,
-        {m_client, m_speedBar, m_modeButton, m_combo, [this] { HideLegends(); },
-         [this](int width) { setLayoutWidth(width); }, [this](int z) { return elementButton(z); },
-         [this](const QString &symbol) { return ElementMasses::of(records(), symbol); }},
-        this);
+    m_molar = new MolarMode(m_state, records(),
+                            {m_client, m_speedBar, m_modeButton, m_combo, m_buttons}, this);
+    connect(m_molar, &MolarMode::hideLegendsRequested, this, &TForm1::HideLegends);
+    connect(m_molar, &MolarMode::layoutWidthRequested, this, &TForm1::setLayoutWidth);
     connect(m_modeButton, &TEncartaButton::clicked, m_molar, &MolarMode::EncartaButton1Click);
     // Mouse moves over the bare window hide the hover panel, and so does the pointer going
     // over the tool bar or out of the window.
@@ -223,56 +211,12 @@ void TForm1::buildMenu()
 
 void TForm1::buildToolbar(QWidget *client)
 {
-    m_speedBar = new TBevelPanel(client);
-    m_speedBar->setObjectName(QStringLiteral("SpeedBar1"));
-    m_speedBar->setColor(QApplication::palette().color(QPalette::Button));
-    m_speedBar->setGeometry(0, 0, StartWidth - FrameAllowance, 33);
-
-    const QPixmap glyphs[] = {ToolbarGlyphs::graphXY(), ToolbarGlyphs::graphLC(),
-                              ToolbarGlyphs::graph3D()};
-    QAction *actions[] = {m_graphXY, m_graphLC, m_graph3D};
-    for (int i = 0; i < 3; ++i) {
-        auto *button = m_imageButtons[i] = new QToolButton(m_speedBar);
-        button->setObjectName(QString::fromLatin1(SpeedButtons[i].name));
-        actions[i]->setIcon(QIcon(glyphs[i]));
-        // The glyph belongs to the speed button; the menu entry stays plain text.
-        actions[i]->setIconVisibleInMenu(false);
-        button->setDefaultAction(actions[i]);
-        button->setIconSize(QSize(20, 20));
-        button->setAutoRaise(true);
-        button->setGeometry(SpeedButtons[i].left, 4, 25, 25);
-    }
-
-    auto *molar = m_modeButton = new TEncartaButton(m_speedBar);
-    molar->setObjectName(QStringLiteral("EncartaButton1"));
-    molar->setGeometry(104, 6, 105, 22);
-    molar->setCaption(QStringLiteral("Mode M / %"));
-    molar->setFont(pixelFont(QStringLiteral("Arial"), 11, true));
-    molar->setColor(QColor(0xF9, 0xB0, 0x68));
-    molar->setColorOver(QColor(0x1E, 0xD7, 0xBB));
-    molar->setColorDown(QColor(0xD8, 0xBE, 0x0A));
-    molar->setColorBorder(Qt::black);
-    molar->setToolTip(QStringLiteral("Cliquez ici  pour calculer la masse molaire d\"un composé "
-                                     "et son pourcentage massique."));
-
-    m_combo = new QComboBox(m_speedBar);
-    m_combo->setObjectName(QStringLiteral("combobox1"));
-    m_combo->setGeometry(224, 6, 169, 21);
-    m_combo->setEditable(true);
-    m_combo->setInsertPolicy(QComboBox::NoInsert);
-    m_combo->setCompleter(nullptr); // a typed text is taken as it stands
-    m_combo->setMaxVisibleItems(15);
-    for (int i = 0; i < ColouringEntries::Count; ++i)
-        m_combo->addItem(ColouringEntries::text(i));
-    m_combo->setCurrentIndex(-1);
-    m_combo->setEditText(QStringLiteral("Propriétés"));
-    // The longest entries take a narrower face rather than scroll out of the box.
-    QLineEdit *entry = m_combo->lineEdit();
-    for (QWidget *list : {static_cast<QWidget *>(m_combo), static_cast<QWidget *>(entry)})
-        list->setAccessibleName(QStringLiteral("Coloration du tableau"));
-    connect(m_combo, &QComboBox::editTextChanged, entry, [entry](const QString &text) {
-        entry->setFont(fittingFont(entry->parentWidget()->font(), text, entry->width() - 5));
-    });
+    const ToolbarControls toolbar =
+        Toolbar::build(client, StartWidth - FrameAllowance, {m_graphXY, m_graphLC, m_graph3D});
+    m_speedBar = toolbar.speedBar;
+    m_imageButtons = toolbar.imageButtons;
+    m_modeButton = toolbar.modeButton;
+    m_combo = toolbar.colouringList;
 }
 
 void TForm1::buildLabels(QWidget *client)
@@ -326,13 +270,11 @@ void TForm1::buildKeyboard()
         toolbar.append(image);
     toolbar << m_modeButton << m_combo << m_molar->chemEdit() << m_legends.spinEdit1
             << m_legends.spinEdit2 << m_legends.dbEdit3;
-    m_keys =
-        new MainWindowKeys({this, m_client, toolbar, [this](int z) { return elementButton(z); },
-                            [this] { return MainWindowKeys::entriesOf(records()); },
-                            [this](int z) { guarded(this, [this, z] { elementMouseMove(z); }); },
-                            [this](int z) { guarded(this, [this, z] { elementClick(z); }); },
-                            [this] { return m_state.molarMode; }},
-                           this);
+    m_keys = new MainWindowKeys(records(), m_state, {this, m_client, toolbar, m_buttons}, this);
+    connect(m_keys, &MainWindowKeys::elementHovered, this,
+            [this](int z) { guarded(this, [this, z] { elementMouseMove(z); }); });
+    connect(m_keys, &MainWindowKeys::elementActivated, this,
+            [this](int z) { guarded(this, [this, z] { elementClick(z); }); });
 }
 
 TEncartaButton *TForm1::elementButton(int z) const
