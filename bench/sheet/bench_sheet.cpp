@@ -1,11 +1,9 @@
-// Opening the property sheet up to its first paint, and one step with ">" (which reloads
-// both section pages).
-#include "QtBenchmarkMain.h"
-#include "controls/TAOLButton.h"
-#include "data/ProgramState.h"
-#include "sheet/TForm2.h"
+// Opening the property sheet up to its first paint, and one step with ">" or "<" (which
+// reloads both section pages) up to the repaint of what the step changed.
+#include "ProgramWindows.h"
 
 #include <QApplication>
+#include <QLineEdit>
 
 #include <benchmark/benchmark.h>
 
@@ -15,10 +13,9 @@ namespace {
 
 void BM_OpenSheetToFirstPaint(benchmark::State &state)
 {
-    ProgramState program;
-    program.selectedElement = 26;
+    ProgramWindows program;
     for (auto _ : state) {
-        auto sheet = std::make_unique<TForm2>(program, shippedData());
+        std::unique_ptr<TForm2> sheet = program.sheet(26);
         PaintSpy spy;
         sheet->installEventFilter(&spy);
         sheet->show();
@@ -32,23 +29,44 @@ void BM_OpenSheetToFirstPaint(benchmark::State &state)
     }
 }
 
+// One click on ">" (or "<" on the way back), then the event loop paints what the step
+// changed. The steps go back and forth over the whole table, so that every one really
+// moves; a step after which the header does not show the next element, or nothing of the
+// header was repainted, measured nothing and stops the run with an error.
 void BM_StepNext(benchmark::State &state)
 {
-    ProgramState program;
-    program.selectedElement = 1;
-    TForm2 sheet(program, shippedData());
-    sheet.show();
+    ProgramWindows program;
+    const std::unique_ptr<TForm2> sheet = program.sheet(1);
+    sheet->show();
     QApplication::processEvents();
-    auto *next = sheet.findChild<TAOLButton *>(QStringLiteral("AOLButton2"));
-    auto *previous = sheet.findChild<TAOLButton *>(QStringLiteral("AOLButton1"));
-    int z = 1;
-    for (auto _ : state) {
-        // Back and forth over the whole table, so that every step really moves.
-        emit(z < 103 ? next : previous)->clicked();
-        z = z < 103 ? z + 1 : 1;
-        if (z == 1)
-            sheet.FormActivate();
+    QObject *next = sheet->findChild<QObject *>(QStringLiteral("AOLButton2"));
+    QObject *previous = sheet->findChild<QObject *>(QStringLiteral("AOLButton1"));
+    auto *number = sheet->findChild<QLineEdit *>(QStringLiteral("DB_NO_AT"));
+    if (!next || !previous || !number || number->text() != QStringLiteral("1")) {
+        state.SkipWithError("no steps, or the sheet does not show hydrogen");
+        return;
     }
+    PaintSpy spy;
+    number->installEventFilter(&spy);
+    QString numbers[104];
+    for (int z = 1; z <= 103; ++z)
+        numbers[z] = QString::number(z);
+    int z = 1;
+    int direction = 1;
+    for (auto _ : state) {
+        if (z + direction < 1 || z + direction > 103)
+            direction = -direction;
+        spy.paints = 0;
+        QMetaObject::invokeMethod(direction > 0 ? next : previous, "clicked");
+        QApplication::processEvents();
+        z += direction;
+        if (number->text() != numbers[z] || spy.paints == 0) {
+            state.SkipWithError(spy.paints == 0 ? "the header was not repainted"
+                                                : "the step did not move");
+            break;
+        }
+    }
+    number->removeEventFilter(&spy);
 }
 
 } // namespace

@@ -1,36 +1,46 @@
-// Applying the colouring modes, with the repaint of the 103 buttons, one update of the hover
-// panel, and one keystroke of the table's search with its marks.
-#include "QtBenchmarkMain.h"
-#include "controls/PictureSaves.h"
+// Applying the colouring modes, with the repaint of the 103 buttons, one mouse move over the
+// table up to the repaint of the hover panel, and one keystroke of the table's search with its
+// marks.
+#include "ProgramWindows.h"
 #include "controls/TEncartaButton.h"
-#include "data/ProgramState.h"
-#include "table/MainWindowKeys.h"
-#include "table/TForm1.h"
 #include "table/TableSearch.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QLineEdit>
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <memory>
 
 namespace {
 
 struct Window
 {
-    ProgramState state;
-    PictureSaves pictures;
+    ProgramWindows program;
     std::unique_ptr<TForm1> form;
     QComboBox *combo = nullptr;
+    std::array<TEncartaButton *, 104> buttons{}; // by atomic number; owned by the window
 
-    Window()
+    Window() : form(program.mainWindow())
     {
-        form = std::make_unique<TForm1>(state, shippedData(), pictures);
         form->show();
         combo = form->findChild<QComboBox *>(QStringLiteral("combobox1"));
+        for (int z = 1; z <= 103; ++z)
+            buttons[z] = form->findChild<TEncartaButton *>(QStringLiteral("E%1").arg(z));
         QApplication::processEvents();
+    }
+
+    void watchButtons(QObject *spy, bool on) const
+    {
+        for (int z = 1; z <= 103; ++z) {
+            if (on)
+                buttons[z]->installEventFilter(spy);
+            else
+                buttons[z]->removeEventFilter(spy);
+        }
     }
 };
 
@@ -68,9 +78,8 @@ void applyMode(benchmark::State &state, const char *entry, int z)
     // Each run starts from the other mode, whatever the previous run ended with.
     choose(entries[1]);
     PaintSpy spy;
-    for (int n = 1; n <= 103; ++n)
-        w.form->elementButton(n)->installEventFilter(&spy);
-    const TEncartaButton *watched = w.form->elementButton(z);
+    w.watchButtons(&spy, true);
+    const TEncartaButton *watched = w.buttons[z];
     int turn = 0;
     for (auto _ : state) {
         const QColor before = watched->Color();
@@ -83,8 +92,7 @@ void applyMode(benchmark::State &state, const char *entry, int z)
             break;
         }
     }
-    for (int n = 1; n <= 103; ++n)
-        w.form->elementButton(n)->removeEventFilter(&spy);
+    w.watchButtons(&spy, false);
 }
 
 // Fe: #FFFF80 by family, #96BFC2 as a d-block element.
@@ -103,9 +111,11 @@ void BM_NumericElectronegativity(benchmark::State &state)
     applyMode(state, "Electronégativité", 9);
 }
 
-// One mouse move over an element button, up to the hover panel showing that element: a run
-// after which the panel's atomic number is not the element's measured nothing and stops
-// with an error.
+// One mouse move onto an element button, as the window system brings it (with the leave and
+// enter of the buttons), up to the repaint of the hover panel showing that element. The moves
+// go from element to element, so that every one changes the panel. A move after which the
+// panel's atomic number is not the element's, or none of the panel's boxes was repainted,
+// measured nothing and stops the run with an error.
 void BM_HoverUpdate(benchmark::State &state)
 {
     Window &w = window();
@@ -114,18 +124,36 @@ void BM_HoverUpdate(benchmark::State &state)
         state.SkipWithError("no hover panel");
         return;
     }
+    // The boxes of the panel that shows the atomic number.
+    const QList<QLineEdit *> boxes = number->parentWidget()->findChildren<QLineEdit *>();
+    PaintSpy spy;
+    for (QLineEdit *box : boxes)
+        box->installEventFilter(&spy);
     QString numbers[104];
-    for (int z = 1; z <= 103; ++z)
+    QPoint places[104];
+    for (int z = 1; z <= 103; ++z) {
         numbers[z] = QString::number(z);
-    int z = 1;
+        places[z] = w.buttons[z]->mapToGlobal(QPoint(10, 10));
+    }
+    // Google Benchmark calls this function several times: each run goes on from the element
+    // after the last run's, or its first move would leave the mouse where it is.
+    static int z = 1;
     for (auto _ : state) {
-        w.form->elementButton(z)->mouseMoved(QPoint(10, 10));
-        if (number->text() != numbers[z]) {
-            state.SkipWithError("the hover panel does not show the hovered element");
+        spy.paints = 0;
+        QCursor::setPos(places[z]);
+        // The first turn of the event loop delivers the move, which asks for the repaint;
+        // the next ones paint.
+        for (int turn = 0; turn < 10 && spy.paints == 0; ++turn)
+            QApplication::processEvents();
+        if (number->text() != numbers[z] || spy.paints == 0) {
+            state.SkipWithError(spy.paints == 0 ? "the hover panel was not repainted"
+                                                : "the hover panel does not show the element");
             break;
         }
         z = z % 103 + 1;
     }
+    for (QLineEdit *box : boxes)
+        box->removeEventFilter(&spy);
 }
 
 // One keystroke in the search field: the texts alternate between "f" and "fe", so that every
@@ -135,11 +163,14 @@ void BM_HoverUpdate(benchmark::State &state)
 void searchKeystroke(benchmark::State &state, bool painted)
 {
     Window &w = window();
-    TableSearch *search = w.form->keys()->search();
+    auto *search = w.form->findChild<TableSearch *>();
+    if (!search) {
+        state.SkipWithError("no search");
+        return;
+    }
     search->open();
     PaintSpy spy;
-    for (int n = 1; n <= 103; ++n)
-        w.form->elementButton(n)->installEventFilter(&spy);
+    w.watchButtons(&spy, true);
     const QString texts[] = {QStringLiteral("f"), QStringLiteral("fe")};
     int turn = 0;
     for (auto _ : state) {
@@ -154,8 +185,7 @@ void searchKeystroke(benchmark::State &state, bool painted)
             break;
         }
     }
-    for (int n = 1; n <= 103; ++n)
-        w.form->elementButton(n)->removeEventFilter(&spy);
+    w.watchButtons(&spy, false);
     search->close();
 }
 

@@ -1,0 +1,36 @@
+#!/bin/sh
+# Instructions from process start to the first paint of the main window, beside the same count
+# for a bare Qt window and for one showing a label (the floor), counted by callgrind on the
+# start-up probe, which quits at its first paint. Counts do not drift with the machine's load
+# as the times of bench_startup do; callgrind is used as the kernel here offers no hardware
+# counter to `perf stat`.
+#
+#   bench/startup_instructions.sh [build directory] [runs]
+#
+# The build directory (build-bench by default) must hold the startup_probe target. Prints each
+# run's count and the median of each mode.
+set -eu
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$here/build-bench}" && pwd)
+runs=${2:-5}
+probe="$build/bench/table/startup_probe"
+[ -x "$probe" ] || { echo "no $probe: build the startup_probe target" >&2; exit 1; }
+command -v valgrind >/dev/null || { echo "valgrind is not installed" >&2; exit 1; }
+
+# The program reads its data files from its working directory, as bench_startup runs it.
+cd "$here/share"
+for mode in bare text mirelon; do
+    counts=""
+    i=0
+    while [ "$i" -lt "$runs" ]; do
+        count=$(QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind \
+            --callgrind-out-file=/dev/null "$probe" "$mode" 2>&1 >/dev/null |
+            sed -n 's/.*Collected : *\([0-9]*\).*/\1/p')
+        [ -n "$count" ] || { echo "$mode: callgrind reported no count" >&2; exit 1; }
+        counts="$counts $count"
+        i=$((i + 1))
+    done
+    # shellcheck disable=SC2086 # one count a line
+    median=$(printf '%s\n' $counts | sort -n | sed -n "$(((runs + 1) / 2))p")
+    echo "$mode:$counts median $median"
+done
