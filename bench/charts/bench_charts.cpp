@@ -2,6 +2,7 @@
 // its fill and the first paint of its three charts, one frame of the zoom animation,
 // and one chart written as an enhanced metafile.
 #include "QtBenchmarkMain.h"
+#include "ShippedStore.h"
 #include "charts/ChartExport.h"
 #include "charts/TForm5.h"
 #include "data/GraphSelection.h"
@@ -26,7 +27,7 @@ void BM_GraphXYFillAndFirstPaint(benchmark::State &state)
 {
     const GraphSelection selection = boilingAgainstElectronegativity();
     for (auto _ : state) {
-        TForm5 window(selection, shippedData());
+        TForm5 window(selection, shippedStore());
         window.show();
         for (int tab = 0; tab < 3; ++tab) {
             window.tabs()->setCurrentIndex(tab);
@@ -40,7 +41,7 @@ BENCHMARK(BM_GraphXYFillAndFirstPaint)->Unit(benchmark::kMillisecond);
 void BM_ZoomAnimationFrame(benchmark::State &state)
 {
     const GraphSelection selection = boilingAgainstElectronegativity();
-    TForm5 window(selection, shippedData());
+    TForm5 window(selection, shippedStore());
     window.show();
     ElementChart *chart = window.chart(0);
     for (auto _ : state) {
@@ -59,7 +60,7 @@ BENCHMARK(BM_ZoomAnimationFrame)->Unit(benchmark::kMillisecond);
 void BM_EnhancedMetafileOfOneChart(benchmark::State &state)
 {
     const GraphSelection selection = boilingAgainstElectronegativity();
-    TForm5 window(selection, shippedData());
+    TForm5 window(selection, shippedStore());
     window.show();
     for (auto _ : state) {
         if (!ChartExport::pictureFile(*window.chart(0), ChartExport::Format::Emf))

@@ -1,6 +1,7 @@
 // The formula string's layout and draw, one element click in the molar-mass mode, the check of
 // a long line whose readings overlap, and typed formulas read and computed.
 #include "QtBenchmarkMain.h"
+#include "ShippedStore.h"
 #include "controls/Fonts.h"
 #include "controls/PictureSaves.h"
 #include "data/DataFolder.h"
@@ -57,7 +58,7 @@ void BM_ElementClick(benchmark::State &state)
 {
     ProgramState programState;
     PictureSaves pictures;
-    TForm1 form(programState, shippedData(), pictures);
+    TForm1 form(programState, shippedStore(), pictures);
     form.show();
     MolarMode &mode = *form.molarMode();
     int failures = 0;

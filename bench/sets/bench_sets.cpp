@@ -2,6 +2,7 @@
 // first paint of the grid, and one sideways scroll step of a grid of 60 or 200 added columns
 // up to its repaint.
 #include "QtBenchmarkMain.h"
+#include "ShippedStore.h"
 #include "sets/FrozenColumnsView.h"
 #include "sets/SetsEntries.h"
 #include "sets/SetsGridModel.h"
@@ -26,7 +27,7 @@ void waitForPaint(PaintSpy &spy)
 void BM_CreateHidden(benchmark::State &state)
 {
     for (auto _ : state) {
-        TForm3 sets(shippedData());
+        TForm3 sets(shippedStore());
         sets.setChooser(new TForm4(&sets));
         benchmark::DoNotOptimize(sets.gridModel());
     }
@@ -36,7 +37,7 @@ void BM_FirstShowToFirstPaint(benchmark::State &state)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        auto sets = std::make_unique<TForm3>(shippedData());
+        auto sets = std::make_unique<TForm3>(shippedStore());
         PaintSpy spy;
         state.ResumeTiming();
         sets->show();
@@ -50,7 +51,7 @@ void BM_FirstShowToFirstPaint(benchmark::State &state)
 
 void BM_ScrollStep(benchmark::State &state)
 {
-    TForm3 sets(shippedData());
+    TForm3 sets(shippedStore());
     sets.show();
     for (int n = 0; n < state.range(0); ++n)
         sets.gridModel()->appendColumn(SetsEntries::column(3 + n % (SetsEntries::Count - 3)));

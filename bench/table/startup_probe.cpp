@@ -2,6 +2,7 @@
 // bare windows, and writes one line to stdout at its first paint, then quits.
 #include "controls/PictureSaves.h"
 #include "data/DataFolder.h"
+#include "data/ElementStore.h"
 #include "data/ProgramState.h"
 #include "table/MirelonApplication.h"
 #include "table/Startup.h"
@@ -59,8 +60,9 @@ int main(int argc, char *argv[])
     Startup::prepare(app);
     // As the program does: the data files of the working directory.
     ProgramState state;
+    ElementStore store{DataFolder()};
     PictureSaves pictures;
-    const std::unique_ptr<TForm1> form = Startup::createWindows(state, DataFolder(), pictures);
+    const std::unique_ptr<TForm1> form = Startup::createWindows(state, store, pictures);
     form->installEventFilter(&probe);
     form->centralWidget()->installEventFilter(&probe);
     form->show();
