@@ -96,8 +96,8 @@ LegendControls build(QWidget *client, const ColouringModes::Table &modes)
     const QColor face = QApplication::palette().color(QPalette::Button);
     LegendControls controls;
     for (const ColouringModes::Legend *legend : modes.legends) {
-        LegendPanel built{legend, new TBevelPanel(client)};
-        auto *panel = static_cast<TBevelPanel *>(built.panel);
+        auto *panel = new TBevelPanel(client);
+        LegendPanel built{legend, panel};
         panel->setObjectName(QString::fromLatin1(legend->name));
         panel->setGeometry(legend->geometry);
         panel->setColor(face);
