@@ -2,23 +2,10 @@
 
 #include "data/Errors.h"
 #include "data/Numbers.h"
-#include "table/CategoryColours.h"
 
 #include <cmath>
 
 namespace ColouringRules {
-
-namespace {
-
-int toInteger(QStringView text)
-{
-    const std::optional<int> value = Numbers::parseInteger(text);
-    if (!value)
-        throw EConvertError(Numbers::notInteger(text));
-    return *value;
-}
-
-} // namespace
 
 double toNumber(QStringView text)
 {
@@ -28,51 +15,12 @@ double toNumber(QStringView text)
     return *value;
 }
 
-std::optional<QColor> familyColour(QStringView groupe)
+int toInteger(QStringView text)
 {
-    return CategoryColours::colourOf(CategoryColours::families(), groupe);
-}
-
-std::optional<QColor> blockColour(QStringView bloc)
-{
-    return CategoryColours::colourOf(CategoryColours::blocks(), bloc);
-}
-
-QColor acidBaseColour(QStringView acidbase)
-{
-    return CategoryColours::colourOf(CategoryColours::acidBases(), acidbase).value_or(Silver);
-}
-
-std::optional<QColor> physicalStateColour(QStringView melting, QStringView boiling, int t)
-{
-    if (melting.isEmpty() || boiling.isEmpty())
-        return Silver;
-    const double tf = toNumber(melting);
-    const double teb = toNumber(boiling);
-    // The three tests are made one after the other, each against the same temperature;
-    // a temperature equal to a point meets none of them.
-    using CategoryColours::State;
-    std::optional<QColor> colour;
-    if (tf > t)
-        colour = CategoryColours::colour(State::Solid);
-    if (teb < t)
-        colour = CategoryColours::colour(State::Gas);
-    if (tf < t && teb > t)
-        colour = CategoryColours::colour(State::Liquid);
-    return colour;
-}
-
-QColor discoveryColour(QStringView year, int y)
-{
-    using CategoryColours::Discovery;
-    if (year == QStringLiteral("Préhistoire"))
-        return CategoryColours::colour(Discovery::Before1600);
-    const int d = toInteger(year);
-    if (d < 1600)
-        return CategoryColours::colour(Discovery::Before1600);
-    if (d < y)
-        return CategoryColours::colour(Discovery::Discovered);
-    return CategoryColours::colour(Discovery::NotDiscovered);
+    const std::optional<int> value = Numbers::parseInteger(text);
+    if (!value)
+        throw EConvertError(Numbers::notInteger(text));
+    return *value;
 }
 
 Shade greyShade(double value, double minimum, double maximum)

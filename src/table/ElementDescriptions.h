@@ -14,21 +14,13 @@ namespace ElementDescriptions {
 // says neither.
 QString name(QStringView frenchName, QStringView symbol, int atomicNumber);
 
+// The words of the colouring modes that speak the element's own text; the state and the
+// discovery say their legend's words (ColouringModes).
 // "Groupe", "Blocs s/p/d/f", "Acide-Base": the element's text ("Bloc d" for a block);
 // "pas de valeur" where it has none.
 QString family(QStringView groupe);
 QString block(QStringView bloc);
 QString acidBase(QStringView acidbase);
-
-// "Etat Physique" at t kelvin, from the melting and boiling points: "Solide à 298 K", "Liquide
-// à 298 K", "Gaz à 298 K"; "État inconnu à 298 K" where a point is missing; at a point itself
-// "Au point de fusion, 1810 K" or "Au point d'ébullition, 2023 K"; "Valeur illisible" for a
-// point that is not a number.
-QString physicalState(QStringView melting, QStringView boiling, int t);
-
-// "Decouverte" in year y: "Découvert avant 1600" (prehistory included), "Découvert" for a year
-// before y, "Pas découvert" from y on; "Valeur illisible" for a year that is not one.
-QString discovery(QStringView year, int y);
 
 // A numeric mode: the value as the table writes it, with its unit, "7,87 kg/L"; "pas de
 // valeur" where there is none.

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "table/CategoryColours.h"
 #include "table/ColouringPicture.h"
 
-#include <array>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -12,38 +11,49 @@ class QString;
 class QWidget;
 class TDBEdit;
 
-// The legends' controls that the colouring sets or reads, as Legends::build made them; all
+namespace ColouringModes {
+struct Legend;
+struct Table;
+} // namespace ColouringModes
+
+// One legend panel as Legends::build made it, with the boxes the colouring sets or reads; all
 // are owned by the client area they were built on.
-struct LegendControls
+struct LegendPanel
 {
-    // legende1 to legende5: "Groupe", "Blocs s/p/d/f", "Acide-Base", "Etat Physique",
-    // "Decouverte".
-    std::array<QWidget *, 5> legende{};
-    QWidget *panel2 = nullptr;     // the numeric legend
-    QSpinBox *spinEdit1 = nullptr; // the temperature, in kelvin
-    QLineEdit *edit1 = nullptr;    // the temperature in degrees Celsius
-    QLineEdit *edit2 = nullptr;    // and in degrees Fahrenheit
-    QSpinBox *spinEdit2 = nullptr; // the year
-    QLabel *rxLabel1 = nullptr;    // the numeric legend's title
-    TDBEdit *dbEdit3 = nullptr;    // the value of the element under the mouse
+    const ColouringModes::Legend *legend = nullptr; // what it was built from, in its table
+    QWidget *panel = nullptr;
+    QSpinBox *parameter = nullptr; // the legend's spin edit, if it has one
+    std::vector<QLineEdit *> readouts{};
+    QLabel *heading = nullptr; // the value-box legend's heading
 };
 
-// The legend panels right of the table, one per colouring mode, and the numeric legend
-// `Panel2`, built hidden from their layout tables.
+// The legends of a mode table on the main window.
+struct LegendControls
+{
+    std::vector<LegendPanel> panels; // in the table's order of its legends
+    // The panels' spin edits in that order, "SpinEdit1" (the temperature, in kelvin) and
+    // "SpinEdit2" (the year) for the program's modes: a change re-applies the mode.
+    std::vector<QSpinBox *> parameters;
+    TDBEdit *dbEdit3 = nullptr; // the value of the element under the mouse
+
+    // The panel built from `legend`; null for none.
+    const LegendPanel *panelOf(const ColouringModes::Legend *legend) const;
+    // The panel in view; null while none is.
+    const LegendPanel *shown() const;
+};
+
+// The legend panels right of the table, one per legend of the mode table, built hidden from
+// their descriptions.
 namespace Legends {
 
-LegendControls build(QWidget *client);
-
-// The numeric legend's rows: the greatest value's fill, the smallest's, and the fill of
-// no value.
-const CategoryColours::Keys &numericKeys();
+LegendControls build(QWidget *client, const ColouringModes::Table &modes);
 
 // The legend in view on `client` and the values its fields show; `entry` is the colouring
 // list's text, the mode applied.
 ColouringPicture::Shown shown(const LegendControls &controls, const QString &entry);
 
-// Shows `title` in the numeric legend's title `RxLabel1`, in a narrower face where the
-// legend's font would run past the label's ends.
+// Shows `title` in the heading of the value-box legend, in a narrower face where the legend's
+// font would run past the label's ends.
 void setNumericTitle(QLabel &label, const QString &title);
 
 } // namespace Legends

@@ -18,6 +18,7 @@
 #include "molar/TChemEdit.h"
 #include "sets/TForm3.h"
 #include "sheet/TForm2.h"
+#include "table/ColouringModes.h"
 #include "table/ElementDescriptions.h"
 #include "table/ElementLayout.h"
 #include "table/HoverPanel.h"
@@ -66,7 +67,7 @@ TForm1::TForm1(ProgramState &state, ElementStore &store, PictureSaves &pictures,
     buildToolbar(m_client);
     buildLabels(m_client);
     buildElementButtons(m_client);
-    m_legends = Legends::build(m_client);
+    m_legends = Legends::build(m_client, ColouringModes::shipped());
     m_panel1 = new HoverPanel(m_client);
     m_molar = new MolarMode(m_state, records(),
                             {m_client, m_speedBar, m_modeButton, m_combo, m_buttons}, this);
@@ -137,8 +138,7 @@ void TForm1::restoreAllOriginals()
     if (m_panel1->isVisible())
         m_panel1->showElement(records(), m_hovered->element());
     // A colouring in view shows the values now held.
-    const ColouringPicture::Shown shown = shownColouring();
-    if (shown.legend != ColouringPicture::Legend::None)
+    if (shownColouring().legend)
         combobox1Change();
 }
 
@@ -152,15 +152,15 @@ void TForm1::nameElementButtons()
 
 void TForm1::makeColourist()
 {
-    m_colourist = std::make_unique<TableColourist>(TableColourist::Window{
-        m_buttons, m_legends, [this](const QWidget *kept) { hidePanels(kept); },
-        [this] { return layoutWidth(); }, [this](int width) { setLayoutWidth(width); }});
+    m_colourist = new TableColourist(m_buttons, m_legends, ColouringModes::shipped(), this);
+    connect(m_colourist, &TableColourist::panelsHideRequested, this, &TForm1::hidePanels);
+    connect(m_colourist, &TableColourist::layoutWidthRequested, this, &TForm1::setLayoutWidth);
     // A choice in the list applies its mode even when that entry is already showing; a
     // typed text applies as it changes. A column that does not convert stops the mode.
     const auto applyMode = [this] { guarded(this, [this] { combobox1Change(); }); };
     connect(m_combo, &QComboBox::activated, this, applyMode);
     connect(m_combo->lineEdit(), &QLineEdit::textEdited, this, applyMode);
-    for (QSpinBox *spin : {m_legends.spinEdit1, m_legends.spinEdit2})
+    for (QSpinBox *spin : m_legends.parameters)
         connect(spin, &QSpinBox::textChanged, this, applyMode);
 }
 
@@ -268,8 +268,10 @@ void TForm1::buildKeyboard()
     QList<QWidget *> toolbar;
     for (QToolButton *image : m_imageButtons)
         toolbar.append(image);
-    toolbar << m_modeButton << m_combo << m_molar->chemEdit() << m_legends.spinEdit1
-            << m_legends.spinEdit2 << m_legends.dbEdit3;
+    toolbar << m_modeButton << m_combo << m_molar->chemEdit();
+    for (QSpinBox *spin : m_legends.parameters)
+        toolbar << spin;
+    toolbar << m_legends.dbEdit3;
     m_keys = new MainWindowKeys(records(), m_state, {this, m_client, toolbar, m_buttons}, this);
     connect(m_keys, &MainWindowKeys::elementHovered, this,
             [this](int z) { guarded(this, [this, z] { elementMouseMove(z); }); });
@@ -308,12 +310,10 @@ void TForm1::HideLegends()
 
 void TForm1::hidePanels(const QWidget *kept)
 {
-    for (QWidget *legend : m_legends.legende) {
-        if (legend != kept)
-            legend->hide();
+    for (const LegendPanel &legend : m_legends.panels) {
+        if (legend.panel != kept)
+            legend.panel->hide();
     }
-    if (m_legends.panel2 != kept)
-        m_legends.panel2->hide();
     if (m_molar)
         m_molar->hidePanel();
 }
@@ -344,7 +344,7 @@ void TForm1::ShowHoverPanel()
 
 TablePicture TForm1::tablePicture() const
 {
-    return ColouringPicture::picture(shownColouring(), buttonLooks());
+    return ColouringPicture::picture(ColouringModes::shipped(), shownColouring(), buttonLooks());
 }
 
 ColouringPicture::Looks TForm1::buttonLooks() const
@@ -439,8 +439,7 @@ void TForm1::exitClick()
 void TForm1::combobox1Change()
 {
     const QString text = m_combo->currentText();
-    m_colourist->apply(records(), text,
-                       m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    m_colourist->apply(records(), text);
 }
 
 const ElementRecords &TForm1::records() const

@@ -153,7 +153,7 @@ private:
     HoverPanel *m_panel1 = nullptr;                // owned by m_client
     std::array<TEncartaButton *, 103> m_buttons{}; // element z at z - 1, owned by m_client
     LegendControls m_legends;                      // owned by m_client
-    std::unique_ptr<TableColourist> m_colourist;
+    TableColourist *m_colourist = nullptr;         // owned by the window
     int m_hoveredElement = 0;
     MolarMode *m_molar = nullptr;     // owned by the window
     MainWindowKeys *m_keys = nullptr; // owned by the window

@@ -3,7 +3,7 @@
 #include "controls/Fonts.h"
 #include "controls/TBevelPanel.h"
 #include "controls/TEncartaButton.h"
-#include "table/ColouringEntries.h"
+#include "table/ColouringModes.h"
 #include "table/ToolbarGlyphs.h"
 
 #include <QAction>
@@ -50,8 +50,7 @@ QComboBox *buildColouringList(QWidget *speedBar)
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr); // a typed text is taken as it stands
     combo->setMaxVisibleItems(15);
-    for (int i = 0; i < ColouringEntries::Count; ++i)
-        combo->addItem(ColouringEntries::text(i));
+    combo->addItems(ColouringModes::shipped().entries());
     combo->setCurrentIndex(-1);
     combo->setEditText(QStringLiteral("Propriétés"));
     // The longest entries take a narrower face rather than scroll out of the box.

@@ -1,11 +1,11 @@
-// The rules that turn an element's values into a button's colours, without a window: every
-// value of the three columns the modes match exactly and texts that only look like one, the
-// state at a temperature, the discovery by a year, the grey scale, and a whole mode over a
-// set of records, up to the value that stops it.
-#include "data/ElementRecords.h"
-#include "data/Errors.h"
-#include "data/TTextTable.h"
-#include "table/Colouring.h"
+// The rules of the colouring modes, without a window: what each mode makes of one element's
+// texts (its fill and what it says: every value of the three columns the modes match exactly
+// and texts that only look like one, the state at a temperature, the discovery by a year),
+// the grey scale, the mode a list text names, and a whole mode over a set of records, up to
+// the value that stops it.
+#include "RecordsInMemory.h"
+
+#include "table/ColouringModes.h"
 #include "table/ColouringRules.h"
 
 #include <QtTest>
@@ -24,38 +24,24 @@ const QColor White(0xFF, 0xFF, 0xFF);
 const QColor Navy(0x00, 0x00, 0x80);
 const QColor Black(0, 0, 0);
 
-// Records made in memory: the first row holds the field names, each further row an element.
-ElementRecords recordsOf(const QList<QStringList> &lines)
+// The readings of the mode the list's text names; a negative parameter is none given.
+ColouringModes::Readings readingsOf(const QString &entry, const ElementRecords &records,
+                                    int parameter = -1, const QColor &face = QColor())
 {
-    TTextTable table;
-    table.setKeepData(true);
-    table.setFldNames(lines.first());
-    TStrGrid &grid = table.Grid();
-    grid.setColCount(int(lines.first().size()));
-    grid.setRowCount(int(lines.size()) - 1);
-    for (int row = 1; row < lines.size(); ++row)
-        for (int col = 0; col < lines[row].size(); ++col)
-            grid.setCell(col, row - 1, lines[row][col]);
-    table.Open();
-    return ElementRecords::fromTable(table);
+    const ColouringModes::Mode &mode = ColouringModes::shipped().modeOf(entry);
+    return ColouringModes::readings(
+        mode, records, {parameter < 0 ? std::nullopt : std::optional(parameter), face});
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Colouring::Mode)
-Q_DECLARE_METATYPE(Colouring::Choice)
 
 class TestColouringRules : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void categoryTexts_data();
-    void categoryTexts();
-    void physicalState_data();
-    void physicalState();
-    void discovery_data();
-    void discovery();
+    void oneElement_data();
+    void oneElement();
     void greyShade_data();
     void greyShade();
     void modeOfEntryText_data();
@@ -64,149 +50,119 @@ private slots:
     void looksOfAMode();
 };
 
-void TestColouringRules::categoryTexts_data()
+void TestColouringRules::oneElement_data()
 {
     QTest::addColumn<QString>("mode");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("text");    // in the mode's column; the melting point for the state
+    QTest::addColumn<QString>("boiling"); // the state's boiling point
+    QTest::addColumn<int>("parameter");
     QTest::addColumn<QColor>("colour"); // invalid: the button keeps its colour
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("error");
     const QColor none;
-    const QColor silver(0xC0, 0xC0, 0xC0);
     const struct
     {
-        const char *mode, *text;
+        const char *mode, *text, *boiling;
+        int parameter;
         QColor colour;
+        const char *said, *error;
     } rows[] = {
-        {"Groupe", "Non métal", QColor(0x96BFC2)},
-        {"Groupe", "Gaz Noble", QColor(0xFFFFFF)},
-        {"Groupe", "Alcalin", QColor(0xFDA85B)},
-        {"Groupe", "Alcalino-terreux", QColor(0xF23A0D)},
-        {"Groupe", "Halogène", QColor(0x6B7BED)},
-        {"Groupe", "Metal de transition", QColor(0xFFFF80)},
-        {"Groupe", "Metal", QColor(0xB7B7B7)},
-        {"Groupe", "Lanthanide", QColor(0xDAD6A7)},
-        {"Groupe", "Actinide", QColor(0xB5AD53)},
-        {"Groupe", "Metalloide", QColor(0xB88FFC)},
-        // The legend's captions, other cases and blanks are no family.
-        {"Groupe", "Non Métal", none},
-        {"Groupe", "Métal ", none},
-        {"Groupe", "Metal ", none},
-        {"Groupe", "metal", none},
-        {"Groupe", "", none},
-        {"Blocs s/p/d/f", "s", QColor(0xFFFFFF)},
-        {"Blocs s/p/d/f", "p", QColor(0xFFFF80)},
-        {"Blocs s/p/d/f", "d", QColor(0x96BFC2)},
-        {"Blocs s/p/d/f", "f", QColor(0xF23A0D)},
-        {"Blocs s/p/d/f", "S", none},
-        {"Blocs s/p/d/f", "Bloc s", none},
-        {"Acide-Base", "Base faible", QColor(0x17D5FD)},
-        {"Acide-Base", "Base forte", QColor(0x166DFE)},
-        {"Acide-Base", "Acide faible", QColor(0xFCB818)},
-        {"Acide-Base", "Acide fort", QColor(0xFF1515)},
-        {"Acide-Base", "Amphotère", QColor(0xFFFFFF)},
+        {"Groupe", "Non métal", "", 0, QColor(0x96BFC2), "Non métal", ""},
+        {"Groupe", "Gaz Noble", "", 0, QColor(0xFFFFFF), "Gaz Noble", ""},
+        {"Groupe", "Alcalin", "", 0, QColor(0xFDA85B), "Alcalin", ""},
+        {"Groupe", "Alcalino-terreux", "", 0, QColor(0xF23A0D), "Alcalino-terreux", ""},
+        {"Groupe", "Halogène", "", 0, QColor(0x6B7BED), "Halogène", ""},
+        {"Groupe", "Metal de transition", "", 0, QColor(0xFFFF80), "Metal de transition", ""},
+        {"Groupe", "Metal", "", 0, QColor(0xB7B7B7), "Metal", ""},
+        {"Groupe", "Lanthanide", "", 0, QColor(0xDAD6A7), "Lanthanide", ""},
+        {"Groupe", "Actinide", "", 0, QColor(0xB5AD53), "Actinide", ""},
+        {"Groupe", "Metalloide", "", 0, QColor(0xB88FFC), "Metalloide", ""},
+        // The legend's captions, other cases and blanks are no family; the text is still said.
+        {"Groupe", "Non Métal", "", 0, none, "Non Métal", ""},
+        {"Groupe", "Métal ", "", 0, none, "Métal", ""},
+        {"Groupe", " Gaz Noble ", "", 0, none, "Gaz Noble", ""},
+        {"Groupe", "metal", "", 0, none, "metal", ""},
+        {"Groupe", "", "", 0, none, "pas de valeur", ""},
+        {"Blocs s/p/d/f", "s", "", 0, QColor(0xFFFFFF), "Bloc s", ""},
+        {"Blocs s/p/d/f", "p", "", 0, QColor(0xFFFF80), "Bloc p", ""},
+        {"Blocs s/p/d/f", "d", "", 0, QColor(0x96BFC2), "Bloc d", ""},
+        {"Blocs s/p/d/f", "f", "", 0, QColor(0xF23A0D), "Bloc f", ""},
+        {"Blocs s/p/d/f", "S", "", 0, none, "Bloc S", ""},
+        {"Blocs s/p/d/f", " ", "", 0, none, "pas de valeur", ""},
+        {"Acide-Base", "Base faible", "", 0, QColor(0x17D5FD), "Base faible", ""},
+        {"Acide-Base", "Base forte", "", 0, QColor(0x166DFE), "Base forte", ""},
+        {"Acide-Base", "Acide faible", "", 0, QColor(0xFCB818), "Acide faible", ""},
+        {"Acide-Base", "Acide fort", "", 0, QColor(0xFF1515), "Acide fort", ""},
+        {"Acide-Base", "Amphotère", "", 0, QColor(0xFFFFFF), "Amphotère", ""},
         // No character, or an unknown one, keeps the silver of the first pass.
-        {"Acide-Base", "", silver},
-        {"Acide-Base", "Acid Faible", silver},
+        {"Acide-Base", "", "", 0, Silver, "pas de valeur", ""},
+        {"Acide-Base", "Acid Faible", "", 0, Silver, "Acid Faible", ""},
+        {"Etat Physique", "302,98", "2477", 298, Solid, "Solide à 298 K", ""},
+        {"Etat Physique", "302,98", "2477", 308, Liquid, "Liquide à 308 K", ""},
+        {"Etat Physique", "14,01", "20,28", 298, Gas, "Gaz à 298 K", ""},
+        {"Etat Physique", "2,9E+02", "3,1E+02", 300, Liquid, "Liquide à 300 K", ""},
+        {"Etat Physique", " 302,98 ", " 2477", 298, Solid, "Solide à 298 K", ""},
+        {"Etat Physique", "1810", "3020", 1810, none, "Au point de fusion, 1810 K", ""},
+        {"Etat Physique", "234,32", "630", 630, none, "Au point d'ébullition, 630 K", ""},
+        {"Etat Physique", "", "3020", 298, Silver, "État inconnu à 298 K", ""},
+        {"Etat Physique", "1810", "", 298, Silver, "État inconnu à 298 K", ""},
+        // Blanks are a point that is not a number, which stops the mode.
+        {"Etat Physique", "  ", "3020", 298, none, "Valeur illisible",
+         "«    » n'est pas un nombre décimal valide"},
+        {"Etat Physique", "abc", "3020", 298, none, "Valeur illisible",
+         "« abc » n'est pas un nombre décimal valide"},
+        {"Etat Physique", "1810", "3020.5", 298, none, "Valeur illisible",
+         "« 3020.5 » n'est pas un nombre décimal valide (le séparateur décimal est la virgule : "
+         "1,01)"},
+        {"Decouverte", "Préhistoire", "", 2000, Grey, "Découvert avant 1600", ""},
+        {"Decouverte", "-2500", "", 1600, Grey, "Découvert avant 1600", ""},
+        {"Decouverte", "1599", "", 2000, Grey, "Découvert avant 1600", ""},
+        {"Decouverte", "1669", "", 1670, White, "Découvert", ""},
+        {"Decouverte", " 1669 ", "", 1670, White, "Découvert", ""},
+        {"Decouverte", "1669", "", 1669, Navy, "Pas découvert", ""},
+        {"Decouverte", "1600", "", 1600, Navy, "Pas découvert", ""},
+        {"Decouverte", "1961", "", 1600, Navy, "Pas découvert", ""},
+        // Prehistory is the exact word: with blanks or in another case it is no year.
+        {"Decouverte", " Préhistoire ", "", 2000, none, "Valeur illisible",
+         "«  Préhistoire  » n'est pas un nombre entier valide"},
+        {"Decouverte", "préhistoire", "", 2000, none, "Valeur illisible",
+         "« préhistoire » n'est pas un nombre entier valide"},
+        {"Decouverte", "1669,5", "", 2000, none, "Valeur illisible",
+         "« 1669,5 » n'est pas un nombre entier valide"},
+        {"Decouverte", "", "", 2000, none, "Valeur illisible",
+         "«  » n'est pas un nombre entier valide"},
     };
     for (const auto &row : rows)
-        QTest::addRow("%s: '%s'", row.mode, row.text)
-            << QString::fromUtf8(row.mode) << QString::fromUtf8(row.text) << row.colour;
+        QTest::addRow("%s: '%s' '%s' at %d", row.mode, row.text, row.boiling, row.parameter)
+            << QString::fromUtf8(row.mode) << QString::fromUtf8(row.text)
+            << QString::fromUtf8(row.boiling) << row.parameter << row.colour
+            << QString::fromUtf8(row.said) << QString::fromUtf8(row.error);
 }
 
-void TestColouringRules::categoryTexts()
+// The one rule of each mode gives both the fill and the words: every element of the records
+// holds the same texts, so that the first one decides the error too.
+void TestColouringRules::oneElement()
 {
     QFETCH(QString, mode);
     QFETCH(QString, text);
-    std::optional<QColor> colour;
-    if (mode == u"Groupe")
-        colour = ColouringRules::familyColour(text);
-    else if (mode == u"Blocs s/p/d/f")
-        colour = ColouringRules::blockColour(text);
-    else
-        colour = ColouringRules::acidBaseColour(text);
-    QTEST(colour.value_or(QColor()), "colour");
-}
-
-void TestColouringRules::physicalState_data()
-{
-    QTest::addColumn<QString>("melting");
-    QTest::addColumn<QString>("boiling");
-    QTest::addColumn<int>("t");
-    QTest::addColumn<QColor>("colour"); // invalid: the button keeps its colour
-    QTest::addColumn<QString>("error");
-    QTest::newRow("solid below its melting point") << "302,98"
-                                                   << "2477" << 298 << Solid << "";
-    QTest::newRow("liquid between the points") << "302,98"
-                                               << "2477" << 308 << Liquid << "";
-    QTest::newRow("gas above its boiling point") << "14,01"
-                                                 << "20,28" << 298 << Gas << "";
-    QTest::newRow("exponent form") << "2,9E+02"
-                                   << "3,1E+02" << 300 << Liquid << "";
-    QTest::newRow("exactly the melting point") << "1810"
-                                               << "3020" << 1810 << None << "";
-    QTest::newRow("exactly the boiling point") << "234,32"
-                                               << "630" << 630 << None << "";
-    QTest::newRow("no melting point") << ""
-                                      << "3020" << 298 << Silver << "";
-    QTest::newRow("no boiling point") << "1810"
-                                      << "" << 298 << Silver << "";
-    QTest::newRow("a word") << "abc"
-                            << "3020" << 298 << None
-                            << "« abc » n'est pas un nombre décimal valide";
-    QTest::newRow("a decimal point") << "1810"
-                                     << "3020.5" << 298 << None
-                                     << "« 3020.5 » n'est pas un nombre décimal valide (le "
-                                        "séparateur décimal est la virgule : 1,01)";
-}
-
-void TestColouringRules::physicalState()
-{
-    QFETCH(QString, melting);
     QFETCH(QString, boiling);
-    QFETCH(int, t);
-    QString error;
-    std::optional<QColor> colour;
-    try {
-        colour = ColouringRules::physicalStateColour(melting, boiling, t);
-    } catch (const EConvertError &e) {
-        error = e.message();
-    }
-    QTEST(error, "error");
-    QTEST(colour.value_or(QColor()), "colour");
-}
-
-void TestColouringRules::discovery_data()
-{
-    QTest::addColumn<QString>("year");
-    QTest::addColumn<int>("chosen");
-    QTest::addColumn<QColor>("colour");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("prehistory") << "Préhistoire" << 2000 << Grey << "";
-    QTest::newRow("before the common era") << "-2500" << 1600 << Grey << "";
-    QTest::newRow("1599, before 1600 whatever the year") << "1599" << 2000 << Grey << "";
-    QTest::newRow("1669 by 1670: discovered") << "1669" << 1670 << White << "";
-    QTest::newRow("1669 in 1669: not yet") << "1669" << 1669 << Navy << "";
-    QTest::newRow("1600 in 1600: not yet") << "1600" << 1600 << Navy << "";
-    QTest::newRow("1961 by 1600") << "1961" << 1600 << Navy << "";
-    QTest::newRow("other case of prehistory")
-        << "préhistoire" << 2000 << QColor() << "« préhistoire » n'est pas un nombre entier valide";
-    QTest::newRow("a decimal year")
-        << "1669,5" << 2000 << QColor() << "« 1669,5 » n'est pas un nombre entier valide";
-    QTest::newRow("no year") << "" << 2000 << QColor() << "«  » n'est pas un nombre entier valide";
-}
-
-void TestColouringRules::discovery()
-{
-    QFETCH(QString, year);
-    QFETCH(int, chosen);
-    QString error;
-    QColor colour;
-    try {
-        colour = ColouringRules::discoveryColour(year, chosen);
-    } catch (const EConvertError &e) {
-        error = e.message();
-    }
-    QTEST(error, "error");
-    QTEST(colour, "colour");
+    QFETCH(int, parameter);
+    QList<QStringList> lines = {{"GROUPE", "BLOC", "Acidbase", "_TF", "_TEB", "_7DECOUVER"}};
+    const int column = mode == u"Groupe"          ? 0
+                       : mode == u"Blocs s/p/d/f" ? 1
+                       : mode == u"Acide-Base"    ? 2
+                       : mode == u"Etat Physique" ? 3
+                                                  : 5;
+    QStringList element(6);
+    element[column] = text;
+    element[4] = boiling;
+    for (int z = 1; z <= 103; ++z)
+        lines.append(element);
+    const ColouringModes::Readings readings = readingsOf(mode, recordsOf(lines), parameter);
+    QTEST(readings.looks[0].fill.value_or(QColor()), "colour");
+    QVERIFY(readings.descriptions);
+    QTEST(readings.descriptions->at(0), "said");
+    QTEST(readings.error.value_or(QString()), "error");
 }
 
 void TestColouringRules::greyShade_data()
@@ -239,31 +195,55 @@ void TestColouringRules::greyShade()
 
 void TestColouringRules::modeOfEntryText_data()
 {
-    using Colouring::Mode;
     QTest::addColumn<QString>("text");
-    QTest::addColumn<Mode>("mode");
-    QTest::newRow("Defaut") << "Defaut" << Mode::Plain;
-    QTest::newRow("Groupe") << "Groupe" << Mode::Family;
-    QTest::newRow("Blocs") << "Blocs s/p/d/f" << Mode::Block;
-    QTest::newRow("Acide-Base") << "Acide-Base" << Mode::AcidBase;
-    QTest::newRow("Etat Physique") << "Etat Physique" << Mode::PhysicalState;
-    QTest::newRow("Decouverte") << "Decouverte" << Mode::Discovery;
-    QTest::newRow("another case") << "groupe" << Mode::Numeric;
-    QTest::newRow("a trailing blank") << "Defaut " << Mode::Numeric;
-    QTest::newRow("a numeric entry") << "Electronégativité" << Mode::Numeric;
-    QTest::newRow("the list's first text") << "Propriétés" << Mode::Numeric;
+    QTest::addColumn<QString>("legend"); // the legend panel shown, empty for none
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("Defaut") << "Defaut"
+                            << ""
+                            << "";
+    QTest::newRow("Groupe") << "Groupe"
+                            << "legende1"
+                            << "";
+    QTest::newRow("Blocs") << "Blocs s/p/d/f"
+                           << "legende2"
+                           << "";
+    QTest::newRow("Acide-Base") << "Acide-Base"
+                                << "legende3"
+                                << "";
+    QTest::newRow("Etat Physique") << "Etat Physique"
+                                   << "legende4"
+                                   << "";
+    QTest::newRow("Decouverte") << "Decouverte"
+                                << "legende5"
+                                << "";
+    QTest::newRow("another case") << "groupe"
+                                  << "Panel2"
+                                  << "";
+    QTest::newRow("a trailing blank") << "Defaut "
+                                      << "Panel2"
+                                      << "";
+    QTest::newRow("a numeric entry") << "Electronégativité"
+                                     << "Panel2"
+                                     << "E.N.";
+    QTest::newRow("a separator") << QString(75, u'-') << "Panel2"
+                                 << "";
+    QTest::newRow("the list's first text") << "Propriétés"
+                                           << "Panel2"
+                                           << "";
 }
 
 void TestColouringRules::modeOfEntryText()
 {
     QFETCH(QString, text);
-    QTEST(Colouring::modeOf(text), "mode");
+    const ColouringModes::Mode &mode = ColouringModes::shipped().modeOf(text);
+    QTEST(QString::fromLatin1(mode.legend ? mode.legend->name : ""), "legend");
+    QTEST(mode.heading, "heading");
 }
 
 void TestColouringRules::looksOfAMode_data()
 {
-    using Colouring::Mode;
-    QTest::addColumn<Colouring::Choice>("choice");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("parameter"); // negative: none given
     // The first four elements' fills and captions; every later element has no record.
     QTest::addColumn<QList<QColor>>("fills");
     QTest::addColumn<QList<QColor>>("captions");
@@ -271,33 +251,30 @@ void TestColouringRules::looksOfAMode_data()
     QTest::addColumn<QString>("error");
     const QColor face(0xF0, 0xF0, 0xF0);
     const QList<QColor> black(4, Black);
-    QTest::newRow("plain") << Colouring::Choice{Mode::Plain, {}, {}, face} << QList<QColor>(4, face)
-                           << black << face << "";
+    QTest::newRow("plain") << "Defaut" << -1 << QList<QColor>(4, face) << black << face << "";
     QTest::newRow("family: an unknown text keeps its fill")
-        << Colouring::Choice{Mode::Family} << QList<QColor>{None, White, None, QColor(0xFDA85B)}
-        << black << None << "";
+        << "Groupe" << -1 << QList<QColor>{None, White, None, QColor(0xFDA85B)} << black << None
+        << "";
     QTest::newRow("acid-base: silver without a value")
-        << Colouring::Choice{Mode::AcidBase}
-        << QList<QColor>{QColor(0xFF1515), Silver, Silver, Silver} << black << Silver << "";
+        << "Acide-Base" << -1 << QList<QColor>{QColor(0xFF1515), Silver, Silver, Silver} << black
+        << Silver << "";
     QTest::newRow("state at 298 K stops at the word")
-        << Colouring::Choice{Mode::PhysicalState, 298} << QList<QColor>{Gas, Solid, None, None}
-        << black << None
+        << "Etat Physique" << 298 << QList<QColor>{Gas, Solid, None, None} << black << None
         << "« env. 1560 » n'est pas un nombre décimal valide (le séparateur décimal est la virgule "
            ": 1,01)";
     QTest::newRow("state with the spin edit empty")
-        << Colouring::Choice{Mode::PhysicalState} << QList<QColor>(4, None) << black << None << "";
+        << "Etat Physique" << -1 << QList<QColor>(4, None) << black << None << "";
     QTest::newRow("discovery by 1800")
-        << Colouring::Choice{Mode::Discovery, 1800} << QList<QColor>{White, Navy, Navy, Grey}
-        << black << QColor() << "«  » n'est pas un nombre entier valide";
+        << "Decouverte" << 1800 << QList<QColor>{White, Navy, Navy, Grey} << black << QColor()
+        << "«  » n'est pas un nombre entier valide";
     QTest::newRow("numeric: atomic numbers")
-        << Colouring::Choice{Mode::Numeric, {}, Column::NoAt}
+        << "Numero Atomique" << -1
         << QList<QColor>{White, QColor(170, 170, 170), QColor(85, 85, 85), Black}
         << QList<QColor>{Black, Black, White, White} << Navy << "";
     QTest::newRow("numeric: no column")
-        << Colouring::Choice{Mode::Numeric} << QList<QColor>(4, Navy) << black << Navy << "";
+        << "Propriétés" << -1 << QList<QColor>(4, Navy) << black << Navy << "";
     QTest::newRow("numeric: a word stops it before any fill")
-        << Colouring::Choice{Mode::Numeric, {}, Column::Tf} << QList<QColor>(4, None) << black
-        << None
+        << "Point de  fusion" << -1 << QList<QColor>(4, None) << black << None
         << "« env. 1560 » n'est pas un nombre décimal valide (le séparateur décimal est la virgule "
            ": 1,01)";
 }
@@ -306,7 +283,8 @@ void TestColouringRules::looksOfAMode_data()
 // modes read the columns of each from the records alone.
 void TestColouringRules::looksOfAMode()
 {
-    QFETCH(Colouring::Choice, choice);
+    QFETCH(QString, mode);
+    QFETCH(int, parameter);
     QFETCH(QList<QColor>, fills);
     QFETCH(QList<QColor>, captions);
     QFETCH(QColor, laterFill);
@@ -317,16 +295,17 @@ void TestColouringRules::looksOfAMode()
         {"3", "", "", "env. 1560", "2000", "1817"},
         {"4", "Alcalin", "", "453,69", "1615", "Préhistoire"},
     });
-    const Colouring::Looks looks = Colouring::looks(records, choice);
+    const ColouringModes::Readings readings =
+        readingsOf(mode, records, parameter, QColor(0xF0, 0xF0, 0xF0));
     for (int z = 1; z <= 4; ++z) {
-        const Colouring::Look &look = looks.buttons[z - 1];
+        const ColouringModes::Look &look = readings.looks[z - 1];
         QVERIFY2(look.fill.value_or(QColor()) == fills[z - 1], qPrintable(QString::number(z)));
         QVERIFY2(look.caption == captions[z - 1], qPrintable(QString::number(z)));
     }
     for (int z = 5; z <= 103; ++z)
-        QVERIFY2(looks.buttons[z - 1].fill.value_or(QColor()) == laterFill,
+        QVERIFY2(readings.looks[z - 1].fill.value_or(QColor()) == laterFill,
                  qPrintable(QString::number(z)));
-    QTEST(looks.error.value_or(QString()), "error");
+    QTEST(readings.error.value_or(QString()), "error");
 }
 
 QTEST_GUILESS_MAIN(TestColouringRules)

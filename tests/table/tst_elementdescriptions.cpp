@@ -1,4 +1,5 @@
-// What a screen reader says of an element in each colouring mode, from the texts of the table.
+// What a screen reader says of an element, and of its own text in the colouring modes that
+// speak it; the state and the discovery are their modes' rules (tst_colouringrules).
 #include "table/ElementDescriptions.h"
 
 #include <QtTest>
@@ -12,10 +13,6 @@ private slots:
     void name();
     void categories_data();
     void categories();
-    void physicalState_data();
-    void physicalState();
-    void discovery_data();
-    void discovery();
     void numeric_data();
     void numeric();
 };
@@ -98,63 +95,6 @@ void TestElementDescriptions::categories()
                          : mode == 1 ? ElementDescriptions::block(text)
                                      : ElementDescriptions::acidBase(text);
     QCOMPARE(said, spoken);
-}
-
-void TestElementDescriptions::physicalState_data()
-{
-    QTest::addColumn<QString>("melting");
-    QTest::addColumn<QString>("boiling");
-    QTest::addColumn<int>("t");
-    QTest::addColumn<QString>("spoken");
-    QTest::newRow("iron at 298") << "1810"
-                                 << "3023" << 298 << "Solide à 298 K";
-    QTest::newRow("mercury at 298") << "234,28"
-                                    << "629,73" << 298 << "Liquide à 298 K";
-    QTest::newRow("oxygen at 298") << "54,8"
-                                   << "90,19" << 298 << "Gaz à 298 K";
-    QTest::newRow("gallium at 308") << "302,98"
-                                    << "2676" << 308 << "Liquide à 308 K";
-    QTest::newRow("at the melting point") << "1810"
-                                          << "3023" << 1810 << "Au point de fusion, 1810 K";
-    QTest::newRow("at the boiling point") << "1810"
-                                          << "3023" << 3023 << "Au point d'ébullition, 3023 K";
-    QTest::newRow("no boiling point") << "1613"
-                                      << "" << 298 << "État inconnu à 298 K";
-    QTest::newRow("no melting point") << ""
-                                      << "3383" << 298 << "État inconnu à 298 K";
-    QTest::newRow("point with a decimal point") << "1810.5"
-                                                << "3023" << 298 << "Valeur illisible";
-}
-
-void TestElementDescriptions::physicalState()
-{
-    QFETCH(QString, melting);
-    QFETCH(QString, boiling);
-    QFETCH(int, t);
-    QFETCH(QString, spoken);
-    QCOMPARE(ElementDescriptions::physicalState(melting, boiling, t), spoken);
-}
-
-void TestElementDescriptions::discovery_data()
-{
-    QTest::addColumn<QString>("year");
-    QTest::addColumn<int>("y");
-    QTest::addColumn<QString>("spoken");
-    QTest::newRow("before the common era") << "-2500" << 1600 << "Découvert avant 1600";
-    QTest::newRow("prehistory") << "Préhistoire" << 2000 << "Découvert avant 1600";
-    QTest::newRow("1599") << "1599" << 1600 << "Découvert avant 1600";
-    QTest::newRow("1600 in 1600") << "1600" << 1600 << "Pas découvert";
-    QTest::newRow("phosphorus in 1700") << "1669" << 1700 << "Découvert";
-    QTest::newRow("the chosen year") << "1774" << 1774 << "Pas découvert";
-    QTest::newRow("not a year") << "vers 1750" << 1800 << "Valeur illisible";
-}
-
-void TestElementDescriptions::discovery()
-{
-    QFETCH(QString, year);
-    QFETCH(int, y);
-    QFETCH(QString, spoken);
-    QCOMPARE(ElementDescriptions::discovery(year, y), spoken);
 }
 
 void TestElementDescriptions::numeric_data()

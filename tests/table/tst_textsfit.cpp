@@ -24,7 +24,7 @@
 #include "sets/TForm3.h"
 #include "sets/TForm4.h"
 #include "sheet/TForm2.h"
-#include "table/ColouringEntries.h"
+#include "table/ColouringModes.h"
 
 #include <QAbstractScrollArea>
 #include <QCheckBox>
@@ -492,10 +492,11 @@ void clickPanelButton(const MainWindowFixture &f, const char *name)
 void walkMainWindow(MainWindowFixture &f, QStringList &faults)
 {
     const QWidget *numericLegend = f.child<QWidget>(QStringLiteral("Panel2"));
-    for (int entry = 0; entry < ColouringEntries::Count; ++entry) {
+    const std::vector<ColouringModes::Mode> &modes = ColouringModes::shipped().modes;
+    for (int entry = 0; entry < int(modes.size()); ++entry) {
         f.choose(entry);
         check(f.form.get(), faults);
-        for (int z = 1; z <= 103 && entry >= ColouringEntries::FirstNumeric; ++z) {
+        for (int z = 1; z <= 103 && modes[std::size_t(entry)].valueColumn; ++z) {
             QTest::mouseMove(f.button(z), QPoint(12, 12));
             check(numericLegend, faults);
         }
