@@ -14,7 +14,8 @@ struct ElementRecords::Data
 {
     QString source; // the table's name, for messages
     QStringList names;
-    QHash<QString, int> byName; // lower-case name -> field
+    QHash<QString, int> byName;  // lower-case name -> field
+    QHash<QString, int> asNamed; // the table's own spelling -> the same field
     std::array<int, ElementColumns::Count> columns{};
     int count = 0;
     // Each record's texts back to back in one string, and one end offset per field: a
@@ -41,8 +42,10 @@ ElementRecords ElementRecords::fromTable(const TTextTable &table)
     if (table.Active())
         data->names = table.FieldNames();
     const int fields = static_cast<int>(data->names.size());
-    for (int f = 0; f < fields; ++f)
+    for (int f = 0; f < fields; ++f) {
         data->byName.insert(data->names[f].toLower(), f);
+        data->asNamed.insert(data->names[f], f);
+    }
     for (int c = 0; c < ElementColumns::Count; ++c)
         data->columns[c] =
             data->byName.value(ElementColumns::field(static_cast<Column>(c)).toLower(), -1);
@@ -82,7 +85,9 @@ const QStringList &ElementRecords::fieldNames() const
 
 int ElementRecords::fieldIndex(const QString &name) const
 {
-    return d->byName.value(name.toLower(), -1);
+    // Most callers spell a field as the table does: that needs no lower-case copy.
+    const auto named = d->asNamed.constFind(name);
+    return named != d->asNamed.cend() ? *named : d->byName.value(name.toLower(), -1);
 }
 
 int ElementRecords::requireField(const QString &name) const

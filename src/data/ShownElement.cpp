@@ -42,12 +42,15 @@ bool ShownElement::bound(const QString &field) const
 
 QString ShownElement::recordText(const QString &field) const
 {
-    return bound(field) ? m_store.records().text(m_z, m_store.records().fieldIndex(field))
-                        : QString();
+    const ElementRecords &records = m_store.records();
+    return m_z >= 1 && m_z <= records.count() ? records.text(m_z, records.fieldIndex(field))
+                                              : QString();
 }
 
 QString ShownElement::text(const QString &field) const
 {
+    if (m_typed.isEmpty())
+        return recordText(field);
     const auto typed = m_typed.constFind(field.toLower());
     return typed != m_typed.cend() ? *typed : recordText(field);
 }
@@ -65,6 +68,8 @@ void ShownElement::setText(const QString &field, const QString &text)
 
 bool ShownElement::edited(const QString &field) const
 {
+    if (m_typed.isEmpty())
+        return false;
     const auto typed = m_typed.constFind(field.toLower());
     return typed != m_typed.cend() && *typed != recordText(field);
 }

@@ -35,6 +35,11 @@ void decodeLine(QByteArrayView bytes, const CharTable &table, QString &text)
         out[i] = table[static_cast<unsigned char>(bytes[i])];
 }
 
+// A file up to this size is read whole and split at once, which costs half of splitting it
+// as it is read; a longer one is read in chunks as it is split, so that it never stands whole
+// in memory beside its cells.
+constexpr qint64 WholeFileSize = 1024 * 1024;
+
 QString place(int col, int row)
 {
     return QStringLiteral("ligne %1, colonne %2").arg(row + 1).arg(col + 1);
@@ -199,7 +204,21 @@ bool TStrGrid::LoadFromFile(const QString &fileName)
     } catch (const EInOutError &) {
         return false;
     }
-    LoadFromDevice(file);
+    if (file.size() > WholeFileSize) {
+        LoadFromDevice(file);
+        return true;
+    }
+    // Read in chunks and no further than the bound, as LoadFromDevice reads: a read error
+    // part-way keeps what was read until then.
+    QByteArray bytes;
+    while (bytes.size() < MaxFileSize) {
+        const QByteArray chunk =
+            file.read(qMin<qint64>(LineReader::ChunkSize, MaxFileSize - bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    LoadFromBytes(bytes);
     return true;
 }
 
