@@ -27,11 +27,6 @@ void ElementStore::open(Opening how)
     refresh();
 }
 
-bool ElementStore::isOpen() const
-{
-    return m_table->Active();
-}
-
 int ElementStore::fieldSize(const QString &field) const
 {
     const int index = m_table->Active() ? m_table->FieldIndex(field) : -1;

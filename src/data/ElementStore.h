@@ -36,7 +36,6 @@ public:
     // is wrong; or as it stands, whatever its columns and number of records.
     enum class Opening { Whole, AsItStands };
     void open(Opening how = Opening::Whole);
-    bool isOpen() const;
 
     const ElementRecords &records() const { return m_records; }
     // The declared size of a field (by name, without regard to case); 0 for none.
