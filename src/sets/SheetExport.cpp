@@ -5,7 +5,6 @@
 
 #include <QAbstractItemModel>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QXmlStreamWriter>
 
 namespace SheetExport {
@@ -79,14 +78,12 @@ Rows rowsOf(const QAbstractItemModel &model)
 {
     Rows rows;
     QStringList titles;
-    for (int c = 0; c < model.columnCount(); ++c)
-        titles.append(
-            model.headerData(c, Qt::Horizontal)
-                .toString()
-                .split(QLatin1Char('|'))
-                .replaceInStrings(QRegularExpression(QStringLiteral("^\\s+|\\s+$")), QString())
-                .join(QLatin1Char(' '))
-                .trimmed());
+    for (int c = 0; c < model.columnCount(); ++c) {
+        QStringList parts = model.headerData(c, Qt::Horizontal).toString().split(QLatin1Char('|'));
+        for (QString &part : parts)
+            part = part.trimmed();
+        titles.append(parts.join(QLatin1Char(' ')).trimmed());
+    }
     rows.append(titles);
     for (int r = 0; r < model.rowCount(); ++r) {
         QStringList row;
