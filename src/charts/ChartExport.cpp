@@ -3,6 +3,7 @@
 #include "charts/ElementChart.h"
 #include "charts/MetafileDevice.h"
 #include "controls/PictureSaveDialog.h"
+#include "controls/TitledPicture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -26,7 +27,7 @@ bool beginVector(QCPPainter &painter, QPaintDevice *device)
 
 QString withExtension(const QString &name, Format format)
 {
-    static const char *const Extensions[] = {".bmp", ".wmf", ".emf"};
+    static const char *const Extensions[] = {".bmp", ".wmf", ".emf", ".png", ".svg", ".pdf"};
     return PictureSaveDialog::withExtension(name, Extensions[int(format)]);
 }
 
@@ -42,8 +43,26 @@ void copyToClipboard(ElementChart &chart)
     QGuiApplication::clipboard()->setImage(bitmap(chart));
 }
 
+QString title(const ElementChart &chart)
+{
+    const auto flat = [](const QString &text) { return text.simplified(); };
+    return flat(chart.yAxis->label()) + QStringLiteral(" en fonction de ") +
+           flat(chart.xAxis->label());
+}
+
 std::optional<QByteArray> pictureFile(ElementChart &chart, Format format)
 {
+    if (format >= Format::Png) {
+        const auto titled = TitledPicture::Format(int(format) - int(Format::Png));
+        const auto paint = [&chart](QPainter &painter) {
+            auto &chartPainter = static_cast<QCPPainter &>(painter);
+            chartPainter.setMode(QCPPainter::pmVectorized);
+            chartPainter.setMode(QCPPainter::pmNoCaching);
+            chart.toPainter(&chartPainter, chart.width(), chart.height());
+        };
+        return TitledPicture::file(titled, chart.size(), title(chart), paint,
+                                   [] { return std::make_unique<QCPPainter>(); });
+    }
     if (format == Format::Bmp)
         return PictureSaveDialog::bitmapFile(bitmap(chart));
     MetafileDevice device(format == Format::Wmf ? MetafileRecorder::Format::Wmf

@@ -39,6 +39,9 @@ const QVector<PictureSaveDialog::Type> SaveTypes = {
     {"Bitmap (*.bmp)", "*.bmp"},
     {"Windows Metafile (*.wmf)", "*.wmf"},
     {"Enchanced Metafile (*emf)", "*.emf"},
+    {"Image PNG (*.png)", "*.png"},
+    {"Image vectorielle SVG (*.svg)", "*.svg"},
+    {"Document PDF (*.pdf)", "*.pdf"},
 };
 
 } // namespace

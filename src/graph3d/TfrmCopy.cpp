@@ -2,10 +2,12 @@
 
 #include "controls/Fonts.h"
 #include "controls/PictureSaveDialog.h"
+#include "controls/TitledPicture.h"
 #include "controls/WindowCentre.h"
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
@@ -62,14 +64,34 @@ QString TfrmCopy::completedFileName(const QString &name)
     return name;
 }
 
+QString TfrmCopy::completedFileName(const QString &name, int type)
+{
+    static const char *const Extensions[] = {".png", ".svg", ".pdf"};
+    return type <= 0 ? completedFileName(name)
+                     : PictureSaveDialog::withExtension(name, Extensions[type - 1]);
+}
+
+std::optional<QByteArray> TfrmCopy::pictureFile(int type) const
+{
+    if (type <= 0)
+        return PictureSaveDialog::bitmapFile(m_picture);
+    return TitledPicture::file(TitledPicture::Format(type - 1), m_picture.size(), windowTitle(),
+                               [this](QPainter &painter) { painter.drawImage(0, 0, m_picture); });
+}
+
 void TfrmCopy::Button1Click()
 {
-    PictureSaveDialog dialog(this, {{"Bitmaps (*.bmp)", "*.bmp"}},
-                             [](const QString &typed, int) { return completedFileName(typed); });
+    PictureSaveDialog dialog(
+        this,
+        {{"Bitmaps (*.bmp)", "*.bmp"},
+         {"Image PNG (*.png)", "*.png"},
+         {"Image SVG (*.svg)", "*.svg"},
+         {"Document PDF (*.pdf)", "*.pdf"}},
+        [](const QString &typed, int type) { return completedFileName(typed, type); });
     dialog.protectFiles(m_saves->dataFiles);
-    int type = 0; // a single type
+    int type = 0; // the bitmap unless the user picks another
     const std::optional<QString> name = dialog.choose(m_saves->folder, type);
     if (!name)
         return;
-    PictureSaveDialog::write(this, *name, PictureSaveDialog::bitmapFile(m_picture));
+    PictureSaveDialog::write(this, *name, pictureFile(type));
 }

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QImage>
 
+#include <optional>
+
 class QLabel;
 class QScrollArea;
 
@@ -26,6 +28,12 @@ public:
 
     // The name the picture is written under: ".bmp" added when the name has no extension.
     static QString completedFileName(const QString &name);
+    // The same under the save dialog's entry `type`: 0 the bitmap, then PNG, SVG and PDF,
+    // whose extension a bare name gets.
+    static QString completedFileName(const QString &name, int type);
+    // The file of entry `type`: the bitmap as it stands, or PNG, SVG or PDF with the
+    // window's caption drawn above the picture (a picture of pixels inside SVG and PDF).
+    std::optional<QByteArray> pictureFile(int type) const;
 
     // "SAVE AS BITMAP".
     void Button1Click();

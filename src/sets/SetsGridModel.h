@@ -20,6 +20,15 @@ public:
 
     const QVector<SetsColumn> &columns() const { return m_columns; }
     void appendColumn(const SetsColumn &column);
+    // Takes the column out; a sort by it is dropped, the rows keeping their order.
+    void removeColumn(int column);
+
+    // A click on a column's title: sorted by it ascending, by the same column again the
+    // other way; the first column's title gives back the atomic number order.
+    void sortByTitle(int column);
+    // The column the rows are sorted by, -1 in atomic number order.
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -32,9 +41,13 @@ private:
     int sourceOf(const SetsColumn &column) const;
     void bindColumns();
     void recordsChanged();
+    void reorder(const QVector<int> &records);
 
     const ElementStore &m_store;
     int m_rows = 0; // the records' count as last told to the views
     QVector<SetsColumn> m_columns;
     QVector<int> m_sourceColumn; // per column: the records' field index, -1 when they have none
+    QVector<int> m_order;        // per row: the atomic number it shows
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

@@ -1,15 +1,22 @@
 #include "sets/TForm3.h"
 
+#include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
 #include "controls/TBevelPanel.h"
 #include "controls/WindowCentre.h"
 #include "sets/FrozenColumnsView.h"
 #include "sets/SetsEntries.h"
 #include "sets/SetsGridModel.h"
+#include "sets/SheetExport.h"
 #include "sets/TForm4.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -62,6 +69,67 @@ void TForm3::buildGrid()
     m_grid->frozenView()->setObjectName(QStringLiteral("DBGrid1Frozen"));
     m_grid->setModel(m_model);
     m_gridPanel->layout()->addWidget(m_grid);
+    for (QTableView *view : {static_cast<QTableView *>(m_grid), m_grid->frozenView()}) {
+        view->horizontalHeader()->setSectionsClickable(true);
+        connect(view->horizontalHeader(), &QHeaderView::sectionClicked, m_model,
+                &SetsGridModel::sortByTitle);
+        view->viewport()->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(view->viewport(), &QWidget::customContextMenuRequested, this,
+                [this, view](QPoint at) { showGridMenu(view->viewport(), at); });
+    }
+}
+
+void TForm3::showGridMenu(QWidget *viewport, QPoint at)
+{
+    auto *view = qobject_cast<QTableView *>(viewport->parentWidget());
+    QMenu *menu = gridMenu(view ? view->columnAt(at.x()) : -1);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(viewport->mapToGlobal(at));
+}
+
+QMenu *TForm3::gridMenu(int column)
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("GridMenu"));
+    connect(menu->addAction(QStringLiteral("Copier")), &QAction::triggered, this, [this] {
+        if (m_grid)
+            m_grid->copySelection();
+    });
+    connect(menu->addAction(QStringLiteral("Exporter…")), &QAction::triggered, this,
+            [this] { guarded(this, [this] { exportWithDialog(); }); });
+    QAction *remove = menu->addAction(QStringLiteral("Retirer la colonne"));
+    remove->setEnabled(column >= FrozenColumns && column < m_model->columnCount());
+    connect(remove, &QAction::triggered, this, [this, column] { m_model->removeColumn(column); });
+    return menu;
+}
+
+bool TForm3::exportTo(const QString &path) const
+{
+    const SheetExport::Rows rows = SheetExport::rowsOf(*m_model);
+    const QByteArray bytes = path.endsWith(QStringLiteral(".ods"), Qt::CaseInsensitive)
+                                 ? SheetExport::ods(rows, windowTitle())
+                                 : SheetExport::csv(rows);
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+void TForm3::exportWithDialog()
+{
+    const QString ods = QStringLiteral("Classeur OpenDocument (*.ods)");
+    const QString csv = QStringLiteral("Texte CSV, séparé par des points-virgules (*.csv)");
+    QString chosen = ods;
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Exporter le tableau"), QStringLiteral("ensembles.ods"),
+        ods + QStringLiteral(";;") + csv, &chosen, QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty())
+        return;
+    const QString suffix = chosen == csv ? QStringLiteral(".csv") : QStringLiteral(".ods");
+    if (!path.endsWith(QStringLiteral(".ods"), Qt::CaseInsensitive) &&
+        !path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        path += suffix;
+    if (!exportTo(path))
+        QMessageBox::warning(this, QStringLiteral("Ensembles"),
+                             QStringLiteral("Impossible d'écrire le fichier « %1 ».").arg(path));
 }
 
 void TForm3::setVisible(bool visible)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class ElementStore;
+class QMenu;
 class FrozenColumnsView;
 class SetsGridModel;
 class TBevelPanel;
@@ -46,12 +47,22 @@ public:
 
     void setVisible(bool visible) override;
 
+    // The grid's context menu for a click on `column` (-1 off the cells): « Copier »,
+    // « Exporter… », « Retirer la colonne » (not for the frozen columns). Owned by the caller.
+    QMenu *gridMenu(int column);
+    // The grid, titles and rows in their shown order, written to `path`: OpenDocument when it
+    // ends in ".ods", CSV otherwise. False with nothing written when the file cannot be.
+    bool exportTo(const QString &path) const;
+    // « Exporter… »: asks for the file, then writes it.
+    void exportWithDialog();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void buildPanels();
     void buildGrid();
+    void showGridMenu(QWidget *viewport, QPoint at);
 
     SetsColumn m_pending;
     SetsGridModel *m_model = nullptr;    // owned by the window

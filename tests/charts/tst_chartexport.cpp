@@ -7,6 +7,7 @@
 #include "charts/ChartExport.h"
 #include "charts/TForm5.h"
 #include "charts/TForm6.h"
+#include "controls/TitledPicture.h"
 #include "data/GraphSelection.h"
 
 #include <QClipboard>
@@ -52,6 +53,8 @@ private slots:
     void noPrinterOpensThePrintDialog();
     void printsIntoPdfThroughTheDialog();
     void clipboardBitmap();
+    void titledPictures_data();
+    void titledPictures();
 
 private:
     std::unique_ptr<ChartFixture> m_fixture;
@@ -111,6 +114,8 @@ void TestChartExport::extensionRule_data()
     QTest::newRow("trailing dot kept") << "/t/g." << 0 << "/t/g.";
     QTest::newRow("dot in the folder only") << "/t/v1.2/g" << 1 << "/t/v1.2/g.wmf";
     QTest::newRow("hidden name kept") << "/t/.g" << 0 << "/t/.g";
+    QTest::newRow("bare name, PNG") << "/t/Graphique1" << 3 << "/t/Graphique1.png";
+    QTest::newRow("bare name, PDF") << "/t/Graphique1" << 5 << "/t/Graphique1.pdf";
 }
 
 void TestChartExport::extensionRule()
@@ -477,6 +482,61 @@ void TestChartExport::rowColumnBorderInEveryPicture()
     const QImage printed(page + ".png");
     QVERIFY(!printed.isNull());
     QVERIFY(darkEdges(printed.copy(darkBounds(printed))) > 0.95);
+}
+
+// PNG, SVG and PDF hold the chart under its title, « Y en fonction de X ».
+void TestChartExport::titledPictures_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("png") << int(ChartExport::Format::Png);
+    QTest::newRow("svg") << int(ChartExport::Format::Svg);
+    QTest::newRow("pdf") << int(ChartExport::Format::Pdf);
+}
+
+void TestChartExport::titledPictures()
+{
+    QFETCH(int, format);
+    const QString title = QStringLiteral("E.N. en fonction de T eb (K)");
+    const ElementChart &chart = *m_window->currentChart();
+    QCOMPARE(ChartExport::title(chart), title);
+    const QString file = m_fixture->path("titled");
+    m_window->savePicture(file, ChartExport::Format(format));
+    const QString written = ChartExport::withExtension(file, ChartExport::Format(format));
+    QVERIFY(QFile::exists(written));
+    QImage image;
+    if (format == int(ChartExport::Format::Pdf)) {
+        const QString text = processOutput("pdftotext", {written, "-"});
+        QVERIFY2(text.simplified().contains(title), qPrintable(text));
+        return;
+    }
+    if (format == int(ChartExport::Format::Svg)) {
+        QVERIFY(QString::fromUtf8(readFileBytes(written)).contains(title));
+        const QString png = m_fixture->path("rendered.png");
+        QProcess rsvg;
+        rsvg.start("rsvg-convert", {"-o", png, written});
+        QVERIFY(rsvg.waitForFinished(30000));
+        QCOMPARE(rsvg.exitCode(), 0);
+        QVERIFY(image.load(png));
+    } else {
+        QVERIFY(image.load(written, "PNG"));
+    }
+    // The SVG's size is written in millimetres, which the reader rounds up.
+    const QSize expected = chart.size() + QSize(0, TitledPicture::TitleHeight);
+    QVERIFY(qAbs(image.width() - expected.width()) <= 1);
+    QVERIFY(qAbs(image.height() - expected.height()) <= 1);
+    // Ink in the title band's middle, and the chart's red crosses below it.
+    const auto inked = [&](QRect area, auto test) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (test(QColor(image.pixel(x, y))))
+                    return true;
+        return false;
+    };
+    QVERIFY(inked(QRect(image.width() / 3, 0, image.width() / 3, TitledPicture::TitleHeight),
+                  [](QColor c) { return c.value() < 100; }));
+    QVERIFY(inked(QRect(0, TitledPicture::TitleHeight, image.width(),
+                        image.height() - TitledPicture::TitleHeight),
+                  [](QColor c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; }));
 }
 
 QTEST_MAIN(TestChartExport)

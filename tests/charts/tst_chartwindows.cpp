@@ -516,7 +516,8 @@ void TestChartWindows::saveDialog()
 
     SaveDialogSeen seen = playSaveDialog(save, {});
     QCOMPARE(seen.types, (QStringList{"Bitmap (*.bmp)", "Windows Metafile (*.wmf)",
-                                      "Enchanced Metafile (*emf)"}));
+                                      "Enchanced Metafile (*emf)", "Image PNG (*.png)",
+                                      "Image vectorielle SVG (*.svg)", "Document PDF (*.pdf)"}));
     QCOMPARE(seen.type, 0);
     QCOMPARE(seen.name, QStringLiteral("Graphique1"));
     QCOMPARE(QDir(fixture.path(".")).entryList(QDir::Files), files);

@@ -3,6 +3,8 @@
 #include "MessageBoxes.h"
 #include "SaveDialogPlayer.h"
 #include "TestFiles.h"
+#include "ToolOutput.h"
+#include "controls/TitledPicture.h"
 #include "graph3d/ColourSwatch.h"
 #include "graph3d/TGraph3D.h"
 #include "graph3d/TMain3D.h"
@@ -14,6 +16,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -198,6 +201,8 @@ private slots:
     void savingCompletesTheName_data();
     void savingCompletesTheName();
     void saveFailuresAreReported();
+    void titledCopies_data();
+    void titledCopies();
 };
 
 void TestGraph3DWidgets::windowStartsFromItsLayout()
@@ -665,7 +670,8 @@ void TestGraph3DWidgets::savingCompletesTheName()
     const SaveDialogSeen seen =
         playSaveDialog([&] { copy.Button1Click(); },
                        {typed.isEmpty() ? QString() : dir.filePath(typed), -1, QMessageBox::Yes});
-    QCOMPARE(seen.types, QStringList{"Bitmaps (*.bmp)"});
+    QCOMPARE(seen.types, (QStringList{"Bitmaps (*.bmp)", "Image PNG (*.png)", "Image SVG (*.svg)",
+                                      "Document PDF (*.pdf)"}));
     QCOMPARE(seen.asked.size(), asked.isEmpty() ? 0 : 1);
     if (!asked.isEmpty())
         QVERIFY(seen.asked.front().startsWith(QDir::toNativeSeparators(dir.filePath(asked)) +
@@ -711,6 +717,48 @@ void TestGraph3DWidgets::saveFailuresAreReported()
     next.setPicture(QImage(10, 10, QImage::Format_RGB32));
     seen = playSaveDialog([&] { next.Button1Click(); }, {});
     QCOMPARE(seen.folder, dir.filePath("sub"));
+}
+
+// PNG, SVG and PDF: the picture under the window's caption.
+void TestGraph3DWidgets::titledCopies_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("png") << 1 << "copie.png";
+    QTest::newRow("svg") << 2 << "copie.svg";
+    QTest::newRow("pdf") << 3 << "copie.pdf";
+}
+
+void TestGraph3DWidgets::titledCopies()
+{
+    QFETCH(int, type);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    TfrmCopy copy;
+    copy.setWindowTitle(QStringLiteral("Graphique3D : masse atomique"));
+    QImage picture(300, 200, QImage::Format_RGB32);
+    picture.fill(HautColour);
+    copy.setPicture(picture);
+    playSaveDialog([&] { copy.Button1Click(); }, {dir.filePath("copie"), type, QMessageBox::Yes});
+    const QString path = dir.filePath(written);
+    QVERIFY(QFile::exists(path));
+    if (type == 3) {
+        QVERIFY(processOutput("pdftotext", {path, "-"}).contains(copy.windowTitle()));
+        return;
+    }
+    QString png = path;
+    if (type == 2) {
+        png = dir.filePath("rendered.png");
+        QCOMPARE(QProcess::execute("rsvg-convert", {"-o", png, path}), 0);
+    }
+    QImage back;
+    QVERIFY(back.load(png, "PNG"));
+    QVERIFY(qAbs(back.height() - (picture.height() + TitledPicture::TitleHeight)) <= 1);
+    QCOMPARE(back.pixelColor(150, TitledPicture::TitleHeight + 100), HautColour);
+    bool ink = false;
+    for (int x = 0; x < back.width() && !ink; ++x)
+        ink = back.pixelColor(x, TitledPicture::TitleHeight / 2).value() < 100;
+    QVERIFY(ink);
 }
 
 QTEST_MAIN(TestGraph3DWidgets)

@@ -4,6 +4,7 @@
 // across both parts.
 #include "TestFiles.h"
 #include "controls/Fonts.h"
+#include "data/Numbers.h"
 #include "data/TTextTable.h"
 #include "sets/ColumnScroll.h"
 #include "sets/FrozenColumnsView.h"
@@ -12,6 +13,9 @@
 #include "sets/SetsGridModel.h"
 #include "sets/TForm3.h"
 #include "sets/TForm4.h"
+
+#include <QMenu>
+#include <QTemporaryDir>
 
 #include <QAbstractItemModelTester>
 #include <QClipboard>
@@ -150,6 +154,8 @@ private slots:
     void selectionRunsFromTheCellChosen();
     void homeBringsTheGridBackToTheStart_data();
     void homeBringsTheGridBackToTheStart();
+    void titleClickSorts();
+    void menuRemovesAndExports();
 };
 
 void TestSets::modelFollowsTheTable()
@@ -713,3 +719,90 @@ void TestSets::homeBringsTheGridBackToTheStart()
 
 QTEST_MAIN(TestSets)
 #include "tst_sets.moc"
+
+namespace {
+
+void clickTitle(QTableView *view, int column)
+{
+    QHeaderView *header = view->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(column) + 5, 5));
+}
+
+// Whether the column's numbers run the given way down the grid, its empty cells all below.
+bool runs(const QAbstractItemModel &model, int column, Qt::SortOrder order)
+{
+    std::optional<double> last;
+    bool emptySeen = false;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const auto value = Numbers::parseDecimal(cell(model, row, column));
+        if (!value) {
+            emptySeen = true;
+            continue;
+        }
+        if (emptySeen || (last && (order == Qt::AscendingOrder ? *value < *last : *value > *last)))
+            return false;
+        last = value;
+    }
+    return true;
+}
+
+} // namespace
+
+void TestSets::titleClickSorts()
+{
+    SetsFixture f;
+    f.show();
+    f.add(4); // "M. Vol.", empty for some elements
+    FrozenColumnsView *grid = f.form->grid();
+    QAbstractItemModelTester tester(&f.model());
+    clickTitle(grid, 3);
+    QVERIFY(runs(f.model(), 3, Qt::AscendingOrder));
+    QVERIFY(cell(f.model(), f.model().rowCount() - 1, 3).trimmed().isEmpty());
+    clickTitle(grid, 3);
+    QVERIFY(runs(f.model(), 3, Qt::DescendingOrder));
+    // The frozen titles sort too, the texts as a French reader orders them.
+    clickTitle(grid->frozenView(), 1);
+    QCOMPARE(cell(f.model(), 0, 1), QStringLiteral("Ac"));
+    clickTitle(grid, 2);
+    QCOMPARE(cell(f.model(), 0, 2), QStringLiteral("Actinium"));
+    QCOMPARE(cell(f.model(), 1, 2), QStringLiteral("Aluminium"));
+    clickTitle(grid->frozenView(), 0);
+    for (int row = 0; row < f.model().rowCount(); ++row)
+        QCOMPARE(cell(f.model(), row, 0), QString::number(row + 1));
+}
+
+void TestSets::menuRemovesAndExports()
+{
+    SetsFixture f;
+    f.show();
+    f.add(3);
+    f.add(4);
+    const auto action = [&](int column, const QString &text) -> QAction * {
+        QMenu *menu = f.form->gridMenu(column);
+        menu->deleteLater();
+        for (QAction *each : menu->actions())
+            if (each->text() == text)
+                return each;
+        return nullptr;
+    };
+    QVERIFY(action(0, QStringLiteral("Copier")));
+    QVERIFY(!action(1, QStringLiteral("Retirer la colonne"))->isEnabled());
+    action(3, QStringLiteral("Retirer la colonne"))->trigger();
+    QCOMPARE(f.model().columnCount(), 4);
+    QCOMPARE(f.model().headerData(3, Qt::Horizontal).toString(), QStringLiteral("M. Vol.|(g/mL)"));
+
+    // Exported in the order shown, one row per element below the titles.
+    f.model().sortByTitle(2);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("e.csv"));
+    QVERIFY(f.form->exportTo(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), f.model().rowCount() + 2); // and the empty text after the last
+    QCOMPARE(lines[0], QStringLiteral("N° At.;Symb.;Nom;M. Vol. (g/mL)"));
+    QCOMPARE(lines[1].section(QLatin1Char(';'), 0, 2),
+             cell(f.model(), 0, 0) + ";" + cell(f.model(), 0, 1) + ";Actinium");
+    QVERIFY(!f.form->exportTo(dir.filePath(QStringLiteral("no/such/folder.ods"))));
+}
