@@ -4,9 +4,11 @@
 #include "data/DataFolder.h"
 #include "data/ElementColumns.h"
 #include "data/ElementTable.h"
+#include "data/Errors.h"
 #include "data/SectionFile.h"
 #include "data/TTextTable.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
@@ -75,6 +77,7 @@ private slots:
     void records();
     void nothingPredicted_data();
     void nothingPredicted();
+    void firstEditionTableStillOpens();
 
 private:
     QString text(int z, Column column) const;
@@ -151,6 +154,33 @@ void TestSuperheavies::nothingPredicted()
     QCOMPARE(text(z, Column::NoMax), z <= 108 ? QString::number(z - 100) : QString());
     QCOMPARE(text(z, Column::AbCrouteTerre), QStringLiteral("0"));
     QCOMPARE(text(z, Column::EtatPhy), QStringLiteral("Inconnue"));
+}
+
+// A user's copy from before, which stops at lawrencium, opens with its 103 records.
+void TestSuperheavies::firstEditionTableStillOpens()
+{
+    QFile shipped(sharePath("prop.yop"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = shipped.readAll().split('\n');
+    QByteArray firstEdition;
+    for (int i = 0; i <= ElementTable::FirstEditionCount; ++i)
+        firstEdition += lines[i] + '\n';
+    QTemporaryDir dir;
+    QFile copy(dir.filePath(QStringLiteral("prop.yop")));
+    QVERIFY(copy.open(QIODevice::WriteOnly));
+    copy.write(firstEdition);
+    copy.close();
+    TTextTable table;
+    ElementTable::configure(table, DataFolder(dir.path()));
+    ElementTable::openWhole(table);
+    QCOMPARE(table.RecordCount(), ElementTable::FirstEditionCount);
+    // One record fewer is refused.
+    QVERIFY(copy.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    copy.write(firstEdition.left(firstEdition.lastIndexOf('\n', firstEdition.size() - 2) + 1));
+    copy.close();
+    TTextTable shorter;
+    ElementTable::configure(shorter, DataFolder(dir.path()));
+    QVERIFY_THROWS_EXCEPTION(EInOutError, ElementTable::openWhole(shorter));
 }
 
 QTEST_GUILESS_MAIN(TestSuperheavies)
