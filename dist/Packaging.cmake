@@ -5,7 +5,7 @@ set(CPACK_PACKAGE_CONTACT "${MIRELON_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "interactive periodic table of the elements, in French")
 # Debian shows the description as it is: lines of at most 80 characters.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
-  "Mirelon shows the 103 elements from hydrogen to lawrencium with 72 properties"
+  "Mirelon shows the 118 elements from hydrogen to oganesson with 72 properties"
   "each, and every text it shows is in French."
   "It colours the table by family, block, acid-base character, state at a chosen"
   "temperature, year of discovery or a numeric property; computes molar masses"

@@ -3,7 +3,7 @@
 prints a check report of the rules the element table must obey.
 
 prop.yop: Windows-1252, CR LF after every line, ";" between values, line 1 the
-72 field names, then the 103 records in atomic-number order.  A value that
+72 field names, then the records in atomic-number order.  A value that
 holds ";" or starts with a double quote is written between double quotes with
 its inner quotes doubled.
 
@@ -26,7 +26,7 @@ INTEGER_RE = re.compile(r'^-?[0-9]+$')
 OX_TOKEN_RE = re.compile(r'^(0|-[1-9]|\+[1-9])$')
 EXPONENT_VALUE = '4,00E-08'
 PREHISTORY = 'Préhistoire'
-LAST_DISCOVERY = 1966  # nobelium, as the IUPAC/IUPAP working group credited it
+LAST_DISCOVERY = 2010  # tennesse, as the IUPAC/IUPAP working group credited it
 VALUE_SETS = {
     '_ETAT_PHY': {'Solide', 'Liquide', 'Gaz', 'Inconnue'},
     '_4TOXICIT_': {'oui', 'non', 'faible', 'tératogène', 'Inconnue'},
@@ -36,10 +36,10 @@ VALUE_SETS = {
     'BLOC': {'s', 'p', 'd', 'f'},
     'Acidbase': {'Acide fort', 'Acide faible', 'Amphotère', 'Base faible', 'Base forte', ''},
 }
-STATE_COUNTS = {'Solide': 86, 'Gaz': 11, 'Liquide': 2, 'Inconnue': 4}
+STATE_COUNTS = {'Solide': 86, 'Gaz': 11, 'Liquide': 2, 'Inconnue': 19}
 GASES_298 = {'H', 'He', 'N', 'O', 'F', 'Ne', 'Cl', 'Ar', 'Kr', 'Xe', 'Rn'}
 LIQUIDS_298 = {'Br', 'Hg'}
-NO_MELT_OR_BOIL = set(range(97, 104))  # Bk to Lr
+NO_MELT_OR_BOIL = set(range(97, ec.ELEMENTS + 1))  # Bk to Og
 ROOM_TEMPERATURE = 298.0
 
 
@@ -60,11 +60,11 @@ def layout_cell(z):
         return period, offset + 1
     if period == 6:
         return 6, offset + 1 if offset < 3 else z - 68
-    return 7, offset + 1
+    return 7, offset + 1 if offset < 3 else z - 100
 
 
 def merge():
-    """{field: [103 values]} from all group files; exits on any conflict."""
+    """{field: [one value per element]} from all group files; exits on any conflict."""
     merged = {'_NO_AT': [str(z) for z in range(1, ec.ELEMENTS + 1)]}
     owner = {}
     for path in ec.group_files():
@@ -163,13 +163,13 @@ def check_columns(rep, m):
     rep.check('_1ISOTOPES from 0 to 10', (f'{z}:{v}' for z, v in enumerate(m['_1ISOTOPES'], 1)
                                          if not (INTEGER_RE.match(v) and 0 <= int(v) <= 10)))
     rep.check('LIGNE/COLONNE layout', (f'{z}: ({m["LIGNE"][z - 1]},{m["COLONNE"][z - 1]}) vs {layout_cell(z)}'
-                                      for z in range(1, 104)
+                                      for z in range(1, ec.ELEMENTS + 1)
                                       if (m['LIGNE'][z - 1], m['COLONNE'][z - 1]) !=
                                       tuple(map(str, layout_cell(z)))))
 
 
 def oxidation_problems(m):
-    for z in range(1, 104):
+    for z in range(1, ec.ELEMENTS + 1):
         total, common = m['_6NO_TOTAL'][z - 1], m['_7NO_COURA'][z - 1]
         try:
             t = [int(x) for x in total.split(' ')]
@@ -193,20 +193,20 @@ def state_at(tf, teb, t):
 
 def check_facts(rep, m):
     sym = m['_SYMBOLE']
-    states = {sym[z]: state_at(m['_TF'][z], m['_TEB'][z], ROOM_TEMPERATURE) for z in range(103)}
+    states = {sym[z]: state_at(m['_TF'][z], m['_TEB'][z], ROOM_TEMPERATURE) for z in range(ec.ELEMENTS)}
     rep.check('liquids at 298 K are Br and Hg',
               [f'{sorted(s for s, v in states.items() if v == "Liquide")}']
               if {s for s, v in states.items() if v == 'Liquide'} != LIQUIDS_298 else [])
     rep.check('gases at 298 K are the eleven',
               [f'{sorted(s for s, v in states.items() if v == "Gaz")}']
               if {s for s, v in states.items() if v == 'Gaz'} != GASES_298 else [])
-    lacking = {z for z in range(1, 104) if m['_TF'][z - 1] == '' or m['_TEB'][z - 1] == ''}
-    rep.check('exactly Bk to Lr lack a melting or boiling point',
+    lacking = {z for z in range(1, ec.ELEMENTS + 1) if m['_TF'][z - 1] == '' or m['_TEB'][z - 1] == ''}
+    rep.check('exactly Bk to Og lack a melting or boiling point',
               [] if lacking == NO_MELT_OR_BOIL else [sorted(lacking ^ NO_MELT_OR_BOIL)])
     rep.check('_ETAT_PHY counts', (f'{k}: {m["_ETAT_PHY"].count(k)} vs {n}'
                                    for k, n in STATE_COUNTS.items() if m['_ETAT_PHY'].count(k) != n))
     rep.check('_ETAT_PHY agrees with the 298 K state',
-              (f'{sym[z]}: {m["_ETAT_PHY"][z]} vs {states[sym[z]]}' for z in range(103)
+              (f'{sym[z]}: {m["_ETAT_PHY"][z]} vs {states[sym[z]]}' for z in range(ec.ELEMENTS)
                if states[sym[z]] and m['_ETAT_PHY'][z] != states[sym[z]]))
     facts = [(31, '_TF', '302,98'), (26, '_TF', '1810'), (15, '_7DECOUVER', '1669'),
              (8, 'ABCROUTETERRE', '466000'), (9, '_3EN', '4,1'), (6, '_3EN', '2,5'), (26, '_3EN', '1,6')]
@@ -215,7 +215,7 @@ def check_facts(rep, m):
     rep.check('O has the largest ABCROUTETERRE', [] if crust.index(max(crust)) == 7 else [crust.index(max(crust)) + 1])
     semis = [z for z, v in enumerate(m['DECPAR'], 1) if ';' in v]
     rep.check('one DECPAR holds ";"', [] if len(semis) == 1 else [f'elements {semis}'])
-    rep.check('_NO_AT and _SYMBOLE', (z for z in range(1, 104) if m['_NO_AT'][z - 1] != str(z)
+    rep.check('_NO_AT and _SYMBOLE', (z for z in range(1, ec.ELEMENTS + 1) if m['_NO_AT'][z - 1] != str(z)
                                       or not re.match(r'^[A-Z][a-z]?$', m['_SYMBOLE'][z - 1])))
     rep.check('LIEUDEC as "(Pays)"', (f'{z}:{v!r}' for z, v in enumerate(m['LIEUDEC'], 1)
                                       if v and not re.match(r'^\([^()]+\)$', v)))
@@ -232,7 +232,7 @@ def read_sections(path):
         problems.append('line ends are not CR LF')
     lines = data.decode('cp1252').split('\r\n')[:-1]
     i = 0
-    for z in range(1, 104):
+    for z in range(1, ec.ELEMENTS + 1):
         if i + 1 >= len(lines) or lines[i] != f'#{z}' or not lines[i + 1].isdigit():
             problems.append(f'section #{z} malformed at line {i + 1}')
             break
@@ -250,7 +250,7 @@ def check_sections(rep, m):
     rep.check('iso.yop format', p1)
     rep.check('struct.yop format', p2 + [f'#{z}: {len(v)} lines' for z, v in struct.items() if len(v) > 8])
     rep.check('iso.yop counts = _1ISOTOPES', (f'{z}: {len(iso.get(z, []))} vs {m["_1ISOTOPES"][z - 1]}'
-                                             for z in range(1, 104)
+                                             for z in range(1, ec.ELEMENTS + 1)
                                              if str(len(iso.get(z, []))) != m['_1ISOTOPES'][z - 1]))
 
 
@@ -258,7 +258,7 @@ def check_file(rep, merged, path):
     with open(path, 'rb') as f:
         data = f.read()
     lines = data.split(b'\r\n')
-    rep.check('prop.yop: 104 CR LF lines, no bare LF', [] if len(lines) == 105 and lines[-1] == b''
+    rep.check(f'prop.yop: {ec.ELEMENTS + 1} CR LF lines, no bare LF', [] if len(lines) == ec.ELEMENTS + 2 and lines[-1] == b''
               and b'\n' not in data.replace(b'\r\n', b'') else ['line structure'])
     rep.check('prop.yop header', [] if lines[0] == ec.HEADER_LINE.encode('cp1252') else ['differs'])
     rep.check('carbon and iron records byte for byte',

@@ -28,7 +28,7 @@ import xml.etree.ElementTree as ET
 
 CML = '{http://www.xml-cml.org/schema}'
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-ELEMENTS = 103
+ELEMENTS = 118
 HEADING = 'Isotope                        Masse                      Abondance (%)'
 TRACE_WORD = 'traces'
 MAX_ISOTOPE_LINES = 10

@@ -23,7 +23,7 @@ import elementcolumns as ec  # noqa: E402
 
 CML = '{http://www.xml-cml.org/schema}'
 KJ_PER_EV = 96.485
-ESTIMATED_TEMPERATURES = {85, 87} | set(range(100, 104))
+ESTIMATED_TEMPERATURES = {85, 87} | set(range(100, ec.ELEMENTS + 1))
 # Boiling points (K) where bodr keeps an outdated value: the CRC Handbook's is
 # compared instead and the row is labelled "(CRC)".
 HANDBOOK_BOILING_POINTS = {4: 2742, 14: 3538, 25: 2334, 28: 3186, 56: 2170, 88: 2010, 95: 2284}

@@ -12,7 +12,7 @@ import sys
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DATA_DIR = os.path.join(ROOT, 'tools', 'data')
 SHARE_DIR = os.path.join(ROOT, 'share')
-ELEMENTS = 103
+ELEMENTS = 118
 
 COLUMNS_FILE = os.path.join(DATA_DIR, 'columns.tsv')
 
@@ -68,7 +68,7 @@ HEADER_LINE = '_NO_AT;_SYMBOLE;_NOM;_M__AT;_M__VOL;_ETAT_PHY;_TF;_TEB;_0COND_ELE
 
 
 def read_tsv(path):
-    """Reads one group file: {field: [103 values]}; exits on a malformed file."""
+    """Reads one group file: {field: [ELEMENTS values]}; exits on a malformed file."""
     with open(path, encoding='utf-8', newline='') as f:
         text = f.read()
     if '\r' in text:
@@ -99,7 +99,7 @@ def group_files():
 
 
 def read_prop(path=None):
-    """Reads prop.yop back: (header fields, list of 103 records as lists)."""
+    """Reads prop.yop back: (header fields, list of the records as lists)."""
     path = path or os.path.join(SHARE_DIR, 'prop.yop')
     with open(path, 'rb') as f:
         text = f.read().decode('cp1252')

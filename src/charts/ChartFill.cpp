@@ -64,8 +64,8 @@ private:
     int m_z;
 };
 
-// Every record once, in table order (the file may hold fewer than 103), labelled with the
-// element's symbol.
+// Every record once, in table order (the file may hold fewer than the elements known), labelled
+// with the element's symbol.
 template <class Visit> void forEachRecord(const ElementRecords &records, int symbol, Visit visit)
 {
     for (int z = 1; z <= records.count(); ++z)

@@ -4,7 +4,7 @@
 
 #include <QPixmap>
 
-// A flat button that lights up under the mouse: the 103 element buttons, "Mode M / %"
+// A flat button that lights up under the mouse: the element buttons, "Mode M / %"
 // and the buttons of the molar-mass panel. Optionally carries a glyph beside or
 // instead of its caption.
 class TEncartaButton : public FlatButton

@@ -139,7 +139,7 @@ void openWhole(TTextTable &table)
         // The declared field that the file's first line does not name.
         stop(QStringLiteral("n'a pas la colonne « %1 »").arg(e.place()));
     }
-    if (table.RecordCount() != ElementCount) {
+    if (table.RecordCount() != ElementCount && table.RecordCount() != FirstEditionCount) {
         const int found = table.RecordCount();
         table.Close();
         stop(QStringLiteral("contient %1 enregistrement%2 au lieu de %3 : il est incomplet ou "

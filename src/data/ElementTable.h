@@ -10,7 +10,11 @@ class TTextTable;
 // that keep a posted value one the file can hold and the other windows can read.
 namespace ElementTable {
 
-constexpr int ElementCount = 103;
+// The elements of today's table, Rf (104) to Og (118) included.
+constexpr int ElementCount = 118;
+// The records of the table's first edition, which stopped at lawrencium: such a file (a user's
+// edited copy from before) still opens, and the program then shows its elements only.
+constexpr int FirstEditionCount = 103;
 // About ten times the longest file that can hold the names and ElementCount records of lines within
 // the line limit: more is no element table.
 constexpr qint64 MaxFileSize = qint64(4) * 1024 * 1024;
@@ -34,8 +38,8 @@ void configure(TTextTable &table, const DataFolder &folder);
 // Opens a configured table for the program's start: a file that is missing or refused
 // (DataFile::readAll), is empty, is not Windows-1252 text with CR LF line ends
 // (DataFile::textRefusal, which tells a picture in the file's place),
-// lacks a declared column or does not hold exactly ElementCount records raises an error
-// naming the file and what is wrong. The file is not touched.
+// lacks a declared column or holds neither ElementCount nor FirstEditionCount records raises an
+// error naming the file and what is wrong. The file is not touched.
 void openWhole(TTextTable &table);
 
 } // namespace ElementTable

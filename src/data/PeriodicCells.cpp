@@ -1,5 +1,7 @@
 #include "data/PeriodicCells.h"
 
+#include "data/ElementTable.h"
+
 #include <array>
 
 namespace PeriodicCells {
@@ -14,7 +16,7 @@ struct Run
     int row;
     int column;
 };
-constexpr std::array<Run, 13> Runs = {{
+constexpr std::array<Run, 14> Runs = {{
     {1, 1, 1, 1},
     {2, 2, 1, 18},
     {3, 4, 2, 1},
@@ -27,7 +29,8 @@ constexpr std::array<Run, 13> Runs = {{
     {58, 71, 8, 3},
     {72, 86, 6, 4},
     {87, 89, 7, 1},
-    {90, 103, 9, 3},
+    {90, ElementTable::FirstEditionCount, 9, 3}, // Th to Lr
+    {104, 118, 7, 4},
 }};
 
 } // namespace

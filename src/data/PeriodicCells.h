@@ -11,7 +11,7 @@ struct Cell
     int column = 0; // 1..18
 };
 
-// The cell of element z (1..103); {0, 0} for any other z.
+// The cell of element z (1..ElementTable::ElementCount); {0, 0} for any other z.
 Cell cell(int z);
 
 } // namespace PeriodicCells

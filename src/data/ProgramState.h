@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ElementTable.h"
 #include "data/GraphSelection.h"
 
 #include <QString>
@@ -16,5 +17,5 @@ struct ProgramState
     GraphSelection graph;    // the chart properties chosen, read by the chart windows
     // Bar heights of the 3-D graph by atomic number - 1, written by the Graph 3D command
     // and read by each 3-D control when it builds its picture.
-    std::array<double, 103> heights{};
+    std::array<double, ElementTable::ElementCount> heights{};
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ElementTable.h"
 #include <QString>
 
 #include <array>
@@ -11,7 +12,7 @@ class ElementRecords;
 // stands 1 unit high, the highest 101, an element without a value lies flat at 0.05.
 namespace Graph3DHeights {
 
-inline constexpr int ElementCount = 103;
+inline constexpr int ElementCount = ElementTable::ElementCount;
 inline constexpr double MissingHeight = 0.05;
 // Every bar's height when all present values are equal and the range is empty.
 inline constexpr double EqualValuesHeight = 51;
@@ -19,10 +20,9 @@ inline constexpr double EqualValuesHeight = 51;
 using Values = std::array<std::optional<double>, ElementCount>;
 using Heights = std::array<double, ElementCount>;
 
-// The values of `column` (any case) in the first 103 records; an empty text, or a record past
-// the table's end, has no value. Raises EDatabaseError for an unknown column and
-// EConvertError naming the element, the field and the text (Numbers::notDecimal) for a text
-// that is not a number.
+// The values of `column` (any case) in the first ElementCount records; an empty text, or a record
+// past the table's end, has no value. Raises EDatabaseError for an unknown column and EConvertError
+// naming the element, the field and the text (Numbers::notDecimal) for a text that is not a number.
 Values read(const ElementRecords &records, const QString &column);
 
 Heights heights(const Values &values);

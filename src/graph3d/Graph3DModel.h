@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ElementTable.h"
 #include <QPoint>
 #include <QString>
 
@@ -51,7 +52,7 @@ struct AxisSegment
 
 namespace Graph3DGeometry {
 
-inline constexpr int ElementCount = 103;
+inline constexpr int ElementCount = ElementTable::ElementCount;
 inline constexpr int FaceCount = 6 * ElementCount;
 inline constexpr float CellSize = 100.0f / 18.0f;
 inline constexpr float DegreesToRadians = 0.017453f;
@@ -89,8 +90,8 @@ int roundEven(double value);
 class Graph3DModel
 {
 public:
-    // `heights` (103 bar heights by atomic number - 1) is read once, when the model is built
-    // at the first UpdateView; it must live until then.
+    // `heights` (one bar height per element, by atomic number - 1) is read once, when the model is
+    // built at the first UpdateView; it must live until then.
     using HeightTable = std::array<double, Graph3DGeometry::ElementCount>;
     explicit Graph3DModel(const HeightTable *heights = nullptr);
 

@@ -33,7 +33,8 @@ public:
         QColor na;
     };
 
-    // `heights` (103 bar heights) is read when the picture is first drawn; it is not owned.
+    // `heights` (one bar height per element) is read when the picture is first drawn; it is not
+    // owned.
     explicit TGraph3D(const Graph3DModel::HeightTable *heights, QWidget *parent = nullptr);
     ~TGraph3D() override;
 

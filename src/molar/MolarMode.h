@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ElementTable.h"
 #include "molar/Compound.h"
 
 #include <QObject>
@@ -33,7 +34,7 @@ struct MolarWindow
     QComboBox *colouringList = nullptr;   // the tool bar's list, hidden in the mode
     // Element z's button at z - 1, painted button face when the mode is entered; a null one
     // is left alone.
-    std::array<TEncartaButton *, 103> elementButtons{};
+    std::array<TEncartaButton *, ElementTable::ElementCount> elementButtons{};
 };
 
 // The molar-mass mode of the main window: entered and left with "Mode M / %", it builds a

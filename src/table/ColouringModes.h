@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/ElementColumns.h"
+#include "data/ElementTable.h"
 
 #include <QColor>
 #include <QPoint>
@@ -22,7 +23,7 @@ class ElementRecords;
 // so a mode is added by adding its entry.
 namespace ColouringModes {
 
-inline constexpr int ElementCount = 103;
+inline constexpr int ElementCount = ElementTable::ElementCount;
 
 // One swatch of a legend. The rule of a mode that colours by an exact text of its column gives
 // an element the colour of the row whose `value` is that text.
@@ -104,7 +105,7 @@ struct Look
 
 using Descriptions = std::array<QString, ElementCount>; // element z at z - 1
 
-// What a mode makes of the records: the looks of the 103 buttons and what each then says.
+// What a mode makes of the records: the looks of the element buttons and what each then says.
 struct Readings
 {
     std::array<Look, ElementCount> looks{};

@@ -14,7 +14,7 @@ struct Table;
 
 // The picture of the table in its current colouring: the title line naming the mode and
 // the mode's legend, from the same legend of the mode table as the one on screen, with the
-// looks of the 103 buttons.
+// looks of the element buttons.
 namespace ColouringPicture {
 
 // What the main window shows besides the buttons.

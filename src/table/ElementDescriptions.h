@@ -10,8 +10,8 @@ namespace ElementDescriptions {
 
 // "Fer, Fe, numéro atomique 26, groupe 8, période 4": the group and period of the element's
 // place in the table. The lanthanides and actinides, on their own rows below the table, say
-// their period and no group ("période 6"); La and Ac stand in group 3. A number outside 1..103
-// says neither.
+// their period and no group ("période 6"); La and Ac stand in group 3. A number
+// outside 1..ElementCount says neither.
 QString name(QStringView frenchName, QStringView symbol, int atomicNumber);
 
 // The words of the colouring modes that speak the element's own text; the state and the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ElementTable.h"
 #include <QPoint>
 #include <QString>
 
@@ -9,11 +10,11 @@
 // button stands and the group and period labels around them.
 namespace ElementLayout {
 
-inline constexpr int ElementCount = 103;
+inline constexpr int ElementCount = ElementTable::ElementCount;
 inline constexpr int ButtonSize = 33;
 inline constexpr int Pitch = 32; // neighbouring buttons share one line of pixels
 
-// The chemical symbol of element z (1..103), the caption of its button.
+// The chemical symbol of element z (1..ElementCount), the caption of its button.
 QString symbol(int z);
 
 // Top-left corner of element z's button in the client area below the menu bar.

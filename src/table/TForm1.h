@@ -3,6 +3,7 @@
 #include "data/DataFolder.h"
 #include "data/ElementRecords.h"
 #include "table/ColouringPicture.h"
+#include "table/ElementLayout.h"
 #include "table/Legends.h"
 
 #include <QMainWindow>
@@ -31,7 +32,7 @@ struct PictureSaves;
 class TablePictureMenu;
 struct ProgramState;
 
-// The main window: the periodic table as 103 element buttons on navy, with the
+// The main window: the periodic table as its element buttons on navy, with the
 // group and period labels, the toolbar and the menu bar. Every other window of the
 // program is reached from here.
 class TForm1 : public QMainWindow
@@ -149,11 +150,12 @@ private:
     // The element last under the mouse, for the legend's value box to edit; owned by the
     // window.
     ShownElement *m_hovered = nullptr;
-    LegendEdits *m_legendEdits = nullptr;          // owned by the window
-    HoverPanel *m_panel1 = nullptr;                // owned by m_client
-    std::array<TEncartaButton *, 103> m_buttons{}; // element z at z - 1, owned by m_client
-    LegendControls m_legends;                      // owned by m_client
-    TableColourist *m_colourist = nullptr;         // owned by the window
+    LegendEdits *m_legendEdits = nullptr; // owned by the window
+    HoverPanel *m_panel1 = nullptr;       // owned by m_client
+    std::array<TEncartaButton *, ElementLayout::ElementCount>
+        m_buttons{};                       // element z at z - 1, owned by m_client
+    LegendControls m_legends;              // owned by m_client
+    TableColourist *m_colourist = nullptr; // owned by the window
     int m_hoveredElement = 0;
     MolarMode *m_molar = nullptr;     // owned by the window
     MainWindowKeys *m_keys = nullptr; // owned by the window

@@ -13,7 +13,7 @@ class ElementRecords;
 class TEncartaButton;
 
 // Applies a colouring mode of a mode table to the main window: paints the looks that the
-// mode's rule gives on the 103 element buttons and shows the mode's legend. What else the
+// mode's rule gives on the element buttons and shows the mode's legend. What else the
 // window holds beside the table, it asks for: the other panels hidden, a width for the legend.
 // The colours stay on the buttons until the next mode.
 class TableColourist : public QObject

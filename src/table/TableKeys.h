@@ -14,7 +14,8 @@ class TableKeys : public QObject
     Q_OBJECT
 
 public:
-    // `button(z)` is element z's button, for z in 1..103; the buttons outlive this object.
+    // `button(z)` is element z's button, for z in 1..ElementLayout::ElementCount; the buttons
+    // outlive this object.
     TableKeys(std::function<HoverButton *(int z)> button, QObject *parent = nullptr);
 
     // The element that the table's Tab stop lands on.

@@ -6,8 +6,8 @@ namespace TableMoves {
 
 enum class Key { Left, Right, Up, Down, RowStart, RowEnd };
 
-// The element that `key` moves to from element `from` (1..103); `from` itself when no button
-// stands that way, and 0 for a `from` outside the table.
+// The element that `key` moves to from element `from` (1..ElementLayout::ElementCount); `from`
+// itself when no button stands that way, and 0 for a `from` outside the table.
 //
 // Left and Right go to the nearest button of the same row, Home and End to its first and last.
 // Up and Down go to the nearest button above or below within a quarter turn of the key's

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ElementTable.h"
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -14,7 +15,7 @@
 // the same whatever the mouse is doing.
 struct TablePicture
 {
-    static constexpr int ElementCount = 103;
+    static constexpr int ElementCount = ElementTable::ElementCount;
 
     struct Look
     {

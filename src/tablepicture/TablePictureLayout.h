@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/ElementTable.h"
+
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -10,7 +12,7 @@
 struct TablePicture;
 
 // Where everything of a table picture stands, in picture units (pixels of the picture at
-// its natural size): the title on top, the 103 cells as the periodic table lays them out
+// its natural size): the title on top, the element cells as the periodic table lays them out
 // with group numbers above the columns and period numerals left of the rows, and the legend
 // in the gap above the transition metals. Painting and the tests read the same rectangles.
 struct TablePictureLayout
@@ -27,7 +29,7 @@ struct TablePictureLayout
 
     QSizeF size;
     QRectF title;
-    std::array<QRectF, 103> cells; // by atomic number - 1
+    std::array<QRectF, ElementTable::ElementCount> cells; // by atomic number - 1
     std::vector<Text> groupLabels;
     std::vector<Text> periodLabels;
 

@@ -5,6 +5,7 @@
 #include "charts/ChartFill.h"
 #include "charts/ChartTable.h"
 #include "data/ElementRecords.h"
+#include "data/ElementTable.h"
 #include "data/Errors.h"
 #include "data/TTextTable.h"
 
@@ -97,21 +98,21 @@ void TestChartFill::rowColumn()
              (QStringList{"H 1 20.28", "Li 1 1615", "Be 2 2744", "C 14 4273", "He 18 4.22"}));
 }
 
-// On the shipped table, a property every element has gives 103 points on each chart, the
+// On the shipped table, a property every element has gives one point per element on each chart, the
 // atomic numbers in order.
 void TestChartFill::everyElement()
 {
     ChartFixture fixture(readFileBytes(shippedData().propFile()));
     const ChartFill::RowColumn lc =
         ChartFill::rowColumn(records(fixture), QStringLiteral("_M__AT"));
-    QCOMPARE(lc.byRow.size(), 103);
-    QCOMPARE(lc.byColumn.size(), 103);
+    QCOMPARE(lc.byRow.size(), ElementTable::ElementCount);
+    QCOMPARE(lc.byColumn.size(), ElementTable::ElementCount);
     const ChartPoints xy =
         ChartFill::xy(records(fixture), QStringLiteral("_NO_AT"), QStringLiteral("_M__AT"));
-    QCOMPARE(xy.size(), 103);
+    QCOMPARE(xy.size(), ElementTable::ElementCount);
     QCOMPARE(xy.front().lab, QStringLiteral("H"));
-    QCOMPARE(xy.back().lab, QStringLiteral("Lr"));
-    QCOMPARE(xy.back().x, 103.0);
+    QCOMPARE(xy.back().lab, QStringLiteral("Og"));
+    QCOMPARE(xy.back().x, double(ElementTable::ElementCount));
 }
 
 // A missing column and a text that is not a number are errors with their names, never

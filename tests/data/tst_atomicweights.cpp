@@ -40,7 +40,10 @@ const StandardWeight kWeights[] = {
     {"Rn", nullptr},  {"Fr", nullptr},  {"Ra", nullptr},  {"Ac", nullptr},  {"Th", "232.04"},
     {"Pa", "231.04"}, {"U", "238.03"},  {"Np", nullptr},  {"Pu", nullptr},  {"Am", nullptr},
     {"Cm", nullptr},  {"Bk", nullptr},  {"Cf", nullptr},  {"Es", nullptr},  {"Fm", nullptr},
-    {"Md", nullptr},  {"No", nullptr},  {"Lr", nullptr},
+    {"Md", nullptr},  {"No", nullptr},  {"Lr", nullptr},  {"Rf", nullptr},  {"Db", nullptr},
+    {"Sg", nullptr},  {"Bh", nullptr},  {"Hs", nullptr},  {"Mt", nullptr},  {"Ds", nullptr},
+    {"Rg", nullptr},  {"Cn", nullptr},  {"Nh", nullptr},  {"Fl", nullptr},  {"Mc", nullptr},
+    {"Lv", nullptr},  {"Ts", nullptr},  {"Og", nullptr},
 };
 
 // The abridged weight as the table writes masses: two decimals with the decimal comma,

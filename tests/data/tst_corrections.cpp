@@ -2,6 +2,7 @@
 // give them now, each row with its source; and the structure lines worded as the structure
 // column. A cell that slips back to an older value, or a prediction put in place of a
 // measurement, fails here.
+#include "data/ElementTable.h"
 #include "data/SectionFile.h"
 #include "data/TTextTable.h"
 
@@ -102,7 +103,7 @@ void TestCorrections::initTestCase()
     m_table.setFileName(sharePath("prop.yop"));
     m_table.Open();
     QVERIFY2(m_table.Active(), "prop.yop did not open");
-    QCOMPARE(m_table.RecordCount(), 103);
+    QCOMPARE(m_table.RecordCount(), ElementTable::ElementCount);
 }
 
 void TestCorrections::cells_data()
@@ -127,7 +128,7 @@ void TestCorrections::cells()
 void TestCorrections::structureWording()
 {
     int seen = 0;
-    for (int z = 1; z <= 103; ++z) {
+    for (int z = 1; z <= ElementTable::ElementCount; ++z) {
         const SectionFile::Section section =
             SectionFile::readFile(sharePath("struct.yop"), QString::number(z));
         QVERIFY2(section.found, qPrintable(QString::number(z)));

@@ -11,8 +11,8 @@
 #include <QtTest>
 
 namespace {
-// The latest year of discovery: nobelium, credited to Dubna's work of 1966.
-constexpr int kLastDiscovery = 1966;
+// The latest year of discovery: tennesse, credited to the Dubna-Livermore-Oak Ridge work of 2010.
+constexpr int kLastDiscovery = 2010;
 } // namespace
 
 class TestElementColumns : public QObject
@@ -33,7 +33,7 @@ private slots:
 private:
     QStringList m_fileNames;
     QVector<int> m_computedSizes;  // as the table works them out from the file alone
-    QVector<QStringList> m_values; // per column, the 103 texts in record order
+    QVector<QStringList> m_values; // per column, one text per element in record order
 };
 
 void TestElementColumns::initTestCase()
@@ -147,7 +147,7 @@ void TestElementColumns::shippedValues()
     const ElementColumn &column = ElementColumns::column(static_cast<Column>(index));
     QVERIFY(index < m_values.size());
     const QStringList &values = m_values[index];
-    QCOMPARE(values.size(), 103);
+    QCOMPARE(values.size(), ElementTable::ElementCount);
     const int gaps = int(values.count(QString()));
     QVERIFY2(gaps <= column.empties,
              qPrintable(QStringLiteral("%1 empty, at most %2").arg(gaps).arg(column.empties)));

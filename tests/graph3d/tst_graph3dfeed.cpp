@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 #include "Thrown.h"
 #include "data/ElementRecords.h"
+#include "data/ElementTable.h"
 #include "data/Errors.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
@@ -105,7 +106,7 @@ void TestGraph3DFeed::heightsSpanOneToHundredAndOne()
             given[i] = values[i].toDouble();
     }
     const Graph3DHeights::Heights result = Graph3DHeights::heights(given);
-    for (int i = 0; i < 103; ++i) {
+    for (int i = 0; i < ElementTable::ElementCount; ++i) {
         const double expected = i < heights.size() ? heights[i] : 0.05;
         QVERIFY2(qFuzzyCompare(result[i], expected),
                  qPrintable(QStringLiteral("element %1: %2").arg(i + 1).arg(result[i])));

@@ -1,5 +1,6 @@
 // The 3-D model without any widget: cells, faces, angles, zoom, projection, depth order,
 // visibility and the fill rule, against values worked out by hand from the formulas.
+#include "data/ElementTable.h"
 #include "graph3d/Graph3DModel.h"
 
 #include <QTest>
@@ -51,6 +52,8 @@ void TestGraph3DModel::cellsFollowTheTableWithTheFBlockBelow_data()
     QTest::newRow("Hf") << 72 << 4 << 6;
     QTest::newRow("Ac") << 89 << 3 << 7;
     QTest::newRow("Lr") << 103 << 16 << 9;
+    QTest::newRow("Rf") << 104 << 4 << 7;
+    QTest::newRow("Og") << 118 << 18 << 7;
 }
 
 void TestGraph3DModel::cellsFollowTheTableWithTheFBlockBelow()
@@ -81,14 +84,14 @@ void TestGraph3DModel::sixFacesPerElementInOrder()
     Graph3DModel model(&heights);
     model.BuildModel();
     const auto &faces = model.faces();
-    QCOMPARE(int(faces.size()), 618);
+    QCOMPARE(int(faces.size()), 6 * ElementTable::ElementCount);
     const QStringList order = {"sol", "haut", "devant", "derriere", "droite", "gauche"};
-    for (int i = 0; i < 618; ++i) {
+    for (int i = 0; i < 6 * ElementTable::ElementCount; ++i) {
         QCOMPARE(faceKindName(faces[i].kind), order[i % 6]);
         QCOMPARE(faces[i].label.isEmpty(), faces[i].kind != FaceKind::Haut);
     }
     QCOMPARE(faces[1].label, QStringLiteral("H"));
-    QCOMPARE(faces[617 - 4].label, QStringLiteral("Lr"));
+    QCOMPARE(faces[6 * ElementTable::ElementCount - 1 - 4].label, QStringLiteral("Og"));
 
     // Iron's bar: x from 7s to 8s, y from 3s to 4s, 42 high.
     const float s = 100.0f / 18.0f;
@@ -384,7 +387,7 @@ void TestGraph3DModel::modelIsBuiltOnceFromTheHeightsOfItsFirstUpdate()
     heights[0] = 90; // too late
     model.setTheta(10);
     model.UpdateView();
-    QCOMPARE(int(model.faces().size()), 618);
+    QCOMPARE(int(model.faces().size()), 6 * ElementTable::ElementCount);
     for (const TTrapezeInfo &face : model.faces()) {
         if (face.label == QLatin1String("H"))
             QCOMPARE(face.vertices[0].Z, 70.f);

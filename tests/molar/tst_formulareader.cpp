@@ -151,15 +151,6 @@ void TestFormulaReader::refused_data()
         {"unknown symbol after others", "H2Xx", "Symbole inconnu « Xx »", 3},
         // "Oj" reads O and stops at j, whichever way it is read.
         {"letter that begins no symbol", "H2Oj", "Symbole inconnu « j »", 4},
-        {"element the table does not hold", "NaRf",
-         "L'élément « Rf » n'est pas dans la table "
-         "des éléments",
-         3},
-        // Past the formula check's symbols, and taken as typed: not C and N.
-        {"element after meitnerium", "Og", "L'élément « Og » n'est pas dans la table des éléments",
-         1},
-        {"element after meitnerium whose letters are symbols", "OCn",
-         "L'élément « Cn » n'est pas dans la table des éléments", 2},
         {"charge", "NH4+", "Les charges et les isotopes ne sont pas admis : « + »", 4},
         {"charge with a caret", "SO4^2-", "Les charges et les isotopes ne sont pas admis : « ^ »",
          4},

@@ -3,6 +3,7 @@
 // layouts of the panel and the dialogs.
 #include "controls/TEncartaButton.h"
 #include "controls/TSelButton.h"
+#include "data/ElementTable.h"
 #include "data/Numbers.h"
 #include "molar/CompoundGrid.h"
 #include "molar/MolarMode.h"
@@ -199,7 +200,7 @@ void TestMolarMode::enteringAndLeaving()
     auto *panel = f->child<QWidget>(QStringLiteral("Panel3"));
     QVERIFY(panel->isVisible() && mode->chemEdit()->isVisible());
     QCOMPARE(panel->geometry(), QRect(783 - 163, 33, 163, 420));
-    for (int z = 1; z <= 103; ++z) {
+    for (int z = 1; z <= ElementTable::ElementCount; ++z) {
         QCOMPARE(f->fill(z), face());
         QCOMPARE(f->button(z)->FontColor(), QColor(Qt::black));
     }

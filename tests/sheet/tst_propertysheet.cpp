@@ -281,7 +281,7 @@ void TestPropertySheet::stepsStopAtTheEnds_data()
     QTest::addColumn<int>("z");
     QTest::addColumn<QByteArray>("button");
     QTest::newRow("< on hydrogen") << 1 << QByteArray("AOLButton1");
-    QTest::newRow("> on lawrencium") << 103 << QByteArray("AOLButton2");
+    QTest::newRow("> on oganesson") << 118 << QByteArray("AOLButton2");
 }
 
 void TestPropertySheet::stepsStopAtTheEnds()

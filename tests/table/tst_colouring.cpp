@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 #include "MessageBoxes.h"
 #include "Thrown.h"
+#include "data/ElementTable.h"
 
 #include "data/Errors.h"
 
@@ -25,7 +26,7 @@ const QColor White(0xFF, 0xFF, 0xFF);
 int countFill(const MainWindowFixture &f, const QColor &colour)
 {
     int n = 0;
-    for (int z = 1; z <= 103; ++z)
+    for (int z = 1; z <= ElementTable::ElementCount; ++z)
         n += f.fill(z) == colour;
     return n;
 }
@@ -107,7 +108,7 @@ void TestColouring::legendRows_data()
                             << "Panel2" << QRect(624, 176, 153, 97) << 48
                             << QVector<QRgb>{0x000000, 0xFFFFFF, 0x000080}
                             << QStringList{"+ forte valeur", "+ faible valeur", "N/A"} << 52
-                            << Grey;
+                            << QColor(0x90, 0x90, 0x90); // Te: 255 - 51 * 255 / 117
 }
 
 // Each mode colours the table and shows its legend alone, beside the widened table: the legend
@@ -169,8 +170,8 @@ void TestColouring::acidBaseLeavesElementsWithoutValueSilver()
 {
     MainWindowFixture f;
     f.choose(QStringLiteral("Acide-Base"));
-    QCOMPARE(countFill(f, Silver), 18);
-    QCOMPARE(f.fill(26), White); // amphoteric iron
+    QCOMPARE(countFill(f, Silver), 33); // 18, and Rf to Og
+    QCOMPARE(f.fill(26), White);        // amphoteric iron
     QVERIFY(visible(f, "legende3"));
 }
 
@@ -181,8 +182,8 @@ void TestColouring::physicalStateAtRoomTemperature()
     // Which elements are which at 298 K is the data's test (tst_elementdata).
     QCOMPARE(countFill(f, Gas), 11);
     QCOMPARE(countFill(f, Liquid), 2);
-    QCOMPARE(countFill(f, Silver), 7); // Bk to Lr, without melting or boiling points
-    QCOMPARE(f.fill(35), Liquid);      // Br
+    QCOMPARE(countFill(f, Silver), 22); // Bk to Og, without melting or boiling points
+    QCOMPARE(f.fill(35), Liquid);       // Br
     QCOMPARE(f.fill(26), Solid);
     QCOMPARE(f.child<QLineEdit>(QStringLiteral("edit1"))->text(), QStringLiteral("24,85"));
     QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit2"))->text(), QStringLiteral("76,73"));
@@ -243,7 +244,7 @@ void TestColouring::discoveryAt1600And2000()
     QCOMPARE(f.fill(26), Grey); // Fe, -2500
     QCOMPARE(f.fill(15), Navy); // P, 1669
     QCOMPARE(countFill(f, White), 0);
-    QCOMPARE(countFill(f, Grey) + countFill(f, Navy), 103);
+    QCOMPARE(countFill(f, Grey) + countFill(f, Navy), ElementTable::ElementCount);
     QVERIFY(visible(f, "legende5"));
     // A year equal to the chosen one is not yet discovered.
     auto *year = f.child<QSpinBox>(QStringLiteral("SpinEdit2"));
@@ -255,15 +256,15 @@ void TestColouring::discoveryAt1600And2000()
     QCOMPARE(f.fill(15), White);
     QCOMPARE(f.fill(103), White);
     QCOMPARE(f.fill(26), Grey);
-    QCOMPARE(countFill(f, Navy), 0);
+    QCOMPARE(countFill(f, Navy), 5); // Lv (2000), Og (2002), Mc (2003), Nh (2004), Ts (2010)
 }
 
 void TestColouring::atomicNumberGreyScale()
 {
     MainWindowFixture f;
     f.choose(QStringLiteral("Numero Atomique"));
-    for (int z = 1; z <= 103; ++z) {
-        const int s = (z - 1) * 255 / 102;
+    for (int z = 1; z <= ElementTable::ElementCount; ++z) {
+        const int s = (z - 1) * 255 / (ElementTable::ElementCount - 1);
         QCOMPARE(f.fill(z), QColor(255 - s, 255 - s, 255 - s));
         // White from s = 91 would be 2,5:1 on grey 164; it reads (4,5:1) from grey 118 on.
         QCOMPARE(f.button(z)->FontColor(), 255 - s <= 118 ? White : QColor(Qt::black));
@@ -276,9 +277,9 @@ void TestColouring::captionsOnNavyAreWhite_data()
 {
     QTest::addColumn<int>("entry"); // in the colouring list
     QTest::addColumn<int>("navy");
-    QTest::newRow("not discovered by 1600") << 6 << 90;
-    QTest::newRow("no electronegativity") << 23 << 15;
-    QTest::newRow("separator line") << 1 << 103;
+    QTest::newRow("not discovered by 1600") << 6 << 105;
+    QTest::newRow("no electronegativity") << 23 << 30;
+    QTest::newRow("separator line") << 1 << ElementTable::ElementCount;
 }
 
 // Black on navy cannot be read (1,3:1): such a caption is drawn white, the fill unchanged.
@@ -289,7 +290,7 @@ void TestColouring::captionsOnNavyAreWhite()
     MainWindowFixture f;
     f.choose(entry);
     QCOMPARE(countFill(f, Navy), navy);
-    for (int z = 1; z <= 103; ++z) {
+    for (int z = 1; z <= ElementTable::ElementCount; ++z) {
         if (f.fill(z) == Navy)
             QVERIFY2(f.button(z)->FontColor() == White, qPrintable(QString::number(z)));
     }
@@ -299,7 +300,7 @@ void TestColouring::electronegativityNavyForMissingValues()
 {
     MainWindowFixture f;
     f.choose(QStringLiteral("Electronégativité"));
-    QCOMPARE(countFill(f, Navy), 15);
+    QCOMPARE(countFill(f, Navy), 30);
     QTest::mouseMove(f.button(9), QPoint(10, 10));
     QCOMPARE(f.child<QLineEdit>(QStringLiteral("DBEdit3"))->text(), QStringLiteral("4,1"));
     QCOMPARE(f.fill(9), QColor(Qt::black)); // fluorine has the greatest value
@@ -311,7 +312,7 @@ void TestColouring::crustAbundanceOxygenIsBlack()
     f.choose(QStringLiteral("Abondance croute terrestre"));
     QCOMPARE(f.fill(8), QColor(Qt::black));
     int nearlyWhite = 0;
-    for (int z = 1; z <= 103; ++z)
+    for (int z = 1; z <= ElementTable::ElementCount; ++z)
         nearlyWhite += f.fill(z).red() >= 250;
     QVERIFY(nearlyWhite > 90);
 }
@@ -320,7 +321,7 @@ void TestColouring::separatorLineColoursEverythingNavy()
 {
     MainWindowFixture f;
     f.choose(1);
-    QCOMPARE(countFill(f, Navy), 103);
+    QCOMPARE(countFill(f, Navy), ElementTable::ElementCount);
     QCOMPARE(f.child<QLabel>(QStringLiteral("RxLabel1"))->text(), QString());
     QTest::mouseMove(f.button(26), QPoint(10, 10));
     QCOMPARE(f.child<QLineEdit>(QStringLiteral("DBEdit3"))->text(), QString());
@@ -337,7 +338,7 @@ void TestColouring::nextModeAndDefautRestore()
     f.choose(QStringLiteral("Numero Atomique"));
     f.choose(QStringLiteral("Defaut"));
     const QColor face = QApplication::palette().color(QPalette::Button);
-    QCOMPARE(countFill(f, face), 103);
+    QCOMPARE(countFill(f, face), ElementTable::ElementCount);
     QCOMPARE(f.button(103)->FontColor(), QColor(Qt::black));
     for (const char *legend :
          {"legende1", "legende2", "legende3", "legende4", "legende5", "Panel2"})
@@ -372,12 +373,12 @@ void TestColouring::nonNumberStopsTheScan()
 void TestColouring::columnOfEqualValuesIsWhite()
 {
     MainWindowFixture f([](TStrGrid &grid) {
-        for (int z = 1; z <= 103; ++z)
+        for (int z = 1; z <= ElementTable::ElementCount; ++z)
             if (!grid.Cell(ElementColumns::indexOf("_3EN"), z).isEmpty())
                 MainWindowFixture::setCell(grid, z, "_3EN", "2");
     });
     f.choose(QStringLiteral("Electronégativité"));
-    QCOMPARE(countFill(f, Navy), 15);
+    QCOMPARE(countFill(f, Navy), 30);
     QCOMPARE(countFill(f, White), 88);
 }
 

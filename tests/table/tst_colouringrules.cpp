@@ -4,6 +4,7 @@
 // the grey scale, the mode a list text names, and a whole mode over a set of records, up to
 // the value that stops it.
 #include "RecordsInMemory.h"
+#include "data/ElementTable.h"
 
 #include "table/ColouringModes.h"
 #include "table/ColouringRules.h"
@@ -156,7 +157,7 @@ void TestColouringRules::oneElement()
     QStringList element(6);
     element[column] = text;
     element[4] = boiling;
-    for (int z = 1; z <= 103; ++z)
+    for (int z = 1; z <= ElementTable::ElementCount; ++z)
         lines.append(element);
     const ColouringModes::Readings readings = readingsOf(mode, recordsOf(lines), parameter);
     QTEST(readings.looks[0].fill.value_or(QColor()), "colour");
@@ -302,7 +303,7 @@ void TestColouringRules::looksOfAMode()
         QVERIFY2(look.fill.value_or(QColor()) == fills[z - 1], qPrintable(QString::number(z)));
         QVERIFY2(look.caption == captions[z - 1], qPrintable(QString::number(z)));
     }
-    for (int z = 5; z <= 103; ++z)
+    for (int z = 5; z <= ElementTable::ElementCount; ++z)
         QVERIFY2(readings.looks[z - 1].fill.value_or(QColor()) == laterFill,
                  qPrintable(QString::number(z)));
     QTEST(readings.error.value_or(QString()), "error");

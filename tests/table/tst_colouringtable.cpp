@@ -2,6 +2,7 @@
 // other change it is named by its list text, colours the buttons, says its words, shows its
 // legend with its rows and its spin edit, and draws that legend in the table's picture.
 #include "RecordsInMemory.h"
+#include "data/ElementTable.h"
 
 #include "controls/TEncartaButton.h"
 #include "table/ColouringModes.h"
@@ -76,7 +77,7 @@ void TestColouringTable::addedModeFlowsThrough()
     QSignalSpy widths(&colourist, &TableColourist::layoutWidthRequested);
     client.show();
     QList<QStringList> lines = {{"_NO_AT"}};
-    for (int z = 1; z <= 103; ++z)
+    for (int z = 1; z <= ElementTable::ElementCount; ++z)
         lines.append({QString::number(z)});
     QCOMPARE(legends.parameters.size(), std::size_t(1));
     legends.parameters[0]->setValue(60);

@@ -4,6 +4,7 @@
 #include "MessageBoxes.h"
 #include "TestFiles.h"
 #include "controls/EditMark.h"
+#include "data/ElementTable.h"
 #include "data/TTextTable.h"
 #include "sheet/TForm2.h"
 #include "table/Startup.h"
@@ -291,7 +292,7 @@ void TestHoverPanel::valuesDrawnAsShaped()
         MainWindowFixture::setCell(grid, 103, "_M__AT", "Te Ta AV");
     });
     auto *shown = f.child<QLineEdit>(box);
-    for (int z = 1; z <= 103; ++z) {
+    for (int z = 1; z <= ElementTable::ElementCount; ++z) {
         QTest::mouseMove(f.button(z), QPoint(12, 12));
         const QImage drawn = shown->grab().toImage();
         const QFont font = shown->font();
@@ -585,9 +586,9 @@ void TestHoverPanel::startStopsOnAnIncompleteTable_data()
     for (int i = 0; i < 36; ++i)
         cut += lines[i] + '\n';
     cut += lines[36].left(20);
-    QTest::newRow("cut inside krypton") << cut << "contient 36 enregistrements au lieu de 103";
+    QTest::newRow("cut inside krypton") << cut << "contient 36 enregistrements au lieu de 118";
     QTest::newRow("one record more") << whole + lines[1] + '\n'
-                                     << "contient 104 enregistrements au lieu de 103";
+                                     << "contient 119 enregistrements au lieu de 118";
     QTest::newRow("a column missing")
         << QByteArray(whole).replace(";_TEB;", ";_TEBX;") << "n'a pas la colonne « _TEB »";
     QTest::newRow("no file") << QByteArray() << "est introuvable";

@@ -2,6 +2,7 @@
 // Return on the table, the search and its marks, the property sheet's keys and the menu's keys.
 #include "MainWindowFixture.h"
 #include "controls/TAboutBox.h"
+#include "data/ElementTable.h"
 #include "data/TTextTable.h"
 #include "molar/CompoundGrid.h"
 #include "molar/MolarMode.h"
@@ -96,7 +97,7 @@ void TestKeyboard::tabCrossesTheTableInOneStop()
     MainWindowFixture f;
     QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
     // A mouse user sees no focus on the table.
-    for (int z = 1; z <= 103; ++z)
+    for (int z = 1; z <= ElementTable::ElementCount; ++z)
         QVERIFY2(!f.button(z)->showsFocus() &&
                      f.button(z)->currentLook() == HoverButton::Look::Normal,
                  qPrintable(QString::number(z)));
@@ -234,7 +235,7 @@ void TestKeyboard::searchMarksAndRestoresEveryColouring()
     const QImage before = tablePicture(f);
     const std::vector<QColor> fills = [&f] {
         std::vector<QColor> all;
-        for (int z = 1; z <= 103; ++z)
+        for (int z = 1; z <= ElementTable::ElementCount; ++z)
             all.push_back(f.fill(z));
         return all;
     }();
@@ -244,7 +245,7 @@ void TestKeyboard::searchMarksAndRestoresEveryColouring()
     QVERIFY(search->isOpen());
     QCOMPARE(focusName(), QStringLiteral("SearchEdit"));
     // The field hides no element button.
-    for (int z = 1; z <= 103; ++z)
+    for (int z = 1; z <= ElementTable::ElementCount; ++z)
         QVERIFY(!search->field()->geometry().intersects(f.button(z)->geometry()));
     QTest::keyClicks(search->field(), QStringLiteral("fer"));
     QCOMPARE(f.button(26)->mark(), HoverButton::Mark::Framed);
@@ -259,7 +260,7 @@ void TestKeyboard::searchMarksAndRestoresEveryColouring()
 
     QTest::keyClick(search->field(), Qt::Key_Escape);
     QVERIFY(!search->isOpen());
-    for (int z = 1; z <= 103; ++z) {
+    for (int z = 1; z <= ElementTable::ElementCount; ++z) {
         QCOMPARE(f.button(z)->mark(), HoverButton::Mark::None);
         QCOMPARE(f.fill(z), fills[z - 1]);
     }

@@ -37,7 +37,7 @@ void TestKeyboardRules::initTestCase()
     ElementTable::configure(table, DataFolder(QStringLiteral(MIRELON_SHARE_DIR)));
     ElementTable::openWhole(table);
     m_entries = MainWindowKeys::entriesOf(ElementRecords::fromTable(table));
-    QCOMPARE(m_entries.size(), std::size_t(103));
+    QCOMPARE(m_entries.size(), std::size_t(ElementTable::ElementCount));
 }
 
 void TestKeyboardRules::arrowMoves_data()
@@ -68,16 +68,24 @@ void TestKeyboardRules::arrowMoves_data()
     QTest::newRow("He Up: top of the table") << 2 << Key::Up << 2;
     QTest::newRow("Sc Down: Y") << 21 << Key::Down << 39;
     QTest::newRow("La Down: Ac") << 57 << Key::Down << 89;
+    QTest::newRow("Hf Down: Rf") << 72 << Key::Down << 104;
+    QTest::newRow("Rn Down: Og") << 86 << Key::Down << 118;
+    QTest::newRow("Rf Up: Hf") << 104 << Key::Up << 72;
+    QTest::newRow("Rf Down: the lanthanide row, as from Ac") << 104 << Key::Down << 58;
+    QTest::newRow("Ac Down: Ce") << 89 << Key::Down << 58;
+    QTest::newRow("Rf Right: Db") << 104 << Key::Right << 105;
+    QTest::newRow("Ac Right: Rf") << 89 << Key::Right << 104;
+    QTest::newRow("Fr End: Og") << 87 << Key::RowEnd << 118;
+    QTest::newRow("Og Right: end of the row") << 118 << Key::Right << 118;
     QTest::newRow("Ac Down: Ce, the lanthanides") << 89 << Key::Down << 58;
     QTest::newRow("Ce Down: Th, the actinides") << 58 << Key::Down << 90;
     QTest::newRow("Th Down: bottom of the table") << 90 << Key::Down << 90;
     QTest::newRow("Ce Up: Ac") << 58 << Key::Up << 89;
-    QTest::newRow("Pr Up: Hf over the gap of period 7") << 59 << Key::Up << 72;
-    QTest::newRow("Rn Down: Lu, not Ac far aside") << 86 << Key::Down << 71;
+    QTest::newRow("Pr Up: Rf, period 7 now full") << 59 << Key::Up << 104;
     QTest::newRow("Fr Down: nothing below in line") << 87 << Key::Down << 87;
     // Outside the table nothing moves.
     QTest::newRow("0") << 0 << Key::Right << 0;
-    QTest::newRow("104") << 104 << Key::Left << 0;
+    QTest::newRow("119") << 119 << Key::Left << 0;
 }
 
 void TestKeyboardRules::arrowMoves()
@@ -98,14 +106,18 @@ void TestKeyboardRules::search_data()
     QTest::newRow("English name") << "iron" << 26 << 1;
     QTest::newRow("English name, mixed case") << "MerCury" << 80 << 1;
     QTest::newRow("atomic number") << "26" << 26 << 1;
-    QTest::newRow("last atomic number") << "103" << 103 << 1;
-    QTest::newRow("digit: its number first, then those beginning with it") << "1" << 1 << 15;
+    QTest::newRow("last atomic number") << "118" << 118 << 1;
+    QTest::newRow("French name of 118") << "oganesson" << 118 << 1;
+    QTest::newRow("symbol of 118, then hydrogen and nitrogen") << "Og" << 118 << 3;
+    QTest::newRow("French name of 117") << "tennesse" << 117 << 1;
+    QTest::newRow("French name of 114 without its accent") << "flerovium" << 114 << 1;
+    QTest::newRow("digit: its number first, then those beginning with it") << "1" << 1 << 30;
     QTest::newRow("symbol: Fe, then Fermium") << "fe" << 26 << 2;
     QTest::newRow("name beginning: Fer, Fermium") << "fer" << 26 << 2;
     // An exact symbol comes before names that hold the text with a lower number.
-    QTest::newRow("o: oxygen before hydrogen") << "o" << 8 << 45;
-    QTest::newRow("ne: neon before hydrogen") << "ne" << 10 << 20;
-    QTest::newRow("h") << "h" << 1 << 19;
+    QTest::newRow("o: oxygen before hydrogen") << "o" << 8 << 55;
+    QTest::newRow("ne: neon before hydrogen") << "ne" << 10 << 23;
+    QTest::newRow("h") << "h" << 1 << 23;
     QTest::newRow("cu: Cu, Mercure, Curium") << "cu" << 29 << 3;
     QTest::newRow("blanks around") << "  argent " << 47 << 1;
     QTest::newRow("blanks only") << "   " << 0 << 0;

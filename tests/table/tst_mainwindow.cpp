@@ -6,6 +6,7 @@
 #include "controls/TAboutBox.h"
 #include "controls/TEncartaButton.h"
 #include "data/ChartProperties.h"
+#include "data/ElementTable.h"
 #include "data/ProgramState.h"
 #include "data/TTextTable.h"
 #include "sheet/TForm2.h"
@@ -106,6 +107,9 @@ void TestMainWindow::lookupFindsButtonsAtTheirPlaces_data()
     QTest::newRow("Ac in group 3") << 89 << "Ac" << QPoint(96, 320);
     QTest::newRow("Th starts the actinide row") << 90 << "Th" << QPoint(112, 392);
     QTest::newRow("Lr ends it") << 103 << "Lr" << QPoint(528, 392);
+    QTest::newRow("Rf follows Ac in group 4") << 104 << "Rf" << QPoint(128, 320);
+    QTest::newRow("Cn, group 12 period 7") << 112 << "Cn" << QPoint(384, 320);
+    QTest::newRow("Og ends period 7 in group 18") << 118 << "Og" << QPoint(576, 320);
 }
 
 void TestMainWindow::lookupFindsButtonsAtTheirPlaces()
@@ -119,13 +123,13 @@ void TestMainWindow::lookupFindsButtonsAtTheirPlaces()
 }
 
 // Every button its own symbol and its own cell on a 32-pixel pitch, where neighbours share one
-// line, in the one look of the table; no button outside 1 to 103.
+// line, in the one look of the table; no button outside 1 to ElementCount.
 void TestMainWindow::everyButtonHasItsSymbolSizeAndLook()
 {
     const QColor face = QApplication::palette().color(QPalette::Button);
     QSet<QPair<int, int>> cells;
     QSet<QString> captions;
-    for (int z = 1; z <= 103; ++z) {
+    for (int z = 1; z <= ElementTable::ElementCount; ++z) {
         TEncartaButton *button = m_form->elementButton(z);
         QVERIFY2(button, qPrintable(QString::number(z)));
         QCOMPARE(button->size(), QSize(33, 33));
@@ -141,11 +145,11 @@ void TestMainWindow::everyButtonHasItsSymbolSizeAndLook()
         cells.insert({button->x(), button->y()});
         captions.insert(button->Caption());
     }
-    QCOMPARE(cells.size(), 103);
-    QCOMPARE(captions.size(), 103);
+    QCOMPARE(cells.size(), ElementTable::ElementCount);
+    QCOMPARE(captions.size(), ElementTable::ElementCount);
     QCOMPARE(m_form->elementButton(27)->x() - m_form->elementButton(26)->x(), 32);
     QVERIFY(!m_form->elementButton(0));
-    QVERIFY(!m_form->elementButton(104));
+    QVERIFY(!m_form->elementButton(ElementTable::ElementCount + 1));
 }
 
 void TestMainWindow::labelsStandAboveColumnsAndBesideRows_data()

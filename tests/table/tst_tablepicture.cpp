@@ -5,6 +5,7 @@
 #include "MessageBoxes.h"
 #include "SaveDialogPlayer.h"
 #include "ToolOutput.h"
+#include "data/ElementTable.h"
 
 #include "data/ElementSymbols.h"
 #include "tablepicture/TablePictureFiles.h"
@@ -87,11 +88,11 @@ void TestTablePicture::layoutKeepsEverythingApart()
     const TablePicture picture = f.form->tablePicture();
     const TablePictureLayout layout = TablePictureLayout::of(picture);
     const QRectF whole(QPointF(), layout.size);
-    for (int z = 1; z <= 103; ++z) {
+    for (int z = 1; z <= ElementTable::ElementCount; ++z) {
         QVERIFY2(whole.contains(layout.cell(z)), qPrintable(QString::number(z)));
         QVERIFY2(!layout.legend.intersects(layout.cell(z)), qPrintable(QString::number(z)));
         QVERIFY(!layout.title.intersects(layout.cell(z)));
-        for (int other = z + 1; other <= 103; ++other)
+        for (int other = z + 1; other <= ElementTable::ElementCount; ++other)
             QVERIFY2(!layout.cell(z).intersects(layout.cell(other)),
                      qPrintable(QStringLiteral("%1 %2").arg(z).arg(other)));
     }
@@ -174,7 +175,7 @@ void TestTablePicture::pdfShowsTheModeAndItsLegend_data()
         << QStringList{"Solide"};
 }
 
-// Printed into a PDF file: one A4 landscape page holding the 103 symbols, a title naming
+// Printed into a PDF file: one A4 landscape page holding the element symbols, a title naming
 // the mode and that mode's legend, with the values its fields show.
 void TestTablePicture::pdfShowsTheModeAndItsLegend()
 {
@@ -190,7 +191,7 @@ void TestTablePicture::pdfShowsTheModeAndItsLegend()
     QVERIFY2(info.contains(QStringLiteral("842 x 595")), qPrintable(info));
     const QString text = processOutput(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     const QStringList words = text.split(QRegularExpression(QStringLiteral("\\s+")));
-    for (int z = 1; z <= 103; ++z)
+    for (int z = 1; z <= ElementTable::ElementCount; ++z)
         QVERIFY2(words.contains(ElementSymbols::symbol(z)), qPrintable(ElementSymbols::symbol(z)));
     QVERIFY2(words.contains(QStringLiteral("Fe")) && words.contains(QStringLiteral("Lr")),
              qPrintable(text));

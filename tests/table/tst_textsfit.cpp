@@ -6,6 +6,7 @@
 // and the About box. A text fits when its ink stays inside the area its control draws in,
 // inside every panel that holds the control, and clear of the controls stacked above it.
 #include "MainWindowFixture.h"
+#include "data/ElementTable.h"
 
 #include "charts/TForm5.h"
 #include "charts/TForm6.h"
@@ -496,12 +497,13 @@ void walkMainWindow(MainWindowFixture &f, QStringList &faults)
     for (int entry = 0; entry < int(modes.size()); ++entry) {
         f.choose(entry);
         check(f.form.get(), faults);
-        for (int z = 1; z <= 103 && modes[std::size_t(entry)].valueColumn; ++z) {
+        for (int z = 1; z <= ElementTable::ElementCount && modes[std::size_t(entry)].valueColumn;
+             ++z) {
             QTest::mouseMove(f.button(z), QPoint(12, 12));
             check(numericLegend, faults);
         }
     }
-    for (int z = 1; z <= 103; ++z) {
+    for (int z = 1; z <= ElementTable::ElementCount; ++z) {
         QTest::mouseMove(f.button(z), QPoint(12, 12));
         check(f.child<QWidget>(QStringLiteral("Panel1")), faults);
     }
@@ -515,7 +517,7 @@ void walkPropertySheet(MainWindowFixture &f, QStringList &faults)
     TForm2 sheet(f.state, f.store());
     sheet.show();
     auto *next = sheet.findChild<HoverButton *>(QStringLiteral("AOLButton2"));
-    for (int z = 1; z <= 103; ++z) {
+    for (int z = 1; z <= ElementTable::ElementCount; ++z) {
         QCOMPARE(sheet.findChild<QLineEdit *>(QStringLiteral("DB_NO_AT"))->text(),
                  QString::number(z));
         checkEveryPage(sheet, faults);
