@@ -59,6 +59,11 @@ void TestEquation::balanced_data()
     // Cu: 3 = 3; N: 8 = 6 + 2; O: 24 = 18 + 2 + 4; H: 8 = 8.
     QTest::newRow("copper and nitric acid") << "Cu + HNO3 -> Cu(NO3)2 + NO + H2O"
                                             << "3 Cu + 8 HNO3 → 3 Cu(NO3)2 + 2 NO + 4 H2O";
+    // The textbook hard case: K 40 + 122 = 162 + 0; S 299 = 162 + 15 + 122.
+    QTest::newRow("ferrocyanide and permanganate")
+        << "K4Fe(CN)6 + KMnO4 + H2SO4 -> KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O"
+        << "10 K4Fe(CN)6 + 122 KMnO4 + 299 H2SO4 → 162 KHSO4 + 5 Fe2(SO4)3 + 122 MnSO4 + "
+           "60 HNO3 + 60 CO2 + 188 H2O";
     // Charge −2 on the sulfate: 2×(+1) + (−2) = 0.
     QTest::newRow("sulfate ions") << "H^+ + SO4^2- -> H2SO4"
                                   << "2 H^+ + SO4^2- → H2SO4";
