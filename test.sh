@@ -29,7 +29,7 @@ if command -v clang++ >/dev/null 2>&1 && [ "${MIRELON_SKIP_FUZZ:-0}" != 1 ]; the
   cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -gline-tables-only" \
     -DCMAKE_CXX_COMPILER=clang++ \
     -DMIRELON_BUILD_FUZZ=ON -DMIRELON_BUILD_TESTS=OFF -DMIRELON_BUILD_BENCH=OFF \
-    -DMIRELON_SUBSYSTEMS="data;molar;charts" >/dev/null
+    -DMIRELON_SUBSYSTEMS="data;molar;calculs;charts" >/dev/null
   cmake --build build-fuzz -j"$(nproc)"
   ctest --test-dir build-fuzz --output-on-failure -j"$(nproc)" || status=1
 fi

@@ -1,5 +1,6 @@
 #include "table/TForm1.h"
 
+#include "calculs/CalculsWindow.h"
 #include "charts/ChartCommands.h"
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
@@ -207,6 +208,27 @@ void TForm1::buildMenu()
             [this] { guarded(this, [this] { Graph3D1Click(); }); });
     connect(about, &QAction::triggered, this, &TForm1::AboutClick);
     connect(exit, &QAction::triggered, this, &TForm1::exitClick);
+    buildToolsMenu(bar, mnemonics);
+}
+
+void TForm1::buildToolsMenu(QMenuBar *bar, MnemonicStyle *mnemonics)
+{
+    QMenu *tools = bar->addMenu(QStringLiteral("&Outils"));
+    mnemonics->apply(tools);
+    tools->setObjectName(QStringLiteral("Outils1"));
+    QAction *calculs = tools->addAction(QStringLiteral("&Calculs…"));
+    calculs->setObjectName(QStringLiteral("Calculs1"));
+    calculs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    // One window, made when first asked for, raised when asked for again.
+    connect(calculs, &QAction::triggered, this, [this] {
+        guarded(this, [this] {
+            if (!m_calculs)
+                m_calculs = new CalculsWindow(m_store, this);
+            m_calculs->show();
+            m_calculs->raise();
+            m_calculs->activateWindow();
+        });
+    });
 }
 
 void TForm1::buildToolbar(QWidget *client)

@@ -7,6 +7,7 @@
 #include "table/Legends.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -24,6 +25,9 @@ class TEncartaButton;
 class TFormgr;
 class TForm7;
 class TForm8;
+class CalculsWindow;
+class MnemonicStyle;
+class QMenuBar;
 class TForm3;
 class ElementStore;
 class ShownElement;
@@ -117,6 +121,8 @@ private:
     void hidePanels(const QWidget *kept);
 
     void buildMenu();
+    // « Outils » after the other entries: « Calculs… » opens the classroom calculations.
+    void buildToolsMenu(QMenuBar *bar, MnemonicStyle *mnemonics);
     void buildToolbar(QWidget *client);
     void buildElementButtons(QWidget *client);
     void buildLabels(QWidget *client);
@@ -147,6 +153,7 @@ private:
     QAction *m_graphLC = nullptr;
     QAction *m_graph3D = nullptr;
     QAction *m_ensembles = nullptr;
+    QPointer<CalculsWindow> m_calculs; // owned by the window, made when first opened
     // The element last under the mouse, for the legend's value box to edit; owned by the
     // window.
     ShownElement *m_hovered = nullptr;

@@ -16,6 +16,7 @@ HOVER = (0xD8, 0xBE, 0x0A)
 NAVY = (0x00, 0x00, 0x80)
 MAROON = (0x80, 0x00, 0x00)  # the property sheet's "<" and ">"
 SHEET_NEXT = (448, 16)  # the top-left of ">" in the property sheet
+AFTER_EXIT = 1  # menu bar entries after "Exit": "Outils"
 
 
 def wait_until(predicate, what, timeout=10):
@@ -204,9 +205,9 @@ def case_title_and_hover(s):
 
 def case_about_opens_and_closes(s):
     words, y = s.menu_words()
-    # The last two words are "About" and "Exit" (a disabled entry reads too pale).
-    assert len(words) >= 3, "menu words: %r" % words
-    about = words[-2]
+    # "About" and "Exit" come before "Outils", the last word (a disabled entry reads too pale).
+    assert len(words) >= 4, "menu words: %r" % words
+    about = words[-2 - AFTER_EXIT]
     s.click((about[0] + about[1]) // 2, y)
     box = s.wait_window("^About$")
     g = s.geometry(box)
@@ -217,7 +218,7 @@ def case_about_opens_and_closes(s):
 
 def case_exit_ends_program(s):
     words, y = s.menu_words()
-    exit_word = words[-1]
+    exit_word = words[-1 - AFTER_EXIT]
     s.click((exit_word[0] + exit_word[1]) // 2, y)
     s.app.wait(10)
     assert s.app.returncode == 0, s.app.returncode

@@ -29,9 +29,10 @@ def dark_pixels(s, g, x_range, y_range):
 def open_sets(s):
     """"Ensembles" from the menu: the sets window and its geometry."""
     words, y = s.menu_words()
-    # "Graphiques", "Ensembles", "About", "Exit": the sets entry is the third from the end.
-    assert len(words) >= 4, "menu words: %r" % words
-    entry = words[-3]
+    # "Graphiques", "Ensembles", "About", "Exit", then "Outils": the sets entry is the third
+    # before "Exit".
+    assert len(words) >= 5, "menu words: %r" % words
+    entry = words[-3 - mirelon_e2e.AFTER_EXIT]
     s.click((entry[0] + entry[1]) // 2, y)
     sets = s.wait_window("^Ensembles$")
     g = s.geometry(sets)

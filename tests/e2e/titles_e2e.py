@@ -51,7 +51,7 @@ def check_titles(s):
     assert title.startswith("Mirelon 2 par ") and "mirelon II" not in title, title
 
     words, y = s.menu_words()
-    about = words[-2]
+    about = words[-2 - mirelon_e2e.AFTER_EXIT]
     s.click((about[0] + about[1]) // 2, y)
     box = s.wait_window("^About$")
     wait_title(s, box, "About")
