@@ -108,6 +108,10 @@ void TForm1::openView()
     TableWriteQuestions::attach(m_store, this);
     // An incomplete table stops the start, before any edit could make it permanent.
     m_store.open();
+    // A table of the first edition stops at lawrencium: the later elements have no record to
+    // show, and no button.
+    for (int z = records().count() + 1; z <= int(m_buttons.size()); ++z)
+        m_buttons[static_cast<std::size_t>(z - 1)]->hide();
     nameElementButtons();
     // The legend's value box edits the hovered element's record: the panel shows the text
     // being typed, as it will be posted, and the record's again when it is taken back.

@@ -127,6 +127,7 @@ class TestHoverPanel : public QObject
     Q_OBJECT
 
 private slots:
+    void firstEditionTableHasNoLaterButtons();
     void panelShowsTheHoveredRecord_data();
     void panelShowsTheHoveredRecord();
     void movingToAnotherButtonSwitchesWithoutHiding();
@@ -615,6 +616,20 @@ void TestHoverPanel::startStopsOnAnIncompleteTable()
     }
     QVERIFY2(message.contains(path) && message.contains(fault), qPrintable(message));
     QCOMPARE(readFileBytes(path), bytes);
+}
+
+void TestHoverPanel::firstEditionTableHasNoLaterButtons()
+{
+    // A table of 103 records, as the first edition shipped it, still opens: the elements it
+    // lacks get no button, rather than one with nothing behind it.
+    const MainWindowFixture f([](TStrGrid &grid) {
+        while (grid.RowCount() > ElementTable::FirstEditionCount + 1)
+            grid.DeleteRow(grid.RowCount() - 1);
+    });
+    QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+    QVERIFY(f.button(103)->isVisible());
+    for (int z = 104; z <= ElementTable::ElementCount; ++z)
+        QVERIFY2(!f.button(z)->isVisible(), qPrintable(QString::number(z)));
 }
 
 QTEST_MAIN(TestHoverPanel)
