@@ -13,6 +13,18 @@
 
 namespace {
 
+// The metafile names a face as Windows does: the installed stand-in by the font it replaces.
+QString windowsFamily(const QString &family)
+{
+    if (family == QLatin1String("Liberation Sans"))
+        return QStringLiteral("Arial");
+    if (family == QLatin1String("Liberation Sans Narrow"))
+        return QStringLiteral("Arial Narrow");
+    if (family == QLatin1String("Liberation Serif"))
+        return QStringLiteral("Times New Roman");
+    return family;
+}
+
 // A length or a position in logical units as a record holds it: rounded, and held within
 // the int range, so that a painter scaled far past the picture (a zoom of a million) gives
 // the largest value a record can take instead of an undefined one. Not a number gives 0.
@@ -198,7 +210,7 @@ public:
             placed = reached;
         }
         MetafileRecorder::Font face;
-        face.family = font.family();
+        face.family = windowsFamily(font.family());
         const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96 / 72;
         face.height = toUnits(pixels * scale);
         face.weight = font.bold() ? 700 : 400;

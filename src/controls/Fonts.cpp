@@ -1,6 +1,8 @@
 #include "controls/Fonts.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 
 namespace {
@@ -14,9 +16,29 @@ constexpr int CondensedSerif = 88;
 
 } // namespace
 
+QString installedFamily(const QString &family)
+{
+    // Asked for by a Windows name, a font goes through a search of the fallback families at
+    // each new size; asked for by the installed family, it is found at once. Each name is
+    // looked up once. MS Sans Serif stays: the formula layout tells a bitmap face by its name.
+    static const QHash<QString, QString> installed = [] {
+        QHash<QString, QString> found;
+        const std::pair<QString, QString> stands[] = {
+            {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
+            {Narrow, QStringLiteral("Liberation Sans Narrow")},
+            {Serif, QStringLiteral("Liberation Serif")},
+        };
+        for (const auto &[name, family] : stands)
+            if (QFontDatabase::hasFamily(family))
+                found.insert(name, family);
+        return found;
+    }();
+    return installed.value(family, family);
+}
+
 QFont pixelFont(const QString &family, int pixelHeight, bool bold)
 {
-    QFont font(family);
+    QFont font(installedFamily(family));
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
     return font;
@@ -41,10 +63,10 @@ QFont fittingFont(const QFont &font, const QString &text, int width)
     if (textWidth(QFontMetrics(font), text) <= width)
         return font;
     QFont narrow = font;
-    if (font.family() == Serif)
+    if (font.family() == Serif || font.family() == installedFamily(Serif))
         narrow.setStretch(CondensedSerif);
     else
-        narrow.setFamily(Narrow);
+        narrow.setFamily(installedFamily(Narrow));
     while (textWidth(QFontMetrics(narrow), text) > width) {
         if (narrow.pixelSize() <= SmallestPixels)
             return font;

@@ -6,6 +6,10 @@
 class QFontMetrics;
 class QLabel;
 
+// The installed family that stands in for a font the layouts name (Arial, Arial Narrow,
+// Times New Roman), or `family` itself.
+QString installedFamily(const QString &family);
+
 // Fonts named as the window layouts name them, with character heights in pixels.
 QFont pixelFont(const QString &family, int pixelHeight, bool bold = false);
 

@@ -1,5 +1,6 @@
 #include "controls/HoverButton.h"
 
+#include "controls/Fonts.h"
 #include "controls/HoverButtonAccessible.h"
 
 #include <QEnterEvent>
@@ -18,9 +19,7 @@ HoverButton::HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColo
     setFocusPolicy(Qt::TabFocus); // a click gives no focus: the mouse user's pixels stay
     setMouseTracking(true);       // mouse moves are reported even without a button held
     setAttribute(Qt::WA_OpaquePaintEvent);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(pixelFont(QStringLiteral("Arial"), 11));
     // Until a caption is given, the button shows its name.
     connect(this, &QObject::objectNameChanged, this, [this](const QString &name) {
         if (!m_captionSet) {

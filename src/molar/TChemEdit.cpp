@@ -146,9 +146,7 @@ QRect TChemEdit::formulaRect()
     int top = client.top() + (client.height() - QFontMetrics(font()).height() + 1) / 2;
     // Lowered digits hang below that cell: a box too low for them has the formula raised
     // until they fit, never above the box's top.
-    const QString formula = m_chem.text();
-    const qsizetype firstLine = FormulaText::lines(formula).front().length;
-    const int formulaHeight = m_chem.layOut(QStringView(formula).left(firstLine), font()).height;
+    const int formulaHeight = m_chem.firstLineHeight(font());
     top = std::max(client.top(), std::min(top, client.bottom() + 1 - formulaHeight));
     return QRect(client.left() + shift, top, client.width() - shift, client.bottom() + 1 - top);
 }

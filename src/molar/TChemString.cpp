@@ -11,6 +11,7 @@ TChemString::TChemString(const FormulaMetrics *metrics)
 
 void TChemString::recheck(const QString &before)
 {
+    m_laidValid = false;
     m_status = FormulaText::checkText(m_text, m_tryCorrect);
     if (m_text != before && onChanged)
         onChanged();
@@ -35,6 +36,7 @@ void TChemString::setTryCorrect(TChemTryCorrect mode)
 
 void TChemString::metricsChanged()
 {
+    m_laidValid = false;
     if (onMetricsChanged)
         onMetricsChanged();
     if (onChanged)
@@ -80,14 +82,30 @@ int TChemString::lineHeight(const QFont &font)
     return layOut(u"C1", font).height;
 }
 
+const QVector<FormulaLine> &TChemString::laidLines(const QFont &font)
+{
+    if (m_laidValid && m_laidFont == font.key())
+        return m_laid;
+    const SubscriptMetrics sub = subscriptMetrics(m_metrics, font, m_settings);
+    m_laid.clear();
+    for (const FormulaText::Line &line : FormulaText::lines(m_text))
+        m_laid.append(
+            layOutLine(QStringView(m_text).mid(line.start, line.length), sub, m_metrics, 0, 0));
+    m_laidFont = font.key();
+    m_laidValid = true;
+    return m_laid;
+}
+
+int TChemString::firstLineHeight(const QFont &font)
+{
+    return laidLines(font).front().height;
+}
+
 int TChemString::width(const QFont &font)
 {
-    const SubscriptMetrics sub = subscriptMetrics(m_metrics, font, m_settings);
     int widest = 1;
-    for (const FormulaText::Line &line : FormulaText::lines(m_text))
-        widest = std::max(widest, layOutLine(QStringView(m_text).mid(line.start, line.length), sub,
-                                             m_metrics, 0, 0)
-                                      .width);
+    for (const FormulaLine &line : laidLines(font))
+        widest = std::max(widest, line.width);
     return widest;
 }
 
@@ -98,17 +116,21 @@ void TChemString::draw(QPainter &painter, const QRect &rect, const QFont &font)
     const SubscriptMetrics sub = subscriptMetrics(m_metrics, font, m_settings);
     const int height = layOutLine(u"C1", sub, m_metrics, 0, 0).height;
     int top = rect.top();
-    for (const FormulaText::Line &span : FormulaText::lines(m_text)) {
+    for (const FormulaLine &laid : laidLines(font)) {
         if (top > rect.bottom())
             break;
-        const QStringView text = QStringView(m_text).mid(span.start, span.length);
-        const int width = layOutLine(text, sub, m_metrics, 0, 0).width;
+        const int width = laid.width;
         int left = rect.left();
         if (m_alignment == Alignment::Right)
             left = rect.left() + rect.width() - width;
         else if (m_alignment == Alignment::Center)
             left = (rect.left() + rect.left() + rect.width() - width) / 2;
-        const FormulaLine line = layOutLine(text, sub, m_metrics, left, top);
+        // A line laid out from (0, 0) moves whole: every position in it is a whole pixel.
+        FormulaLine line = laid;
+        for (FormulaRun &run : line.runs) {
+            run.pen += left;
+            run.at += QPoint(left, top);
+        }
         drawLine(painter, line, sub,
                  QRect(rect.left(), top, rect.width(), rect.bottom() - top + 1));
         top += height;

@@ -52,12 +52,17 @@ public:
 
     // One line laid out from (left, top) with the current settings.
     FormulaLine layOut(QStringView line, const QFont &font, int left = 0, int top = 0);
+    // The height of the text's first line laid out in `font`.
+    int firstLineHeight(const QFont &font);
 
 private:
     void recheck(const QString &before);
     void metricsChanged();
     // SubPercent and SubPosition: the font's own subscripts off, then the share stored.
     void setShare(int &share, int percent);
+    // Every line of the text laid out from (0, 0) in `font`: done once per change of the
+    // text, the font or the settings, as a long formula is measured and drawn at each paint.
+    const QVector<FormulaLine> &laidLines(const QFont &font);
 
     const FormulaMetrics &m_metrics;
     QString m_text = QStringLiteral("H2");
@@ -65,4 +70,7 @@ private:
     int m_status = 2;
     SubscriptSettings m_settings;
     Alignment m_alignment = Alignment::Left;
+    QVector<FormulaLine> m_laid;
+    QString m_laidFont; // the key of the font m_laid was laid out in
+    bool m_laidValid = false;
 };

@@ -76,10 +76,15 @@ void TableKeys::makeCurrent(int z)
 
 bool TableKeys::eventFilter(QObject *watched, QEvent *event)
 {
+    // Every event to every element button passes here: its type is checked before the
+    // property lookup, which matters only to focus and key presses.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::FocusIn && type != QEvent::KeyPress)
+        return false;
     const int z = elementOf(watched);
     if (z == 0)
         return false;
-    if (event->type() == QEvent::FocusIn) {
+    if (type == QEvent::FocusIn) {
         makeCurrent(z);
         // The window taking the focus back shows nothing new: the panel shows what it showed.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
@@ -87,8 +92,6 @@ bool TableKeys::eventFilter(QObject *watched, QEvent *event)
             emit focused(z);
         return false;
     }
-    if (event->type() != QEvent::KeyPress)
-        return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     if (const std::optional<TableMoves::Key> move = moveOf(*key)) {
         focusElement(TableMoves::next(z, *move));

@@ -11,6 +11,8 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include <optional>
+
 namespace {
 
 // Fonts of round numbers: a font of pixel size p has a cell p + 2 high with ascent p, every
@@ -108,6 +110,7 @@ private slots:
     void settersAndNotifications();
     void drawsLinesAlignedAndStopsAtTheBottom();
     void editShowsTheFormulaOnlyWithoutFocus();
+    void editRedrawsEachChangeAsAFreshEditDrawsIt();
     void formulaStandsWhereThePlainTextStands_data();
     void formulaStandsWhereThePlainTextStands();
     void editHeightFollowsTheFormulaLine();
@@ -344,6 +347,35 @@ void TestFormulaLayout::drawsLinesAlignedAndStopsAtTheBottom()
     QCOMPARE(two.height(), one.height() + lineHeight);
     chem.setText(QString());
     QVERIFY(drawn(lineHeight).isNull());
+}
+
+void TestFormulaLayout::editRedrawsEachChangeAsAFreshEditDrawsIt()
+{
+    // The edit keeps its formula laid out between paints: after a change of text, font or
+    // subscript share it draws what an edit given the new state at once draws.
+    QWidget window;
+    const auto setUp = [&window](const QString &text, int pixels, std::optional<int> share) {
+        auto *edit = new TChemEdit(&window);
+        edit->setGeometry(0, 0, 185, 30);
+        edit->setFont(pixelFont(QStringLiteral("MS Sans Serif"), pixels, true));
+        edit->setText(text);
+        if (share)
+            edit->setSubPercent(*share);
+        return edit;
+    };
+    const auto freshImage = [&](const QString &text, int pixels, std::optional<int> share) {
+        return setUp(text, pixels, share)->grab().toImage();
+    };
+    TChemEdit *edit = setUp(QStringLiteral("H2SO4"), 12, std::nullopt);
+    const QImage first = edit->grab().toImage();
+    edit->setText(QStringLiteral("C6H12O6"));
+    const QImage text = edit->grab().toImage();
+    QVERIFY(text != first);
+    QCOMPARE(text, freshImage(QStringLiteral("C6H12O6"), 12, std::nullopt));
+    edit->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 16, true));
+    QCOMPARE(edit->grab().toImage(), freshImage(QStringLiteral("C6H12O6"), 16, std::nullopt));
+    edit->setSubPercent(40);
+    QCOMPARE(edit->grab().toImage(), freshImage(QStringLiteral("C6H12O6"), 16, 40));
 }
 
 void TestFormulaLayout::editShowsTheFormulaOnlyWithoutFocus()

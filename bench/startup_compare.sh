@@ -1,0 +1,102 @@
+#!/bin/sh
+# Start-up of the program beside the floor (a bare Qt Widgets window of the same size with 103
+# painted cells and a menu bar, bench/floor) and, where it is installed and a display is there,
+# gperiodic: runs interleaved, so that the machine's load falls on all alike. Prints the median
+# wall time and CPU time (user + system, from getrusage) to the first paint, the callgrind
+# instruction count of each, and the ratios to the floor.
+#
+#   bench/startup_compare.sh [build directory] [runs]
+#
+# The build directory (build-bench by default) must hold the startup_probe and startup_floor
+# targets. The probe quits at its first paint; gperiodic does not, so it is timed to its window
+# being mapped (xwininfo polled) and then closed.
+set -eu
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$here/build-bench}" && pwd)
+runs=${2:-5}
+probe="$build/bench/table/startup_probe"
+floor="$build/bench/floor/startup_floor"
+for program in "$probe" "$floor"; do
+    [ -x "$program" ] || { echo "no $program: build it first" >&2; exit 1; }
+done
+command -v python3 >/dev/null || [ -x /usr/bin/time ] ||
+    { echo "neither python3 nor /usr/bin/time is installed" >&2; exit 1; }
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+gperiodic=""
+if command -v gperiodic >/dev/null && command -v xwininfo >/dev/null && [ -n "${DISPLAY:-}" ]; then
+    gperiodic=$(command -v gperiodic)
+else
+    echo "gperiodic (or xwininfo, or a display) is missing: compared with the floor only"
+fi
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+# One timed start: appends "wall cpu" in seconds to $out/$1; the CPU time (user + system)
+# from getrusage through python3, to the microsecond, else from /usr/bin/time, to 10 ms.
+timed() {
+    name=$1
+    shift
+    if command -v python3 >/dev/null; then
+        python3 -c '
+import resource, subprocess, sys, time
+start = time.monotonic()
+subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+wall = time.monotonic() - start
+used = resource.getrusage(resource.RUSAGE_CHILDREN)
+print("%.4f %.4f" % (wall, used.ru_utime + used.ru_stime))' "$@" >>"$out/$name"
+    else
+        /usr/bin/time -f '%e %U %S' -o "$out/time" "$@" >/dev/null 2>&1 || true
+        awk '{ printf "%.3f %.3f\n", $1, $2 + $3 }' "$out/time" >>"$out/$name"
+    fi
+}
+
+# gperiodic to its window being mapped: wall time only (its CPU goes on after that).
+timedGperiodic() {
+    start=$(date +%s.%N)
+    "$gperiodic" >/dev/null 2>&1 &
+    pid=$!
+    until xwininfo -name gperiodic 2>/dev/null | grep -q IsViewable; do sleep 0.005; done
+    end=$(date +%s.%N)
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    echo "$start $end" | awk '{ printf "%.3f -\n", $2 - $1 }' >>"$out/gperiodic"
+}
+
+# The program reads its data files from its working directory, as bench_startup runs it.
+cd "$here/share"
+i=0
+while [ "$i" -lt "$runs" ]; do
+    timed mirelon "$probe"
+    timed floor "$floor"
+    [ -z "$gperiodic" ] || timedGperiodic
+    i=$((i + 1))
+done
+
+median() { sort -n | sed -n "$(((runs + 1) / 2))p"; }
+instructions() {
+    if command -v valgrind >/dev/null; then
+        valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+            sed -n 's/.*Collected : *\([0-9]*\).*/\1/p'
+    else
+        echo "-"
+    fi
+}
+
+names="mirelon floor"
+[ -z "$gperiodic" ] || names="$names gperiodic"
+floorWall=$(cut -d' ' -f1 "$out/floor" | median)
+floorCpu=$(cut -d' ' -f2 "$out/floor" | median)
+floorCount=$(instructions "$floor")
+printf '%-10s %8s %6s %8s %6s %13s %6s\n' program wall/s ratio cpu/s ratio instructions ratio
+for name in $names; do
+    wall=$(cut -d' ' -f1 "$out/$name" | median)
+    cpu=$(cut -d' ' -f2 "$out/$name" | median)
+    case $name in
+    mirelon) count=$(instructions "$probe") ;;
+    floor) count=$floorCount ;;
+    *) count="-" ;;
+    esac
+    echo "$name $wall $cpu $count $floorWall $floorCpu $floorCount" | awk '
+        function ratio(a, b) { return (a == "-" || b == "-" || b == 0) ? "-" : sprintf("%.2f", a / b) }
+        { printf "%-10s %8s %6s %8s %6s %13s %6s\n", $1, $2, ratio($2, $5), $3, ratio($3, $6), $4, ratio($4, $7) }'
+done
