@@ -86,6 +86,17 @@ void nonZero(const Field &field, const std::optional<Value> &value)
         throw Refusal{QStringLiteral("« %1 » : la valeur ne peut pas être nulle").arg(field.name)};
 }
 
+// Every field of a four-field relation read, none of them zero; the empty ones stay empty.
+QVector<std::optional<Value>> readNonZero(const QVector<Field> &fields, const QVector<Entry> &e)
+{
+    QVector<std::optional<Value>> v;
+    for (int i = 0; i < 4; ++i) {
+        v << Quantities::read(fields[i], e[i]);
+        nonZero(fields[i], v.back());
+    }
+    return v;
+}
+
 // n = m / M, N = n · NA, from whichever of m, n, N is given.
 Calculation amountOfSubstance()
 {
@@ -178,11 +189,7 @@ Calculation dilution()
     const QVector<Field> fields = c.fields;
     c.rule = [fields](const QVector<Entry> &e, const ElementRecords &) {
         return guardedRule([&] {
-            QVector<std::optional<Value>> v;
-            for (int i = 0; i < 4; ++i) {
-                v << Quantities::read(fields[i], e[i]);
-                nonZero(fields[i], v.back());
-            }
+            const QVector<std::optional<Value>> v = readNonZero(fields, e);
             const bool molar1 = fields[0].units.value(e[0].unit).kind == Unit::Molar;
             const bool molar2 = fields[2].units.value(e[2].unit).kind == Unit::Molar;
             if (molar1 != molar2)
@@ -223,11 +230,7 @@ Calculation idealGas()
     const QVector<Field> fields = c.fields;
     c.rule = [fields](const QVector<Entry> &e, const ElementRecords &) {
         return guardedRule([&] {
-            QVector<std::optional<Value>> v;
-            for (int i = 0; i < 4; ++i) {
-                v << Quantities::read(fields[i], e[i]);
-                nonZero(fields[i], v.back());
-            }
+            const QVector<std::optional<Value>> v = readNonZero(fields, e);
             const int empty = theEmptyOne(v, QStringLiteral("P, V, n et T"));
             const int digits =
                 Quantities::digitsFor({v[(empty + 1) % 4].value(), v[(empty + 2) % 4].value(),

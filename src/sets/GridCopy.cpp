@@ -4,20 +4,6 @@
 #include <QHash>
 #include <map>
 
-namespace {
-
-QString quoted(const QString &text)
-{
-    if (!text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('\n')) &&
-        !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('"')))
-        return text;
-    QString doubled = text;
-    doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + doubled + QLatin1Char('"');
-}
-
-} // namespace
-
 QString cellsAsText(const QModelIndexList &cells)
 {
     if (cells.isEmpty())
@@ -36,9 +22,19 @@ QString cellsAsText(const QModelIndexList &cells)
         for (int c = left; c <= right; ++c) {
             if (c > left)
                 text += QLatin1Char('\t');
-            text += quoted(texts.value(c));
+            text += quotedCell(texts.value(c), QLatin1Char('\t'));
         }
         text += QLatin1Char('\n');
     }
     return text;
+}
+
+QString quotedCell(const QString &text, QChar divider)
+{
+    if (!text.contains(divider) && !text.contains(QLatin1Char('\n')) &&
+        !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('"')))
+        return text;
+    QString doubled = text;
+    doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + doubled + QLatin1Char('"');
 }

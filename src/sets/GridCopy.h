@@ -9,3 +9,7 @@
 // holding a tab, a line break or a double quote is put in double quotes, its quotes doubled. The
 // texts are copied as they stand, decimal commas included.
 QString cellsAsText(const QModelIndexList &cells);
+
+// A cell's text as a delimited line holds it: put in double quotes, its quotes doubled, when
+// it holds the divider, a line break or a double quote; as it stands otherwise.
+QString quotedCell(const QString &text, QChar divider);

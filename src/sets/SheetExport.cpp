@@ -1,6 +1,7 @@
 #include "sets/SheetExport.h"
 
 #include "data/Numbers.h"
+#include "sets/GridCopy.h"
 #include "sets/StoredZip.h"
 
 #include <QAbstractItemModel>
@@ -10,16 +11,6 @@
 namespace SheetExport {
 
 namespace {
-
-QString csvCell(const QString &text)
-{
-    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString doubled = text;
-    doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + doubled + QLatin1Char('"');
-}
 
 void writeCell(QXmlStreamWriter &xml, const QString &text)
 {
@@ -100,7 +91,7 @@ QByteArray csv(const Rows &rows)
     for (const QStringList &row : rows) {
         QStringList cells;
         for (const QString &cell : row)
-            cells.append(csvCell(cell));
+            cells.append(quotedCell(cell, QLatin1Char(';')));
         text += cells.join(QLatin1Char(';')) + QStringLiteral("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
