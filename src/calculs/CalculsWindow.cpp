@@ -76,13 +76,13 @@ QWidget *CalculsWindow::buildPage(int page)
 
 void CalculsWindow::buildGroup(QWidget *parent, QVBoxLayout *layout, int page, int calculation)
 {
-    const Calculations::Calculation &spec = Calculations::pages()[page].calculations[calculation];
-    auto *box = new QGroupBox(spec.title, parent);
+    const Calculations::Calculation &chosen = Calculations::pages()[page].calculations[calculation];
+    auto *box = new QGroupBox(chosen.title, parent);
     layout->addWidget(box);
     auto *form = new QFormLayout(box);
     m_groups.push_back(Group{page, calculation, {}, {}, nullptr, {}});
     const int index = m_groups.size() - 1;
-    for (const Calculations::Field &field : spec.fields) {
+    for (const Calculations::Field &field : chosen.fields) {
         auto *edit = new QLineEdit(box);
         edit->setObjectName(objectNameOf(field.name));
         edit->setAccessibleName(field.name);
@@ -130,13 +130,13 @@ void CalculsWindow::buildGroup(QWidget *parent, QVBoxLayout *layout, int page, i
 
 void CalculsWindow::compute(Group &group)
 {
-    const Calculations::Calculation &spec =
+    const Calculations::Calculation &chosen =
         Calculations::pages()[group.page].calculations[group.calculation];
     QVector<Calculations::Entry> entries;
     for (int i = 0; i < group.edits.size(); ++i)
         entries.push_back(
             {group.edits[i]->text(), group.units[i] ? group.units[i]->currentIndex() : 0});
-    const Calculations::Result result = spec.rule(entries, m_store.records());
+    const Calculations::Result result = chosen.rule(entries, m_store.records());
     if (result.failed()) {
         group.result->setText(QStringLiteral("<span style=\"color:#a00000\">%1</span>")
                                   .arg(result.error.toHtmlEscaped()));
