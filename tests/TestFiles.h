@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DataFolder.h"
+#include "data/ElementColumns.h"
 #include "data/ElementStore.h"
 
 #include <QByteArray>
@@ -24,6 +25,21 @@ inline bool writeFileBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// An element table as the first edition wrote it: every line without the columns added since,
+// which stand last and hold numbers (never quoted), so each goes with its line's last ";".
+inline QByteArray withFirstEditionColumns(const QByteArray &table)
+{
+    QList<QByteArray> lines = table.split('\n');
+    for (QByteArray &line : lines) {
+        const bool cr = line.endsWith('\r');
+        for (int added = ElementColumns::FirstEditionCount; added < ElementColumns::Count; ++added)
+            line.truncate(line.lastIndexOf(';') < 0 ? line.size() : line.lastIndexOf(';'));
+        if (cr && !line.endsWith('\r') && !line.isEmpty())
+            line.append('\r');
+    }
+    return lines.join('\n');
 }
 
 // The data files that come with the program; the windows only read them.

@@ -3,7 +3,8 @@
 prints a check report of the rules the element table must obey.
 
 prop.yop: Windows-1252, CR LF after every line, ";" between values, line 1 the
-72 field names, then the records in atomic-number order.  A value that
+field names (the 72 of the first edition, then those added since), then the
+records in atomic-number order.  A value that
 holds ";" or starts with a double quote is written between double quotes with
 its inner quotes doubled.
 
@@ -209,7 +210,8 @@ def check_facts(rep, m):
               (f'{sym[z]}: {m["_ETAT_PHY"][z]} vs {states[sym[z]]}' for z in range(ec.ELEMENTS)
                if states[sym[z]] and m['_ETAT_PHY'][z] != states[sym[z]]))
     facts = [(31, '_TF', '302,98'), (26, '_TF', '1810'), (15, '_7DECOUVER', '1669'),
-             (8, 'ABCROUTETERRE', '466000'), (9, '_3EN', '4,1'), (6, '_3EN', '2,5'), (26, '_3EN', '1,6')]
+             (8, 'ABCROUTETERRE', '466000'), (9, '_3EN', '4,1'), (6, '_3EN', '2,5'), (26, '_3EN', '1,6'),
+             (9, 'ENPAULING', '3,98'), (8, 'ENPAULING', '3,44'), (26, 'ENPAULING', '1,83'), (1, 'ENPAULING', '2,20')]
     rep.check('single facts', (f'{z} {f}: {m[f][z - 1]!r} vs {v!r}' for z, f, v in facts if m[f][z - 1] != v))
     crust = [ec.number(v) or 0 for v in m['ABCROUTETERRE']]
     rep.check('O has the largest ABCROUTETERRE', [] if crust.index(max(crust)) == 7 else [crust.index(max(crust)) + 1])

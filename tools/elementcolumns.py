@@ -1,5 +1,6 @@
-"""The 72 columns of the element table prop.yop and helpers shared by the
-maintainer scripts (build_prop.py, compare_bodr.py).
+"""The columns of the element table prop.yop (the 72 of the first edition, then
+those added since) and helpers shared by the maintainer scripts (build_prop.py,
+compare_bodr.py).
 
 The columns are the program's own table, written to tools/data/columns.tsv by
 its mirelon_columns tool (a test keeps the file up to date): field name,
@@ -61,10 +62,10 @@ EMPTY = {c[0]: c[3] for c in COLUMNS}
 # The carbon and iron records and, below, the names line exactly as the file must
 # hold them: references the written file is checked against.
 REFERENCE_LINES = {
-    6: '6;C;Carbone;12,01;2,27;Solide;3820;5100,2;0,07;1,59;717;;;7,1;2,3;Préhistoire;charbon, pétrole, gaz naturel, graphite;Hexagonal graphite;0,8;noir;diamagnétique, allotropie(6), bioélément;chimie organique, lubrifiants, carbon black;non;non;viol. -> CO2;aucune;aucune;douce a.ch. -> C6(COOH)6;aucune;3;[He] 2s2 2p2;2,5;121,9;1,8;5,3;77,2;1086,4;2352,6;4620,4;;;;;;-4 -3 -2 -1 0 +1 +2 +3 +4;-4 0 +4;4;-4;4;-4;CCl4;CH4, carbures CxHy;CO CO2;2;14;Non métal;p;Acide faible;;;LATIN: carbo(charbon);Carbon;;;7;250;0;0;28;0,01;49,65;20',
-    26: '26;Fe;Fer;55,85;7,87;Solide;1810;3020;10,3;72,8;418;14,9;351;6;4,8;-2500;Hématite Fe2O3, Magnétite Fe3O4;Cubique centré;4,5;gris;ductile, ferromagnétique, bioélément;métal de base, fer doux, fontes, aciers;non;Inconnue;douce -> Fe3O4;aucune;douce -> H2, FeCl2;passivation;Inconnue;4;[Ar] 3d6 4s2;1,6;14,6;8,4;7,1;124,1;759,3;1561,1;2957,3;;;78;;65;-2 -1 0 +1 +2 +3 +4 +5 +6;0 +2 +3;3;0;6;-2;FeCl2 FeCl3;aucun;FeO Fe3O4 Fe2O3;4;8;Metal de transition;d;Amphotère;;;LATIN:ferrum;Iron;;;5,3;50000;70700;81600;0,004;0;0;0',
+    6: '6;C;Carbone;12,01;2,27;Solide;3820;5100,2;0,07;1,59;717;;;7,1;2,3;Préhistoire;charbon, pétrole, gaz naturel, graphite;Hexagonal graphite;0,8;noir;diamagnétique, allotropie(6), bioélément;chimie organique, lubrifiants, carbon black;non;non;viol. -> CO2;aucune;aucune;douce a.ch. -> C6(COOH)6;aucune;3;[He] 2s2 2p2;2,5;121,9;1,8;5,3;77,2;1086,4;2352,6;4620,4;;;;;;-4 -3 -2 -1 0 +1 +2 +3 +4;-4 0 +4;4;-4;4;-4;CCl4;CH4, carbures CxHy;CO CO2;2;14;Non métal;p;Acide faible;;;LATIN: carbo(charbon);Carbon;;;7;250;0;0;28;0,01;49,65;20;2,55',
+    26: '26;Fe;Fer;55,85;7,87;Solide;1810;3020;10,3;72,8;418;14,9;351;6;4,8;-2500;Hématite Fe2O3, Magnétite Fe3O4;Cubique centré;4,5;gris;ductile, ferromagnétique, bioélément;métal de base, fer doux, fontes, aciers;non;Inconnue;douce -> Fe3O4;aucune;douce -> H2, FeCl2;passivation;Inconnue;4;[Ar] 3d6 4s2;1,6;14,6;8,4;7,1;124,1;759,3;1561,1;2957,3;;;78;;65;-2 -1 0 +1 +2 +3 +4 +5 +6;0 +2 +3;3;0;6;-2;FeCl2 FeCl3;aucun;FeO Fe3O4 Fe2O3;4;8;Metal de transition;d;Amphotère;;;LATIN:ferrum;Iron;;;5,3;50000;70700;81600;0,004;0;0;0;1,83',
 }
-HEADER_LINE = '_NO_AT;_SYMBOLE;_NOM;_M__AT;_M__VOL;_ETAT_PHY;_TF;_TEB;_0COND_ELE;_1COND_THE;_2H_AT;_3H_FUS;_4H_VAP;_5AB_COSM;_6AB_TER;_7DECOUVER;_8SOURCE;_9STRUCTUR;_0DURET_;_1COULEUR;_2CARACT;_3APPL;_4TOXICIT_;_5CANCER;_6R__AIR;_7R__EAU;_81R__HCL;_9R__HNO3;_0R__NAOH;_1ISOTOPES;_2CONFIG__;_3EN;_4AE;_5POLARIS;_6VOL_AT;_7R_AT;_8E_1ERE_I;_9E_2EME_I;_0E_3EME_I;_1RI_1_;_2RI_1_;_4RI_2_;_3RI_2_;_5RI_3_;_6NO_TOTAL;_7NO_COURA;_8NO_MAXC;_9NO_MINC;_0NO_MAX;_1NO_MIN;_2DERIV__C;_3D_RIV__H;_4D_RIV__O;LIGNE;COLONNE;GROUPE;BLOC;Acidbase;DECPAR;LIEUDEC;ORINOM;NOMUK;NOMGER;TEXTEDEC;ABSOLEIL;ABCROUTETERRE;ABCROUTECONT;ABCROUTEOCEAN;ABEAU;ABATM;ABBOIS;ABVIVANT'
+HEADER_LINE = '_NO_AT;_SYMBOLE;_NOM;_M__AT;_M__VOL;_ETAT_PHY;_TF;_TEB;_0COND_ELE;_1COND_THE;_2H_AT;_3H_FUS;_4H_VAP;_5AB_COSM;_6AB_TER;_7DECOUVER;_8SOURCE;_9STRUCTUR;_0DURET_;_1COULEUR;_2CARACT;_3APPL;_4TOXICIT_;_5CANCER;_6R__AIR;_7R__EAU;_81R__HCL;_9R__HNO3;_0R__NAOH;_1ISOTOPES;_2CONFIG__;_3EN;_4AE;_5POLARIS;_6VOL_AT;_7R_AT;_8E_1ERE_I;_9E_2EME_I;_0E_3EME_I;_1RI_1_;_2RI_1_;_4RI_2_;_3RI_2_;_5RI_3_;_6NO_TOTAL;_7NO_COURA;_8NO_MAXC;_9NO_MINC;_0NO_MAX;_1NO_MIN;_2DERIV__C;_3D_RIV__H;_4D_RIV__O;LIGNE;COLONNE;GROUPE;BLOC;Acidbase;DECPAR;LIEUDEC;ORINOM;NOMUK;NOMGER;TEXTEDEC;ABSOLEIL;ABCROUTETERRE;ABCROUTECONT;ABCROUTEOCEAN;ABEAU;ABATM;ABBOIS;ABVIVANT;ENPAULING'
 
 
 def read_tsv(path):

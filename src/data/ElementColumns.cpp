@@ -99,6 +99,7 @@ constexpr Row Rows[] = {
     {C::AbAtm,         "ABATM",         13, K::Number,    0,   "% vol",   "Abondance atmosphere"},
     {C::AbBois,        "ABBOIS",        11, K::Number,    0,   "%",       "Abondance bois"},
     {C::AbVivant,      "ABVIVANT",      13, K::Number,    0,   "%",       "Abondance organismes vivants"},
+    {C::EnPauling,     "ENPAULING",     14, K::Number,    32,  "",        "Electronégativité (Pauling)"},
 };
 // clang-format on
 
@@ -151,6 +152,24 @@ QStringList fieldNames()
 bool isNumeric(Column id)
 {
     return column(id).kind == ColumnKind::Number;
+}
+
+bool addedLater(Column id)
+{
+    return static_cast<int>(id) >= FirstEditionCount;
+}
+
+QString scale(Column id)
+{
+    // The two electronegativities have no unit: only their scale tells them apart.
+    switch (id) {
+    case Column::En:
+        return QStringLiteral("échelle d'Allred-Rochow");
+    case Column::EnPauling:
+        return QStringLiteral("échelle de Pauling");
+    default:
+        return {};
+    }
 }
 
 int indexOf(const QString &field)

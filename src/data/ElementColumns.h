@@ -6,10 +6,10 @@
 
 #include <optional>
 
-// The 72 columns of the element table prop.yop, in file order. Every other table of the
-// program (the chooser lists, the sheet's boxes, the hover panel, the sets grid) names a
-// column by one of these constants, never by its field-name text; the enumerator's value
-// is the column's position in the file.
+// The columns of the element table prop.yop, in file order: the 72 of the table's first
+// edition, then those added since. Every other table of the program (the chooser lists, the
+// sheet's boxes, the hover panel, the sets grid) names a column by one of these constants,
+// never by its field-name text; the enumerator's value is the column's position in the file.
 // clang-format off
 enum class Column {
     NoAt, Symbole, Nom, MasseAt, MasseVol, EtatPhy, Tf, Teb, CondElec, CondTherm,
@@ -20,6 +20,7 @@ enum class Column {
     NoTotal, NoCourant, NoMaxCourant, NoMinCourant, NoMax, NoMin, DeriveCl, DeriveH, DeriveO,
     Ligne, Colonne, Groupe, Bloc, Acidbase, DecPar, LieuDec, OriNom, NomUk, NomGer, TexteDec,
     AbSoleil, AbCrouteTerre, AbCrouteCont, AbCrouteOcean, AbEau, AbAtm, AbBois, AbVivant,
+    EnPauling, // added after the first edition
 };
 // clang-format on
 
@@ -45,7 +46,11 @@ struct ElementColumn
 
 namespace ElementColumns {
 
-inline constexpr int Count = 72;
+inline constexpr int Count = 73;
+// The columns of the first edition, which every element table holds. A table written before a
+// later column existed (a user's copy of the first edition) lacks it: such a table still
+// opens, and the column then reads as empty.
+inline constexpr int FirstEditionCount = 72;
 
 const QVector<ElementColumn> &all();
 const ElementColumn &column(Column id);
@@ -53,6 +58,11 @@ const ElementColumn &column(Column id);
 QString field(Column id);
 QStringList fieldNames();
 bool isNumeric(Column id);
+// A column that a table written before it existed may lack.
+bool addedLater(Column id);
+// The scale a column's values are given on, as the screen reader names it after a value
+// ("échelle de Pauling"); empty for a column whose unit says all.
+QString scale(Column id);
 
 // Lookups by field name, exact as in the file; nothing (or -1) for an unknown name.
 std::optional<ElementColumn> byField(const QString &field);

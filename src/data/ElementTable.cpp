@@ -86,7 +86,7 @@ void configure(TTextTable &table, const DataFolder &folder)
     table.setFileName(folder.propFile());
     QVector<TTextTable::FieldDecl> fields;
     for (const ElementColumn &column : ElementColumns::all())
-        fields.append({column.field, column.size});
+        fields.append({column.field, column.size, ElementColumns::addedLater(column.id)});
     table.setDeclaredFields(fields);
     table.setPlaceName([&table](int field) { return currentPlace(table, field); });
     // Another copy of the program may have written the file in another order of records.

@@ -6,7 +6,7 @@
 class DataFolder;
 class TTextTable;
 
-// The program's tables on the element table prop.yop: the 72 declared columns, and the checks
+// The program's tables on the element table prop.yop: the declared columns, and the checks
 // that keep a posted value one the file can hold and the other windows can read.
 namespace ElementTable {
 
@@ -29,7 +29,9 @@ bool isNumeric(const QString &field);
 QString placeName(const QStringList &names, const QStringList &record, int field);
 
 // Sets the table on the element table of `folder`, with the file's divider and quote and the
-// 72 declared columns. A post is refused, with a message naming the element and the field,
+// declared columns (ElementColumns), those added after the first edition given to a file
+// that lacks them, empty; the file is then written with them at its next write. A post is
+// refused, with a message naming the element and the field,
 // when the text is not a number in a numeric column, or is a number longer than its column,
 // which a cut would change (besides the grid's own refusals); blanks around a number are
 // dropped.
@@ -38,8 +40,8 @@ void configure(TTextTable &table, const DataFolder &folder);
 // Opens a configured table for the program's start: a file that is missing or refused
 // (DataFile::readAll), is empty, is not Windows-1252 text with CR LF line ends
 // (DataFile::textRefusal, which tells a picture in the file's place),
-// lacks a declared column or holds neither ElementCount nor FirstEditionCount records raises an
-// error naming the file and what is wrong. The file is not touched.
+// lacks a column of the first edition or holds neither ElementCount nor FirstEditionCount records
+// raises an error naming the file and what is wrong. The file is not touched.
 void openWhole(TTextTable &table);
 
 } // namespace ElementTable

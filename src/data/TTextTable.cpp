@@ -74,13 +74,17 @@ void TTextTable::Open()
         fromFile = m_fields.load(m_grid, m_fileName);
     }
     try {
+        // A file written before an added field existed gets it, empty; the file itself is
+        // written with it only once something is written.
+        const QStringList read = FieldNames();
+        m_fields.addMissing(m_declared);
         if (const std::optional<QString> missing = m_fields.firstMissing(m_declared))
             fieldNotFound(*missing);
         m_fields.measure(m_grid, m_declared);
         tagRowsInOrder();
         if (fromFile)
             m_writeBack.startFromFile(FieldNames(), m_grid.RowCount(),
-                                      m_keyField.isEmpty() ? -1 : FieldIndex(m_keyField));
+                                      m_keyField.isEmpty() ? -1 : FieldIndex(m_keyField), read);
         else
             m_writeBack.startWithoutFile();
         m_active = true;

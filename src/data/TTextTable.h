@@ -54,7 +54,9 @@ public:
     const TStrGrid &Grid() const { return m_grid; }
 
     // The fields the window binds: opening fails with "%s: Field '%s' not found" when one is
-    // missing from the file (names compared without regard to case).
+    // missing from the file (names compared without regard to case), but for an added field,
+    // which opening appends to the file's fields, empty in every record; a closing that writes
+    // then writes it too.
     void setDeclaredFields(const QVector<FieldDecl> &fields);
     void setDeclaredFields(const QStringList &names);
 

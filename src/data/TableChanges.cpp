@@ -30,11 +30,14 @@ QHash<int, int> rowsByTag(const TStrGrid &grid)
 
 } // namespace
 
-void TableChanges::start(const QStringList &names, int records, int keyField)
+void TableChanges::start(const QStringList &names, int records, int keyField,
+                         const QStringList &fileNames)
 {
     *this = TableChanges();
     m_fromFile = true;
     m_names = names;
+    if (fileNames != names)
+        m_fileNames = fileNames;
     m_records = records;
     m_keyField = keyField;
 }
@@ -118,6 +121,13 @@ QList<TableChanges::Cell> TableChanges::keptCells(const TStrGrid &disk, const TS
 std::optional<QString> TableChanges::merge(TStrGrid &disk, const TStrGrid &own,
                                            const Resolver &resolve) const
 {
+    if (disk.RowCount() > 0 && !m_fileNames.isEmpty() && disk.Row(0) == m_fileNames) {
+        // Still without the fields this table added: they are written now, empty where this
+        // table put nothing.
+        disk.setColCount(int(m_names.size()));
+        for (int c = int(m_fileNames.size()); c < m_names.size(); ++c)
+            disk.setCell(c, 0, m_names[c]);
+    }
     if (disk.RowCount() == 0 || disk.Row(0) != m_names)
         return QStringLiteral("ses colonnes ne sont plus celles que la fenêtre avait lues");
     const int records = disk.RowCount() - 1;

@@ -49,8 +49,11 @@ public:
     using Resolver = std::function<bool(const Conflict &)>;
 
     // Starts afresh on a table just read from its file: its names, number of records and the
-    // index of its key field (-1 when records are known by their places).
-    void start(const QStringList &names, int records, int keyField = -1);
+    // index of its key field (-1 when records are known by their places). `fileNames` are the
+    // names the file had when the table added fields after them (TableFields::Declared); a
+    // file that still has only those is merged as if it had the added fields, empty.
+    void start(const QStringList &names, int records, int keyField = -1,
+               const QStringList &fileNames = {});
     // Starts afresh on a table whose records did not come from its file: closing writes the
     // whole copy.
     void startWithoutFile();
@@ -92,6 +95,7 @@ private:
 
     bool m_fromFile = false;
     QStringList m_names;
+    QStringList m_fileNames; // the file's names without the added fields; empty when the same
     int m_records = 0;
     int m_keyField = -1;
     QHash<Cell, QString> m_cells; // changed cell -> its text as read

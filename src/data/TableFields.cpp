@@ -47,6 +47,17 @@ bool TableFields::load(TStrGrid &grid, const QString &fileName)
     return read;
 }
 
+void TableFields::addMissing(const QVector<Declared> &declared)
+{
+    QStringList names = m_names;
+    for (const Declared &decl : declared) {
+        if (decl.added && index(decl.name) < 0 && !names.contains(decl.name))
+            names.append(decl.name);
+    }
+    if (names.size() != m_names.size())
+        setNames(names);
+}
+
 std::optional<QString> TableFields::firstMissing(const QVector<Declared> &declared) const
 {
     for (const Declared &decl : declared) {

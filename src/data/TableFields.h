@@ -14,11 +14,14 @@ class TStrGrid;
 class TableFields
 {
 public:
-    // A field a window binds; size 0 keeps the size measured at opening.
+    // A field a window binds; size 0 keeps the size measured at opening. An added field is one
+    // that files written before it existed lack: opening gives such a file the field, after
+    // its own, empty in every record.
     struct Declared
     {
         QString name;
         int size = 0;
+        bool added = false;
     };
 
     const QStringList &names() const { return m_names; }
@@ -32,6 +35,8 @@ public:
     // be read, and takes the grid's first row off as the names: when the file could not be
     // read, that of the cells held in memory.
     bool load(TStrGrid &grid, const QString &fileName);
+    // Appends the added fields that the names lack, in their declared order.
+    void addMissing(const QVector<Declared> &declared);
     // The first declared field that the names lack.
     std::optional<QString> firstMissing(const QVector<Declared> &declared) const;
     // Gives the grid a column per name and each field its size.

@@ -23,6 +23,7 @@ public:
             m_records.insert(m_table->Cell(key, r), r);
     }
 
+    bool exists() const { return m_table && m_table->RowCount() > 0; }
     bool hasColumn(const QString &name) const { return m_columns.contains(name); }
     bool hasRecord(const QString &key) const { return m_records.contains(key); }
     std::optional<QString> cell(const QString &column, const QString &key) const
@@ -133,6 +134,9 @@ TableRefresh::Result TableRefresh::merge(const TStrGrid *base, const TStrGrid &m
     table.setRowCount(int(keys.size()) + 1);
     for (int c = 0; c < names.size(); ++c) {
         table.setCell(c, 0, names[c]);
+        // A column that came after the kept copy reaches the user's only as the program added
+        // it to a table written before it, empty: an empty cell there is no value of theirs.
+        const bool addedSince = was.exists() && !was.hasColumn(names[c]);
         for (int r = 0; r < keys.size(); ++r) {
             const std::optional<QString> mineCell = own.cell(names[c], keys[r]);
             const std::optional<QString> theirCell = theirs.cell(names[c], keys[r]);
@@ -140,7 +144,8 @@ TableRefresh::Result TableRefresh::merge(const TStrGrid *base, const TStrGrid &m
             const std::optional<QString> baseCell =
                 was.hasColumn(names[c]) && was.hasRecord(keys[r]) ? was.cell(names[c], keys[r])
                                                                   : theirCell;
-            const bool edited = mineCell && mineCell != baseCell;
+            const bool edited =
+                mineCell && mineCell != baseCell && !(addedSince && mineCell->isEmpty());
             const QString value = edited ? *mineCell : theirCell.value_or(QString());
             if (edited && value != theirCell.value_or(QString()) && names[c] != KeyField)
                 ++result.keptValues;

@@ -14,7 +14,9 @@
 // a cell equal to the shipped one is not the user's, any other is.
 //
 // Records are matched by their atomic number (`_NO_AT`) and columns by their name, so that a
-// shipped table may add records and columns, drop some, or hold them in another order. The
+// shipped table may add records and columns, drop some, or hold them in another order. In a
+// column that the base lacks, an empty cell of the user's copy is no edit: the program gives a
+// table written before that column existed the column empty (ElementTable::configure). The
 // merged table has the shipped table's columns and records in its order, then the columns and
 // records that only the user's copy has (neither the base nor the shipped table do). A column
 // or record that the shipped table dropped is left out, and the user's edits in it counted.

@@ -20,9 +20,10 @@ public:
     void setResolver(TableChanges::Resolver resolve) { m_resolver = std::move(resolve); }
 
     // Starts afresh on a table just read from its file (TableChanges::start).
-    void startFromFile(const QStringList &names, int records, int keyField)
+    void startFromFile(const QStringList &names, int records, int keyField,
+                       const QStringList &fileNames = {})
     {
-        m_changes.start(names, records, keyField);
+        m_changes.start(names, records, keyField, fileNames);
     }
     // Starts afresh on records that did not come from the file: a write gives the whole copy.
     void startWithoutFile() { m_changes.startWithoutFile(); }

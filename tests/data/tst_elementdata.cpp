@@ -26,17 +26,17 @@ namespace {
 
 // The carbon and iron records as the file must hold them, in Windows-1252.
 const std::pair<int, QByteArray> kReferenceLines[] = {
-    {6,
-     QByteArray("6;C;Carbone;12,01;2,27;Solide;3820;5100,2;0,07;1,59;717;;;7,1;2,3;Pr\xe9"
-                "histoire;charbon, p\xe9"
-                "trole, gaz naturel, graphite;Hexagonal graphite;0,8;noir;diamagn\xe9"
-                "tique, allotropie(6), bio\xe9"
-                "l\xe9"
-                "ment;chimie organique, lubrifiants, carbon black;non;non;viol. -> "
-                "CO2;aucune;aucune;douce a.ch. -> C6(COOH)6;aucune;3;[He] 2s2 "
-                "2p2;2,5;121,9;1,8;5,3;77,2;1086,4;2352,6;4620,4;;;;;;-4 -3 -2 -1 0 +1 +2 +3 +4;-4 "
-                "0 +4;4;-4;4;-4;CCl4;CH4, carbures CxHy;CO CO2;2;14;Non m\xe9"
-                "tal;p;Acide faible;;;LATIN: carbo(charbon);Carbon;;;7;250;0;0;28;0,01;49,65;20")},
+    {6, QByteArray(
+            "6;C;Carbone;12,01;2,27;Solide;3820;5100,2;0,07;1,59;717;;;7,1;2,3;Pr\xe9"
+            "histoire;charbon, p\xe9"
+            "trole, gaz naturel, graphite;Hexagonal graphite;0,8;noir;diamagn\xe9"
+            "tique, allotropie(6), bio\xe9"
+            "l\xe9"
+            "ment;chimie organique, lubrifiants, carbon black;non;non;viol. -> "
+            "CO2;aucune;aucune;douce a.ch. -> C6(COOH)6;aucune;3;[He] 2s2 "
+            "2p2;2,5;121,9;1,8;5,3;77,2;1086,4;2352,6;4620,4;;;;;;-4 -3 -2 -1 0 +1 +2 +3 +4;-4 "
+            "0 +4;4;-4;4;-4;CCl4;CH4, carbures CxHy;CO CO2;2;14;Non m\xe9"
+            "tal;p;Acide faible;;;LATIN: carbo(charbon);Carbon;;;7;250;0;0;28;0,01;49,65;20;2,55")},
     {26, QByteArray(
              "26;Fe;Fer;55,85;7,87;Solide;1810;3020;10,3;72,8;418;14,9;351;6;4,8;-2500;H\xe9"
              "matite Fe2O3, Magn\xe9"
@@ -49,7 +49,7 @@ const std::pair<int, QByteArray> kReferenceLines[] = {
              "H2, FeCl2;passivation;Inconnue;4;[Ar] 3d6 "
              "4s2;1,6;14,6;8,4;7,1;124,1;759,3;1561,1;2957,3;;;78;;65;-2 -1 0 +1 +2 +3 +4 +5 +6;0 "
              "+2 +3;3;0;6;-2;FeCl2 FeCl3;aucun;FeO Fe3O4 Fe2O3;4;8;Metal de transition;d;Amphot\xe8"
-             "re;;;LATIN:ferrum;Iron;;;5,3;50000;70700;81600;0,004;0;0;0")},
+             "re;;;LATIN:ferrum;Iron;;;5,3;50000;70700;81600;0,004;0;0;0;1,83")},
 };
 
 constexpr int kElements = ElementTable::ElementCount;
@@ -150,6 +150,9 @@ private slots:
     void facts_data();
     void facts();
     void quotedDiscoverer();
+    void paulingElectronegativity_data();
+    void paulingElectronegativity();
+    void paulingElectronegativityRange();
     void mineralFormulas_data();
     void mineralFormulas();
     void discoverersCountries_data();
@@ -443,6 +446,40 @@ void TestElementData::facts()
                      qPrintable(QString::number(other)));
     const int exponents = int(column("ABEAU").count(QStringLiteral("4,00E-08")));
     QCOMPARE(exponents, 1);
+}
+
+void TestElementData::paulingElectronegativity_data()
+{
+    QTest::addColumn<int>("z");
+    QTest::addColumn<QString>("expected");
+    // A. L. Allred, "Electronegativity values from thermochemical data", J. Inorg. Nucl. Chem.
+    // 17 (1961) 215-221, the revision of Pauling's values that textbooks teach. The noble gases
+    // He, Ne and Ar have no bond energies to derive one from, so no value.
+    const std::pair<int, const char *> rows[] = {
+        {9, "3,98"},  {8, "3,44"}, {26, "1,83"}, {11, "0,93"},
+        {55, "0,79"}, {2, ""},     {10, ""},     {18, ""},
+    };
+    for (const auto &[z, value] : rows)
+        QTest::addRow("%d", z) << z << QString::fromLatin1(value);
+}
+
+void TestElementData::paulingElectronegativity()
+{
+    QFETCH(int, z);
+    QTEST(value(z, "ENPAULING"), "expected");
+}
+
+// Every value from francium's 0,7 to fluorine's 3,98, the greatest; none for americium and
+// beyond, the late actinides having been given one only by default.
+void TestElementData::paulingElectronegativityRange()
+{
+    for (int other = 1; other <= kElements; ++other) {
+        const QString text = value(other, "ENPAULING");
+        const auto number = Numbers::parseDecimal(text);
+        QVERIFY2(other < 95 ? text.isEmpty() || (number && *number >= 0.7 && *number <= 3.98)
+                            : text.isEmpty(),
+                 qPrintable(QStringLiteral("%1: %2").arg(other).arg(text)));
+    }
 }
 
 // Exactly one discoverer entry names two people separated by ";"; the file quotes it and the

@@ -3,6 +3,7 @@
 // on the file only once written, and putting shipped values back is all or nothing.
 #include "TestFiles.h"
 #include "data/ElementStore.h"
+#include "data/ElementTable.h"
 #include "data/Errors.h"
 
 #include <QSignalSpy>
@@ -15,6 +16,7 @@ private slots:
     void postTakesOrRefusesTheRecordWhole_data();
     void postTakesOrRefusesTheRecordWhole();
     void restoreIsAllOrNothing();
+    void firstEditionTableOpensAndGainsTheColumn();
 };
 
 namespace {
@@ -89,6 +91,36 @@ void TestElementStore::restoreIsAllOrNothing()
     store.restore(changes.mid(0, 1));
     QCOMPARE(cell(store, 1, "DECPAR"), QStringLiteral("Henry Cavendish"));
     QVERIFY(store.differences().isEmpty());
+}
+
+// A table of the first edition's 72 columns (a user's copy from before) opens, the later
+// column empty and the file untouched; the first write gives the file that column, holding
+// what was posted in it, and is a merge onto the file rather than a replacement.
+void TestElementStore::firstEditionTableOpensAndGainsTheColumn()
+{
+    const ScratchData data;
+    const QString path = data.path(&DataFolder::propFile);
+    const QByteArray old = withFirstEditionColumns(readFileBytes(shippedData().propFile()));
+    QVERIFY(old.startsWith("_NO_AT;") && !old.contains("ENPAULING") && writeFileBytes(path, old));
+    ElementStore &store = data.store();
+    QSignalSpy troubles(&store, &ElementStore::writeFailed);
+    const ElementRecords records = store.records();
+    QCOMPARE(records.count(), ElementTable::ElementCount);
+    QVERIFY(records.fieldIndex(Column::EnPauling) >= 0);
+    for (int z = 1; z <= records.count(); ++z)
+        QVERIFY2(records.view(z, Column::EnPauling).isEmpty(), qPrintable(QString::number(z)));
+    QCOMPARE(records.text(26, Column::En), QStringLiteral("1,6"));
+    QCOMPARE(readFileBytes(path), old);
+
+    QVERIFY(!store.post(26, {{"_TF", "1811"}, {"ENPAULING", "1,83"}}));
+    store.save();
+    QCOMPARE(troubles.count(), 0);
+    const QList<QByteArray> lines = readFileBytes(path).split('\n');
+    const QList<QByteArray> before = old.split('\n');
+    QCOMPARE(lines.size(), before.size());
+    QVERIFY(lines[0].startsWith(before[0].chopped(1) + ";ENPAULING"));
+    QVERIFY(lines[26].contains(";1811;") && lines[26].endsWith(";1,83\r"));
+    QCOMPARE(lines[6], before[6].chopped(1) + ";\r"); // carbon: its values, the new one empty
 }
 
 QTEST_GUILESS_MAIN(TestElementStore)

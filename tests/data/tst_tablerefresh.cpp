@@ -62,6 +62,11 @@ private slots:
             << was << "_NO_AT;M;T|1;1,01;21|2;4,00;4"
             << "_NO_AT;M;T;S|1;1,01;20;H|2;4,00;4;He|3;6,94;453;Li"
             << "_NO_AT;M;T;S|1;1,01;21;H|2;4,00;4;He|3;6,94;453;Li" << 1 << 0;
+        // The program gave the user's older table the new column empty and wrote it so.
+        QTest::newRow("column added since the kept copy: empty cells take the shipped values")
+            << was << "_NO_AT;M;T;S|1;1,01;21;|2;4,00;4;Hx"
+            << "_NO_AT;M;T;S|1;1,01;20;H|2;4,00;4;He"
+            << "_NO_AT;M;T;S|1;1,01;21;H|2;4,00;4;Hx" << 2 << 0;
         QTest::newRow("removed column left out, the user's edit in it counted")
             << was << "_NO_AT;M;T|1;1,01;21|2;4,00;5"
             << "_NO_AT;M|1;1,01|2;4,00"

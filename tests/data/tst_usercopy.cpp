@@ -2,6 +2,7 @@
 // what set aside, what the user is told, and that it is told once.
 #include "TestFiles.h"
 #include "data/DataFolder.h"
+#include "data/ElementStore.h"
 #include "data/UserCopy.h"
 
 #include <QDateTime>
@@ -107,6 +108,39 @@ private slots:
         // Told once: the next start finds the shipped files as they were kept.
         QCOMPARE(UserCopy::refresh(folder, now), std::nullopt);
         QTEST(contents(QDir(user).filePath(file)), "after");
+    }
+
+    // A copy of the first edition's 72 columns, edited, brought up to today's shipped table:
+    // the edit kept, the later column's shipped values taken.
+    void firstEditionCopy()
+    {
+        QTemporaryDir dir;
+        const QString user = dir.filePath(QStringLiteral("user"));
+        const QString origin = dir.filePath(QStringLiteral("shipped"));
+        const DataFolder folder(user, origin);
+        QVERIFY(QDir().mkpath(UserCopy::keptFolder(folder)) && QDir().mkpath(origin));
+        const QByteArray shipped = readFileBytes(shippedData().propFile());
+        const QByteArray old = withFirstEditionColumns(shipped);
+        QByteArray mine = old;
+        // Iron's record: its melting point, 1810 K, typed in as 1811.
+        const qsizetype iron = mine.indexOf("\n26;Fe;");
+        const qsizetype melting = mine.indexOf(";1810;", iron);
+        QVERIFY(iron > 0 && melting > iron && mine.indexOf('\n', iron + 1) > melting);
+        mine.replace(melting, 6, ";1811;");
+        QVERIFY(writeFileBytes(folder.propFile(), mine) &&
+                writeFileBytes(QDir(UserCopy::keptFolder(folder)).filePath("prop.yop"), old) &&
+                writeFileBytes(folder.originFile(folder.propFile()), shipped));
+
+        const std::optional<QString> told =
+            UserCopy::refresh(folder, QDateTime(QDate(2027, 1, 2), QTime(3, 4, 5)));
+        QVERIFY(told && told->contains("1 valeur que vous aviez modifiée a été gardée."));
+        ElementStore store(folder);
+        store.open();
+        const ElementRecords &records = store.records();
+        QCOMPARE(records.text(26, Column::Tf), QStringLiteral("1811"));
+        QCOMPARE(records.text(26, Column::EnPauling), QStringLiteral("1,83"));
+        QCOMPARE(records.text(9, Column::EnPauling), QStringLiteral("3,98"));
+        QCOMPARE(records.text(2, Column::EnPauling), QString());
     }
 };
 
