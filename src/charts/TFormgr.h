@@ -5,8 +5,8 @@
 class QListWidget;
 struct GraphSelection;
 
-// The chart property chooser: a list of the 35 chartable properties and an "OK" button.
-// Created once at start-up and kept for the whole run, so that the highlighted item
+// The chart property chooser: a list of the chartable properties (ChartProperties) and an "OK"
+// button. Created once at start-up and kept for the whole run, so that the highlighted item
 // survives from one use to the next; its contents are built at first show.
 class TFormgr : public QDialog
 {

@@ -42,6 +42,7 @@ constexpr std::array<Property, Count> Properties = {{
     {C::AbAtm, "Ab. atmosphère (% vol)"},
     {C::AbBois, "Ab. bois (%)"},
     {C::AbVivant, "Ab. organismes vivants (%)"},
+    {C::EnPauling, "E.N. (Pauling)"},
 }};
 
 } // namespace

@@ -81,6 +81,7 @@ constexpr Row Rows[] = {
     {C::AbAtm, "Ab.atmosphère |(% vol)", 120},
     {C::AbBois, "Ab.bois |(%)", 120},
     {C::AbVivant, "Ab.vivant |(%)", 120},
+    {C::EnPauling, "E.N.|Pauling", 50},
 };
 static_assert(std::size(Rows) == SetsEntries::Count);
 

@@ -4,11 +4,12 @@
 
 #include <QVector>
 
-// The sets grid's column choices: the three columns it starts with, and the chooser's 64
-// entries, each with the field, title and width a click on it holds ready.
+// The sets grid's column choices: the three columns it starts with, and the chooser's 65
+// entries, each with the field, title and width a click on it holds ready. The Pauling
+// electronegativity, added after the first 64, comes last so that those keep their places.
 namespace SetsEntries {
 
-constexpr int Count = 64;
+constexpr int Count = 65;
 
 // Entry `entry` (0 to Count - 1) as the column it adds; an empty column out of range.
 SetsColumn column(int entry);

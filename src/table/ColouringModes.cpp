@@ -312,9 +312,11 @@ Mode numeric(const QString &text, std::optional<ChartProperties::Property> prope
         Readings out;
         const int field = column ? records.fieldIndex(*column) : -1;
         const QString unit = column ? ElementColumns::column(*column).unit : QString();
+        // The two electronegativities have no unit; their scales tell them apart.
+        const QString scale = column ? ElementColumns::scale(*column) : QString();
         Descriptions &said = out.descriptions.emplace();
         for (int z = 1; z <= ElementCount; ++z)
-            said[z - 1] = ElementDescriptions::numeric(records.view(z, field), unit);
+            said[z - 1] = ElementDescriptions::numeric(records.view(z, field), unit, scale);
         try {
             greyScale(out, records, field);
         } catch (const EConvertError &error) {

@@ -47,12 +47,13 @@ QString acidBase(QStringView acidbase)
     return orNoValue(acidbase);
 }
 
-QString numeric(QStringView value, const QString &unit)
+QString numeric(QStringView value, const QString &unit, const QString &scale)
 {
     const QString spoken = value.toString().simplified();
     if (spoken.isEmpty())
         return NoValue;
-    return unit.isEmpty() ? spoken : spoken + QLatin1Char(' ') + unit;
+    const QString measured = unit.isEmpty() ? spoken : spoken + QLatin1Char(' ') + unit;
+    return scale.isEmpty() ? measured : measured + QStringLiteral(", ") + scale;
 }
 
 } // namespace ElementDescriptions

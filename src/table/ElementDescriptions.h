@@ -22,8 +22,9 @@ QString family(QStringView groupe);
 QString block(QStringView bloc);
 QString acidBase(QStringView acidbase);
 
-// A numeric mode: the value as the table writes it, with its unit, "7,87 kg/L"; "pas de
-// valeur" where there is none.
-QString numeric(QStringView value, const QString &unit);
+// A numeric mode: the value as the table writes it, with its unit, "7,87 kg/L", and the scale
+// it is given on where there is one, "3,98, échelle de Pauling"; "pas de valeur" where there
+// is none.
+QString numeric(QStringView value, const QString &unit, const QString &scale = {});
 
 } // namespace ElementDescriptions

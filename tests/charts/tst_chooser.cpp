@@ -94,6 +94,7 @@ void TestChooser::propertyTable_data()
         {27, "Abondance solaire", "Ab. soleil (log)", "ABSOLEIL"},
         {32, "Abondance atmosphere", "Ab. atmosphère (% vol)", "ABATM"},
         {34, "Abondance organismes vivants", "Ab. organismes vivants (%)", "ABVIVANT"},
+        {35, "Electronégativité (Pauling)", "E.N. (Pauling)", "ENPAULING"},
     };
     for (const auto &row : rows)
         QTest::newRow(row.column) << row.row << QString::fromUtf8(row.text)
@@ -231,7 +232,7 @@ void TestChooser::layout()
     QCOMPARE(chooser.pos(), QPoint(301, 142));
     QCOMPARE(chooser.size(), QSize(194, 256));
     QListWidget *items = list(chooser);
-    QCOMPARE(items->count(), 35);
+    QCOMPARE(items->count(), 36);
     QCOMPARE(items->geometry(), QRect(0, 0, 194, 256 - 41));
     auto *ok = chooser.findChild<QPushButton *>(QStringLiteral("Button1"));
     QCOMPARE(ok->text(), QStringLiteral("OK"));

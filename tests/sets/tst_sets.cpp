@@ -239,6 +239,7 @@ void TestSets::entryTable_data()
         {53, "Dérivé binaire avec Cl", "_2DERIV__C", "dérivé|avec Cl", 170},
         {57, "Abondance solaire", "ABSOLEIL", "Ab. Soleil |(log)", 50},
         {64, "Abondance organismes vivants", "ABVIVANT", "Ab.vivant |(%)", 120},
+        {65, "Electronégativité (Pauling)", "ENPAULING", "E.N.|Pauling", 50},
     };
     for (const auto &row : rows)
         QTest::addRow("%d", row.entry)

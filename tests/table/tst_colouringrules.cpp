@@ -43,6 +43,8 @@ class TestColouringRules : public QObject
 private slots:
     void oneElement_data();
     void oneElement();
+    void numericSaysItsScale_data();
+    void numericSaysItsScale();
     void greyShade_data();
     void greyShade();
     void modeOfEntryText_data();
@@ -164,6 +166,40 @@ void TestColouringRules::oneElement()
     QVERIFY(readings.descriptions);
     QTEST(readings.descriptions->at(0), "said");
     QTEST(readings.error.value_or(QString()), "error");
+}
+
+void TestColouringRules::numericSaysItsScale_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("Allred-Rochow") << "Electronégativité"
+                                   << "4,1"
+                                   << "4,1, échelle d'Allred-Rochow";
+    QTest::newRow("Pauling") << "Electronégativité (Pauling)"
+                             << "3,98"
+                             << "3,98, échelle de Pauling";
+    QTest::newRow("Pauling, no value") << "Electronégativité (Pauling)"
+                                       << ""
+                                       << "pas de valeur";
+    QTest::newRow("a unit, no scale") << "Masse Volumique"
+                                      << "7,87"
+                                      << "7,87 kg/L";
+}
+
+// A numeric mode says the first element's value of its own column, with the unit, or the
+// scale for the two electronegativities, which have no unit to tell them apart.
+void TestColouringRules::numericSaysItsScale()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, value);
+    QList<QStringList> lines = {{"_NO_AT", "_3EN", "ENPAULING", "_M__VOL"}, {"1", "", "", ""}};
+    for (int z = 2; z <= ElementTable::ElementCount; ++z)
+        lines.append({QString::number(z), "1", "1", "1"});
+    lines[1][mode == u"Electronégativité" ? 1 : mode == u"Masse Volumique" ? 3 : 2] = value;
+    const ColouringModes::Readings readings = readingsOf(mode, recordsOf(lines));
+    QVERIFY(readings.descriptions);
+    QTEST(readings.descriptions->at(0), "said");
 }
 
 void TestColouringRules::greyShade_data()

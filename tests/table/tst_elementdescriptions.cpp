@@ -101,27 +101,37 @@ void TestElementDescriptions::numeric_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("scale");
     QTest::addColumn<QString>("spoken");
     QTest::newRow("with unit") << "7,87"
                                << "kg/L"
+                               << ""
                                << "7,87 kg/L";
     QTest::newRow("without unit") << "1,83"
                                   << ""
+                                  << ""
                                   << "1,83";
+    QTest::newRow("with a scale") << " 1,83"
+                                  << ""
+                                  << "échelle de Pauling"
+                                  << "1,83, échelle de Pauling";
     QTest::newRow("exponent kept") << "4,00E-08"
                                    << "ppm"
+                                   << ""
                                    << "4,00E-08 ppm";
-    QTest::newRow("no value") << ""
-                              << "K"
-                              << "pas de valeur";
+    QTest::newRow("no value, no scale said") << ""
+                                             << "K"
+                                             << "échelle de Pauling"
+                                             << "pas de valeur";
 }
 
 void TestElementDescriptions::numeric()
 {
     QFETCH(QString, value);
     QFETCH(QString, unit);
+    QFETCH(QString, scale);
     QFETCH(QString, spoken);
-    QCOMPARE(ElementDescriptions::numeric(value, unit), spoken);
+    QCOMPARE(ElementDescriptions::numeric(value, unit, scale), spoken);
 }
 
 QTEST_GUILESS_MAIN(TestElementDescriptions)

@@ -199,7 +199,7 @@ void TestMainWindow::toolbarAndCombo()
     auto *combo = m_form->findChild<QComboBox *>(QStringLiteral("combobox1"));
     QVERIFY(combo && combo->isEditable());
     QCOMPARE(combo->geometry(), QRect(224, 6, 169, 21));
-    QCOMPARE(combo->count(), 43);
+    QCOMPARE(combo->count(), 44);
     QCOMPARE(combo->maxVisibleItems(), 15);
     QCOMPARE(combo->currentText(), QStringLiteral("Propriétés"));
     const QStringList categories = {"Defaut",     QString(75, QLatin1Char('-')),
