@@ -469,15 +469,17 @@ void TestElementData::paulingElectronegativity()
     QTEST(value(z, "ENPAULING"), "expected");
 }
 
-// Every value from francium's 0,7 to fluorine's 3,98, the greatest; none for americium and
-// beyond, the late actinides having been given one only by default.
+// Every value from caesium's 0,79 to fluorine's 3,98, the greatest; none for astatine and
+// francium, of which no weighable sample was ever made (the 2,2 and 0,7 some tables print are
+// Pauling's extrapolations), nor for americium and beyond, given one only by default.
 void TestElementData::paulingElectronegativityRange()
 {
     for (int other = 1; other <= kElements; ++other) {
         const QString text = value(other, "ENPAULING");
         const auto number = Numbers::parseDecimal(text);
-        QVERIFY2(other < 95 ? text.isEmpty() || (number && *number >= 0.7 && *number <= 3.98)
-                            : text.isEmpty(),
+        const bool estimatedOnly = other == 85 || other == 87 || other >= 95;
+        QVERIFY2(estimatedOnly ? text.isEmpty()
+                               : text.isEmpty() || (number && *number >= 0.79 && *number <= 3.98),
                  qPrintable(QStringLiteral("%1: %2").arg(other).arg(text)));
     }
 }
