@@ -43,6 +43,8 @@ Loaded load(const QStringList &folders)
                              Reinstall};
     }
     QPluginLoader loader(file);
+    // A module that does not match the program fails here, told, rather than at a call.
+    loader.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     QObject *instance = loader.instance();
     if (!instance)
         return {nullptr, QStringLiteral("Le module des graphiques (%1) ne peut être chargé : %2.")
