@@ -4,6 +4,7 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include <memory>
 
@@ -21,6 +22,8 @@ bool printLandscape(QPrinter &printer, const PrinterChoice::Draw &draw)
 }
 
 } // namespace
+
+PrinterChoice::PrinterChoice() : PrinterChoice(QPrinterInfo::defaultPrinter) {}
 
 PrinterChoice::PrinterChoice(Lookup defaultPrinter, Dialog dialog)
     : m_defaultPrinter(std::move(defaultPrinter)), m_dialog(std::move(dialog))

@@ -1,18 +1,19 @@
 #pragma once
 
-#include <QPrinterInfo>
 #include <QString>
 
 #include <functional>
 
 class QPrinter;
+class QPrinterInfo;
 class QWidget;
 
 // Where a print goes: a printer given in advance, else the system's default printer, both
 // printed in landscape with their orientation restored afterwards; with no printer
 // installed, Qt's print dialog, landscape preset, which offers printing into a PDF file.
 // The lookup of the default printer and the dialog are passed in, so that a test can
-// stand for a system with or without printers and play the user in the dialog.
+// stand for a system with or without printers and play the user in the dialog. A choice is
+// held and copied where Qt's print library is not loaded: only printing needs it.
 class PrinterChoice
 {
 public:
@@ -23,8 +24,9 @@ public:
     // Draws the picture on the printer; false when the printer could not be used.
     using Draw = std::function<bool(QPrinter &printer)>;
 
-    explicit PrinterChoice(Lookup defaultPrinter = QPrinterInfo::defaultPrinter,
-                           Dialog dialog = askInPrintDialog);
+    // The system's default printer, else Qt's print dialog.
+    PrinterChoice();
+    explicit PrinterChoice(Lookup defaultPrinter, Dialog dialog = askInPrintDialog);
 
     // A printer to print on as it is, without lookup or dialog; null goes back to the
     // lookup. Not owned.

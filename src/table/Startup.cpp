@@ -1,6 +1,5 @@
 #include "table/Startup.h"
 
-#include "charts/TFormgr.h"
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
 #include "controls/PictureSaves.h"
@@ -82,7 +81,6 @@ std::unique_ptr<TForm1> createWindows(ProgramState &state, ElementStore &store,
     auto *sets = new TForm3(store, form.get());
     sets->setChooser(new TForm4(sets));
     form->setSetsWindow(sets);
-    form->setChooser(new TFormgr(state.graph, form.get()));
     form->setMolarDialogs(new TForm7(form.get()), new TForm8(form.get()));
     return form;
 }

@@ -1,7 +1,6 @@
 #include "table/TForm1.h"
 
 #include "calculs/CalculsWindow.h"
-#include "charts/ChartCommands.h"
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
 #include "controls/MnemonicStyle.h"
@@ -14,7 +13,7 @@
 #include "data/ElementStore.h"
 #include "data/ProgramState.h"
 #include "data/ShownElement.h"
-#include "graph3d/Graph3DCommand.h"
+#include "modules/OnDemandGraphics.h"
 #include "molar/MolarMode.h"
 #include "molar/TChemEdit.h"
 #include "sets/TForm3.h"
@@ -50,7 +49,8 @@ const QString SansSerif = QStringLiteral("MS Sans Serif");
 
 TForm1::TForm1(ProgramState &state, ElementStore &store, PictureSaves &pictures, QWidget *parent)
     : QMainWindow(parent), m_state(state), m_store(store), m_folder(store.folder()),
-      m_pictures(pictures)
+      m_pictures(pictures),
+      m_graphics(std::make_unique<OnDemandGraphics>(GraphicsContext{state, store, pictures, this}))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Mirelon 2 par l'équipe Mirelon"));
@@ -84,7 +84,7 @@ TForm1::TForm1(ProgramState &state, ElementStore &store, PictureSaves &pictures,
     makeColourist();
     buildKeyboard();
     m_pictureMenu =
-        new TablePictureMenu(this, m_client, m_pictures, [this] { return tablePicture(); });
+        new TablePictureMenu(this, m_client, *m_graphics, [this] { return tablePicture(); });
     connectRestoring();
 
     move(3, 49);
@@ -203,10 +203,12 @@ void TForm1::buildMenu()
     // The sets window is not part of the program yet.
     m_ensembles->setEnabled(false);
     connect(m_graphXY, &QAction::triggered, this, [this] {
-        ChartCommands::GraphXY1Click(*m_formgr, m_state.graph, m_store, m_pictures, this);
+        if (Graphics *graphics = m_graphics->get())
+            graphics->graphXY();
     });
     connect(m_graphLC, &QAction::triggered, this, [this] {
-        ChartCommands::GraphLC1Click(*m_formgr, m_state.graph, m_store, m_pictures, this);
+        if (Graphics *graphics = m_graphics->get())
+            graphics->graphLC();
     });
     connect(m_graph3D, &QAction::triggered, this,
             [this] { guarded(this, [this] { Graph3D1Click(); }); });
@@ -429,8 +431,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
 void TForm1::Graph3D1Click()
 {
-    if (m_formgr)
-        Graph3DCommand::run(m_state, records(), *m_formgr, m_pictures, this);
+    if (Graphics *graphics = m_graphics->get())
+        graphics->graph3D(records());
 }
 
 void TForm1::AboutClick()

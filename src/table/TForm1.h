@@ -19,10 +19,10 @@ class HoverPanel;
 class LegendEdits;
 class MainWindowKeys;
 class MolarMode;
+class OnDemandGraphics;
 class TAboutBox;
 class TBevelPanel;
 class TEncartaButton;
-class TFormgr;
 class TForm7;
 class TForm8;
 class CalculsWindow;
@@ -62,8 +62,6 @@ public:
 
     // The About box created at start-up; owned by this window.
     void setAboutBox(TAboutBox *about) { m_about = about; }
-    // The chart property chooser created at start-up; owned by this window.
-    void setChooser(TFormgr *chooser) { m_formgr = chooser; }
     // The molar-mass mode's dialogs created at start-up; owned by this window.
     void setMolarDialogs(TForm7 *data, TForm8 *molarMass);
     MolarMode *molarMode() const { return m_molar; }
@@ -147,7 +145,6 @@ private:
     TBevelPanel *m_speedBar = nullptr; // owned by m_client
     QComboBox *m_combo = nullptr;      // owned by m_speedBar
     TAboutBox *m_about = nullptr;      // owned by the window
-    TFormgr *m_formgr = nullptr;       // owned by the window
     TForm3 *m_sets = nullptr;          // owned by the window
     QAction *m_graphXY = nullptr;
     QAction *m_graphLC = nullptr;
@@ -175,4 +172,6 @@ private:
     ElementStore &m_store;
     const DataFolder m_folder;
     PictureSaves &m_pictures;
+    // The charts, the 3-D graph and the table picture's commands, loaded at the first.
+    std::unique_ptr<OnDemandGraphics> m_graphics;
 };

@@ -1,33 +1,18 @@
 #include "tablepicture/TablePictureMenu.h"
 
 #include "controls/ErrorBox.h"
-#include "controls/PictureSaveDialog.h"
-#include "controls/PictureSaves.h"
+#include "modules/OnDemandGraphics.h"
 #include "tablepicture/TablePicture.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QWidget>
 
-namespace {
-
-const QString DocumentName = QStringLiteral("Tableau périodique");
-
-// The entries of the save dialog, in the order of the picture types.
-const QVector<PictureSaveDialog::Type> SaveTypes = {
-    {"Image PNG (*.png)", "*.png"},
-    {"Image SVG (*.svg)", "*.svg"},
-    {"Document PDF (*.pdf)", "*.pdf"},
-};
-
-} // namespace
-
-TablePictureMenu::TablePictureMenu(QWidget *window, QWidget *area, PictureSaves &saves,
+TablePictureMenu::TablePictureMenu(QWidget *window, QWidget *area, OnDemandGraphics &graphics,
                                    Source source)
-    : QObject(window), m_window(window), m_area(area), m_saves(saves), m_source(std::move(source))
+    : QObject(window), m_window(window), m_area(area), m_graphics(graphics),
+      m_source(std::move(source))
 {
     m_menu = new QMenu(window);
     m_menu->setObjectName(QStringLiteral("TableMenu"));
@@ -79,33 +64,18 @@ bool TablePictureMenu::eventFilter(QObject *watched, QEvent *event)
 
 void TablePictureMenu::printTable()
 {
-    const TablePicture picture = m_source();
-    m_printers.print(m_window, DocumentName, [&picture](QPrinter &printer) {
-        return TablePictureFiles::print(picture, printer);
-    });
+    if (Graphics *graphics = m_graphics.get())
+        graphics->printTable(m_source(), m_printers ? &*m_printers : nullptr);
 }
 
 void TablePictureMenu::saveTable()
 {
-    PictureSaveDialog dialog(m_window, SaveTypes, [](const QString &typed, int type) {
-        return TablePictureFiles::withExtension(typed, TablePictureFiles::Format(type));
-    });
-    dialog.selectFile(DocumentName);
-    dialog.protectFiles(m_saves.dataFiles);
-    const std::optional<QString> name = dialog.choose(m_saves.folder, m_type);
-    if (name)
-        savePicture(*name, TablePictureFiles::Format(m_type));
-}
-
-void TablePictureMenu::savePicture(const QString &chosenName, TablePictureFiles::Format format)
-{
-    const QString name = TablePictureFiles::withExtension(chosenName, format);
-    PictureSaveDialog::write(
-        m_window, name,
-        TablePictureFiles::file(m_source(), TablePictureFiles::formatFor(name, format)));
+    if (Graphics *graphics = m_graphics.get())
+        graphics->saveTable(m_source());
 }
 
 void TablePictureMenu::copyTable()
 {
-    QGuiApplication::clipboard()->setImage(TablePictureFiles::image(m_source()));
+    if (Graphics *graphics = m_graphics.get())
+        graphics->copyTable(m_source());
 }

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "controls/PrinterChoice.h"
-#include "tablepicture/TablePictureFiles.h"
 
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
+class OnDemandGraphics;
 class QAction;
 class QMenu;
 class QWidget;
-struct PictureSaves;
 struct TablePicture;
 
 // The table's picture commands: print it, save it as PNG, SVG or PDF, copy it to the
@@ -18,7 +18,8 @@ struct TablePicture;
 // Menu key once a click has given the table the focus), and Ctrl+P prints; nothing is added to the
 // menu bar or the tool bar. Each command draws the picture its source gives at that moment.
 // The same menu ends with "Rétablir toutes les données d'origine…", which the window carries
-// out (restoreOriginalsRequested()).
+// out (restoreOriginalsRequested()). The menu is the main window's from the start; the commands
+// are the graphics module's, loaded when the first of them is chosen.
 class TablePictureMenu : public QObject
 {
     Q_OBJECT
@@ -27,9 +28,9 @@ public:
     using Source = std::function<TablePicture()>;
 
     // `window` carries the shortcuts and is the parent of this object, `area` gets the
-    // context menu; `saves` keeps the folder of the last picture saved, shared with the
-    // other windows. None is owned; all outlive this object.
-    TablePictureMenu(QWidget *window, QWidget *area, PictureSaves &saves, Source source);
+    // context menu; `graphics` carries the commands out. None is owned; all outlive this
+    // object.
+    TablePictureMenu(QWidget *window, QWidget *area, OnDemandGraphics &graphics, Source source);
 
     QMenu *menu() const { return m_menu; }
     // "Rétablir toutes les données d'origine…"; the window enables it, or says why not.
@@ -39,10 +40,6 @@ public:
     void printTable();
     void saveTable();
     void copyTable();
-    // Writes the picture under the name chosen with the entry of `format`, completed by
-    // the extension rule, in the type the completed name says; a failure is reported and
-    // leaves any file of that name as it was.
-    void savePicture(const QString &chosenName, TablePictureFiles::Format format);
 
 signals:
     void restoreOriginalsRequested();
@@ -55,10 +52,9 @@ private:
 
     QWidget *m_window;
     QWidget *m_area;
-    PictureSaves &m_saves;
+    OnDemandGraphics &m_graphics;
     Source m_source;
-    QMenu *m_menu = nullptr;      // owned by the window
-    QAction *m_restore = nullptr; // owned by m_menu
-    PrinterChoice m_printers;
-    int m_type = 0; // the entry of the save dialog last chosen
+    QMenu *m_menu = nullptr;                 // owned by the window
+    QAction *m_restore = nullptr;            // owned by m_menu
+    std::optional<PrinterChoice> m_printers; // the system's way when none is set
 };
