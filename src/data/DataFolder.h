@@ -18,6 +18,9 @@ public:
     QString propFile() const { return file(QStringLiteral("prop.yop")); }
     QString structFile() const { return file(QStringLiteral("struct.yop")); }
     QString isoFile() const { return file(QStringLiteral("iso.yop")); }
+    // Where the values come from: a reference shipped with the tables, never the user's to
+    // edit, so read from the shipped folder when there is one.
+    QString sourcesFile() const;
 
     // The folder of the shipped tables the user's copy came from; empty when the program runs
     // on files of the user's own choosing, which then have no original values to go back to.
