@@ -2,9 +2,10 @@
 
 #include <QString>
 
-// Where the program's three data files are: the element table and the crystal-structure and
-// isotope section files. The program reads them from its working directory, named without a
-// folder, as the user gives them; a test or a tool hands the windows a folder of its own.
+// Where the program's data files are: the element table, the crystal-structure and isotope
+// section files and the sources of the values. The program reads them from its working
+// directory, named without a folder, as the user gives them; a test or a tool hands the
+// windows a folder of its own.
 class DataFolder
 {
 public:

@@ -81,6 +81,7 @@ void TestValueSources::boxesNameTheirSource()
         expected += QStringLiteral(" ; valeur de %1 : %2").arg(symbol, own.source);
 
     MainWindowFixture f({}, true);
+    QVERIFY(f.copySectionFiles());
     const ElementRecords &records = f.store().records();
     const QString pauling = records.text(z, records.fieldIndex(QStringLiteral("ENPAULING")));
     if (field == u"_3EN") {
@@ -102,7 +103,7 @@ void TestValueSources::boxesNameTheirSource()
         shown = sheet->findChild<QWidget *>(box);
     }
     QVERIFY(shown);
-    QTRY_COMPARE(shown->toolTip(), expected);
+    QCOMPARE(shown->toolTip(), expected);
     QCOMPARE(shown->accessibleDescription(), expected);
 }
 
