@@ -14,6 +14,7 @@ class TestValueSources : public QObject
 private slots:
     void boxesNameTheirSource_data();
     void boxesNameTheirSource();
+    void sourcesAreReadAtFirstNeed();
 };
 
 void TestValueSources::boxesNameTheirSource_data()
@@ -105,6 +106,22 @@ void TestValueSources::boxesNameTheirSource()
     QVERIFY(shown);
     QCOMPARE(shown->toolTip(), expected);
     QCOMPARE(shown->accessibleDescription(), expected);
+}
+
+// The start does not read the sources file: one put into the data folder after the window
+// opened is the one the first hover reads.
+void TestValueSources::sourcesAreReadAtFirstNeed()
+{
+    MainWindowFixture f;
+    const QString path = f.path(&DataFolder::sourcesFile);
+    QVERIFY(!QFileInfo::exists(path));
+    QVERIFY(writeFileBytes(path, readFileBytes(shippedData().sourcesFile())));
+    QTest::mouseMove(f.button(25), QPoint(12, 12));
+    QTest::mouseMove(f.button(26), QPoint(12, 12));
+    const QString said = f.child<QLineEdit>(QStringLiteral("Edit_TF"))->toolTip();
+    QVERIFY2(
+        said.endsWith(QStringLiteral(" — ") + SourceTable().column(QStringLiteral("_TF")).source),
+        qPrintable(said));
 }
 
 QTEST_MAIN(TestValueSources)
