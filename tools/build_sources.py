@@ -114,7 +114,7 @@ def file_bytes(column_rows, cell_rows):
 
 
 def source_text(row):
-    return row['source'] + (f' ({row["edition"]})' if row['edition'] else '')
+    return row['source'] + (f', {row["edition"]}' if row['edition'] else '')
 
 
 def table_lines(column_rows):
