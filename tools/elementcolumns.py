@@ -96,7 +96,7 @@ def read_tsv(path):
 
 def group_files():
     return sorted(os.path.join(DATA_DIR, f) for f in os.listdir(DATA_DIR)
-                  if f.endswith('.tsv') and f not in ('struct.tsv', 'columns.tsv'))
+                  if f.endswith('.tsv') and f not in ('struct.tsv', 'columns.tsv', 'sources.tsv'))
 
 
 def read_prop(path=None):

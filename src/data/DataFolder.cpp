@@ -12,3 +12,9 @@ QString DataFolder::originFile(const QString &file) const
 {
     return m_origin.isEmpty() ? QString() : QDir(m_origin).filePath(QFileInfo(file).fileName());
 }
+
+QString DataFolder::sourcesFile() const
+{
+    const QString name = QStringLiteral("sources.yop");
+    return m_origin.isEmpty() ? file(name) : QDir(m_origin).filePath(name);
+}

@@ -2,9 +2,10 @@
 
 #include <QString>
 
-// Where the program's three data files are: the element table and the crystal-structure and
-// isotope section files. The program reads them from its working directory, named without a
-// folder, as the user gives them; a test or a tool hands the windows a folder of its own.
+// Where the program's data files are: the element table, the crystal-structure and isotope
+// section files and the sources of the values. The program reads them from its working
+// directory, named without a folder, as the user gives them; a test or a tool hands the
+// windows a folder of its own.
 class DataFolder
 {
 public:
@@ -18,6 +19,9 @@ public:
     QString propFile() const { return file(QStringLiteral("prop.yop")); }
     QString structFile() const { return file(QStringLiteral("struct.yop")); }
     QString isoFile() const { return file(QStringLiteral("iso.yop")); }
+    // Where the values come from: a reference shipped with the tables, never the user's to
+    // edit, so read from the shipped folder when there is one.
+    QString sourcesFile() const;
 
     // The folder of the shipped tables the user's copy came from; empty when the program runs
     // on files of the user's own choosing, which then have no original values to go back to.

@@ -1,5 +1,6 @@
 #include "data/ElementStore.h"
 
+#include "data/ElementSources.h"
 #include "data/ElementTable.h"
 #include "data/TTextTable.h"
 
@@ -13,6 +14,14 @@ ElementStore::ElementStore(const DataFolder &folder, QObject *parent)
 }
 
 ElementStore::~ElementStore() = default;
+
+const ElementSources &ElementStore::sources() const
+{
+    if (!m_sources)
+        m_sources =
+            std::make_unique<const ElementSources>(ElementSources::read(m_folder.sourcesFile()));
+    return *m_sources;
+}
 
 void ElementStore::open(Opening how)
 {

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class ElementSources;
 class TTextTable;
 
 // The element table of the whole program: read once from the folder's prop.yop, handed to
@@ -51,6 +52,10 @@ public:
     // The last write, when the program ends; the store then holds no records.
     void close();
 
+    // Where the values come from, read from the folder's sources file at the first call: the
+    // tool tips need it, the program's start does not.
+    const ElementSources &sources() const;
+
     // The values of the table as shipped with the program.
     const OriginalValues &originals() const { return m_originals; }
     // The cells whose text is not the shipped one.
@@ -77,4 +82,5 @@ private:
     const OriginalValues m_originals;
     std::unique_ptr<TTextTable> m_table;
     ElementRecords m_records;
+    mutable std::unique_ptr<const ElementSources> m_sources;
 };

@@ -5,6 +5,9 @@
 #include "controls/TDBEdit.h"
 #include "controls/TDBMemo.h"
 #include "data/ElementColumns.h"
+#include "data/ElementSources.h"
+#include "data/ElementStore.h"
+#include "data/ShownElement.h"
 #include "sheet/SheetLayout.h"
 #include "sheet/SheetStyle.h"
 
@@ -170,6 +173,8 @@ QLineEdit *sectionLine(QWidget *page, const QString &name, const QString &spoken
 SheetPages::SheetPages(QWidget *sheet, const QRect &place, ShownElement *shown)
     : QObject(sheet), m_tabs(new QTabWidget(sheet)), m_shown(shown)
 {
+    // The boxes the sheet already holds, its header's, are described with the pages'.
+    describeBoxes(sheet);
     m_tabs->setObjectName(QStringLiteral("PageControl1"));
     m_tabs->setGeometry(place);
     m_structure = QStringList(StructureLines, QString());
@@ -179,6 +184,7 @@ SheetPages::SheetPages(QWidget *sheet, const QRect &place, ShownElement *shown)
     QScrollArea *macro = scrollBox();
     macro->setWidget(scrolledContent(Page::Macro, m_shown));
     m_built[MacroPage] = true;
+    describeBoxes(macro->widget());
     m_tabs->addTab(macro, QStringLiteral("Macro"));
     m_tabs->addTab(scrollBox(), QStringLiteral("Micro"));
     m_tabs->addTab(new QWidget, QStringLiteral("Structure Cristalline"));
@@ -194,6 +200,7 @@ SheetPages::SheetPages(QWidget *sheet, const QRect &place, ShownElement *shown)
     for (int i = 0; i < m_tabs->count(); ++i)
         m_tabs->widget(i)->setAccessibleName(m_tabs->tabText(i));
     connect(m_tabs, &QTabWidget::currentChanged, this, &SheetPages::build);
+    connect(m_shown, &ShownElement::shownChanged, this, &SheetPages::updateDescriptions);
 }
 
 void SheetPages::build(int index)
@@ -206,6 +213,7 @@ void SheetPages::build(int index)
     case MicroPage:
         // The scroll box shows the content it is given.
         static_cast<QScrollArea *>(page)->setWidget(microContent());
+        describeBoxes(page);
         return;
     case StructurePage:
         fillStructurePage(page);
@@ -223,9 +231,37 @@ void SheetPages::build(int index)
         fillBoxPage(page, Page::Histoire, Silver, m_shown, PageWidth);
         break;
     }
+    describeBoxes(page);
     // Widgets made on a page that is already shown wait to be shown themselves.
     for (QWidget *child : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         child->show();
+}
+
+void SheetPages::describeBoxes(QWidget *page)
+{
+    for (QWidget *box : page->findChildren<QWidget *>()) {
+        if (box->objectName().startsWith(QLatin1String("DB")))
+            m_dataBoxes.append(box);
+    }
+    updateDescriptions();
+}
+
+void SheetPages::updateDescriptions()
+{
+    const ElementStore &store = m_shown->store();
+    const ElementSources &sources = store.sources();
+    for (QWidget *box : std::as_const(m_dataBoxes)) {
+        const QString field = box->objectName().mid(2);
+        const std::optional<ElementColumn> column = ElementColumns::byField(field);
+        QString property = column ? AccessibleNames::ofColumn(column->id) : QString();
+        if (property.isEmpty())
+            property = box->accessibleName();
+        const QString said = sources.describe(property, field, m_shown->element(), store.records());
+        if (box->toolTip() != said) {
+            box->setToolTip(said);
+            box->setAccessibleDescription(said);
+        }
+    }
 }
 
 QWidget *SheetPages::microContent() const

@@ -45,6 +45,11 @@ private:
     void fillStructurePage(QWidget *page);
     void fillIsotopePage(QWidget *page);
     void showLines(Lines which);
+    // Takes the data boxes of a page just built into the boxes whose descriptions follow the
+    // element shown.
+    void describeBoxes(QWidget *page);
+    // Each data box's tool tip and spoken description: its value, unit and source.
+    void updateDescriptions();
 
     QTabWidget *m_tabs;
     ShownElement *m_shown;
@@ -53,4 +58,5 @@ private:
     QStringList m_isotopes;
     QList<QLineEdit *> m_structureBoxes;
     QList<QLineEdit *> m_isotopeBoxes;
+    QList<QWidget *> m_dataBoxes; // the data boxes of the pages built, named "DB<field>"
 };

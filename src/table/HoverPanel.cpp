@@ -4,6 +4,8 @@
 #include "controls/Fonts.h"
 #include "controls/ReadOnlyBoxAccessible.h"
 #include "data/ElementRecords.h"
+#include "data/ElementSources.h"
+#include "data/ElementStore.h"
 #include "table/ElementDescriptions.h"
 
 #include <QApplication>
@@ -166,7 +168,8 @@ QLineEdit *fieldBox(QWidget *parent, const char *name, Column column, QRect geom
 
 } // namespace
 
-HoverPanel::HoverPanel(QWidget *parent) : TBevelPanel(parent)
+HoverPanel::HoverPanel(const ElementStore &store, QWidget *parent)
+    : TBevelPanel(parent), m_store(store)
 {
     setObjectName(QStringLiteral("Panel1"));
     setGeometry(112, 40, 297, 149);
@@ -211,6 +214,10 @@ void HoverPanel::showElement(const ElementRecords &records, int z)
     for (const auto &[box, column] : m_boxes)
         showText(*box, column, records.text(z, column));
     updateSpokenSummary();
+    m_records = records;
+    m_z = z;
+    if (isVisible())
+        updateDescriptions();
 }
 
 void HoverPanel::showField(const QString &field, const QString &text)
@@ -245,6 +252,25 @@ void HoverPanel::updateSpokenSummary()
     const QString description = values.join(QStringLiteral(", "));
     if (accessibleDescription() != description)
         setAccessibleDescription(description);
+}
+
+void HoverPanel::updateDescriptions()
+{
+    const ElementSources &sources = m_store.sources();
+    for (const auto &[box, column] : m_boxes) {
+        const QString said = sources.describe(AccessibleNames::ofColumn(column),
+                                              ElementColumns::field(column), m_z, m_records);
+        if (box->toolTip() != said) {
+            box->setToolTip(said);
+            box->setAccessibleDescription(said);
+        }
+    }
+}
+
+void HoverPanel::showEvent(QShowEvent *event)
+{
+    updateDescriptions();
+    TBevelPanel::showEvent(event);
 }
 
 void HoverPanel::mouseMoveEvent(QMouseEvent *event)

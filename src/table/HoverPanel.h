@@ -2,6 +2,7 @@
 
 #include "controls/TBevelPanel.h"
 #include "data/ElementColumns.h"
+#include "data/ElementRecords.h"
 
 #include <QHash>
 #include <QString>
@@ -9,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-class ElementRecords;
+class ElementStore;
 class QLineEdit;
 
 // The small panel that shows the main data of the element under the mouse, each box the text
@@ -20,7 +21,8 @@ class HoverPanel : public TBevelPanel
     Q_OBJECT
 
 public:
-    explicit HoverPanel(QWidget *parent = nullptr);
+    // The store, which outlives the panel, tells where the values come from.
+    explicit HoverPanel(const ElementStore &store, QWidget *parent = nullptr);
 
     // Shows element z of `records` in the boxes.
     void showElement(const ElementRecords &records, int z);
@@ -29,6 +31,7 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void showText(QLineEdit &box, Column column, const QString &text);
@@ -36,7 +39,13 @@ private:
     // becomes the element's, its description the values with their captions. A changed name
     // is announced, and so is a changed description.
     void updateSpokenSummary();
+    // Each box's tool tip and spoken description: its value, unit and source. Only a panel
+    // that shows is described, so that the sources are read when first needed.
+    void updateDescriptions();
 
     std::vector<std::pair<QLineEdit *, Column>> m_boxes; // owned by the panel
     QHash<QString, bool> m_drawsAlikeUnshaped;           // per column and text shown
+    const ElementStore &m_store;
+    ElementRecords m_records; // what the boxes show: element m_z of these
+    int m_z = 0;
 };

@@ -69,7 +69,7 @@ TForm1::TForm1(ProgramState &state, ElementStore &store, PictureSaves &pictures,
     buildLabels(m_client);
     buildElementButtons(m_client);
     m_legends = Legends::build(m_client, ColouringModes::shipped());
-    m_panel1 = new HoverPanel(m_client);
+    m_panel1 = new HoverPanel(m_store, m_client);
     m_molar = new MolarMode(m_state, records(),
                             {m_client, m_speedBar, m_modeButton, m_combo, m_buttons}, this);
     connect(m_molar, &MolarMode::hideLegendsRequested, this, &TForm1::HideLegends);

@@ -18,6 +18,18 @@ from mirelon_e2e import FE_CLIENT, open_sheet, close_sheet, wait_gone, wait_unti
 
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 IRON = "Fer, Fe, numéro atomique 26, groupe 8, période 4"
+SOURCE_TABLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "data",
+                            "sources.tsv")
+
+
+def column_source(field):
+    """The source of a column as the maintainers' source table gives it."""
+    with open(SOURCE_TABLE, encoding="utf-8") as f:
+        for line in f:
+            cells = line.rstrip("\n").split("\t")
+            if cells[0] == field and cells[1] == "":
+                return cells[3]
+    raise AssertionError("no source for %s in %s" % (field, SOURCE_TABLE))
 
 
 class AccessibilityBuses:
@@ -125,7 +137,17 @@ def case_main_window_and_sheet(s, pyatspi):
     sheet_frame = wait_frame(pyatspi, "Proprietes")
     check_window(pyatspi, sheet_frame, "property sheet")
     check_read_only(pyatspi, sheet_frame, "Point de Fusion (K)", True)
+    check_described(pyatspi, sheet_frame, "Point de Fusion (K)",
+                    "Point de fusion, K — " + column_source("_TF"))
     close_sheet(s, sheet)
+
+
+def check_described(pyatspi, root, name, description):
+    """The box named `name` tells its unit and source as its description."""
+    boxes = [n for n in walk(pyatspi, root) if n.name == name and n.getRoleName() == "text"]
+    assert boxes, "no box named %r" % name
+    assert boxes[0].description == description, \
+        "%r is described %r, not %r" % (name, boxes[0].description, description)
 
 
 def check_read_only(pyatspi, root, name, read_only):

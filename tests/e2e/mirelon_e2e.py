@@ -52,9 +52,10 @@ class Session:
         self.env = dict(os.environ, DISPLAY=":" + number)
         self.env.pop("QT_QPA_PLATFORM", None)
         try:
-            # The program runs on its own copy of the data files, which it may write back.
+            # The program runs on its own copy of the data files, which it may write back,
+            # and the sources of their values beside them.
             self.workdir = tempfile.mkdtemp(prefix="mirelon-e2e-")
-            for name in ("prop.yop", "struct.yop", "iso.yop"):
+            for name in ("prop.yop", "struct.yop", "iso.yop", "sources.yop"):
                 shutil.copy(os.path.join(share, name), self.workdir)
             self.window = self.start(binary)
             self.origin = self.client_origin()
