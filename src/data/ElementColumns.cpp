@@ -99,7 +99,7 @@ constexpr Row Rows[] = {
     {C::AbAtm,         "ABATM",         13, K::Number,    0,   "% vol",   "Abondance atmosphere"},
     {C::AbBois,        "ABBOIS",        11, K::Number,    0,   "%",       "Abondance bois"},
     {C::AbVivant,      "ABVIVANT",      13, K::Number,    0,   "%",       "Abondance organismes vivants"},
-    {C::EnPauling,     "ENPAULING",     14, K::Number,    32,  "",        "Electronégativité (Pauling)"},
+    {C::EnPauling,     "ENPAULING",     14, K::Number,    34,  "",        "Electronégativité (Pauling)"},
 };
 // clang-format on
 
