@@ -132,6 +132,14 @@ const ElementSources::Source *ElementSources::cell(const QString &field, int z) 
     return found == m_cells.cend() ? nullptr : &*found;
 }
 
+QString ElementSources::toolTip(const QString &description)
+{
+    QString lines = description;
+    lines.replace(QStringLiteral(" — "), QStringLiteral("\n"));
+    lines.replace(QStringLiteral(" ; "), QStringLiteral("\n"));
+    return lines;
+}
+
 QString ElementSources::describe(const QString &property, const QString &field, int z,
                                  const ElementRecords &records) const
 {

@@ -47,6 +47,9 @@ public:
     // the file gives none, so that a box still names it when the file is missing.
     QString describe(const QString &property, const QString &field, int z,
                      const ElementRecords &records) const;
+    // The same words as a tool tip: one line for the property, one per source, so that a
+    // long one does not run off the screen.
+    static QString toolTip(const QString &description);
 
 private:
     static QString cellKey(const QString &field, int z);

@@ -257,8 +257,8 @@ void SheetPages::updateDescriptions()
         if (property.isEmpty())
             property = box->accessibleName();
         const QString said = sources.describe(property, field, m_shown->element(), store.records());
-        if (box->toolTip() != said) {
-            box->setToolTip(said);
+        if (box->accessibleDescription() != said) {
+            box->setToolTip(ElementSources::toolTip(said));
             box->setAccessibleDescription(said);
         }
     }

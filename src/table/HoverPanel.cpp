@@ -260,8 +260,8 @@ void HoverPanel::updateDescriptions()
     for (const auto &[box, column] : m_boxes) {
         const QString said = sources.describe(AccessibleNames::ofColumn(column),
                                               ElementColumns::field(column), m_z, m_records);
-        if (box->toolTip() != said) {
-            box->setToolTip(said);
+        if (box->accessibleDescription() != said) {
+            box->setToolTip(ElementSources::toolTip(said));
             box->setAccessibleDescription(said);
         }
     }

@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QToolTip>
+#include <QtTest>
 
 class TestValueSources : public QObject
 {
@@ -104,8 +106,16 @@ void TestValueSources::boxesNameTheirSource()
         shown = sheet->findChild<QWidget *>(box);
     }
     QVERIFY(shown);
-    QCOMPARE(shown->toolTip(), expected);
     QCOMPARE(shown->accessibleDescription(), expected);
+    // The tool tip says the same, a line for the property and one per source, each within a
+    // screen's width.
+    const QStringList lines = shown->toolTip().split(u'\n');
+    QCOMPARE(lines.join(QString()),
+             QString(expected).remove(QStringLiteral(" — ")).remove(QStringLiteral(" ; ")));
+    QCOMPARE(lines.size(), 1 + int(expected.count(QStringLiteral(" — ")) +
+                                   expected.count(QStringLiteral(" ; "))));
+    for (const QString &line : lines)
+        QVERIFY2(QFontMetrics(QToolTip::font()).horizontalAdvance(line) < 640, qPrintable(line));
 }
 
 // The start does not read the sources file: one put into the data folder after the window
@@ -118,7 +128,7 @@ void TestValueSources::sourcesAreReadAtFirstNeed()
     QVERIFY(writeFileBytes(path, readFileBytes(shippedData().sourcesFile())));
     QTest::mouseMove(f.button(25), QPoint(12, 12));
     QTest::mouseMove(f.button(26), QPoint(12, 12));
-    const QString said = f.child<QLineEdit>(QStringLiteral("Edit_TF"))->toolTip();
+    const QString said = f.child<QLineEdit>(QStringLiteral("Edit_TF"))->accessibleDescription();
     QVERIFY2(
         said.endsWith(QStringLiteral(" — ") + SourceTable().column(QStringLiteral("_TF")).source),
         qPrintable(said));
