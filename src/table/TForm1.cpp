@@ -201,13 +201,19 @@ void TForm1::placeLegendsInTabChain()
     for (QSpinBox *spin : m_legends.parameters)
         before << spin;
     before << m_legends.dbEdit3 << m_buttons.front();
-    QList<QWidget *> after{m_buttons.back()};
+    TEncartaButton *last = m_buttons.back();
+    QList<QWidget *> after{last};
     for (const LegendPanel &legend : m_legends.panels)
         for (QLineEdit *readout : legend.readouts)
             after << readout;
+    // Only the focused element button takes the focus, and Qt orders only widgets that do:
+    // the last button takes it for the moment of the move.
+    const Qt::FocusPolicy policy = last->focusPolicy();
+    last->setFocusPolicy(Qt::TabFocus);
     for (const QList<QWidget *> &chain : {before, after})
         for (qsizetype i = 1; i < chain.size(); ++i)
             QWidget::setTabOrder(chain[i - 1], chain[i]);
+    last->setFocusPolicy(policy);
 }
 
 void TForm1::FormCreate()
