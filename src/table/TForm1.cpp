@@ -28,6 +28,7 @@
 #include "table/MainWindowKeys.h"
 #include "table/MirelonApplication.h"
 #include "table/TableColourist.h"
+#include "table/TableSearch.h"
 #include "table/Toolbar.h"
 #include "tablepicture/TablePictureMenu.h"
 
@@ -201,18 +202,28 @@ void TForm1::placeLegendsInTabChain()
     for (QSpinBox *spin : m_legends.parameters)
         before << spin;
     before << m_legends.dbEdit3 << m_buttons.front();
+    for (qsizetype i = 1; i < before.size(); ++i)
+        QWidget::setTabOrder(before[i - 1], before[i]);
+    placeAfterTable();
+}
+
+void TForm1::placeAfterTable()
+{
+    // After the table come the legends' read-only boxes, then the search field, before
+    // whatever else was made since (the molar-mass panel), as when all were made at start.
     TEncartaButton *last = m_buttons.back();
-    QList<QWidget *> after{last};
+    QList<QWidget *> chain{last};
     for (const LegendPanel &legend : m_legends.panels)
         for (QLineEdit *readout : legend.readouts)
-            after << readout;
+            chain << readout;
+    if (QWidget *field = m_keys ? m_keys->search()->field() : nullptr)
+        chain << field;
     // Only the focused element button takes the focus, and Qt orders only widgets that do:
     // the last button takes it for the moment of the move.
     const Qt::FocusPolicy policy = last->focusPolicy();
     last->setFocusPolicy(Qt::TabFocus);
-    for (const QList<QWidget *> &chain : {before, after})
-        for (qsizetype i = 1; i < chain.size(); ++i)
-            QWidget::setTabOrder(chain[i - 1], chain[i]);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
     last->setFocusPolicy(policy);
 }
 
@@ -343,7 +354,9 @@ void TForm1::buildKeyboard()
         toolbar.append(image);
     // The legends' boxes join the chain when the legends are made.
     toolbar << m_modeButton << m_combo << m_molar->chemEdit();
-    m_keys = new MainWindowKeys(records(), m_state, {this, m_client, toolbar, m_buttons}, this);
+    m_keys = new MainWindowKeys(
+        records(), m_state,
+        {this, m_client, toolbar, m_buttons, [this](QWidget *) { placeAfterTable(); }}, this);
     connect(m_keys, &MainWindowKeys::elementHovered, this,
             [this](int z) { guarded(this, [this, z] { elementMouseMove(z); }); });
     connect(m_keys, &MainWindowKeys::elementActivated, this,

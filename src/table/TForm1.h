@@ -124,6 +124,7 @@ private:
     // The legends, their value box's edits and the colourist, made at the first colouring.
     void makeColourist();
     void placeLegendsInTabChain();
+    void placeAfterTable();
     // Made the first time they are needed: the start-up picture shows neither.
     HoverPanel *hoverPanel();
     TableColourist *colourist();
