@@ -153,7 +153,7 @@ void TForm1::connectRestoring()
 
 void TForm1::restoreAllOriginals()
 {
-    colourist(); // the value box's edit goes back too
+    colourist(); // the value box's edits, made with the legends, put the values back
     if (!m_legendEdits->restoreAll())
         return;
     if (m_panel1 && m_panel1->isVisible())
