@@ -75,10 +75,12 @@ while [ "$i" -lt "$runs" ]; do
 done
 
 median() { sort -n | sed -n "$(((runs + 1) / 2))p"; }
+# Under X the program forks, and callgrind reports the child too, from the parent's count at the
+# fork: only the started process's line is taken.
 instructions() {
     if command -v valgrind >/dev/null; then
         valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
-            sed -n 's/.*Collected : *\([0-9]*\).*/\1/p'
+            awk '/Command:/ && !pid { pid = $1 } $2 == "Collected" && $1 == pid { print $4 }'
     else
         echo "-"
     fi
