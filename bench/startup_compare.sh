@@ -3,7 +3,9 @@
 # painted cells and a menu bar, bench/floor) and, where it is installed and a display is there,
 # gperiodic: runs interleaved, so that the machine's load falls on all alike. Prints the median
 # wall time and CPU time (user + system, from getrusage) to the first paint, the callgrind
-# instruction count of each, and the ratios to the floor.
+# instruction count of each, the resident memory 2 s after start and the number of shared
+# libraries then mapped (of the program and the floor, kept running by MIRELON_PROBE_STAYS),
+# and the ratios to the floor.
 #
 #   bench/startup_compare.sh [build directory] [runs]
 #
@@ -73,13 +75,27 @@ while [ "$i" -lt "$runs" ]; do
 done
 
 median() { sort -n | sed -n "$(((runs + 1) / 2))p"; }
+# Under X the program forks, and callgrind reports the child too, from the parent's count at the
+# fork: only the started process's line is taken.
 instructions() {
     if command -v valgrind >/dev/null; then
         valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
-            sed -n 's/.*Collected : *\([0-9]*\).*/\1/p'
+            awk '/Command:/ && !pid { pid = $1 } $2 == "Collected" && $1 == pid { print $4 }'
     else
         echo "-"
     fi
+}
+
+# Resident memory in kB 2 s after start, and the shared libraries mapped then: "kB count".
+resident() {
+    MIRELON_PROBE_STAYS=1 "$@" >/dev/null 2>&1 &
+    pid=$!
+    sleep 2
+    rss=$(awk '$1 == "VmRSS:" { print $2 }' "/proc/$pid/status")
+    libraries=$(awk '$6 ~ /\.so(\.|$)/ { print $6 }' "/proc/$pid/maps" | sort -u | wc -l)
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    echo "${rss:--} ${libraries:--}"
 }
 
 names="mirelon floor"
@@ -87,16 +103,20 @@ names="mirelon floor"
 floorWall=$(cut -d' ' -f1 "$out/floor" | median)
 floorCpu=$(cut -d' ' -f2 "$out/floor" | median)
 floorCount=$(instructions "$floor")
-printf '%-10s %8s %6s %8s %6s %13s %6s\n' program wall/s ratio cpu/s ratio instructions ratio
+floorResident=$(resident "$floor")
+printf '%-10s %8s %6s %8s %6s %13s %6s %7s %6s %5s %6s\n' program wall/s ratio cpu/s ratio \
+    instructions ratio rss/MB ratio libs ratio
 for name in $names; do
     wall=$(cut -d' ' -f1 "$out/$name" | median)
     cpu=$(cut -d' ' -f2 "$out/$name" | median)
     case $name in
-    mirelon) count=$(instructions "$probe") ;;
-    floor) count=$floorCount ;;
-    *) count="-" ;;
+    mirelon) count=$(instructions "$probe") && kept=$(resident "$probe") ;;
+    floor) count=$floorCount && kept=$floorResident ;;
+    *) count="-" && kept="- -" ;;
     esac
-    echo "$name $wall $cpu $count $floorWall $floorCpu $floorCount" | awk '
+    echo "$name $wall $cpu $count $kept $floorWall $floorCpu $floorCount $floorResident" | awk '
         function ratio(a, b) { return (a == "-" || b == "-" || b == 0) ? "-" : sprintf("%.2f", a / b) }
-        { printf "%-10s %8s %6s %8s %6s %13s %6s\n", $1, $2, ratio($2, $5), $3, ratio($3, $6), $4, ratio($4, $7) }'
+        function mb(kb) { return kb == "-" ? "-" : sprintf("%.1f", kb / 1024) }
+        { printf "%-10s %8s %6s %8s %6s %13s %6s %7s %6s %5s %6s\n", $1, $2, ratio($2, $7), $3,
+                 ratio($3, $8), $4, ratio($4, $9), mb($5), ratio($5, $10), $6, ratio($6, $11) }'
 done

@@ -25,7 +25,7 @@ for mode in bare text mirelon; do
     while [ "$i" -lt "$runs" ]; do
         count=$(QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind \
             --callgrind-out-file=/dev/null "$probe" "$mode" 2>&1 >/dev/null |
-            sed -n 's/.*Collected : *\([0-9]*\).*/\1/p')
+            awk '/Command:/ && !pid { pid = $1 } $2 == "Collected" && $1 == pid { print $4 }')
         [ -n "$count" ] || { echo "$mode: callgrind reported no count" >&2; exit 1; }
         counts="$counts $count"
         i=$((i + 1))

@@ -1,6 +1,7 @@
 // The start-up floor: a bare Qt Widgets window of the main window's size with a menu bar and
 // 103 custom-painted 33 x 33 cells with a bold caption. It writes one line to stdout at its
-// first paint, then quits, as the start-up probe does, so that both are timed alike.
+// first paint, then quits, as the start-up probe does, so that both are timed alike; with
+// MIRELON_PROBE_STAYS set it stays until ended, for its memory and libraries to be read.
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -75,7 +76,8 @@ protected:
         m_painted = true;
         std::puts("painted");
         std::fflush(stdout);
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        if (!qEnvironmentVariableIsSet("MIRELON_PROBE_STAYS"))
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     }
 
 private:

@@ -1,5 +1,6 @@
 // Started by the start-up benchmark: builds the real main window, or one of two
-// bare windows, and writes one line to stdout at its first paint, then quits.
+// bare windows, and writes one line to stdout at its first paint, then quits; with
+// MIRELON_PROBE_STAYS set it stays until ended, for its memory and libraries to be read.
 #include "controls/PictureSaves.h"
 #include "data/DataFolder.h"
 #include "data/ElementStore.h"
@@ -27,7 +28,8 @@ public:
             m_seen = true;
             std::puts("painted");
             std::fflush(stdout);
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            if (!qEnvironmentVariableIsSet("MIRELON_PROBE_STAYS"))
+                QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }

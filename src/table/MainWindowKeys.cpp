@@ -41,7 +41,8 @@ MainWindowKeys::MainWindowKeys(const ElementRecords &records, const ProgramState
     };
     m_table = new TableKeys(button, this);
     m_search = new TableSearch(
-        window.client, [&records] { return entriesOf(records); }, button, this);
+        window.client, [&records] { return entriesOf(records); }, button, this,
+        window.placeSearchField);
     connect(m_table, &TableKeys::focused, this, &MainWindowKeys::elementHovered);
     connect(m_table, &TableKeys::activated, this, [this](int z) {
         // The mouse may have moved the panel elsewhere since the focus came.

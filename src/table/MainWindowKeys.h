@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -34,6 +35,8 @@ public:
         QList<QWidget *> toolbarStops;
         // Element z's button at z - 1.
         std::array<TEncartaButton *, ElementLayout::ElementCount> buttons{};
+        // Puts the search field, made at its first opening, in the Tab chain; may be empty.
+        std::function<void(QWidget *field)> placeSearchField{};
     };
 
     // The search compares the names and symbols of `records` as they are when it runs; a

@@ -8,8 +8,6 @@
 #include "data/ElementStore.h"
 #include "data/ProgramState.h"
 #include "data/UserCopy.h"
-#include "molar/TForm7.h"
-#include "molar/TForm8.h"
 #include "sets/TForm3.h"
 #include "sets/TForm4.h"
 #include "table/MirelonApplication.h"
@@ -77,11 +75,15 @@ std::unique_ptr<TForm1> createWindows(ProgramState &state, ElementStore &store,
     const DataFolder &folder = store.folder();
     pictures.dataFiles = {folder.propFile(), folder.structFile(), folder.isoFile()};
     auto form = std::make_unique<TForm1>(state, store, pictures);
-    form->setAboutBox(new TAboutBox(form.get()));
-    auto *sets = new TForm3(store, form.get());
-    sets->setChooser(new TForm4(sets));
-    form->setSetsWindow(sets);
-    form->setMolarDialogs(new TForm7(form.get()), new TForm8(form.get()));
+    // The other windows are made when first opened; the molar-mass mode makes its dialogs so,
+    // and the chart chooser comes with the graphics module.
+    TForm1 *owner = form.get();
+    form->setAboutBoxMaker([owner] { return new TAboutBox(owner); });
+    form->setSetsWindowMaker([owner, &store] {
+        auto *sets = new TForm3(store, owner);
+        sets->setChooser(new TForm4(sets));
+        return sets;
+    });
     return form;
 }
 

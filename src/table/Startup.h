@@ -32,7 +32,7 @@ void prepare(MirelonApplication &app);
 // in a message box what happened when there is anything to tell.
 void refreshUserCopy(const DataFolder &folder);
 
-// Creates the main window and, hidden, the windows made once at start-up, on the element data
+// Creates the main window, and the makers of the windows it opens, on the element data
 // of `store` (opened by the main window); the caller shows the main window. `state`, `store`
 // and `pictures` must outlive it.
 std::unique_ptr<TForm1> createWindows(ProgramState &state, ElementStore &store,

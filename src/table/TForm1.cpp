@@ -27,6 +27,7 @@
 #include "table/MainWindowKeys.h"
 #include "table/MirelonApplication.h"
 #include "table/TableColourist.h"
+#include "table/TableSearch.h"
 #include "table/Toolbar.h"
 #include "tablepicture/TablePictureMenu.h"
 
@@ -68,8 +69,6 @@ TForm1::TForm1(ProgramState &state, ElementStore &store, PictureSaves &pictures,
     buildToolbar(m_client);
     buildLabels(m_client);
     buildElementButtons(m_client);
-    m_legends = Legends::build(m_client, ColouringModes::shipped());
-    m_panel1 = new HoverPanel(m_store, m_client);
     m_molar = new MolarMode(m_state, records(),
                             {m_client, m_speedBar, m_modeButton, m_combo, m_buttons}, this);
     connect(m_molar, &MolarMode::hideLegendsRequested, this, &TForm1::HideLegends);
@@ -81,7 +80,7 @@ TForm1::TForm1(ProgramState &state, ElementStore &store, PictureSaves &pictures,
     m_client->installEventFilter(this);
     m_speedBar->installEventFilter(this);
     openView();
-    makeColourist();
+    connectColouringList();
     buildKeyboard();
     m_pictureMenu =
         new TablePictureMenu(this, m_client, *m_graphics, [this] { return tablePicture(); });
@@ -116,13 +115,29 @@ void TForm1::openView()
     // The legend's value box edits the hovered element's record: the panel shows the text
     // being typed, as it will be posted, and the record's again when it is taken back.
     m_hovered = new ShownElement(m_store, this);
-    connect(m_hovered, &ShownElement::fieldChanged, this,
-            [this](const QString &field) { m_panel1->showField(field, m_hovered->text(field)); });
+    connect(m_hovered, &ShownElement::fieldChanged, this, [this](const QString &field) {
+        if (m_panel1)
+            m_panel1->showField(field, m_hovered->text(field));
+    });
     m_hovered->show(1);
-    m_legends.dbEdit3->setDataSource(m_hovered);
-    m_legendEdits = new LegendEdits(*m_hovered, *m_legends.dbEdit3, this);
-    // Hidden, the panel holds the first record until a move shows another.
-    m_panel1->showElement(records(), m_hovered->element());
+}
+
+HoverPanel *TForm1::hoverPanel()
+{
+    if (!m_panel1) {
+        m_panel1 = new HoverPanel(m_store, m_client);
+        // Hidden, the panel holds the element the legend's value box shows until a move shows
+        // another.
+        m_panel1->showElement(records(), m_hovered->element());
+    }
+    return m_panel1;
+}
+
+TableColourist *TForm1::colourist()
+{
+    if (!m_colourist)
+        makeColourist();
+    return m_colourist;
 }
 
 void TForm1::connectRestoring()
@@ -138,9 +153,10 @@ void TForm1::connectRestoring()
 
 void TForm1::restoreAllOriginals()
 {
+    colourist(); // the value box's edits, made with the legends, put the values back
     if (!m_legendEdits->restoreAll())
         return;
-    if (m_panel1->isVisible())
+    if (m_panel1 && m_panel1->isVisible())
         m_panel1->showElement(records(), m_hovered->element());
     // A colouring in view shows the values now held.
     if (shownColouring().legend)
@@ -155,18 +171,60 @@ void TForm1::nameElementButtons()
             records().view(z, Column::Nom), records().view(z, Column::Symbole), z));
 }
 
-void TForm1::makeColourist()
+void TForm1::connectColouringList()
 {
-    m_colourist = new TableColourist(m_buttons, m_legends, ColouringModes::shipped(), this);
-    connect(m_colourist, &TableColourist::panelsHideRequested, this, &TForm1::hidePanels);
-    connect(m_colourist, &TableColourist::layoutWidthRequested, this, &TForm1::setLayoutWidth);
     // A choice in the list applies its mode even when that entry is already showing; a
     // typed text applies as it changes. A column that does not convert stops the mode.
     const auto applyMode = [this] { guarded(this, [this] { combobox1Change(); }); };
     connect(m_combo, &QComboBox::activated, this, applyMode);
     connect(m_combo->lineEdit(), &QLineEdit::textEdited, this, applyMode);
+}
+
+void TForm1::makeColourist()
+{
+    m_legends = Legends::build(m_client, ColouringModes::shipped());
+    m_legends.dbEdit3->setDataSource(m_hovered);
+    m_legendEdits = new LegendEdits(*m_hovered, *m_legends.dbEdit3, this);
+    const auto applyMode = [this] { guarded(this, [this] { combobox1Change(); }); };
     for (QSpinBox *spin : m_legends.parameters)
         connect(spin, &QSpinBox::textChanged, this, applyMode);
+    placeLegendsInTabChain();
+    m_colourist = new TableColourist(m_buttons, m_legends, ColouringModes::shipped(), this);
+    connect(m_colourist, &TableColourist::panelsHideRequested, this, &TForm1::hidePanels);
+    connect(m_colourist, &TableColourist::layoutWidthRequested, this, &TForm1::setLayoutWidth);
+}
+
+void TForm1::placeLegendsInTabChain()
+{
+    // The spin edits and the value box follow the tool bar, before the table; the legends'
+    // read-only boxes come after the table, before whatever else was made since.
+    QList<QWidget *> before{m_molar->chemEdit()};
+    for (QSpinBox *spin : m_legends.parameters)
+        before << spin;
+    before << m_legends.dbEdit3 << m_buttons.front();
+    for (qsizetype i = 1; i < before.size(); ++i)
+        QWidget::setTabOrder(before[i - 1], before[i]);
+    placeAfterTable();
+}
+
+void TForm1::placeAfterTable()
+{
+    // After the table come the legends' read-only boxes, then the search field, before
+    // whatever else was made since (the molar-mass panel), as when all were made at start.
+    TEncartaButton *last = m_buttons.back();
+    QList<QWidget *> chain{last};
+    for (const LegendPanel &legend : m_legends.panels)
+        for (QLineEdit *readout : legend.readouts)
+            chain << readout;
+    if (QWidget *field = m_keys ? m_keys->search()->field() : nullptr)
+        chain << field;
+    // Only the focused element button takes the focus, and Qt orders only widgets that do:
+    // the last button takes it for the moment of the move.
+    const Qt::FocusPolicy policy = last->focusPolicy();
+    last->setFocusPolicy(Qt::TabFocus);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    last->setFocusPolicy(policy);
 }
 
 void TForm1::FormCreate()
@@ -296,11 +354,11 @@ void TForm1::buildKeyboard()
     QList<QWidget *> toolbar;
     for (QToolButton *image : m_imageButtons)
         toolbar.append(image);
+    // The legends' boxes join the chain when the legends are made.
     toolbar << m_modeButton << m_combo << m_molar->chemEdit();
-    for (QSpinBox *spin : m_legends.parameters)
-        toolbar << spin;
-    toolbar << m_legends.dbEdit3;
-    m_keys = new MainWindowKeys(records(), m_state, {this, m_client, toolbar, m_buttons}, this);
+    m_keys = new MainWindowKeys(
+        records(), m_state,
+        {this, m_client, toolbar, m_buttons, [this](QWidget *) { placeAfterTable(); }}, this);
     connect(m_keys, &MainWindowKeys::elementHovered, this,
             [this](int z) { guarded(this, [this, z] { elementMouseMove(z); }); });
     connect(m_keys, &MainWindowKeys::elementActivated, this,
@@ -362,10 +420,11 @@ void TForm1::ShowHoverPanel()
 {
     // A value typed into the legend is posted and written by the move; one the table refuses
     // is dropped, or every later move would refuse it again.
-    if (!m_legendEdits->post())
-        m_panel1->showElement(records(), m_hovered->element()); // the kept value
-    m_panel1->showElement(records(), m_hoveredElement);
-    m_panel1->show();
+    HoverPanel *panel = hoverPanel();
+    if (m_legendEdits && !m_legendEdits->post())
+        panel->showElement(records(), m_hovered->element()); // the kept value
+    panel->showElement(records(), m_hoveredElement);
+    panel->show();
     // The legend's value box shows and edits the element's record.
     m_hovered->show(m_hoveredElement);
 }
@@ -424,8 +483,10 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     const bool pointerLeft = type == QEvent::Leave && !QApplication::activeModalWidget() &&
                              !QApplication::activePopupWidget();
     if ((watched == m_client && (type == QEvent::MouseMove || pointerLeft)) ||
-        (watched == m_speedBar && type == QEvent::Enter))
-        m_panel1->hide();
+        (watched == m_speedBar && type == QEvent::Enter)) {
+        if (m_panel1)
+            m_panel1->hide();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -437,26 +498,38 @@ void TForm1::Graph3D1Click()
 
 void TForm1::AboutClick()
 {
-    if (m_about)
-        m_about->exec();
+    if (TAboutBox *about = m_about.get())
+        about->exec();
 }
 
 void TForm1::setSetsWindow(TForm3 *sets)
 {
-    m_sets = sets;
+    m_sets.set(sets);
+    enableEnsembles();
+}
+
+void TForm1::setSetsWindowMaker(std::function<TForm3 *()> make)
+{
+    m_sets.setMaker(std::move(make));
+    enableEnsembles();
+}
+
+void TForm1::enableEnsembles()
+{
     connect(m_ensembles, &QAction::triggered, this, &TForm1::Ensemble1Click, Qt::UniqueConnection);
-    m_ensembles->setEnabled(sets != nullptr);
+    m_ensembles->setEnabled(m_sets.available());
 }
 
 void TForm1::Ensemble1Click()
 {
     // Modeless: the main window goes on answering while the sets window is open.
-    if (!m_sets)
+    TForm3 *sets = m_sets.get();
+    if (!sets)
         return;
-    m_sets->setWindowState(m_sets->windowState() & ~Qt::WindowMinimized);
-    m_sets->show();
-    m_sets->raise();
-    m_sets->activateWindow();
+    sets->setWindowState(sets->windowState() & ~Qt::WindowMinimized);
+    sets->show();
+    sets->raise();
+    sets->activateWindow();
 }
 
 void TForm1::exitClick()
@@ -467,7 +540,7 @@ void TForm1::exitClick()
 void TForm1::combobox1Change()
 {
     const QString text = m_combo->currentText();
-    m_colourist->apply(records(), text);
+    colourist()->apply(records(), text);
 }
 
 const ElementRecords &TForm1::records() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/MadeOnFirstUse.h"
 #include "data/DataFolder.h"
 #include "data/ElementRecords.h"
 #include "table/ColouringPicture.h"
@@ -10,6 +11,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -60,13 +62,16 @@ public:
            QWidget *parent = nullptr);
     ~TForm1() override;
 
-    // The About box created at start-up; owned by this window.
-    void setAboutBox(TAboutBox *about) { m_about = about; }
+    // The About box, ready-made or made at its first opening; owned by this window.
+    void setAboutBox(TAboutBox *about) { m_about.set(about); }
+    void setAboutBoxMaker(std::function<TAboutBox *()> make) { m_about.setMaker(std::move(make)); }
     // The molar-mass mode's dialogs created at start-up; owned by this window.
     void setMolarDialogs(TForm7 *data, TForm8 *molarMass);
     MolarMode *molarMode() const { return m_molar; }
-    // The sets window created at start-up, owned by this window; "Ensembles" shows it.
+    // The sets window, owned by this window; "Ensembles" shows it. The maker makes it at the
+    // first opening.
     void setSetsWindow(TForm3 *sets);
+    void setSetsWindowMaker(std::function<TForm3 *()> make);
 
     // The element button of atomic number z, named "E<z>"; null when z is out of range.
     TEncartaButton *elementButton(int z) const;
@@ -112,7 +117,14 @@ private:
     void connectRestoring();
     // Puts every shipped value back, once the user agrees, and shows the table anew.
     void restoreAllOriginals();
+    void connectColouringList();
+    // The legends, their value box's edits and the colourist, made at the first colouring.
     void makeColourist();
+    void placeLegendsInTabChain();
+    void placeAfterTable();
+    // Made the first time they are needed: the start-up picture shows neither.
+    HoverPanel *hoverPanel();
+    TableColourist *colourist();
     void nameElementButtons();
     // The legends but `kept` (may be null), the molar-mass panel and the formula edit hidden,
     // the width kept.
@@ -140,12 +152,13 @@ private:
     void AboutClick();
     void Ensemble1Click();
     void exitClick();
+    void enableEnsembles();
 
     QWidget *m_client = nullptr;       // central widget, owned by the window
     TBevelPanel *m_speedBar = nullptr; // owned by m_client
     QComboBox *m_combo = nullptr;      // owned by m_speedBar
-    TAboutBox *m_about = nullptr;      // owned by the window
-    TForm3 *m_sets = nullptr;          // owned by the window
+    MadeOnFirstUse<TAboutBox> m_about;
+    MadeOnFirstUse<TForm3> m_sets;
     QAction *m_graphXY = nullptr;
     QAction *m_graphLC = nullptr;
     QAction *m_graph3D = nullptr;
@@ -154,12 +167,12 @@ private:
     // The element last under the mouse, for the legend's value box to edit; owned by the
     // window.
     ShownElement *m_hovered = nullptr;
-    LegendEdits *m_legendEdits = nullptr; // owned by the window
-    HoverPanel *m_panel1 = nullptr;       // owned by m_client
+    LegendEdits *m_legendEdits = nullptr; // owned by the window; null before the legends
+    HoverPanel *m_panel1 = nullptr;       // owned by m_client; null before the first hover
     std::array<TEncartaButton *, ElementLayout::ElementCount>
         m_buttons{};                       // element z at z - 1, owned by m_client
-    LegendControls m_legends;              // owned by m_client
-    TableColourist *m_colourist = nullptr; // owned by the window
+    LegendControls m_legends;              // owned by m_client; empty before the first colouring
+    TableColourist *m_colourist = nullptr; // owned by the window; null before it
     int m_hoveredElement = 0;
     MolarMode *m_molar = nullptr;     // owned by the window
     MainWindowKeys *m_keys = nullptr; // owned by the window

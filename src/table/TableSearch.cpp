@@ -12,9 +12,15 @@
 
 TableSearch::TableSearch(QWidget *client,
                          std::function<std::vector<ElementSearch::Entry>()> entries,
-                         std::function<HoverButton *(int z)> button, QObject *parent)
-    : QObject(parent), m_entries(std::move(entries)), m_button(std::move(button))
+                         std::function<HoverButton *(int z)> button, QObject *parent,
+                         std::function<void(QWidget *field)> placed)
+    : QObject(parent), m_client(client), m_entries(std::move(entries)), m_button(std::move(button)),
+      m_placed(std::move(placed))
+{}
+
+void TableSearch::makeField()
 {
+    QWidget *client = m_client;
     m_field = new QLineEdit(client);
     m_field->setObjectName(QStringLiteral("SearchEdit"));
     m_field->setGeometry(Left, Top, Width, 21);
@@ -35,15 +41,19 @@ TableSearch::TableSearch(QWidget *client,
     white.setColor(QPalette::WindowText, Qt::white);
     m_count->setPalette(white);
     m_count->hide();
+    if (m_placed)
+        m_placed(m_field);
 }
 
 bool TableSearch::isOpen() const
 {
-    return m_field->isVisible();
+    return m_field && m_field->isVisible();
 }
 
 void TableSearch::open(const QString &text)
 {
+    if (!m_field)
+        makeField();
     if (!isOpen()) {
         m_focusBefore = QApplication::focusWidget();
         m_search.emplace(m_entries());
@@ -94,10 +104,11 @@ void TableSearch::search(const QString &text)
     m_current = 0;
     mark();
     const auto count = m_matches.size();
-    m_count->setText(text.trimmed().isEmpty() ? QString()
-                     : count == 0             ? QStringLiteral("Aucun élément")
-                     : count == 1             ? QStringLiteral("1 élément")
-                                              : QStringLiteral("%1 éléments").arg(count));
+    if (m_count)
+        m_count->setText(text.trimmed().isEmpty() ? QString()
+                         : count == 0             ? QStringLiteral("Aucun élément")
+                         : count == 1             ? QStringLiteral("1 élément")
+                                                  : QStringLiteral("%1 éléments").arg(count));
 }
 
 void TableSearch::step(int direction)

@@ -27,10 +27,12 @@ public:
     static constexpr int Top = 44;
     static constexpr int Width = 192;
 
-    // The field goes on `client`; `entries()` gives the elements' texts at each opening;
-    // `button(z)` is element z's button. The widgets outlive this object.
+    // The field goes on `client`, made at the first opening and then handed to `placed` (may
+    // be empty) for its place in the Tab chain; `entries()` gives the elements' texts at each
+    // opening; `button(z)` is element z's button. The widgets outlive this object.
     TableSearch(QWidget *client, std::function<std::vector<ElementSearch::Entry>()> entries,
-                std::function<HoverButton *(int z)> button, QObject *parent = nullptr);
+                std::function<HoverButton *(int z)> button, QObject *parent = nullptr,
+                std::function<void(QWidget *field)> placed = {});
 
     // Shows the field with `text` typed into it and gives it the focus.
     void open(const QString &text = {});
@@ -38,6 +40,7 @@ public:
     void close();
     bool isOpen() const;
 
+    // Null before the first opening.
     QLineEdit *field() const { return m_field; }
     // What the text typed finds, best first, and the match that Return would go to.
     const std::vector<int> &matches() const { return m_matches; }
@@ -56,14 +59,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void makeField();
     void mark();
     void choose();
     void closeTowards(QWidget *focusTarget);
 
+    QWidget *m_client;
     std::function<std::vector<ElementSearch::Entry>()> m_entries;
     std::function<HoverButton *(int z)> m_button;
-    QLineEdit *m_field = nullptr; // owned by the client area
-    QLabel *m_count = nullptr;    // owned by the client area
+    std::function<void(QWidget *field)> m_placed;
+    QLineEdit *m_field = nullptr; // owned by the client area; null before the first opening
+    QLabel *m_count = nullptr;    // owned by the client area; null before the first opening
     std::optional<ElementSearch> m_search;
     std::vector<int> m_matches;
     std::size_t m_current = 0;

@@ -14,7 +14,7 @@ import charts_e2e
 import graph3d_e2e
 import mirelon_e2e
 import molar_e2e
-from mirelon_e2e import FE_CLIENT, open_sheet, close_sheet, wait_gone, wait_until
+from mirelon_e2e import FE_CLIENT, open_sheet, close_sheet, type_into_combo, wait_gone, wait_until
 
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 IRON = "Fer, Fe, numéro atomique 26, groupe 8, période 4"
@@ -130,6 +130,12 @@ def case_main_window_and_sheet(s, pyatspi):
     assert "Press" in [actions.getName(i) for i in range(actions.nActions)], \
         "iron cannot be pressed"
 
+    # The hover panel is made at the first move over the table, the legends at the first
+    # colouring.
+    s.move(*s.at_client(FE_CLIENT[0] + 16, FE_CLIENT[1] + 16))
+    type_into_combo(s, "Point de  fusion")
+    for name in ("Tfus (K)", "Valeur de l'élément survolé"):
+        wait_until(lambda: any(n.name == name for n in walk(pyatspi, main)), "a box named " + name)
     check_read_only(pyatspi, main, "Tfus (K)", True)
     check_read_only(pyatspi, main, "Valeur de l'élément survolé", False)
 

@@ -90,6 +90,8 @@ private slots:
     void menuAndToolBarKeys();
     void legendValueTakesTheFocus_data();
     void legendValueTakesTheFocus();
+    void searchFieldKeepsItsPlaceInTheTabChain_data();
+    void searchFieldKeepsItsPlaceInTheTabChain();
 };
 
 void TestKeyboard::tabCrossesTheTableInOneStop()
@@ -455,4 +457,45 @@ void TestKeyboard::legendValueTakesTheFocus()
 }
 
 QTEST_MAIN(TestKeyboard)
+// The legends, the search field and the molar-mass panel are made when first needed, in any
+// order; the Tab chain runs as if all were made at start: the table, the legend's boxes, the
+// search field, then the molar-mass panel.
+void TestKeyboard::searchFieldKeepsItsPlaceInTheTabChain_data()
+{
+    QTest::addColumn<QString>("before"); // what is made before the search opens
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("legend, then the search") << "legend" << int(Qt::Key_Backtab) << "Edit2";
+    QTest::newRow("search, then the legend") << "search legend" << int(Qt::Key_Backtab) << "Edit2";
+    QTest::newRow("molar-mass panel") << "molar" << int(Qt::Key_Tab) << "StringGrid1";
+}
+
+void TestKeyboard::searchFieldKeepsItsPlaceInTheTabChain()
+{
+    QFETCH(QString, before);
+    QFETCH(int, key);
+    MainWindowFixture f;
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    const auto openSearch = [&f] {
+        QTest::keyClick(f.form.get(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(focusName(), QStringLiteral("SearchEdit"));
+    };
+    for (const QString &made : before.split(u' ')) {
+        if (made == QLatin1String("search")) {
+            openSearch();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        } else if (made == QLatin1String("legend")) {
+            f.choose(QStringLiteral("Etat Physique"));
+            activate(f);
+        } else {
+            QTest::mouseClick(f.child<QWidget>(QStringLiteral("EncartaButton1")), Qt::LeftButton,
+                              {}, QPoint(10, 10));
+            QVERIFY(f.state.molarMode);
+        }
+    }
+    openSearch();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QTEST(focusName(), "focus");
+}
+
 #include "tst_keyboard.moc"

@@ -492,10 +492,10 @@ void clickPanelButton(const MainWindowFixture &f, const char *name)
 // too; then the hover panel over each element.
 void walkMainWindow(MainWindowFixture &f, QStringList &faults)
 {
-    const QWidget *numericLegend = f.child<QWidget>(QStringLiteral("Panel2"));
     const std::vector<ColouringModes::Mode> &modes = ColouringModes::shipped().modes;
     for (int entry = 0; entry < int(modes.size()); ++entry) {
         f.choose(entry);
+        const QWidget *numericLegend = f.child<QWidget>(QStringLiteral("Panel2"));
         check(f.form.get(), faults);
         for (int z = 1; z <= ElementTable::ElementCount && modes[std::size_t(entry)].valueColumn;
              ++z) {
