@@ -107,6 +107,8 @@ ElementSources ElementSources::parse(QByteArrayView bytes, const QString &path)
             break;
         }
         into.insert(key, {values[2], values[3], values[4], values[5]});
+        if (z)
+            read.m_fieldsWithCells.insert(values[0].toLower());
     }
     if (number == 0)
         wrong = QStringLiteral("le fichier est vide");
@@ -130,6 +132,12 @@ const ElementSources::Source *ElementSources::cell(const QString &field, int z) 
 {
     const auto found = m_cells.constFind(cellKey(field, z));
     return found == m_cells.cend() ? nullptr : &*found;
+}
+
+bool ElementSources::dependsOnElement(const QString &field) const
+{
+    return field.compare(Electronegativity, Qt::CaseInsensitive) == 0 ||
+           m_fieldsWithCells.contains(field.toLower());
 }
 
 QString ElementSources::toolTip(const QString &description)

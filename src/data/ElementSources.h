@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 class ElementRecords;
@@ -47,6 +48,10 @@ public:
     // the file gives none, so that a box still names it when the file is missing.
     QString describe(const QString &property, const QString &field, int z,
                      const ElementRecords &records) const;
+    // Whether what describe() says of `field` changes from one element to another: a column
+    // with cells of their own sources, or the electronegativity with its Pauling value. The
+    // other boxes need describing once.
+    bool dependsOnElement(const QString &field) const;
     // The same words as a tool tip: one line for the property, one per source, so that a
     // long one does not run off the screen.
     static QString toolTip(const QString &description);
@@ -57,4 +62,5 @@ private:
     QString m_problem;
     QHash<QString, Source> m_columns; // lower-case field -> source
     QHash<QString, Source> m_cells;   // cellKey -> source
+    QSet<QString> m_fieldsWithCells;  // lower-case fields of the cells in m_cells
 };

@@ -240,8 +240,14 @@ void SheetPages::build(int index)
 void SheetPages::describeBoxes(QWidget *page)
 {
     for (QWidget *box : page->findChildren<QWidget *>()) {
-        if (box->objectName().startsWith(QLatin1String("DB")))
-            m_dataBoxes.append(box);
+        if (!box->objectName().startsWith(QLatin1String("DB")))
+            continue;
+        DataBox data{box, box->objectName().mid(2), QString()};
+        if (const std::optional<ElementColumn> column = ElementColumns::byField(data.field))
+            data.property = AccessibleNames::ofColumn(column->id);
+        if (data.property.isEmpty())
+            data.property = box->accessibleName();
+        m_dataBoxes.append(data);
     }
     updateDescriptions();
 }
@@ -250,16 +256,15 @@ void SheetPages::updateDescriptions()
 {
     const ElementStore &store = m_shown->store();
     const ElementSources &sources = store.sources();
-    for (QWidget *box : std::as_const(m_dataBoxes)) {
-        const QString field = box->objectName().mid(2);
-        const std::optional<ElementColumn> column = ElementColumns::byField(field);
-        QString property = column ? AccessibleNames::ofColumn(column->id) : QString();
-        if (property.isEmpty())
-            property = box->accessibleName();
-        const QString said = sources.describe(property, field, m_shown->element(), store.records());
-        if (box->accessibleDescription() != said) {
-            box->setToolTip(ElementSources::toolTip(said));
-            box->setAccessibleDescription(said);
+    for (DataBox &data : m_dataBoxes) {
+        if (data.fixed)
+            continue;
+        const QString said =
+            sources.describe(data.property, data.field, m_shown->element(), store.records());
+        data.fixed = !sources.dependsOnElement(data.field);
+        if (data.box->accessibleDescription() != said) {
+            data.box->setToolTip(ElementSources::toolTip(said));
+            data.box->setAccessibleDescription(said);
         }
     }
 }

@@ -58,5 +58,14 @@ private:
     QStringList m_isotopes;
     QList<QLineEdit *> m_structureBoxes;
     QList<QLineEdit *> m_isotopeBoxes;
-    QList<QWidget *> m_dataBoxes; // the data boxes of the pages built, named "DB<field>"
+    // The data boxes of the pages built, named "DB<field>", with the property they show; a
+    // box whose description is the same for every element is described once.
+    struct DataBox
+    {
+        QWidget *box = nullptr;
+        QString field;
+        QString property;
+        bool fixed = false; // described, and the same for every element
+    };
+    QList<DataBox> m_dataBoxes;
 };
