@@ -257,9 +257,15 @@ void HoverPanel::updateSpokenSummary()
 void HoverPanel::updateDescriptions()
 {
     const ElementSources &sources = m_store.sources();
-    for (const auto &[box, column] : m_boxes) {
-        const QString said = sources.describe(AccessibleNames::ofColumn(column),
-                                              ElementColumns::field(column), m_z, m_records);
+    m_describedOnce.resize(m_boxes.size());
+    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
+        if (m_describedOnce[i])
+            continue;
+        const auto &[box, column] = m_boxes[i];
+        const QString field = ElementColumns::field(column);
+        const QString said =
+            sources.describe(AccessibleNames::ofColumn(column), field, m_z, m_records);
+        m_describedOnce[i] = !sources.dependsOnElement(field);
         if (box->accessibleDescription() != said) {
             box->setToolTip(ElementSources::toolTip(said));
             box->setAccessibleDescription(said);

@@ -44,7 +44,9 @@ private:
     void updateDescriptions();
 
     std::vector<std::pair<QLineEdit *, Column>> m_boxes; // owned by the panel
-    QHash<QString, bool> m_drawsAlikeUnshaped;           // per column and text shown
+    // Per box: described, and the same for every element (its source is the column's).
+    std::vector<bool> m_describedOnce;
+    QHash<QString, bool> m_drawsAlikeUnshaped; // per column and text shown
     const ElementStore &m_store;
     ElementRecords m_records; // what the boxes show: element m_z of these
     int m_z = 0;
