@@ -28,12 +28,26 @@ QString installedFamily(const QString &family)
             {Narrow, QStringLiteral("Liberation Sans Narrow")},
             {Serif, QStringLiteral("Liberation Serif")},
         };
+        // One list of the installed families serves all three: asking the database for each
+        // family by name costs a pass through fontconfig's aliases each time.
+        const QStringList families = QFontDatabase::families();
         for (const auto &[name, family] : stands)
-            if (QFontDatabase::hasFamily(family))
+            if (families.contains(family, Qt::CaseInsensitive))
                 found.insert(name, family);
         return found;
     }();
     return installed.value(family, family);
+}
+
+QFont installedPixelFont(const QString &family, int pixelHeight, bool bold)
+{
+    // MS Sans Serif is drawn with the face that stands in for Arial; asked for by that face's
+    // name, the font skips the failed search for the Windows name and its own list of
+    // fallback families.
+    const QString asked = family == QLatin1String("MS Sans Serif")
+                              ? installedFamily(QStringLiteral("Arial"))
+                              : family;
+    return pixelFont(asked, pixelHeight, bold);
 }
 
 QFont pixelFont(const QString &family, int pixelHeight, bool bold)

@@ -12,6 +12,10 @@ QString installedFamily(const QString &family);
 
 // Fonts named as the window layouts name them, with character heights in pixels.
 QFont pixelFont(const QString &family, int pixelHeight, bool bold = false);
+// The same, but with MS Sans Serif asked for by the installed family that draws it, as
+// Arial is: for boxes whose text is laid out by Qt alone. A formula edit keeps the Windows
+// name, by which its layout knows the bitmap face it was drawn for.
+QFont installedPixelFont(const QString &family, int pixelHeight, bool bold = false);
 
 // Maps the layouts' Windows font names onto the metric-compatible fonts installed
 // on Linux: Arial and MS Sans Serif onto Liberation Sans, Arial Narrow onto Liberation

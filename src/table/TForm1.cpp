@@ -55,7 +55,7 @@ TForm1::TForm1(ProgramState &state, ElementStore &store, PictureSaves &pictures,
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Mirelon 2 par l'équipe Mirelon"));
-    setFont(pixelFont(SansSerif, 11));
+    setFont(installedPixelFont(SansSerif, 11));
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
@@ -307,7 +307,7 @@ void TForm1::buildToolbar(QWidget *client)
 
 void TForm1::buildLabels(QWidget *client)
 {
-    const QFont font = pixelFont(SansSerif, 13, true);
+    const QFont font = installedPixelFont(SansSerif, 13, true);
     for (const ElementLayout::Label &row : ElementLayout::labels()) {
         const QString caption = QString::fromLatin1(row.caption);
         auto *label = new QLabel(caption, client);
