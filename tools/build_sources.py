@@ -38,13 +38,7 @@ SECTION = '## Columns\n'
 
 def read_table(path=SOURCES_TSV):
     """[(line number, {heading: cell})] of the table; exits on a malformed line."""
-    with open(path, encoding='utf-8', newline='') as f:
-        text = f.read()
-    if '\r' in text:
-        fail(f'{path}: CR found, the file must use LF line ends')
-    lines = text.split('\n')
-    if lines and lines[-1] == '':
-        lines.pop()
+    lines = ec.tsv_lines(path)
     if not lines or lines[0].split('\t') != HEADING:
         fail(f'{path}:1: the heading must be {chr(9).join(HEADING)!r}')
     rows = []

@@ -68,8 +68,8 @@ REFERENCE_LINES = {
 HEADER_LINE = '_NO_AT;_SYMBOLE;_NOM;_M__AT;_M__VOL;_ETAT_PHY;_TF;_TEB;_0COND_ELE;_1COND_THE;_2H_AT;_3H_FUS;_4H_VAP;_5AB_COSM;_6AB_TER;_7DECOUVER;_8SOURCE;_9STRUCTUR;_0DURET_;_1COULEUR;_2CARACT;_3APPL;_4TOXICIT_;_5CANCER;_6R__AIR;_7R__EAU;_81R__HCL;_9R__HNO3;_0R__NAOH;_1ISOTOPES;_2CONFIG__;_3EN;_4AE;_5POLARIS;_6VOL_AT;_7R_AT;_8E_1ERE_I;_9E_2EME_I;_0E_3EME_I;_1RI_1_;_2RI_1_;_4RI_2_;_3RI_2_;_5RI_3_;_6NO_TOTAL;_7NO_COURA;_8NO_MAXC;_9NO_MINC;_0NO_MAX;_1NO_MIN;_2DERIV__C;_3D_RIV__H;_4D_RIV__O;LIGNE;COLONNE;GROUPE;BLOC;Acidbase;DECPAR;LIEUDEC;ORINOM;NOMUK;NOMGER;TEXTEDEC;ABSOLEIL;ABCROUTETERRE;ABCROUTECONT;ABCROUTEOCEAN;ABEAU;ABATM;ABBOIS;ABVIVANT;ENPAULING'
 
 
-def read_tsv(path):
-    """Reads one group file: {field: [ELEMENTS values]}; exits on a malformed file."""
+def tsv_lines(path):
+    """The lines of a UTF-8 file of tools/data, without the last line end; exits on CR."""
     with open(path, encoding='utf-8', newline='') as f:
         text = f.read()
     if '\r' in text:
@@ -77,6 +77,12 @@ def read_tsv(path):
     lines = text.split('\n')
     if lines and lines[-1] == '':
         lines.pop()
+    return lines
+
+
+def read_tsv(path):
+    """Reads one group file: {field: [ELEMENTS values]}; exits on a malformed file."""
+    lines = tsv_lines(path)
     header = lines[0].split('\t')
     if header[0] != '_NO_AT':
         fail(f'{path}:1: the first field must be _NO_AT')
