@@ -1,5 +1,6 @@
 #include "table/Startup.h"
 
+#include "controls/DeferredIconStyle.h"
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
 #include "controls/PictureSaves.h"
@@ -13,6 +14,7 @@
 #include "table/MirelonApplication.h"
 #include "table/TForm1.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
@@ -64,6 +66,8 @@ void refreshUserCopy(const DataFolder &folder)
 void prepare(MirelonApplication &app)
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    // Before the first widget: the menu bar asks its style for an icon as it is made.
+    QApplication::setStyle(new DeferredIconStyle);
     app.installFrenchTranslation();
     installFontSubstitutions();
     app.endOnTerminationSignals();
