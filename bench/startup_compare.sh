@@ -41,11 +41,16 @@ timed() {
     if command -v python3 >/dev/null; then
         python3 -c '
 import resource, subprocess, sys, time
+# What was spent before counts too (a launcher such as a pyenv shim runs its own commands
+# and the total is inherited across its exec): only the difference is spent by the program.
+def spent():
+    used = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return used.ru_utime + used.ru_stime
+before = spent()
 start = time.monotonic()
 subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 wall = time.monotonic() - start
-used = resource.getrusage(resource.RUSAGE_CHILDREN)
-print("%.4f %.4f" % (wall, used.ru_utime + used.ru_stime))' "$@" >>"$out/$name"
+print("%.4f %.4f" % (wall, spent() - before))' "$@" >>"$out/$name"
     else
         /usr/bin/time -f '%e %U %S' -o "$out/time" "$@" >/dev/null 2>&1 || true
         awk '{ printf "%.3f %.3f\n", $1, $2 + $3 }' "$out/time" >>"$out/$name"
