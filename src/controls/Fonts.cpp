@@ -4,6 +4,9 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QLabel>
+#include <QPicture>
+#include <QStyle>
+#include <QTextDocument>
 
 namespace {
 
@@ -97,9 +100,41 @@ QFont fontForHeight(const QFont &font, int height)
     return fitted;
 }
 
+namespace {
+
+// A label of one line of plain text, which its size hint measures by the text's bounds alone.
+bool plainLine(const QLabel *label)
+{
+    const bool plain = label->textFormat() == Qt::PlainText ||
+                       (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(label->text()));
+    return plain && !label->text().isEmpty() && !label->wordWrap() && !label->buddy() &&
+           label->minimumWidth() == 0 &&
+           (label->indent() == 0 || (label->indent() < 0 && label->frameWidth() == 0)) &&
+           label->pixmap().isNull() && label->picture().isNull() && !label->movie();
+}
+
+} // namespace
+
 void sizeToText(QLabel *label)
 {
-    label->adjustSize();
     const QFontMetrics metrics = label->fontMetrics();
-    label->resize(std::max(label->width(), textWidth(metrics, label->text())), label->height());
+    QSize size;
+    if (plainLine(label)) {
+        // The size the label's own hint gives, measured once: the hint measures the text three
+        // times over (for its size, its least width and its height on one line).
+        const QMargins margins = label->contentsMargins();
+        const int extra = 2 * label->margin();
+        const int flags =
+            int(QStyle::visualAlignment(label->layoutDirection(), label->alignment())) &
+            ~(Qt::AlignVCenter | Qt::AlignHCenter);
+        const QRect bounds = metrics.boundingRect(
+            0, 0, 2000 - extra - margins.left() - margins.right(), 2000, flags, label->text());
+        size = QSize(bounds.width() + extra + margins.left() + margins.right(),
+                     bounds.height() + extra + margins.top() + margins.bottom())
+                   .expandedTo(label->minimumSize());
+    } else {
+        label->adjustSize();
+        size = label->size();
+    }
+    label->resize(std::max(size.width(), textWidth(metrics, label->text())), size.height());
 }

@@ -1,0 +1,76 @@
+// A label sized to its text takes the size its own hint gives (widened to the ink where the
+// ink runs past the advance), whatever the text, font, alignment and margins.
+#include "controls/Fonts.h"
+
+#include <QLabel>
+#include <QtTest>
+
+class TestFonts : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sizeToTextIsTheLabelsOwnSize_data();
+    void sizeToTextIsTheLabelsOwnSize();
+};
+
+void TestFonts::sizeToTextIsTheLabelsOwnSize_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<int>("margin");
+    QTest::addColumn<QMargins>("contents");
+    QTest::addColumn<bool>("wrap");
+    const QFont bold13 = pixelFont(QStringLiteral("Arial"), 13, true);
+    const QFont italicSerif = [] {
+        QFont font = pixelFont(QStringLiteral("Times New Roman"), 14);
+        font.setItalic(true); // the ink of the last letter runs past its advance
+        return font;
+    }();
+    const int left = Qt::AlignLeft | Qt::AlignVCenter;
+    QTest::newRow("row number") << QStringLiteral("VII") << bold13 << left << 0 << QMargins()
+                                << false;
+    QTest::newRow("accents and degree sign") << QStringLiteral("N° At — Électronégativité")
+                                             << bold13 << left << 0 << QMargins() << false;
+    QTest::newRow("empty") << QString() << bold13 << left << 0 << QMargins() << false;
+    QTest::newRow("italic ink") << QStringLiteral("Masse atomique f") << italicSerif << left << 0
+                                << QMargins() << false;
+    QTest::newRow("right and centred")
+        << QStringLiteral("18") << bold13 << int(Qt::AlignRight | Qt::AlignTop) << 0 << QMargins()
+        << false;
+    QTest::newRow("margins") << QStringLiteral("Pauling") << bold13 << int(Qt::AlignCenter) << 3
+                             << QMargins(1, 2, 4, 5) << false;
+    QTest::newRow("two lines") << QStringLiteral("E.N.\nPauling") << bold13 << left << 0
+                               << QMargins() << false;
+    QTest::newRow("rich text") << QStringLiteral("<b>H</b><sub>2</sub>O") << bold13 << left << 0
+                               << QMargins() << false;
+    QTest::newRow("wrapped") << QStringLiteral("Energie de première ionisation en kJ/mol") << bold13
+                             << left << 0 << QMargins() << true;
+}
+
+void TestFonts::sizeToTextIsTheLabelsOwnSize()
+{
+    QFETCH(QString, text);
+    QFETCH(QFont, font);
+    QFETCH(int, alignment);
+    QFETCH(int, margin);
+    QFETCH(QMargins, contents);
+    QFETCH(bool, wrap);
+    QWidget window;
+    QLabel sized(text, &window);
+    QLabel hinted(text, &window);
+    for (QLabel *label : {&sized, &hinted}) {
+        label->setFont(font);
+        label->setAlignment(Qt::Alignment(alignment));
+        label->setMargin(margin);
+        label->setContentsMargins(contents);
+        label->setWordWrap(wrap);
+    }
+    sizeToText(&sized);
+    const QSize hint = hinted.sizeHint();
+    const int ink = textWidth(hinted.fontMetrics(), text);
+    QCOMPARE(sized.size(), QSize(std::max(hint.width(), ink), hint.height()));
+}
+
+QTEST_MAIN(TestFonts)
+#include "tst_fonts.moc"
