@@ -237,13 +237,47 @@ bool isUtf8(QByteArrayView bytes)
     const bool marked = bytes.startsWith(Utf8Mark);
     if (marked)
         bytes = bytes.sliced(Utf8Mark.size());
-    const bool plainAscii =
-        std::all_of(bytes.begin(), bytes.end(), [](char b) { return (b & 0x80) == 0; });
-    if (plainAscii)
-        return marked;
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    [[maybe_unused]] const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
+    // Checked in place, the text never decoded: every start reads the element table so. A
+    // sequence that the end of the file cuts off is no UTF-8 (the last letter of a
+    // Windows-1252 file without its last line end, « centré »).
+    bool ascii = true;
+    const auto *at = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *const end = at + bytes.size();
+    while (at < end) {
+        const unsigned lead = *at++;
+        if (lead < 0x80)
+            continue;
+        ascii = false;
+        int following = 0;
+        char32_t code = 0;
+        char32_t least = 0;
+        if ((lead & 0xE0) == 0xC0) {
+            following = 1;
+            code = lead & 0x1F;
+            least = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            following = 2;
+            code = lead & 0x0F;
+            least = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            following = 3;
+            code = lead & 0x07;
+            least = 0x10000;
+        } else {
+            return false;
+        }
+        if (end - at < following)
+            return false;
+        for (int i = 0; i < following; ++i, ++at) {
+            if ((*at & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (*at & 0x3F);
+        }
+        // Overlong forms, UTF-16 surrogates and code points past Unicode's are refused.
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+    }
+    return !ascii || marked;
 }
 
 std::optional<qsizetype> binaryByte(QByteArrayView bytes)

@@ -90,6 +90,8 @@ private slots:
     void specialFilesAreRefused();
     void startNamesTheRealCause_data();
     void startNamesTheRealCause();
+    void utf8IsToldFromWindows1252_data();
+    void utf8IsToldFromWindows1252();
     void typedValues_data();
     void typedValues();
     void missingTableSaysWhereItLookedAndHowToStart();
@@ -220,6 +222,38 @@ void TestDataFile::startNamesTheRealCause()
         QVERIFY2(message.contains(part), qPrintable(message));
     QVERIFY2(!message.contains(QStringLiteral("colonne")), qPrintable(message));
     QCOMPARE(readFileBytes(path), bytes);
+}
+
+void TestDataFile::utf8IsToldFromWindows1252_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("utf8");
+    QTest::newRow("ASCII alone") << QByteArray("Fer;Fe\r\n") << false;
+    QTest::newRow("ASCII after a mark") << QByteArray("\xEF\xBB\xBF"
+                                                      "Fer\r\n")
+                                        << true;
+    QTest::newRow("accent in UTF-8") << QByteArray("Hydrog\xC3\xA8ne\r\n") << true;
+    QTest::newRow("four-byte character") << QByteArray("\xF0\x9F\x9C\x81 Or") << true;
+    QTest::newRow("accent in Windows-1252") << QByteArray("Hydrog\xE8ne\r\n") << false;
+    // A text editor's file without its last line end: no sequence is left open to be ended.
+    QTest::newRow("Windows-1252 ending on an accent") << QByteArray("Fer;centr\xE9") << false;
+    QTest::newRow("lead byte at the end") << QByteArray("Fer \xC3") << false;
+    QTest::newRow("overlong slash") << QByteArray("a\xC0\xAF"
+                                                  "b")
+                                    << false;
+    QTest::newRow("encoded surrogate") << QByteArray("a\xED\xA0\x80"
+                                                     "b")
+                                       << false;
+    QTest::newRow("past U+10FFFF") << QByteArray("a\xF4\x90\x80\x80") << false;
+    QTest::newRow("continuation alone") << QByteArray("a\x80") << false;
+}
+
+// A file is read as UTF-8 only when it is UTF-8 throughout.
+void TestDataFile::utf8IsToldFromWindows1252()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, utf8);
+    QCOMPARE(DataFile::isUtf8(bytes), utf8);
 }
 
 void TestDataFile::typedValues_data()
