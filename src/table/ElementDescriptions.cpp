@@ -18,17 +18,27 @@ QString orNoValue(QStringView text)
 
 QString name(QStringView frenchName, QStringView symbol, int atomicNumber)
 {
-    QString spoken = QStringLiteral("%1, %2, numéro atomique %3")
-                         .arg(frenchName.toString().simplified(), symbol.toString().simplified())
-                         .arg(atomicNumber);
+    // Put together piece by piece: every element button is named so at start, and a format
+    // string is parsed anew at each of its arguments.
+    QString spoken;
+    spoken.reserve(80);
+    spoken += frenchName.toString().simplified();
+    spoken += QLatin1String(", ");
+    spoken += symbol.toString().simplified();
+    spoken += QStringLiteral(", numéro atomique ");
+    spoken += QString::number(atomicNumber);
     // Rows 8 and 9 of the layout are the lanthanides of period 6 and the actinides of period 7.
     constexpr int InnerRow = 8;
     const PeriodicCells::Cell cell = PeriodicCells::cell(atomicNumber);
     if (cell.row == 0)
         return spoken;
-    if (cell.row < InnerRow)
-        return spoken + QStringLiteral(", groupe %1, période %2").arg(cell.column).arg(cell.row);
-    return spoken + QStringLiteral(", période %1").arg(cell.row - InnerRow + 6);
+    if (cell.row < InnerRow) {
+        spoken += QLatin1String(", groupe ");
+        spoken += QString::number(cell.column);
+    }
+    spoken += QStringLiteral(", période ");
+    spoken += QString::number(cell.row < InnerRow ? cell.row : cell.row - InnerRow + 6);
+    return spoken;
 }
 
 QString family(QStringView groupe)
