@@ -19,7 +19,9 @@ HoverButton::HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColo
     setFocusPolicy(Qt::TabFocus); // a click gives no focus: the mouse user's pixels stay
     setMouseTracking(true);       // mouse moves are reported even without a button held
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFont(pixelFont(QStringLiteral("Arial"), 11));
+    // One font for every button, most of which are given their own at once.
+    static const QFont Default = pixelFont(QStringLiteral("Arial"), 11);
+    setFont(Default);
     // Until a caption is given, the button shows its name.
     connect(this, &QObject::objectNameChanged, this, [this](const QString &name) {
         if (!m_captionSet) {
