@@ -62,7 +62,25 @@ timedGperiodic() {
     start=$(date +%s.%N)
     "$gperiodic" >/dev/null 2>&1 &
     pid=$!
-    until xwininfo -name gperiodic 2>/dev/null | grep -q IsViewable; do sleep 0.005; done
+    # Its main window is titled GPeriodic; the hidden leader window is named gperiodic, and a
+    # window of the run before may not be gone yet: the window looked for is this run's, where
+    # xdotool can tell. Given up after 10 s, so that a run never hangs on a window that does
+    # not come.
+    tries=0
+    until if command -v xdotool >/dev/null; then
+        xdotool search --onlyvisible --pid "$pid" --name '^GPeriodic$' >/dev/null 2>&1
+    else
+        xwininfo -name GPeriodic 2>/dev/null | grep -q IsViewable
+    fi; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 2000 ]; then
+            kill "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+            echo "gperiodic showed no window within 10 s: that run is left out" >&2
+            return 0
+        fi
+        sleep 0.005
+    done
     end=$(date +%s.%N)
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
@@ -71,6 +89,7 @@ timedGperiodic() {
 
 # The program reads its data files from its working directory, as bench_startup runs it.
 cd "$here/share"
+: >"$out/gperiodic"
 i=0
 while [ "$i" -lt "$runs" ]; do
     timed mirelon "$probe"
@@ -79,7 +98,8 @@ while [ "$i" -lt "$runs" ]; do
     i=$((i + 1))
 done
 
-median() { sort -n | sed -n "$(((runs + 1) / 2))p"; }
+# The median of the figures read, one a line (a run left out has none); "-" without any.
+median() { sort -n | awk '{ v[NR] = $1 } END { print NR ? v[int((NR + 1) / 2)] : "-" }'; }
 # Under X the program forks, and callgrind reports the child too, from the parent's count at the
 # fork: only the started process's line is taken.
 instructions() {
