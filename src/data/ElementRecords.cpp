@@ -1,6 +1,7 @@
 #include "data/ElementRecords.h"
 
 #include "data/Errors.h"
+#include "data/TStrGrid.h"
 #include "data/TTextTable.h"
 
 #include <QHash>
@@ -52,6 +53,8 @@ ElementRecords ElementRecords::fromTable(const TTextTable &table)
     data->count = table.RecordCount();
     data->records.reserve(data->count);
     data->ends.reserve(qsizetype(data->count) * fields);
+    if (shareRows(table, fields, *data))
+        return wrapped(std::move(data));
     // Each record's texts are gathered first and copied into a string of their whole size:
     // appending them one by one cost more than reading them.
     QVarLengthArray<QStringView, 128> texts(fields);
@@ -68,9 +71,42 @@ ElementRecords ElementRecords::fromTable(const TTextTable &table)
             at = std::copy(text.begin(), text.end(), at);
         data->records.append(std::move(record));
     }
-    ElementRecords records;
-    records.d = std::move(data);
-    return records;
+    return wrapped(std::move(data));
+}
+
+ElementRecords ElementRecords::wrapped(std::shared_ptr<const Data> data)
+{
+    ElementRecords made;
+    made.d = std::move(data);
+    return made;
+}
+
+bool ElementRecords::shareRows(const TTextTable &table, int fields, Data &data)
+{
+    // Where every row of the grid is a record and no text runs past its field's size, the
+    // records are the grid's own row texts, shared: the grid's next change to a row copies it
+    // first. The table read at start is so.
+    const TStrGrid &grid = table.Grid();
+    if (!table.Active() || table.Filtered() || data.count != grid.RowCount() ||
+        grid.ColCount() != fields)
+        return false;
+    QVarLengthArray<std::size_t, 128> sizes(fields);
+    for (int f = 0; f < fields; ++f)
+        sizes[f] = static_cast<std::size_t>(table.FieldSize(f)); // as RecordView cuts: none below 0
+    for (int r = 0; r < data.count; ++r) {
+        const int *ends = grid.RowEnds(r);
+        for (int f = 0, start = 0; f < fields; start = ends[f], ++f) {
+            if (static_cast<std::size_t>(ends[f] - start) > sizes[f])
+                return false;
+        }
+    }
+    data.ends.resize(qsizetype(data.count) * fields);
+    int *ends = data.ends.data();
+    for (int r = 0; r < data.count; ++r) {
+        data.records.append(grid.RowText(r));
+        ends = std::copy_n(grid.RowEnds(r), fields, ends);
+    }
+    return true;
 }
 
 int ElementRecords::count() const

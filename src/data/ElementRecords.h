@@ -43,5 +43,7 @@ public:
 
 private:
     struct Data;
+    static ElementRecords wrapped(std::shared_ptr<const Data> data);
+    static bool shareRows(const TTextTable &table, int fields, Data &data);
     std::shared_ptr<const Data> d;
 };

@@ -44,6 +44,9 @@ public:
     QString Cell(int col, int row) const;
     // The same text without a copy; valid until the grid next changes.
     QStringView CellView(int col, int row) const;
+    // The row's cells back to back, and ColCount() offsets where each of them ends in it.
+    const QString &RowText(int row) const { return m_rows.at(row); }
+    const int *RowEnds(int row) const { return m_ends.constData() + qsizetype(row) * m_colCount; }
     void setCell(int col, int row, const QString &text);
     // Every cell, row after row, read from the stored cell bounds (a copy of each).
     QStringList Cells() const;

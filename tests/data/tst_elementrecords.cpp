@@ -22,14 +22,14 @@ struct Table
     QTemporaryDir dir;
     TTextTable table;
 
-    explicit Table(const QByteArray &bytes = ThreeElements)
+    // `nameSize` is the size declared for the name's box.
+    explicit Table(int nameSize = 5, const QByteArray &bytes = ThreeElements)
     {
         const QString path = dir.filePath(QStringLiteral("prop.yop"));
         writeFileBytes(path, bytes);
         table.setObjectName(QStringLiteral("Table1"));
         table.setFileName(path);
-        // The name's box is declared narrower than its longest text.
-        table.setDeclaredFields(QVector<TTextTable::FieldDecl>{{QStringLiteral("_NOM"), 5}});
+        table.setDeclaredFields(QVector<TTextTable::FieldDecl>{{QStringLiteral("_NOM"), nameSize}});
         table.Open();
     }
 };
@@ -44,6 +44,7 @@ private slots:
     void textsAsTheTableReadsThem_data();
     void textsAsTheTableReadsThem();
     void fieldsByName();
+    void aSetStaysAsItWasMade_data();
     void aSetStaysAsItWasMade();
     void closedTableGivesNoRecord();
     void filteredTableGivesTheRecordsItShows();
@@ -51,25 +52,36 @@ private slots:
 
 void TestElementRecords::textsAsTheTableReadsThem_data()
 {
+    QTest::addColumn<int>("nameSize");
     QTest::addColumn<int>("z");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("text");
-    QTest::newRow("first record") << 1 << int(Column::Symbole) << "H";
-    QTest::newRow("last record") << 3 << int(Column::Tf) << "453,69";
-    QTest::newRow("field named in another case") << 1 << int(Column::Tf) << "14,01";
-    QTest::newRow("empty cell") << 2 << int(Column::Tf) << "";
-    QTest::newRow("cut to the declared size") << 2 << int(Column::Nom) << "Héliu";
-    QTest::newRow("shorter than the declared size") << 1 << int(Column::Nom) << "Hydro";
-    QTest::newRow("column the file lacks") << 1 << int(Column::Teb) << "";
-    QTest::newRow("record past the end") << 4 << int(Column::Symbole) << "";
-    QTest::newRow("record 0") << 0 << int(Column::Symbole) << "";
+    // A name longer than its box is cut; with every text within its box the records are made
+    // another way, and the same texts must come out.
+    for (const int size : {5, 20}) {
+        const auto row = [size](const char *name) -> QTestData & {
+            return QTest::addRow("%s, names in %d", name, size) << size;
+        };
+        row("first record") << 1 << int(Column::Symbole) << "H";
+        row("last record") << 3 << int(Column::Tf) << "453,69";
+        row("field named in another case") << 1 << int(Column::Tf) << "14,01";
+        row("empty cell") << 2 << int(Column::Tf) << "";
+        row("column the file lacks") << 1 << int(Column::Teb) << "";
+        row("record past the end") << 4 << int(Column::Symbole) << "";
+        row("record 0") << 0 << int(Column::Symbole) << "";
+        row("last field") << 3 << int(Column::Nom) << (size == 5 ? "Lithi" : "Lithium");
+    }
+    QTest::newRow("cut to the declared size") << 5 << 2 << int(Column::Nom) << "Héliu";
+    QTest::newRow("shorter than the declared size") << 5 << 1 << int(Column::Nom) << "Hydro";
+    QTest::newRow("within the declared size") << 20 << 1 << int(Column::Nom) << "Hydrogène";
 }
 
 void TestElementRecords::textsAsTheTableReadsThem()
 {
+    QFETCH(int, nameSize);
     QFETCH(int, z);
     QFETCH(int, column);
-    Table t;
+    Table t(nameSize);
     const ElementRecords records = ElementRecords::fromTable(t.table);
     QCOMPARE(records.count(), 3);
     QTEST(records.text(z, static_cast<Column>(column)), "text");
@@ -94,10 +106,18 @@ void TestElementRecords::fieldsByName()
 }
 
 // A post makes the next set; one made before keeps its texts, and an edit in progress is in
-// none of them.
+// none of them: whether the set copied the table's texts or shares them.
+void TestElementRecords::aSetStaysAsItWasMade_data()
+{
+    QTest::addColumn<int>("nameSize");
+    QTest::newRow("texts copied") << 5;
+    QTest::newRow("texts shared") << 20;
+}
+
 void TestElementRecords::aSetStaysAsItWasMade()
 {
-    Table t;
+    QFETCH(int, nameSize);
+    Table t(nameSize);
     const ElementRecords before = ElementRecords::fromTable(t.table);
     const ElementRecords copy = before;
     t.table.setRecNo(2);
