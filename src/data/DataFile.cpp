@@ -7,8 +7,6 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QSet>
-#include <QStringDecoder>
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
