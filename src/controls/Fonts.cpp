@@ -2,9 +2,11 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHash>
 #include <QLabel>
 #include <QPicture>
+#include <QPointer>
 #include <QStyle>
 #include <QTextDocument>
 
@@ -137,4 +139,45 @@ void sizeToText(QLabel *label)
         size = label->size();
     }
     label->resize(std::max(size.width(), textWidth(metrics, label->text())), size.height());
+}
+
+namespace {
+
+// A default font set by the program is no longer replaced by Qt when the desktop's
+// changes: this puts the desktop's in its place, as Qt would have.
+class DesktopFontFollower : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ThemeChange && watched->isWindowType()) {
+            const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+            if (QGuiApplication::font() != desktop)
+                QGuiApplication::setFont(desktop);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void withDefaultFont(const QFont &font, const std::function<void()> &build)
+{
+    static QPointer<QObject> follower; // one for each application object
+    if (!follower) {
+        follower = new DesktopFontFollower(qApp);
+        qApp->installEventFilter(follower);
+    }
+    const QFont desktop = QGuiApplication::font();
+    // The application's own setFont would also drop the fonts of menus and tool tips.
+    QGuiApplication::setFont(font);
+    struct Restore
+    {
+        QFont font;
+        ~Restore() { QGuiApplication::setFont(font); }
+    } restore{desktop};
+    build();
 }

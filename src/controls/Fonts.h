@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
+
 class QFontMetrics;
 class QLabel;
 
@@ -41,3 +43,9 @@ QFont fontForHeight(const QFont &font, int height);
 
 // Sizes a one-line label to its text, ink included.
 void sizeToText(QLabel *label);
+
+// Runs `build` with `font` standing in for the application's default font, which is given
+// back after. A new line edit lays out its empty text once in the default font before it
+// takes its own: given the font it is about to take, the desktop's default face is not
+// loaded for a layout nobody sees. The default font keeps following the desktop's.
+void withDefaultFont(const QFont &font, const std::function<void()> &build);

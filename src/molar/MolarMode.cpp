@@ -70,7 +70,8 @@ MolarMode::MolarMode(ProgramState &state, const ElementRecords &records, const M
                      QObject *parent)
     : QObject(parent), m_state(state), m_records(records), m_window(window)
 {
-    m_chemEdit = new TChemEdit(window.speedBar);
+    withDefaultFont(window.speedBar->font(),
+                    [this, &window] { m_chemEdit = new TChemEdit(window.speedBar); });
     m_chemEdit->setObjectName(QStringLiteral("ChemEdit1"));
     m_chemEdit->setAccessibleName(QStringLiteral("Formule du composé"));
     // The tool bar's layout gives the height; set first, no font is measured for it.

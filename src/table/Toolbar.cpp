@@ -46,7 +46,7 @@ QComboBox *buildColouringList(QWidget *speedBar)
     auto *combo = new QComboBox(speedBar);
     combo->setObjectName(QStringLiteral("combobox1"));
     combo->setGeometry(224, 6, 169, 21);
-    combo->setEditable(true);
+    withDefaultFont(combo->font(), [combo] { combo->setEditable(true); });
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr); // a typed text is taken as it stands
     combo->setMaxVisibleItems(15);

@@ -1,9 +1,15 @@
 // A label sized to its text takes the size its own hint gives (widened to the ink where the
-// ink runs past the advance), whatever the text, font, alignment and margins.
+// ink runs past the advance), whatever the text, font, alignment and margins. A font that
+// stands in for the default one while a box is built is given back, and the default font
+// still follows the desktop's.
 #include "controls/Fonts.h"
 
+#include <QFontDatabase>
 #include <QLabel>
+#include <QWindow>
 #include <QtTest>
+
+#include <stdexcept>
 
 class TestFonts : public QObject
 {
@@ -11,6 +17,7 @@ class TestFonts : public QObject
 private slots:
     void sizeToTextIsTheLabelsOwnSize_data();
     void sizeToTextIsTheLabelsOwnSize();
+    void defaultFontIsGivenBackAndFollowsTheDesktop();
 };
 
 void TestFonts::sizeToTextIsTheLabelsOwnSize_data()
@@ -70,6 +77,28 @@ void TestFonts::sizeToTextIsTheLabelsOwnSize()
     const QSize hint = hinted.sizeHint();
     const int ink = textWidth(hinted.fontMetrics(), text);
     QCOMPARE(sized.size(), QSize(std::max(hint.width(), ink), hint.height()));
+}
+
+void TestFonts::defaultFontIsGivenBackAndFollowsTheDesktop()
+{
+    const QFont desktop = QGuiApplication::font();
+    const QFont stand = pixelFont(QStringLiteral("Arial"), 17, true);
+    QVERIFY(stand != desktop);
+    QFont seen;
+    withDefaultFont(stand, [&seen] { seen = QFont(); });
+    QCOMPARE(seen, stand);
+    QCOMPARE(QGuiApplication::font(), desktop);
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, withDefaultFont(stand, [] {
+                                 throw std::runtime_error("a build that fails");
+                             }));
+    QCOMPARE(QGuiApplication::font(), desktop);
+
+    // Once a program has set it, Qt keeps the default font when the desktop's changes.
+    QGuiApplication::setFont(stand);
+    QWindow window;
+    QEvent themeChange(QEvent::ThemeChange);
+    QCoreApplication::sendEvent(&window, &themeChange);
+    QCOMPARE(QGuiApplication::font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
 }
 
 QTEST_MAIN(TestFonts)
