@@ -2,27 +2,30 @@
 # Start-up of the program beside the floor (a bare Qt Widgets window of the same size with 103
 # painted cells and a menu bar, bench/floor) and, where it is installed and a display is there,
 # gperiodic: runs interleaved, so that the machine's load falls on all alike. Prints the median
-# wall time and CPU time (user + system, from getrusage) to the first paint, the callgrind
-# instruction count of each, the resident memory 2 s after start and the number of shared
+# wall time and CPU time (user + system) to the end of the first frame, the callgrind
+# instruction count of each to there, the resident memory 2 s after start and the number of shared
 # libraries then mapped (of the program and the floor, kept running by MIRELON_PROBE_STAYS),
 # and the ratios to the floor.
 #
-#   bench/startup_compare.sh [build directory] [runs]
+#   bench/startup_compare.sh [build directory] [runs] [build directory before]
 #
 # The build directory (build-bench by default) must hold the startup_probe and startup_floor
-# targets. The probe quits at its first paint; gperiodic does not, so it is timed to its window
-# being mapped (xwininfo polled) and then closed.
+# targets. Given a build of an older commit (a clone with its own build), its probe runs in the
+# same rounds, as "before", so that a change is measured side by side under the same load
+# (the older probes must report their first frame as these do). The probes quit after their
+# first frame; gperiodic does not, so it is timed to its window being mapped and then closed.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build-bench}" && pwd)
 runs=${2:-5}
 probe="$build/bench/table/startup_probe"
 floor="$build/bench/floor/startup_floor"
-for program in "$probe" "$floor"; do
+before=""
+[ -z "${3:-}" ] || before="$(cd "$3" && pwd)/bench/table/startup_probe"
+for program in "$probe" "$floor" $before; do
     [ -x "$program" ] || { echo "no $program: build it first" >&2; exit 1; }
 done
-command -v python3 >/dev/null || [ -x /usr/bin/time ] ||
-    { echo "neither python3 nor /usr/bin/time is installed" >&2; exit 1; }
+command -v python3 >/dev/null || { echo "python3 is not installed" >&2; exit 1; }
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 gperiodic=""
 if command -v gperiodic >/dev/null && command -v xwininfo >/dev/null && [ -n "${DISPLAY:-}" ]; then
@@ -33,28 +36,21 @@ fi
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
-# One timed start: appends "wall cpu" in seconds to $out/$1; the CPU time (user + system)
-# from getrusage through python3, to the microsecond, else from /usr/bin/time, to 10 ms.
+# One timed start: appends "wall cpu" in seconds to $out/$1, both to the end of the first frame:
+# the wall time until the probe's line comes, the CPU time (user + system, all threads) the
+# probe read of itself then.
 timed() {
     name=$1
     shift
-    if command -v python3 >/dev/null; then
-        python3 -c '
-import resource, subprocess, sys, time
-# What was spent before counts too (a launcher such as a pyenv shim runs its own commands
-# and the total is inherited across its exec): only the difference is spent by the program.
-def spent():
-    used = resource.getrusage(resource.RUSAGE_CHILDREN)
-    return used.ru_utime + used.ru_stime
-before = spent()
+    python3 -c '
+import subprocess, sys, time
 start = time.monotonic()
-subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+probe = subprocess.Popen(sys.argv[1:], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+line = probe.stdout.readline().split()
 wall = time.monotonic() - start
-print("%.4f %.4f" % (wall, spent() - before))' "$@" >>"$out/$name"
-    else
-        /usr/bin/time -f '%e %U %S' -o "$out/time" "$@" >/dev/null 2>&1 || true
-        awk '{ printf "%.3f %.3f\n", $1, $2 + $3 }' "$out/time" >>"$out/$name"
-    fi
+probe.wait()
+if len(line) == 2 and line[0] == b"painted":
+    print("%.4f %.4f" % (wall, float(line[1])))' "$@" >>"$out/$name"
 }
 
 # gperiodic to its window being mapped: wall time only (its CPU goes on after that).
@@ -94,18 +90,26 @@ i=0
 while [ "$i" -lt "$runs" ]; do
     timed mirelon "$probe"
     timed floor "$floor"
+    [ -z "$before" ] || timed before "$before"
     [ -z "$gperiodic" ] || timedGperiodic
     i=$((i + 1))
 done
 
 # The median of the figures read, one a line (a run left out has none); "-" without any.
 median() { sort -n | awk '{ v[NR] = $1 } END { print NR ? v[int((NR + 1) / 2)] : "-" }'; }
-# Under X the program forks, and callgrind reports the child too, from the parent's count at the
-# fork: only the started process's line is taken.
+# Instructions to the end of the first frame: the probe has callgrind dump its count there (the
+# part file ".1"). Under X the program forks, and the child writes files of its own: only the
+# started process's are read.
 instructions() {
     if command -v valgrind >/dev/null; then
-        valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
-            awk '/Command:/ && !pid { pid = $1 } $2 == "Collected" && $1 == pid { print $4 }'
+        rm -f "$out"/callgrind.*
+        valgrind --tool=callgrind --callgrind-out-file="$out/callgrind.%p" "$@" >/dev/null 2>&1
+        first=$(ls "$out"/callgrind.*.1 2>/dev/null | sort -t. -k2 -n | head -n 1)
+        if [ -n "$first" ]; then
+            awk '$1 == "totals:" { print $2 }' "$first"
+        else
+            echo "-"
+        fi
     else
         echo "-"
     fi
@@ -124,6 +128,7 @@ resident() {
 }
 
 names="mirelon floor"
+[ -z "$before" ] || names="mirelon before floor"
 [ -z "$gperiodic" ] || names="$names gperiodic"
 floorWall=$(cut -d' ' -f1 "$out/floor" | median)
 floorCpu=$(cut -d' ' -f2 "$out/floor" | median)
@@ -136,6 +141,7 @@ for name in $names; do
     cpu=$(cut -d' ' -f2 "$out/$name" | median)
     case $name in
     mirelon) count=$(instructions "$probe") && kept=$(resident "$probe") ;;
+    before) count=$(instructions "$before") && kept=$(resident "$before") ;;
     floor) count=$floorCount && kept=$floorResident ;;
     *) count="-" && kept="- -" ;;
     esac
