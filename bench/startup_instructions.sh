@@ -1,7 +1,7 @@
 #!/bin/sh
-# Instructions from process start to the first paint of the main window, beside the same count
-# for a bare Qt window and for one showing a label (the floor), counted by callgrind on the
-# start-up probe, which quits at its first paint. Counts do not drift with the machine's load
+# Instructions from process start to the end of the main window's first frame, beside the same
+# count for a bare Qt window and for one showing a label, counted by callgrind on the start-up
+# probe, which quits after its first frame. Counts do not drift with the machine's load
 # as the times of bench_startup do; callgrind is used as the kernel here offers no hardware
 # counter to `perf stat`.
 #
@@ -17,15 +17,22 @@ probe="$build/bench/table/startup_probe"
 [ -x "$probe" ] || { echo "no $probe: build the startup_probe target" >&2; exit 1; }
 command -v valgrind >/dev/null || { echo "valgrind is not installed" >&2; exit 1; }
 
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
 # The program reads its data files from its working directory, as bench_startup runs it.
 cd "$here/share"
 for mode in bare text mirelon; do
     counts=""
     i=0
     while [ "$i" -lt "$runs" ]; do
-        count=$(QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind \
-            --callgrind-out-file=/dev/null "$probe" "$mode" 2>&1 >/dev/null |
-            awk '/Command:/ && !pid { pid = $1 } $2 == "Collected" && $1 == pid { print $4 }')
+        # The probe has callgrind dump its count at the end of its first frame: part ".1".
+        rm -f "$out"/callgrind.*
+        QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind \
+            --callgrind-out-file="$out/callgrind.%p" "$probe" "$mode" >/dev/null 2>&1 || true
+        first=$(ls "$out"/callgrind.*.1 2>/dev/null | sort -t. -k2 -n | head -n 1)
+        count=""
+        [ -z "$first" ] || count=$(awk '$1 == "totals:" { print $2 }' "$first")
         [ -n "$count" ] || { echo "$mode: callgrind reported no count" >&2; exit 1; }
         counts="$counts $count"
         i=$((i + 1))
