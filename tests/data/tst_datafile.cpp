@@ -92,6 +92,7 @@ private slots:
     void startNamesTheRealCause();
     void utf8IsToldFromWindows1252_data();
     void utf8IsToldFromWindows1252();
+    void bytesOfNoTextAreFoundWhereverTheyStand();
     void typedValues_data();
     void typedValues();
     void missingTableSaysWhereItLookedAndHowToStart();
@@ -254,6 +255,26 @@ void TestDataFile::utf8IsToldFromWindows1252()
     QFETCH(QByteArray, bytes);
     QFETCH(bool, utf8);
     QCOMPARE(DataFile::isUtf8(bytes), utf8);
+}
+
+// Every byte below a space but a tab, a line end or a final Ctrl-Z is no text, at every place
+// in a word of eight and in the bytes after the last whole word, among accented letters.
+void TestDataFile::bytesOfNoTextAreFoundWhereverTheyStand()
+{
+    const QByteArray text = QByteArray("Fe;\xE9\xFF\x7F \t\r\nH\xC0").repeated(2); // 24 bytes
+    QCOMPARE(DataFile::binaryByte(text), std::nullopt);
+    QCOMPARE(DataFile::binaryByte(text + '\x1A'), std::nullopt);
+    for (int length : {7, 16, 21}) {
+        for (int at = 0; at < length; ++at) {
+            for (char byte : {'\0', '\x01', '\x1A', '\x1F'}) {
+                QByteArray bytes = text.left(length);
+                bytes[at] = byte;
+                const bool finalCtrlZ = byte == '\x1A' && at == length - 1;
+                QCOMPARE(DataFile::binaryByte(bytes),
+                         finalCtrlZ ? std::nullopt : std::optional<qsizetype>(at));
+            }
+        }
+    }
 }
 
 void TestDataFile::typedValues_data()
