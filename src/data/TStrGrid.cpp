@@ -10,7 +10,9 @@
 #include <QFile>
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -33,6 +35,21 @@ void decodeLine(QByteArrayView bytes, const CharTable &table, QString &text)
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     for (qsizetype i = 0; i < bytes.size(); ++i)
         out[i] = table[static_cast<unsigned char>(bytes[i])];
+}
+
+// The one byte that decodes to `c`, if only one does: the line can be split at that byte before
+// it is decoded.
+std::optional<char> onlyByteOf(const CharTable &table, QChar c)
+{
+    std::optional<char> found;
+    for (int b = 0; b < 256; ++b) {
+        if (table[b] != c.unicode())
+            continue;
+        if (found)
+            return std::nullopt;
+        found = static_cast<char>(b);
+    }
+    return found;
 }
 
 // A file up to this size is read whole and split at once, which costs half of splitting it
@@ -257,21 +274,42 @@ void TStrGrid::load(LineReader &reader)
     const QStringList names = FieldSplitter::split(line, m_divChar, m_sepChar);
     m_colCount = static_cast<int>(names.size());
     appendRow(names);
+    // A line without the quote character is split at the divider's byte as it is decoded,
+    // straight into its row; one with it is decoded first, then split by the quoting rules.
+    const std::optional<char> divider = onlyByteOf(table, m_divChar);
+    const std::optional<char> quote =
+        m_sepChar.isNull() ? std::nullopt : onlyByteOf(table, m_sepChar);
+    const bool direct = divider && (m_sepChar.isNull() || quote);
     while (!reader.atEnd()) {
         const QByteArrayView bytes = reader.readLine();
         if (bytes.isEmpty())
             break;
-        decodeLine(bytes, table, line);
-        FieldSplitter fields(line, m_divChar, m_sepChar);
         // The cells never hold more characters than the line they come from: they are written
         // one after the other into a row text as long as the line, then cut to what they took.
         QString text = takeSpareRow();
-        text.resize(line.size());
-        QChar *cells = text.data();
+        text.resize(bytes.size());
+        auto *cells = reinterpret_cast<char16_t *>(text.data());
         qsizetype written = 0;
-        for (int c = 0; c < m_colCount; ++c) {
-            written += fields.writeNext(cells + written);
-            m_ends.append(static_cast<int>(written));
+        if (direct && !(quote && std::memchr(bytes.data(), *quote, size_t(bytes.size())))) {
+            const char *from = bytes.data();
+            const char *const end = from + bytes.size();
+            for (int c = 0; c < m_colCount; ++c) {
+                if (from) {
+                    const auto *found =
+                        static_cast<const char *>(std::memchr(from, *divider, size_t(end - from)));
+                    for (const char *stop = found ? found : end; from < stop; ++from)
+                        cells[written++] = table[static_cast<unsigned char>(*from)];
+                    from = found ? found + 1 : nullptr;
+                }
+                m_ends.append(static_cast<int>(written));
+            }
+        } else {
+            decodeLine(bytes, table, line);
+            FieldSplitter fields(line, m_divChar, m_sepChar);
+            for (int c = 0; c < m_colCount; ++c) {
+                written += fields.writeNext(reinterpret_cast<QChar *>(cells) + written);
+                m_ends.append(static_cast<int>(written));
+            }
         }
         text.truncate(written);
         m_rows.append(std::move(text));

@@ -130,6 +130,11 @@ void TestStrGrid::loading_data()
         << Rows{{QString::fromUtf16(u"\u20AC"), QString::fromUtf16(u"\u0153\u0081")}};
     QTest::newRow("quoted value read without quotes")
         << QByteArray("a;b\r\n\"Scheele; Gahn\";x\r\n") << Rows{{"a", "b"}, {"Scheele; Gahn", "x"}};
+    QTest::newRow("plain lines around quoted ones")
+        << QByteArray("a;b\r\n1;\xE9\r\n\"x;y\";3\r\n4;\"5\"\r\n6\r\n7;8;9\r\n")
+        << Rows{{"a", "b"},   {"1", QString::fromUtf16(u"\u00E9")},
+                {"x;y", "3"}, {"4", "5"},
+                {"6", ""},    {"7", "8"}};
 }
 
 void TestStrGrid::loading()
