@@ -2,6 +2,7 @@
 
 #include "controls/Fonts.h"
 #include "controls/HoverButtonAccessible.h"
+#include "controls/SymbolCaption.h"
 
 #include <QEnterEvent>
 #include <QFocusEvent>
@@ -94,16 +95,23 @@ const HoverButton::CaptionLayout &HoverButton::captionLayout() const
         const QFontMetrics metrics(font());
         CaptionLayout layout;
         layout.ascent = metrics.ascent();
-        // The glyphs and places that drawing the text on its baseline would shape anew; the
-        // line's advance is the text's, as the font's metrics would shape it once more.
-        QTextLayout text(m_caption, font());
-        text.beginLayout();
-        const QTextLine line = text.createLine();
-        text.endLayout();
-        layout.size = {line.isValid() ? qRound(line.horizontalAdvance()) : 0, metrics.height()};
-        if (line.isValid()) {
-            layout.glyphTop = line.ascent();
-            layout.runs = text.glyphRuns();
+        const std::optional<QGlyphRun> symbol = symbolCaptionRun(m_caption, font());
+        if (symbol) {
+            layout.size = {qRound(symbol->boundingRect().width()), metrics.height()};
+            layout.glyphTop = symbol->positions().constFirst().y();
+            layout.runs = {*symbol};
+        } else {
+            // The glyphs and places that drawing the text on its baseline would shape anew;
+            // the line's advance is the text's, as the font's metrics would shape it once more.
+            QTextLayout text(m_caption, font());
+            text.beginLayout();
+            const QTextLine line = text.createLine();
+            text.endLayout();
+            layout.size = {line.isValid() ? qRound(line.horizontalAdvance()) : 0, metrics.height()};
+            if (line.isValid()) {
+                layout.glyphTop = line.ascent();
+                layout.runs = text.glyphRuns();
+            }
         }
         QRectF ink;
         for (const QGlyphRun &run : layout.runs)

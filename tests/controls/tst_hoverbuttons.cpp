@@ -435,6 +435,10 @@ void TestHoverButtons::captionDrawnAsTextIsDrawn_data()
     QTest::newRow("mode button") << "Mode M / %" << pixelFont(QStringLiteral("Arial"), 11, true);
     QTest::newRow("step") << ">" << pixelFont(QStringLiteral("Arial"), 16, true);
     QTest::newRow("accents, serif") << "Éléments à été" << pixelFont(QStringLiteral("Times"), 37);
+    QFont unkerned = element;
+    unkerned.setKerning(false);
+    QTest::newRow("Te, kerning off") << "Te" << unkerned;
+    QTest::newRow("Ta, serif") << "Ta" << pixelFont(QStringLiteral("Times New Roman"), 21, true);
     QTest::newRow("no caption") << "" << element;
     QTest::newRow("blanks round it") << " Fe  " << element;
 }
