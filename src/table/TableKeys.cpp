@@ -45,9 +45,10 @@ bool isActivation(const QKeyEvent &event)
 TableKeys::TableKeys(std::function<HoverButton *(int z)> button, QObject *parent)
     : QObject(parent), m_button(std::move(button))
 {
+    m_numbers.reserve(ElementLayout::ElementCount);
     for (int z = 1; z <= ElementLayout::ElementCount; ++z) {
         HoverButton *element = m_button(z);
-        element->setProperty("atomicNumber", z);
+        m_numbers.insert(element, z);
         element->setFocusPolicy(z == m_current ? Qt::TabFocus : Qt::NoFocus);
         element->installEventFilter(this);
     }
@@ -61,7 +62,7 @@ void TableKeys::focusElement(int z)
 
 int TableKeys::elementOf(QObject *watched) const
 {
-    return watched->property("atomicNumber").toInt();
+    return m_numbers.value(watched, 0);
 }
 
 // Only the current element is a Tab stop, so that Tab crosses the table in one step.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 
 #include <functional>
@@ -37,5 +38,6 @@ private:
     void makeCurrent(int z);
 
     std::function<HoverButton *(int z)> m_button;
+    QHash<const QObject *, int> m_numbers; // each button's element
     int m_current = 1;
 };
