@@ -1,5 +1,8 @@
 #include "controls/Fonts.h"
 
+#include "controls/CaptionLabel.h"
+#include "controls/SharedFace.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -9,6 +12,7 @@
 #include <QPointer>
 #include <QStyle>
 #include <QTextDocument>
+#include <QtMath>
 
 namespace {
 
@@ -120,17 +124,36 @@ bool plainLine(const QLabel *label)
 void sizeToText(QLabel *label)
 {
     const QFontMetrics metrics = label->fontMetrics();
+    const bool plain = plainLine(label);
+    // A line the font's shared face draws is measured from the face, as the metrics would
+    // measure it: the font need not be loaded at its own size for it.
+    std::optional<SharedLine> shared;
+    if (plain) {
+        if (auto *caption = dynamic_cast<CaptionLabel *>(label)) {
+            if (const SharedLine *line = caption->shapedText())
+                shared = *line;
+        } else {
+            shared = sharedLine(label->text(), label->font());
+        }
+    }
     QSize size;
-    if (plainLine(label)) {
+    if (plain) {
         // The size the label's own hint gives, measured once: the hint measures the text three
         // times over (for its size, its least width and its height on one line).
         const QMargins margins = label->contentsMargins();
         const int extra = 2 * label->margin();
-        const int flags =
-            int(QStyle::visualAlignment(label->layoutDirection(), label->alignment())) &
-            ~(Qt::AlignVCenter | Qt::AlignHCenter);
-        const QRect bounds = metrics.boundingRect(
-            0, 0, 2000 - extra - margins.left() - margins.right(), 2000, flags, label->text());
+        QSize bounds;
+        if (shared) {
+            bounds = QSize(qCeil(shared->naturalWidth), qCeil(shared->height));
+        } else {
+            const int flags =
+                int(QStyle::visualAlignment(label->layoutDirection(), label->alignment())) &
+                ~(Qt::AlignVCenter | Qt::AlignHCenter);
+            bounds = metrics
+                         .boundingRect(0, 0, 2000 - extra - margins.left() - margins.right(), 2000,
+                                       flags, label->text())
+                         .size();
+        }
         size = QSize(bounds.width() + extra + margins.left() + margins.right(),
                      bounds.height() + extra + margins.top() + margins.bottom())
                    .expandedTo(label->minimumSize());
@@ -138,7 +161,9 @@ void sizeToText(QLabel *label)
         label->adjustSize();
         size = label->size();
     }
-    label->resize(std::max(size.width(), textWidth(metrics, label->text())), size.height());
+    const int ink = shared ? std::max(qRound(shared->advance), shared->inkRight)
+                           : textWidth(metrics, label->text());
+    label->resize(std::max(size.width(), ink), size.height());
 }
 
 namespace {

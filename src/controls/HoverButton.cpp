@@ -2,6 +2,7 @@
 
 #include "controls/Fonts.h"
 #include "controls/HoverButtonAccessible.h"
+#include "controls/SharedFace.h"
 #include "controls/SymbolCaption.h"
 
 #include <QEnterEvent>
@@ -92,17 +93,29 @@ void HoverButton::showLook(Look look)
 const HoverButton::CaptionLayout &HoverButton::captionLayout() const
 {
     if (!m_captionLayout) {
-        const QFontMetrics metrics(font());
         CaptionLayout layout;
-        layout.ascent = metrics.ascent();
         const std::optional<QGlyphRun> symbol = symbolCaptionRun(m_caption, font());
-        if (symbol) {
-            layout.size = {qRound(symbol->boundingRect().width()), metrics.height()};
-            layout.glyphTop = symbol->positions().constFirst().y();
-            layout.runs = {*symbol};
+        const std::optional<SharedLine> shared =
+            symbol ? std::nullopt : sharedLine(m_caption, font());
+        if (symbol || shared) {
+            // Measured as the font's metrics measure it, from the face that drew it.
+            const QRawFont face = symbol ? symbol->rawFont() : sharedFace(font());
+            layout.ascent = qRound(face.ascent());
+            const int height = qRound(face.ascent()) + qRound(face.descent());
+            if (symbol) {
+                layout.size = {qRound(symbol->boundingRect().width()), height};
+                layout.glyphTop = symbol->positions().constFirst().y();
+                layout.runs = {*symbol};
+            } else {
+                layout.size = {qRound(shared->advance), height};
+                layout.glyphTop = shared->ascent;
+                layout.runs = shared->runs;
+            }
         } else {
             // The glyphs and places that drawing the text on its baseline would shape anew;
             // the line's advance is the text's, as the font's metrics would shape it once more.
+            const QFontMetrics metrics(font());
+            layout.ascent = metrics.ascent();
             QTextLayout text(m_caption, font());
             text.beginLayout();
             const QTextLine line = text.createLine();

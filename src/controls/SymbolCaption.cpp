@@ -1,5 +1,7 @@
 #include "controls/SymbolCaption.h"
 
+#include "controls/SharedFace.h"
+
 #include <QRawFont>
 
 #include <algorithm>
@@ -23,7 +25,9 @@ std::optional<QGlyphRun> symbolCaptionRun(const QString &caption, const QFont &f
 {
     if (!symbolCaption(caption, font))
         return std::nullopt;
-    const QRawFont raw = QRawFont::fromFont(font);
+    QRawFont raw = sharedFace(font);
+    if (!raw.isValid())
+        raw = QRawFont::fromFont(font);
     if (!raw.isValid())
         return std::nullopt;
     const QList<quint32> glyphs = raw.glyphIndexesForString(caption);

@@ -10,6 +10,6 @@
 // boxed from the line's top by their advance and the font's height), for a caption such as an
 // element's symbol: a capital and at most two small letters, unaccented, in a font without
 // added spacing. No ligature joins such letters, and the font's kerning of them is what
-// shaping them gives: they are placed from the raw font's kerned advances, at a fraction of a
-// text layout's cost. Nothing for any other caption, or where the font lacks a letter.
+// shaping them gives: they are placed from the kerned advances of the font's shared face
+// (SharedFace), at a fraction of a text layout's cost. Nothing for any other caption, or where the font lacks a letter.
 std::optional<QGlyphRun> symbolCaptionRun(const QString &caption, const QFont &font);

@@ -1,6 +1,7 @@
 #include "table/TForm1.h"
 
 #include "calculs/CalculsWindow.h"
+#include "controls/CaptionLabel.h"
 #include "controls/ErrorBox.h"
 #include "controls/Fonts.h"
 #include "controls/MnemonicStyle.h"
@@ -310,7 +311,7 @@ void TForm1::buildLabels(QWidget *client)
     const QFont font = installedPixelFont(SansSerif, 13, true);
     for (const ElementLayout::Label &row : ElementLayout::labels()) {
         const QString caption = QString::fromLatin1(row.caption);
-        auto *label = new QLabel(caption, client);
+        auto *label = new CaptionLabel(caption, client);
         label->setObjectName(QStringLiteral("Label_") + QString::fromLatin1(row.caption));
         label->setFont(font);
         QPalette white = label->palette();

@@ -2,7 +2,9 @@
 // ink runs past the advance), whatever the text, font, alignment and margins. A font that
 // stands in for the default one while a box is built is given back, and the default font
 // still follows the desktop's.
+#include "controls/CaptionLabel.h"
 #include "controls/Fonts.h"
+#include "controls/SharedFace.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -17,6 +19,8 @@ class TestFonts : public QObject
 private slots:
     void sizeToTextIsTheLabelsOwnSize_data();
     void sizeToTextIsTheLabelsOwnSize();
+    void captionLabelDrawsAsALabel_data();
+    void captionLabelDrawsAsALabel();
     void defaultFontIsGivenBackAndFollowsTheDesktop();
 };
 
@@ -63,6 +67,10 @@ void TestFonts::sizeToTextIsTheLabelsOwnSize()
     QFETCH(int, margin);
     QFETCH(QMargins, contents);
     QFETCH(bool, wrap);
+    // The face drawn at another size first, as the table's buttons draw theirs.
+    QFont otherSize = font;
+    otherSize.setPixelSize(font.pixelSize() + 2);
+    QVERIFY(sharedFace(otherSize).isValid());
     QWidget window;
     QLabel sized(text, &window);
     QLabel hinted(text, &window);
@@ -77,6 +85,58 @@ void TestFonts::sizeToTextIsTheLabelsOwnSize()
     const QSize hint = hinted.sizeHint();
     const int ink = textWidth(hinted.fontMetrics(), text);
     QCOMPARE(sized.size(), QSize(std::max(hint.width(), ink), hint.height()));
+}
+
+void TestFonts::captionLabelDrawsAsALabel_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<QSize>("size"); // none: sized to its text
+    const QFont bold13 = pixelFont(QStringLiteral("Arial"), 13, true);
+    const int left = Qt::AlignLeft | Qt::AlignVCenter;
+    for (const char *row : {"1", "10", "18", "I", "IV", "VII", "VIII", "IX"})
+        QTest::newRow(row) << QString::fromLatin1(row) << bold13 << left << QSize();
+    QTest::newRow("right, top, wider box")
+        << QStringLiteral("18") << bold13 << int(Qt::AlignRight | Qt::AlignTop) << QSize(40, 30);
+    QTest::newRow("centred, odd height")
+        << QStringLiteral("IX") << bold13 << int(Qt::AlignCenter) << QSize(31, 22);
+    QTest::newRow("cut by its box")
+        << QStringLiteral("Électronégativité") << bold13 << left << QSize(50, 10);
+    QFont serif = pixelFont(QStringLiteral("Times New Roman"), 17);
+    serif.setItalic(true);
+    QTest::newRow("italic serif, blanks")
+        << QStringLiteral(" Masse f ") << serif << left << QSize();
+}
+
+// Drawn from the shared face, resized from the size it was first drawn at, a caption stands
+// where a label draws it, pixel for pixel.
+void TestFonts::captionLabelDrawsAsALabel()
+{
+    QFETCH(QString, text);
+    QFETCH(QFont, font);
+    QFETCH(int, alignment);
+    QFETCH(QSize, size);
+    QFont otherSize = font;
+    otherSize.setPixelSize(font.pixelSize() + 3);
+    QVERIFY(sharedFace(otherSize).isValid());
+    QWidget window;
+    QPalette white = window.palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    white.setColor(QPalette::Window, QColor(0, 0, 0x80));
+    window.setPalette(white);
+    CaptionLabel caption(text, &window);
+    QLabel label(text, &window);
+    for (QLabel *each : {static_cast<QLabel *>(&caption), &label}) {
+        each->setFont(font);
+        each->setAlignment(Qt::Alignment(alignment));
+        each->setAutoFillBackground(true);
+        if (size.isValid())
+            each->resize(size);
+        else
+            sizeToText(each);
+    }
+    QCOMPARE(caption.grab().toImage(), label.grab().toImage());
 }
 
 void TestFonts::defaultFontIsGivenBackAndFollowsTheDesktop()

@@ -460,6 +460,11 @@ void TestHoverButtons::captionDrawnAsTextIsDrawn()
     button->setCaption(caption);
     button->setFont(pixelFont(QStringLiteral("Arial"), 11));
     button->grab(); // shaped in the first font
+    // The face drawn at another size first: the caption's is resized from it.
+    QFont otherSize = font;
+    otherSize.setPixelSize(font.pixelSize() + 7);
+    button->setFont(otherSize);
+    button->grab();
     button->setFont(font);
     const QFontMetrics metrics(font);
     QCOMPARE(button->grab().toImage(), drawnAsText(caption));

@@ -1,0 +1,75 @@
+#include "controls/CaptionLabel.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QtMath>
+
+#include <cmath>
+
+namespace {
+
+// What a label draws with the painter's text drawing alone: one line of plain text, enabled,
+// without a mnemonic, a text control or an indent measured from the font.
+bool drawnAsOneLine(const QLabel *label)
+{
+    const QString text = label->text();
+    const bool plain = label->textFormat() == Qt::PlainText ||
+                       (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(text));
+    const Qt::TextInteractionFlags selecting =
+        Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable;
+    return plain && !text.isEmpty() && !label->wordWrap() && !label->buddy() &&
+           label->isEnabled() && !(label->textInteractionFlags() & selecting) &&
+           (label->indent() == 0 || (label->indent() < 0 && label->frameWidth() == 0)) &&
+           label->pixmap().isNull() && label->picture().isNull() && !label->movie();
+}
+
+} // namespace
+
+const SharedLine *CaptionLabel::shapedText()
+{
+    if (!m_shapedOnce || m_shapedText != text() || m_shapedFont != font()) {
+        m_shapedOnce = true;
+        m_shapedText = text();
+        m_shapedFont = font();
+        m_shaped = sharedLine(m_shapedText, m_shapedFont);
+    }
+    return m_shaped ? &*m_shaped : nullptr;
+}
+
+void CaptionLabel::paintEvent(QPaintEvent *event)
+{
+    const SharedLine *line = drawnAsOneLine(this) ? shapedText() : nullptr;
+    if (!line || !line->layout) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect box = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    // Placed as the painter places a text in a box, the box being the label's.
+    const Qt::Alignment align = QStyle::visualAlignment(Qt::LeftToRight, alignment());
+    const qreal width = line->naturalWidth;
+    const qreal height = line->height;
+    qreal top = 0;
+    if (align & Qt::AlignBottom)
+        top = box.height() - height;
+    else if (align & Qt::AlignVCenter)
+        top = std::ceil((box.height() - height) / 2); // on a whole pixel, as the painter does
+    qreal left = 0;
+    if (align & Qt::AlignRight)
+        left = box.width() - width;
+    else if (align & Qt::AlignHCenter)
+        left = (box.width() - width) / 2;
+    const QRectF bounds(box.x() + left, box.y() + top, width, height);
+    if (!QRectF(box).contains(bounds))
+        painter.setClipRect(box, Qt::IntersectClip);
+    painter.setPen(QPen(palette().brush(foregroundRole()), painter.pen().widthF()));
+    // The line stands by its advance, leading blanks included, as the painter stands it.
+    const qreal advance = line->advance;
+    left = 0;
+    if (align & Qt::AlignRight)
+        left = box.width() - advance;
+    else if (align & Qt::AlignHCenter)
+        left = (box.width() - advance) / 2;
+    line->layout->draw(&painter, QPointF(box.x() + left, box.y() + top));
+}
