@@ -3,6 +3,7 @@
 #include "data/Errors.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
@@ -342,8 +343,14 @@ void removeLeftovers(const QString &path)
     const QFileInfo info = realFile(path);
     const QString prefix = scratchPrefix(info);
     const QDir folder = info.absoluteDir();
-    const QStringList names =
-        folder.entryList({prefix + QStringLiteral("*")}, QDir::Files | QDir::Hidden | QDir::System);
+    // Told by their prefix as it stands: read as a wildcard, a name holding '[' or '*' would
+    // miss its own leftovers, and the pattern would be compiled at each start.
+    QStringList names;
+    for (QDirIterator it(folder.path(), QDir::Files | QDir::Hidden | QDir::System); it.hasNext();) {
+        const QString name = it.nextFileInfo().fileName();
+        if (name.startsWith(prefix, Qt::CaseInsensitive))
+            names.append(name);
+    }
     const QMutexLocker locked(&scratchesLock());
     for (const QString &name : names) {
         const pid_t writer = scratchWriter(name, prefix);

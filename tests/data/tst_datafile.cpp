@@ -466,8 +466,10 @@ void TestDataFile::replaceRespectsReadOnly()
 void TestDataFile::killedWriterLeavesNoScratch_data()
 {
     QTest::addColumn<bool>("atStart"); // cleared by the program's start, else by a write
-    QTest::newRow("next write") << false;
-    QTest::newRow("next start") << true;
+    QTest::addColumn<QString>("name");
+    QTest::newRow("next write") << false << QStringLiteral("prop.yop");
+    QTest::newRow("next start") << true << QStringLiteral("prop.yop");
+    QTest::newRow("name of wildcards") << false << QStringLiteral("a[b]*?.yop");
 }
 
 // A copy killed between its temporary file and the rename leaves that file behind; the next
@@ -476,11 +478,17 @@ void TestDataFile::killedWriterLeavesNoScratch_data()
 void TestDataFile::killedWriterLeavesNoScratch()
 {
     QFETCH(bool, atStart);
+    QFETCH(QString, name);
     ScratchData data;
     QVERIFY(data.copyShipped(&DataFolder::propFile));
-    const QString path = data.path(&DataFolder::propFile);
-    const QStringList others{QStringLiteral(".prop.yop.notes"),
-                             QStringLiteral(".prop.yop.1.abcdef")};
+    QString path = data.path(&DataFolder::propFile);
+    if (name != QLatin1String("prop.yop")) {
+        QVERIFY(QFile::rename(path, data.path(name)));
+        path = data.path(name);
+    }
+    const QStringList others{
+        QStringLiteral(".%1.notes").arg(name), QStringLiteral(".%1.1.abcdef").arg(name),
+        QStringLiteral(".%1x.%2.abcdef").arg(name).arg(QCoreApplication::applicationPid())};
     for (const QString &name : others)
         QVERIFY(writeFileBytes(data.path(name), "keep"));
     QProcess writer;
@@ -491,8 +499,11 @@ void TestDataFile::killedWriterLeavesNoScratch()
     writer.kill();
     QVERIFY(writer.waitForFinished());
     const QDir folder(QFileInfo(path).absolutePath());
-    const QString left = QStringLiteral(".prop.yop.%1.*").arg(pid);
-    QCOMPARE(folder.entryList({left}, QDir::Files | QDir::Hidden).size(), 1);
+    const QString left = QStringLiteral(".%1.%2.").arg(name).arg(pid);
+    const QStringList written = folder.entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(std::count_if(written.begin(), written.end(),
+                           [&left](const QString &each) { return each.startsWith(left); }),
+             1);
     if (atStart) {
         TTextTable table;
         ElementTable::configure(table, data.folder());
@@ -500,7 +511,7 @@ void TestDataFile::killedWriterLeavesNoScratch()
     } else {
         DataFile::replace(path, readFileBytes(path));
     }
-    QStringList expected = others + QStringList{QStringLiteral("prop.yop")};
+    QStringList expected = others + QStringList{name};
     expected.sort();
     QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), expected);
 }
