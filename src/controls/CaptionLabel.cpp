@@ -39,7 +39,7 @@ const SharedLine *CaptionLabel::shapedText()
 void CaptionLabel::paintEvent(QPaintEvent *event)
 {
     const SharedLine *line = drawnAsOneLine(this) ? shapedText() : nullptr;
-    if (!line || !line->layout) {
+    if (!line) {
         QLabel::paintEvent(event);
         return;
     }
@@ -50,11 +50,13 @@ void CaptionLabel::paintEvent(QPaintEvent *event)
     const Qt::Alignment align = QStyle::visualAlignment(Qt::LeftToRight, alignment());
     const qreal width = line->naturalWidth;
     const qreal height = line->height;
-    qreal top = 0;
+    qreal exactTop = 0;
     if (align & Qt::AlignBottom)
-        top = box.height() - height;
+        exactTop = box.height() - height;
     else if (align & Qt::AlignVCenter)
-        top = std::ceil((box.height() - height) / 2); // on a whole pixel, as the painter does
+        exactTop = (box.height() - height) / 2;
+    // A centred text layout stands on a whole pixel, as the painter stands it.
+    const qreal top = align & Qt::AlignVCenter ? std::ceil(exactTop) : exactTop;
     qreal left = 0;
     if (align & Qt::AlignRight)
         left = box.width() - width;
@@ -71,5 +73,14 @@ void CaptionLabel::paintEvent(QPaintEvent *event)
         left = box.width() - advance;
     else if (align & Qt::AlignHCenter)
         left = (box.width() - advance) / 2;
-    line->layout->draw(&painter, QPointF(box.x() + left, box.y() + top));
+    const QPointF origin(box.x() + left, box.y() + top);
+    if (line->layout) {
+        line->layout->draw(&painter, origin);
+    } else {
+        // Glyphs on the whole pixel the painter rounds the text's own baseline to.
+        const qreal baseline = qRound(box.y() + exactTop + line->ascent);
+        const QPointF onBaseline(origin.x(), baseline - line->ascent);
+        for (const QGlyphRun &run : line->runs)
+            painter.drawGlyphRun(onBaseline, run);
+    }
 }

@@ -3,7 +3,6 @@
 #include "controls/Fonts.h"
 #include "controls/HoverButtonAccessible.h"
 #include "controls/SharedFace.h"
-#include "controls/SymbolCaption.h"
 
 #include <QEnterEvent>
 #include <QFocusEvent>
@@ -94,23 +93,13 @@ const HoverButton::CaptionLayout &HoverButton::captionLayout() const
 {
     if (!m_captionLayout) {
         CaptionLayout layout;
-        const std::optional<QGlyphRun> symbol = symbolCaptionRun(m_caption, font());
-        const std::optional<SharedLine> shared =
-            symbol ? std::nullopt : sharedLine(m_caption, font());
-        if (symbol || shared) {
+        if (const std::optional<SharedLine> shared = sharedLine(m_caption, font())) {
             // Measured as the font's metrics measure it, from the face that drew it.
-            const QRawFont face = symbol ? symbol->rawFont() : sharedFace(font());
-            layout.ascent = qRound(face.ascent());
-            const int height = qRound(face.ascent()) + qRound(face.descent());
-            if (symbol) {
-                layout.size = {qRound(symbol->boundingRect().width()), height};
-                layout.glyphTop = symbol->positions().constFirst().y();
-                layout.runs = {*symbol};
-            } else {
-                layout.size = {qRound(shared->advance), height};
-                layout.glyphTop = shared->ascent;
-                layout.runs = shared->runs;
-            }
+            layout.ascent = qRound(shared->face.ascent());
+            layout.size = {qRound(shared->advance),
+                           qRound(shared->face.ascent()) + qRound(shared->face.descent())};
+            layout.glyphTop = shared->ascent;
+            layout.runs = shared->runs;
         } else {
             // The glyphs and places that drawing the text on its baseline would shape anew;
             // the line's advance is the text's, as the font's metrics would shape it once more.

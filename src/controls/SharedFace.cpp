@@ -72,26 +72,52 @@ QRawFont sharedFace(const QFont &font)
     return face;
 }
 
-std::optional<SharedLine> sharedLine(const QString &text, const QFont &font)
+namespace {
+
+// A caption such as an element's symbol, a group's number or a period's Roman numeral: a
+// capital and at most two small letters, or at most four capitals or digits, unaccented. No
+// ligature joins such characters, and the font's kerning of them is what shaping them gives:
+// they are placed from the face's kerned advances, at a fraction of shaping's cost.
+bool unshapedCaption(const QString &text)
 {
-    if (font.letterSpacing() != 0 || font.wordSpacing() != 0 ||
-        font.capitalization() != QFont::MixedCase || text.isRightToLeft())
-        return std::nullopt;
-    if (std::any_of(text.begin(), text.end(), [](QChar c) {
-            return c.unicode() < 0x20 || c == QChar::LineSeparator ||
-                   c == QChar::ParagraphSeparator || c.isSurrogate();
-        }))
-        return std::nullopt;
-    SharedLine shaped;
-    shaped.face = sharedFace(font);
-    if (!shaped.face.isValid())
-        return std::nullopt;
-    const QList<quint32> glyphs = shaped.face.glyphIndexesForString(text);
-    if (glyphs.contains(0u))
-        return std::nullopt;
-    shaped.layout = std::make_shared<QTextLayout>(text);
-    QTextLayout &layout = *shaped.layout;
-    layout.setRawFont(shaped.face);
+    if (text.isEmpty() || text.size() > 4)
+        return false;
+    const auto capital = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    const auto small = [](QChar c) { return c >= u'a' && c <= u'z'; };
+    const auto capitalOrDigit = [&capital](QChar c) {
+        return capital(c) || (c >= u'0' && c <= u'9');
+    };
+    if (std::all_of(text.begin(), text.end(), capitalOrDigit))
+        return true;
+    return text.size() <= 3 && capital(text[0]) && std::all_of(text.begin() + 1, text.end(), small);
+}
+
+void placeUnshaped(SharedLine &line, const QList<quint32> &glyphs, bool kerning)
+{
+    const QList<QPointF> advances = line.face.advancesForGlyphIndexes(
+        glyphs, kerning ? QRawFont::KernedAdvances : QRawFont::SeparateAdvances);
+    QList<QPointF> positions;
+    positions.reserve(glyphs.size());
+    qreal x = 0;
+    for (const QPointF &advance : advances) {
+        positions.append(QPointF(x, line.ascent));
+        x += advance.x();
+    }
+    QGlyphRun run;
+    run.setRawFont(line.face);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    run.setBoundingRect(QRectF(0, 0, x, line.height));
+    line.runs = {run};
+    line.naturalWidth = x;
+    line.advance = x;
+}
+
+void shape(SharedLine &line, const QString &text, const QFont &font)
+{
+    line.layout = std::make_shared<QTextLayout>(text);
+    QTextLayout &layout = *line.layout;
+    layout.setRawFont(line.face);
     layout.setCacheEnabled(true);
     QTextOption option = layout.textOption();
     option.setTextDirection(Qt::LeftToRight);
@@ -102,34 +128,59 @@ std::optional<SharedLine> sharedLine(const QString &text, const QFont &font)
     format.setFontStyleStrategy(font.styleStrategy());
     layout.setFormats({{0, int(text.size()), format}});
     layout.beginLayout();
-    const QTextLine line = layout.createLine();
+    const QTextLine textLine = layout.createLine();
     layout.endLayout();
-    shaped.ascent = shaped.face.ascent();
-    shaped.height = shaped.face.ascent() + shaped.face.descent();
-    if (!line.isValid())
-        return shaped;
-    shaped.height = line.height();
-    shaped.naturalWidth = line.naturalTextWidth();
-    shaped.advance = line.horizontalAdvance();
-    shaped.runs = layout.glyphRuns();
+    if (!textLine.isValid())
+        return;
+    line.height = textLine.height();
+    line.naturalWidth = textLine.naturalTextWidth();
+    line.advance = textLine.horizontalAdvance();
+    line.runs = layout.glyphRuns();
+}
+
+} // namespace
+
+std::optional<SharedLine> sharedLine(const QString &text, const QFont &font)
+{
+    if (font.letterSpacing() != 0 || font.wordSpacing() != 0 ||
+        font.capitalization() != QFont::MixedCase || text.isRightToLeft())
+        return std::nullopt;
+    if (std::any_of(text.begin(), text.end(), [](QChar c) {
+            return c.unicode() < 0x20 || c == QChar::LineSeparator ||
+                   c == QChar::ParagraphSeparator || c.isSurrogate();
+        }))
+        return std::nullopt;
+    SharedLine line;
+    line.face = sharedFace(font);
+    if (!line.face.isValid())
+        return std::nullopt;
+    const QList<quint32> glyphs = line.face.glyphIndexesForString(text);
+    if (glyphs.contains(0u))
+        return std::nullopt;
+    line.ascent = line.face.ascent();
+    line.height = line.face.ascent() + line.face.descent();
+    if (unshapedCaption(text) && glyphs.size() == text.size())
+        placeUnshaped(line, glyphs, font.kerning());
+    else
+        shape(line, text, font);
     // As the font's tight bounds: each glyph's ink placed at the sum of the advances before
     // it, unkerned, in 1/64 pixels rounded half up.
     const auto fixedRound = [](qreal v) { return int(std::floor(v + 0.5)); };
     qreal x = 0, left = 0, right = 0;
     bool first = true;
-    QList<quint32> shapedGlyphs;
-    for (const QGlyphRun &run : std::as_const(shaped.runs))
-        shapedGlyphs += run.glyphIndexes();
+    QList<quint32> drawn;
+    for (const QGlyphRun &run : std::as_const(line.runs))
+        drawn += run.glyphIndexes();
     const QList<QPointF> advances =
-        shaped.face.advancesForGlyphIndexes(shapedGlyphs, QRawFont::SeparateAdvances);
-    for (qsizetype i = 0; i < shapedGlyphs.size(); ++i) {
-        const QRectF ink = shaped.face.boundingRect(shapedGlyphs[i]);
+        line.face.advancesForGlyphIndexes(drawn, QRawFont::SeparateAdvances);
+    for (qsizetype i = 0; i < drawn.size(); ++i) {
+        const QRectF ink = line.face.boundingRect(drawn[i]);
         left = first ? x + ink.x() : std::min(left, x + ink.x());
         right = first ? x + ink.x() + ink.width() : std::max(right, x + ink.x() + ink.width());
         first = false;
         x += advances[i].x();
     }
     if (!first)
-        shaped.inkRight = fixedRound(left) + fixedRound(right - left);
-    return shaped;
+        line.inkRight = fixedRound(left) + fixedRound(right - left);
+    return line;
 }

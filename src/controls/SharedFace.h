@@ -20,14 +20,16 @@
 // face does not scale smoothly (a bitmap face has sizes of its own).
 QRawFont sharedFace(const QFont &font);
 
-// One line of text as a text layout in `font` shapes it, shaped in the font's shared face,
+// One line of text as a text layout in `font` shapes it, drawn from the font's shared face,
 // with its line at (0, 0). Nothing where the face lacks a character of the text (the font
 // would draw it from a fallback face), for a line break, a tab or a right-to-left text, or for
 // a font with added spacing or a capitalisation.
 struct SharedLine
 {
-    std::shared_ptr<QTextLayout> layout; // drawn as a painter draws the text
-    QList<QGlyphRun> runs;               // its glyphs, on the baseline at x = 0
+    // The shaped text, drawn as a painter draws a text; none for a short caption (an element's
+    // symbol, a number) placed from the face's own advances, drawn as its glyph runs.
+    std::shared_ptr<QTextLayout> layout;
+    QList<QGlyphRun> runs; // its glyphs, on the baseline at x = 0
     QRawFont face;
     qreal ascent = 0;
     qreal height = 0;       // the line's, as a text layout gives it

@@ -97,6 +97,11 @@ void TestFonts::captionLabelDrawsAsALabel_data()
     const int left = Qt::AlignLeft | Qt::AlignVCenter;
     for (const char *row : {"1", "10", "18", "I", "IV", "VII", "VIII", "IX"})
         QTest::newRow(row) << QString::fromLatin1(row) << bold13 << left << QSize();
+    for (int height : {16, 17, 18, 19, 20, 21, 23})
+        QTest::addRow("VI centred in %d", height)
+            << QStringLiteral("VI") << bold13 << int(Qt::AlignCenter) << QSize(27, height);
+    QTest::newRow("number at the foot") << QStringLiteral("17") << bold13
+                                        << int(Qt::AlignHCenter | Qt::AlignBottom) << QSize(29, 24);
     QTest::newRow("right, top, wider box")
         << QStringLiteral("18") << bold13 << int(Qt::AlignRight | Qt::AlignTop) << QSize(40, 30);
     QTest::newRow("centred, odd height")

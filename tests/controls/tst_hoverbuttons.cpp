@@ -439,6 +439,8 @@ void TestHoverButtons::captionDrawnAsTextIsDrawn_data()
     unkerned.setKerning(false);
     QTest::newRow("Te, kerning off") << "Te" << unkerned;
     QTest::newRow("Ta, serif") << "Ta" << pixelFont(QStringLiteral("Times New Roman"), 21, true);
+    for (const char *kerned : {"AV", "LT", "VA", "TY", "IV", "VII", "18", "1A"})
+        QTest::newRow(kerned) << QString::fromLatin1(kerned) << element;
     QTest::newRow("no caption") << "" << element;
     QTest::newRow("blanks round it") << " Fe  " << element;
 }
