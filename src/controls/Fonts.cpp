@@ -161,7 +161,7 @@ void sizeToText(QLabel *label)
         label->adjustSize();
         size = label->size();
     }
-    const int ink = shared ? std::max(qRound(shared->advance), shared->inkRight)
+    const int ink = shared ? std::max(qRound(shared->advance), shared->inkRight())
                            : textWidth(metrics, label->text());
     label->resize(std::max(size.width(), ink), size.height());
 }

@@ -163,24 +163,26 @@ std::optional<SharedLine> sharedLine(const QString &text, const QFont &font)
         placeUnshaped(line, glyphs, font.kerning());
     else
         shape(line, text, font);
+    return line;
+}
+
+int SharedLine::inkRight() const
+{
     // As the font's tight bounds: each glyph's ink placed at the sum of the advances before
     // it, unkerned, in 1/64 pixels rounded half up.
     const auto fixedRound = [](qreal v) { return int(std::floor(v + 0.5)); };
     qreal x = 0, left = 0, right = 0;
     bool first = true;
     QList<quint32> drawn;
-    for (const QGlyphRun &run : std::as_const(line.runs))
+    for (const QGlyphRun &run : runs)
         drawn += run.glyphIndexes();
-    const QList<QPointF> advances =
-        line.face.advancesForGlyphIndexes(drawn, QRawFont::SeparateAdvances);
+    const QList<QPointF> advances = face.advancesForGlyphIndexes(drawn, QRawFont::SeparateAdvances);
     for (qsizetype i = 0; i < drawn.size(); ++i) {
-        const QRectF ink = line.face.boundingRect(drawn[i]);
+        const QRectF ink = face.boundingRect(drawn[i]);
         left = first ? x + ink.x() : std::min(left, x + ink.x());
         right = first ? x + ink.x() + ink.width() : std::max(right, x + ink.x() + ink.width());
         first = false;
         x += advances[i].x();
     }
-    if (!first)
-        line.inkRight = fixedRound(left) + fixedRound(right - left);
-    return line;
+    return first ? 0 : fixedRound(left) + fixedRound(right - left);
 }

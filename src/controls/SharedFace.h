@@ -36,6 +36,6 @@ struct SharedLine
     qreal naturalWidth = 0; // the width of the text, trailing blanks left out
     qreal advance = 0;      // the width it takes, trailing blanks included
     // How far right the ink of its glyphs reaches, as the font's metrics round it.
-    int inkRight = 0;
+    int inkRight() const;
 };
 std::optional<SharedLine> sharedLine(const QString &text, const QFont &font);
