@@ -38,6 +38,13 @@ void HoverButton::setCaptionText(const QString &caption)
     m_captionLayout.reset();
 }
 
+QString HoverButton::spokenName() const
+{
+    if (!accessibleName().isEmpty())
+        return accessibleName();
+    return m_accessibleNameSource ? m_accessibleNameSource() : m_caption.simplified();
+}
+
 void HoverButton::setCaption(const QString &caption)
 {
     setCaptionText(caption);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QPainter;
@@ -37,6 +38,13 @@ public:
     enum class Mark { None, Dimmed, Framed };
 
     QString Caption() const { return m_caption; }
+    // The name a screen reader gives the button when no accessible name is set, made when it is
+    // read (from data the start need not turn into a hundred names); the caption without it.
+    void setAccessibleNameSource(std::function<QString()> source)
+    {
+        m_accessibleNameSource = std::move(source);
+    }
+    QString spokenName() const;
     void setCaption(const QString &caption);
     QColor Color() const { return m_color; }
     void setColor(const QColor &color);
@@ -115,6 +123,7 @@ private:
     const CaptionLayout &captionLayout() const;
 
     QString m_caption;
+    std::function<QString()> m_accessibleNameSource;
     mutable std::optional<CaptionLayout> m_captionLayout;
     bool m_captionSet = false;
     QColor m_color;

@@ -26,8 +26,8 @@ HoverButton *HoverButtonAccessible::button() const
 
 QString HoverButtonAccessible::text(QAccessible::Text t) const
 {
-    if (t == QAccessible::Name && button()->accessibleName().isEmpty())
-        return button()->Caption().simplified();
+    if (t == QAccessible::Name)
+        return button()->spokenName();
     return PressableAccessible::text(t);
 }
 

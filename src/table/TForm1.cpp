@@ -166,10 +166,13 @@ void TForm1::restoreAllOriginals()
 
 void TForm1::nameElementButtons()
 {
-    // A screen reader names each element button by the element it stands for.
+    // A screen reader names each element button by the element it stands for, as the table
+    // names it when the name is read.
     for (int z = 1; z <= int(m_buttons.size()); ++z)
-        m_buttons[static_cast<std::size_t>(z - 1)]->setAccessibleName(ElementDescriptions::name(
-            records().view(z, Column::Nom), records().view(z, Column::Symbole), z));
+        m_buttons[static_cast<std::size_t>(z - 1)]->setAccessibleNameSource([this, z] {
+            return ElementDescriptions::name(records().view(z, Column::Nom),
+                                             records().view(z, Column::Symbole), z);
+        });
 }
 
 void TForm1::connectColouringList()
