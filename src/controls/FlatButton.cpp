@@ -4,8 +4,9 @@
 #include <QPalette>
 
 FlatButton::FlatButton(QWidget *parent, QSize defaultSize, QColor fontColor, QColor border,
-                       QColor lit)
-    : HoverButton(parent, defaultSize, QApplication::palette().color(QPalette::Button), fontColor),
+                       QColor lit, const QFont *font)
+    : HoverButton(parent, defaultSize, QApplication::palette().color(QPalette::Button), fontColor,
+                  font),
       m_colorBorder(border), m_colorOver(lit), m_colorDown(lit)
 {}
 

@@ -24,7 +24,8 @@ public:
 
 protected:
     // `border` is the frame colour; `lit` the fill of both the hover and pressed looks.
-    FlatButton(QWidget *parent, QSize defaultSize, QColor fontColor, QColor border, QColor lit);
+    FlatButton(QWidget *parent, QSize defaultSize, QColor fontColor, QColor border, QColor lit,
+               const QFont *font = nullptr);
 
     // The fill and caption colour of a look.
     QColor fillOf(Look look) const;

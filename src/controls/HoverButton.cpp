@@ -12,7 +12,8 @@
 #include <QTextLayout>
 #include <QVariant>
 
-HoverButton::HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColor fontColor)
+HoverButton::HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColor fontColor,
+                         const QFont *font)
     : QWidget(parent), m_color(color), m_fontColor(fontColor)
 {
     HoverButtonAccessible::install();
@@ -20,9 +21,13 @@ HoverButton::HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColo
     setFocusPolicy(Qt::TabFocus); // a click gives no focus: the mouse user's pixels stay
     setMouseTracking(true);       // mouse moves are reported even without a button held
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // One font for every button, most of which are given their own at once.
-    static const QFont Default = pixelFont(QStringLiteral("Arial"), 11);
-    setFont(Default);
+    // One font for every button not made in its own.
+    if (font) {
+        setFont(*font);
+    } else {
+        static const QFont Default = pixelFont(QStringLiteral("Arial"), 11);
+        setFont(Default);
+    }
     // Until a caption is given, the button shows its name.
     connect(this, &QObject::objectNameChanged, this, [this](const QString &name) {
         if (!m_captionSet) {

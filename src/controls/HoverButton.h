@@ -76,7 +76,9 @@ signals:
     void mouseMoved(QPoint pos);
 
 protected:
-    HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColor fontColor);
+    // Made in `font` when given, else in the buttons' default font.
+    HoverButton(QWidget *parent, QSize defaultSize, QColor color, QColor fontColor,
+                const QFont *font = nullptr);
 
     // Whether the mouse entering lights the button (not so for the raised kind).
     virtual bool hasHoverLook() const { return true; }

@@ -8,6 +8,11 @@ TEncartaButton::TEncartaButton(QWidget *parent)
                  QColor(0xD8, 0xBE, 0x0A))
 {}
 
+TEncartaButton::TEncartaButton(QWidget *parent, const QFont &font)
+    : FlatButton(parent, QSize(86, 22), Qt::black, QColor(0x99, 0x8F, 0x82),
+                 QColor(0xD8, 0xBE, 0x0A), &font)
+{}
+
 void TEncartaButton::setShowCaption(bool show)
 {
     m_showCaption = show;

@@ -14,6 +14,8 @@ class TEncartaButton : public FlatButton
 
 public:
     explicit TEncartaButton(QWidget *parent = nullptr);
+    // Made in `font` at once: a table of buttons in one font is not given the default first.
+    TEncartaButton(QWidget *parent, const QFont &font);
 
     bool ShowCaption() const { return m_showCaption; }
     void setShowCaption(bool show);

@@ -330,12 +330,12 @@ void TForm1::buildElementButtons(QWidget *client)
     const QFont font = pixelFont(QStringLiteral("Arial"), 15, true);
     const QColor face = QApplication::palette().color(QPalette::Button);
     for (int z = 1; z <= ElementLayout::ElementCount; ++z) {
-        auto *button = m_buttons[static_cast<std::size_t>(z - 1)] = new TEncartaButton(client);
+        auto *button = m_buttons[static_cast<std::size_t>(z - 1)] =
+            new TEncartaButton(client, font);
         button->setObjectName(QStringLiteral("E") + QString::number(z));
         button->setGeometry(QRect(ElementLayout::buttonPosition(z),
                                   QSize(ElementLayout::ButtonSize, ElementLayout::ButtonSize)));
         button->setCaption(ElementLayout::symbol(z));
-        button->setFont(font);
         button->setColor(face);
         button->setColorBorder(QColor(0x99, 0x8F, 0x82));
         button->setColorOver(QColor(0xD8, 0xBE, 0x0A));
