@@ -1,5 +1,7 @@
 #include "controls/CaptionLabel.h"
 
+#include "controls/Fonts.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QtMath>
@@ -9,18 +11,13 @@
 namespace {
 
 // What a label draws with the painter's text drawing alone: one line of plain text, enabled,
-// without a mnemonic, a text control or an indent measured from the font.
+// without a text control.
 bool drawnAsOneLine(const QLabel *label)
 {
-    const QString text = label->text();
-    const bool plain = label->textFormat() == Qt::PlainText ||
-                       (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(text));
     const Qt::TextInteractionFlags selecting =
         Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable;
-    return plain && !text.isEmpty() && !label->wordWrap() && !label->buddy() &&
-           label->isEnabled() && !(label->textInteractionFlags() & selecting) &&
-           (label->indent() == 0 || (label->indent() < 0 && label->frameWidth() == 0)) &&
-           label->pixmap().isNull() && label->picture().isNull() && !label->movie();
+    return oneLineOfPlainText(label) && label->isEnabled() &&
+           !(label->textInteractionFlags() & selecting);
 }
 
 } // namespace

@@ -106,25 +106,20 @@ QFont fontForHeight(const QFont &font, int height)
     return fitted;
 }
 
-namespace {
-
-// A label of one line of plain text, which its size hint measures by the text's bounds alone.
-bool plainLine(const QLabel *label)
+bool oneLineOfPlainText(const QLabel *label)
 {
     const bool plain = label->textFormat() == Qt::PlainText ||
                        (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(label->text()));
     return plain && !label->text().isEmpty() && !label->wordWrap() && !label->buddy() &&
-           label->minimumWidth() == 0 &&
            (label->indent() == 0 || (label->indent() < 0 && label->frameWidth() == 0)) &&
            label->pixmap().isNull() && label->picture().isNull() && !label->movie();
 }
 
-} // namespace
-
 void sizeToText(QLabel *label)
 {
     const QFontMetrics metrics = label->fontMetrics();
-    const bool plain = plainLine(label);
+    // Its size hint measures such a label by the text's bounds alone.
+    const bool plain = oneLineOfPlainText(label) && label->minimumWidth() == 0;
     // A line the font's shared face draws is measured from the face, as the metrics would
     // measure it: the font need not be loaded at its own size for it.
     std::optional<SharedLine> shared;

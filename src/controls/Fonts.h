@@ -41,6 +41,10 @@ QFont fittingFont(const QFont &font, const QString &text, int width);
 // the foot of its descenders, fits `height` pixels.
 QFont fontForHeight(const QFont &font, int height);
 
+// A label of one line of plain text, neither a buddy's nor indented by its font's width: drawn
+// and measured by the text's bounds alone.
+bool oneLineOfPlainText(const QLabel *label);
+
 // Sizes a one-line label to its text, ink included.
 void sizeToText(QLabel *label);
 
