@@ -11,7 +11,7 @@ program_packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
   libqcustomplot-dev libuemf-dev
-  fonts-liberation
+  fonts-liberation lld
 )
 suite_packages=(
   libbenchmark-dev
