@@ -129,19 +129,25 @@ void Refresh::table()
     const QString mine = m_folder.propFile();
     const QString origin = m_folder.originFile(mine);
     const QByteArray shipped = DataFile::readAll(origin, TStrGrid::MaxFileSize);
-    readTable(origin, shipped);
+    // The kept copy is written only once the shipped table has read as a table: the same
+    // bytes shipped again need no second reading, nor does a user's copy still holding them
+    // (the common start, where nothing changed, then reads no table here).
+    const bool shippedAsKept = keptBytes(mine) == shipped;
+    if (!shippedAsKept)
+        readTable(origin, shipped);
     if (exists(mine)) {
         QByteArray mineBytes;
         QString why;
         try {
             mineBytes = DataFile::readAll(mine, TStrGrid::MaxFileSize);
-            readTable(mine, mineBytes);
+            if (!shippedAsKept || mineBytes != shipped)
+                readTable(mine, mineBytes);
         } catch (const EInOutError &refused) {
             why = refused.message();
         }
         if (!why.isEmpty())
             m_notes.append(unreadable(mine, why));
-        else if (keptBytes(mine) != shipped)
+        else if (!shippedAsKept)
             return merge(mine, mineBytes, shipped);
         else
             return;

@@ -63,6 +63,10 @@ private slots:
             << "prop.yop" << t1 << "M;T\r\n1,01;20\r\n"
             << corrected << corrected << "M;T\r\n1,01;20\r\n"
             << "gardé sous le nom « prop.yop.illisible-20270102-030405 »";
+        QTest::newRow("table that no longer reads, shipped one unchanged: set aside too")
+            << "prop.yop" << t1 << "M;T\r\n1,01;20\r\n"
+            << t1 << t1 << "M;T\r\n1,01;20\r\n"
+            << "gardé sous le nom « prop.yop.illisible-20270102-030405 »";
         QTest::newRow("section file the user left takes the shipped one")
             << "struct.yop" << s1 << s1 << s2 << s2 << Absent << QString();
         QTest::newRow("section file the user changed stays the user's")
