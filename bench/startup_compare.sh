@@ -12,7 +12,7 @@
 # The build directory (build-bench by default) must hold the startup_probe and startup_floor
 # targets. Given a build of an older commit (a clone with its own build), its probe runs in the
 # same rounds, as "before", so that a change is measured side by side under the same load
-# (the older probes must report their first frame as these do). The probes quit after their
+# (the older probes must report their first frame and take --origine as these do). The probes quit after their
 # first frame; gperiodic does not, so it is timed to its window being mapped and then closed.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -83,14 +83,19 @@ timedGperiodic() {
     echo "$start $end" | awk '{ printf "%.3f -\n", $2 - $1 }' >>"$out/gperiodic"
 }
 
-# The program reads its data files from its working directory, as bench_startup runs it.
-cd "$here/share"
+# The program starts as the launcher starts it: in the user's folder, on the copy there of the
+# shipped tables, brought up to them at each start; the copy is made by a first start, not
+# counted, so that every start counted is the everyday one.
+shipped="$here/share"
+mkdir "$out/folder"
+cd "$out/folder"
+"$probe" --origine "$shipped" >/dev/null 2>&1 || { echo "the probe did not start" >&2; exit 1; }
 : >"$out/gperiodic"
 i=0
 while [ "$i" -lt "$runs" ]; do
-    timed mirelon "$probe"
+    timed mirelon "$probe" --origine "$shipped"
     timed floor "$floor"
-    [ -z "$before" ] || timed before "$before"
+    [ -z "$before" ] || timed before "$before" --origine "$shipped"
     [ -z "$gperiodic" ] || timedGperiodic
     i=$((i + 1))
 done
@@ -140,8 +145,10 @@ for name in $names; do
     wall=$(cut -d' ' -f1 "$out/$name" | median)
     cpu=$(cut -d' ' -f2 "$out/$name" | median)
     case $name in
-    mirelon) count=$(instructions "$probe") && kept=$(resident "$probe") ;;
-    before) count=$(instructions "$before") && kept=$(resident "$before") ;;
+    mirelon) count=$(instructions "$probe" --origine "$shipped") &&
+        kept=$(resident "$probe" --origine "$shipped") ;;
+    before) count=$(instructions "$before" --origine "$shipped") &&
+        kept=$(resident "$before" --origine "$shipped") ;;
     floor) count=$floorCount && kept=$floorResident ;;
     *) count="-" && kept="- -" ;;
     esac

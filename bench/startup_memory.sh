@@ -1,7 +1,8 @@
 #!/bin/sh
 # Shared libraries mapped and resident memory of the program 2 s after its start, read from
-# /proc: the program runs on a scratch copy of the shipped tables, under a display of its own
-# (Xvfb) where one is installed, else offscreen, and is ended after the reading.
+# /proc: the program starts as the launcher starts it, in a scratch folder on the copy there of
+# the shipped tables (made by the first run, brought up to them by the others), under a display
+# of its own (Xvfb) where one is installed, else offscreen, and is ended after the reading.
 #
 #   bench/startup_memory.sh [program] [runs]
 #
@@ -18,7 +19,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-cp "$here"/share/*.yop "$work"
 if command -v Xvfb >/dev/null; then
     Xvfb :87 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     display=$!
@@ -32,7 +32,7 @@ libraries=""
 rss=""
 i=0
 while [ "$i" -lt "$runs" ]; do
-    (cd "$work" && exec "$program") >/dev/null 2>&1 &
+    (cd "$work" && exec "$program" --origine "$here/share") >/dev/null 2>&1 &
     pid=$!
     sleep 2
     count=$(awk '$6 ~ /\.so($|\.)/ { print $6 }' "/proc/$pid/maps" | sort -u | wc -l)

@@ -18,10 +18,14 @@ command -v python3 >/dev/null || { echo "python3 is not installed" >&2; exit 1; 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
-# The program reads its data files from its working directory; its settings go to a scratch home.
-cd "$here/share"
-HOME="$out" QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --demangle=no \
-    --callgrind-out-file="$out/callgrind.%p" "$probe" >/dev/null 2>&1 || true
+# The program starts as the launcher starts it, on the user's copy of the shipped tables in its
+# working directory (made by a first start, not counted); its settings go to a scratch home.
+mkdir "$out/folder"
+cd "$out/folder"
+export HOME="$out" QT_QPA_PLATFORM=offscreen
+"$probe" --origine "$here/share" >/dev/null 2>&1 || { echo "the probe did not start" >&2; exit 1; }
+valgrind --tool=callgrind --demangle=no --callgrind-out-file="$out/callgrind.%p" \
+    "$probe" --origine "$here/share" >/dev/null 2>&1 || true
 first=$(ls "$out"/callgrind.*.1 2>/dev/null | sort -t. -k2 -n | head -n 1)
 [ -n "$first" ] || { echo "callgrind wrote no count at the first frame" >&2; exit 1; }
 

@@ -1,4 +1,6 @@
-// Started by the start-up benchmark: builds the real main window, or one of two
+// Started by the start-up benchmarks: builds the real main window (mode "mirelon" or none, then
+// the program's own arguments: with --origine, on the working directory's copy of the shipped
+// tables, brought up to them first, as the launcher starts the program), or one of two
 // bare windows, and writes one line to stdout at the end of its first frame, then quits; with
 // MIRELON_PROBE_STAYS set it stays until ended, for its memory and libraries to be read.
 #include "FirstFrame.h"
@@ -12,8 +14,10 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QStringList>
 #include <QWidget>
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -57,9 +61,21 @@ int main(int argc, char *argv[])
     MirelonApplication app(argc, argv);
     FirstPaint probe;
     Startup::prepare(app);
-    // As the program does: the data files of the working directory.
+    // As the program does: the data files of the working directory, with --origine the user's
+    // copy there of the shipped tables, brought up to them first.
+    QStringList words = app.arguments();
+    if (words.size() > 1 && words[1] == QLatin1String("mirelon"))
+        words.removeAt(1); // the mode's name, not the program's
+    const Startup::Arguments arguments = Startup::readArguments(words);
+    if (!arguments.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(arguments.error));
+        return 2;
+    }
+    const DataFolder folder(QString(), arguments.origin);
+    if (folder.hasOrigin())
+        Startup::refreshUserCopy(folder);
     ProgramState state;
-    ElementStore store{DataFolder()};
+    ElementStore store(folder);
     PictureSaves pictures;
     const std::unique_ptr<TForm1> form = Startup::createWindows(state, store, pictures);
     form->installEventFilter(&probe);
