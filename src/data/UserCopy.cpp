@@ -86,7 +86,10 @@ private:
     // The user's file renamed aside; the new name.
     QString setAside(const QString &mine) const;
     QString unreadable(const QString &mine, const QString &why) const;
-    void merge(const QString &mine, const QByteArray &mineBytes, const QByteArray &shipped);
+    // The user's table and the shipped one, as read, merged over the kept copy `base`.
+    void merge(const QString &mine, const QByteArray &mineBytes, const TStrGrid &mineTable,
+               const QByteArray &shipped, const TStrGrid &shippedTable,
+               const std::optional<QByteArray> &base);
 
     const DataFolder &m_folder;
     const QDateTime &m_now;
@@ -132,23 +135,26 @@ void Refresh::table()
     // The kept copy is written only once the shipped table has read as a table: the same
     // bytes shipped again need no second reading, nor does a user's copy still holding them
     // (the common start, where nothing changed, then reads no table here).
-    const bool shippedAsKept = keptBytes(mine) == shipped;
+    const std::optional<QByteArray> base = keptBytes(mine);
+    const bool shippedAsKept = base == shipped;
+    std::optional<TStrGrid> shippedTable;
     if (!shippedAsKept)
-        readTable(origin, shipped);
+        shippedTable = readTable(origin, shipped);
     if (exists(mine)) {
         QByteArray mineBytes;
+        std::optional<TStrGrid> mineTable;
         QString why;
         try {
             mineBytes = DataFile::readAll(mine, TStrGrid::MaxFileSize);
             if (!shippedAsKept || mineBytes != shipped)
-                readTable(mine, mineBytes);
+                mineTable = readTable(mine, mineBytes);
         } catch (const EInOutError &refused) {
             why = refused.message();
         }
         if (!why.isEmpty())
             m_notes.append(unreadable(mine, why));
         else if (!shippedAsKept)
-            return merge(mine, mineBytes, shipped);
+            return merge(mine, mineBytes, *mineTable, shipped, *shippedTable, base);
         else
             return;
     }
@@ -156,9 +162,10 @@ void Refresh::table()
     DataFile::replace(kept(mine), shipped);
 }
 
-void Refresh::merge(const QString &mine, const QByteArray &mineBytes, const QByteArray &shipped)
+void Refresh::merge(const QString &mine, const QByteArray &mineBytes, const TStrGrid &mineTable,
+                    const QByteArray &shipped, const TStrGrid &shippedTable,
+                    const std::optional<QByteArray> &base)
 {
-    const std::optional<QByteArray> base = keptBytes(mine);
     std::optional<TStrGrid> baseTable;
     try {
         if (base)
@@ -167,8 +174,7 @@ void Refresh::merge(const QString &mine, const QByteArray &mineBytes, const QByt
         // Taken as none, as above.
     }
     const TableRefresh::Result merged =
-        TableRefresh::merge(baseTable ? &*baseTable : nullptr, readTable(mine, mineBytes),
-                            readTable(m_folder.originFile(mine), shipped));
+        TableRefresh::merge(baseTable ? &*baseTable : nullptr, mineTable, shippedTable);
     const QByteArray bytes = merged.table.SaveToBytes();
     if (merged.droppedValues > 0) {
         const QString aside = freeName(mine + QStringLiteral(".avant-") +
