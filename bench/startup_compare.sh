@@ -12,8 +12,9 @@
 # The build directory (build-bench by default) must hold the startup_probe and startup_floor
 # targets. Given a build of an older commit (a clone with its own build), its probe runs in the
 # same rounds, as "before", so that a change is measured side by side under the same load
-# (the older probes must report their first frame and take --origine as these do). The probes quit after their
-# first frame; gperiodic does not, so it is timed to its window being mapped and then closed.
+# (the older probes must report their first frame and take --origine as these do). The probes
+# quit after their first frame; gperiodic does not, so it is timed to its window being mapped
+# and then closed.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build-bench}" && pwd)

@@ -72,8 +72,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const DataFolder folder(QString(), arguments.origin);
-    if (folder.hasOrigin())
-        Startup::refreshUserCopy(folder);
+    Startup::refreshUserCopy(folder);
     ProgramState state;
     ElementStore store(folder);
     PictureSaves pictures;
