@@ -36,10 +36,12 @@ const Cell kCorrected[] = {
     {53, "_0E_3EME_I", "2853"},   {55, "_0E_3EME_I", "3203"},   {56, "_0E_3EME_I", "3458"},
     {54, "_0E_3EME_I", "2996"},   {72, "_0E_3EME_I", "2176"},   {35, "_0E_3EME_I", "3365"},
     {36, "_0E_3EME_I", "3458"},   {34, "_0E_3EME_I", "3058"},   {37, "_0E_3EME_I", "3787"},
-    // First ionisation energies, kJ/mol (NIST ASD; Lr: Sato et al., Nature 520 (2015) 209,
-    // 4,96 eV measured by surface ionisation).
+    // First ionisation energies, kJ/mol (NIST ASD; No: Chhetri et al., Phys. Rev. Lett. 120
+    // (2018) 263003, 6,62621 eV from its Rydberg series, where the older 6,65 eV was an
+    // estimate; Lr: Sato et al., Nature 520 (2015) 209, 4,96 eV measured by surface
+    // ionisation).
     {89, "_8E_1ERE_I", "519,1"},  {43, "_8E_1ERE_I", "686,9"},  {99, "_8E_1ERE_I", "614,4"},
-    {103, "_8E_1ERE_I", "478,6"},
+    {102, "_8E_1ERE_I", "639,3"}, {103, "_8E_1ERE_I", "478,6"},
     // Electron affinities, kJ/mol, from photodetachment measurements: Re 0,0604 eV (Chen and
     // Ning, J. Phys. Chem. Lett. 8 (2017)), Ga 0,3012 eV (Gibson, Walter et al., Phys. Rev. A
     // 100 (2019)), Tl 0,3201 eV (Walter, Gibson et al., Phys. Rev. A, 2020).
