@@ -28,12 +28,13 @@ QByteArray elementsFile()
     return bytes;
 }
 
-// A table named Table1 on a file of its own in a temporary folder.
+// A table named Table1 on a file of its own, in a folder of its own that a test may take away.
 struct Fixture
 {
     explicit Fixture(const QByteArray &bytes = elementsFile())
     {
-        path = dir.filePath("prop.yop");
+        QDir(dir.path()).mkdir("data");
+        path = dir.filePath("data/prop.yop");
         writeFileBytes(path, bytes);
         table.setObjectName("Table1");
         table.setFileName(path);
@@ -44,12 +45,25 @@ struct Fixture
     TTextTable table;
 };
 
+// The same, opened.
+struct OpenFixture : Fixture
+{
+    explicit OpenFixture(const QByteArray &file = elementsFile()) : Fixture(file) { table.Open(); }
+};
+
 // Posts `text` into field B of record `recNo`.
 void postB(TTextTable &table, int recNo, const QString &text)
 {
     table.setRecNo(recNo);
     table.setFieldText(QStringLiteral("B"), text);
     table.Post();
+}
+
+// Opens `table` on `path`, as another window or another copy of the program opens the file.
+void openOn(TTextTable &table, const QString &path)
+{
+    table.setFileName(path);
+    table.Open();
 }
 
 const QByteArray kThreeRecords("A;B\r\nr1;1\r\nr2;2\r\nr3;3\r\n");
@@ -129,8 +143,7 @@ void TestTextTable::erasedValueReadsBackEmpty_data()
 void TestTextTable::erasedValueReadsBackEmpty()
 {
     QFETCH(QString, field);
-    Fixture f("A;B;C\r\nr1;1;x\r\nr2;2;y\r\nr3;3;z\r\n");
-    f.table.Open();
+    OpenFixture f("A;B;C\r\nr1;1;x\r\nr2;2;y\r\nr3;3;z\r\n");
     f.table.setRecNo(2);
     f.table.setFieldText(field, QString());
     QVERIFY(f.table.FieldEdited(field));
@@ -138,8 +151,7 @@ void TestTextTable::erasedValueReadsBackEmpty()
     f.table.Close();
     QTEST(readFileBytes(f.path), "written");
     TTextTable again;
-    again.setFileName(f.path);
-    again.Open();
+    openOn(again, f.path);
     again.setRecNo(2);
     QCOMPARE(again.FieldValue(field), std::nullopt);
     QCOMPARE(again.RecordCount(), 3);
@@ -149,8 +161,7 @@ void TestTextTable::erasedValueReadsBackEmpty()
 // again by the closing, which so keeps what another writer has put there since.
 void TestTextTable::savePostedWritesOnceAndKeepsTheRecord()
 {
-    Fixture f(kThreeRecords);
-    f.table.Open();
+    OpenFixture f(kThreeRecords);
     postB(f.table, 2, QStringLiteral("20"));
     QSignalSpy moves(&f.table, &TTextTable::recordChanged);
     f.table.SavePosted();
@@ -160,8 +171,7 @@ void TestTextTable::savePostedWritesOnceAndKeepsTheRecord()
     QCOMPARE(moves.count(), 0);
     {
         TTextTable other;
-        other.setFileName(f.path);
-        other.Open();
+        openOn(other, f.path);
         postB(other, 2, QStringLiteral("21"));
         other.Close();
     }
@@ -172,8 +182,7 @@ void TestTextTable::savePostedWritesOnceAndKeepsTheRecord()
 
 void TestTextTable::emptyFileGivesOneNamelessField()
 {
-    Fixture f("");
-    f.table.Open();
+    OpenFixture f("");
     QCOMPARE(f.table.FieldNames(), QStringList{QString()});
     QCOMPARE(f.table.FieldSize(0), 5);
     QCOMPARE(f.table.RecordCount(), 0);
@@ -183,8 +192,7 @@ void TestTextTable::emptyFileGivesOneNamelessField()
 
 void TestTextTable::cursorStopsAtTheEnds()
 {
-    Fixture f;
-    f.table.Open();
+    OpenFixture f;
     QSignalSpy moved(&f.table, &TTextTable::recordChanged);
     f.table.Prior();
     QCOMPARE(f.table.FieldText("_NO_AT"), QStringLiteral("1"));
@@ -213,8 +221,7 @@ void TestTextTable::cursorStopsAtTheEnds()
 
 void TestTextTable::recordNumber()
 {
-    Fixture f;
-    f.table.Open();
+    OpenFixture f;
     QSignalSpy moved(&f.table, &TTextTable::recordChanged);
     f.table.setRecNo(103);
     QCOMPARE(f.table.RecNo(), 103);
@@ -228,8 +235,7 @@ void TestTextTable::recordNumber()
 
 void TestTextTable::walkingToTheEnd()
 {
-    Fixture f;
-    f.table.Open();
+    OpenFixture f;
     int seen = 0;
     int sum = 0;
     for (f.table.First(); !f.table.Eof(); f.table.Next()) {
@@ -278,8 +284,7 @@ void TestTextTable::declaredFieldsMustExist()
 
 void TestTextTable::fileNameWhileOpen()
 {
-    Fixture f;
-    f.table.Open();
+    OpenFixture f;
     QCOMPARE(thrownMessage<ETxtTblError>([&] { f.table.setFileName("other.yop"); }),
              QStringLiteral("Can't change this property while table is active "));
     QCOMPARE(f.table.FileName(), f.path);
@@ -322,8 +327,7 @@ void TestTextTable::missingFileTakesStoredRecordAsNames()
 
 void TestTextTable::postedChangeIsWrittenBack()
 {
-    Fixture f("A;B\r\n\"x;y\";1\r\n\xA0z;2\r\n");
-    f.table.Open();
+    OpenFixture f("A;B\r\n\"x;y\";1\r\n\xA0z;2\r\n");
     f.table.setFieldText("B", "9");
     QCOMPARE(f.table.state(), TTextTable::State::Edit);
     f.table.Next(); // moving on posts the change
@@ -401,8 +405,7 @@ void TestTextTable::postRefuses()
 
 void TestTextTable::unpostedEditIsDropped()
 {
-    Fixture f("A;B\r\nx;1\r\n");
-    f.table.Open();
+    OpenFixture f("A;B\r\nx;1\r\n");
     f.table.setFieldText("B", "changed");
     QCOMPARE(f.table.FieldText("B"), QStringLiteral("change")); // cut to the field's size
     f.table.Close();
@@ -412,8 +415,7 @@ void TestTextTable::unpostedEditIsDropped()
 
 void TestTextTable::insertAppendDelete()
 {
-    Fixture f("A;B\r\nr1;1\r\nr2;2\r\nr3;3\r\n");
-    f.table.Open();
+    OpenFixture f("A;B\r\nr1;1\r\nr2;2\r\nr3;3\r\n");
     f.table.Append();
     f.table.setFieldText("A", "r4");
     f.table.Post();
@@ -443,8 +445,7 @@ void TestTextTable::insertAppendDelete()
 
 void TestTextTable::editOnEmptyTableInserts()
 {
-    Fixture f("A;B\r\n");
-    f.table.Open();
+    OpenFixture f("A;B\r\n");
     QVERIFY_THROWS_EXCEPTION(EDatabaseError, f.table.Delete());
     f.table.Edit();
     QCOMPARE(f.table.state(), TTextTable::State::Insert);
@@ -456,8 +457,7 @@ void TestTextTable::editOnEmptyTableInserts()
 
 void TestTextTable::bookmarks()
 {
-    Fixture f;
-    f.table.Open();
+    OpenFixture f;
     f.table.setRecNo(50);
     const std::optional<int> mark = f.table.Bookmark();
     QVERIFY(mark);
@@ -472,8 +472,7 @@ void TestTextTable::bookmarks()
 
 void TestTextTable::locate()
 {
-    Fixture f;
-    f.table.Open();
+    OpenFixture f;
     QSignalSpy moved(&f.table, &TTextTable::recordChanged);
     QVERIFY(!f.table.Locate("_SYMBOLE", "s26"));
     QVERIFY(f.table.Locate("_SYMBOLE", "s26", TTextTable::CaseInsensitive));
@@ -515,29 +514,23 @@ void TestTextTable::filterListsMatchingRows()
 
 void TestTextTable::failedWriteIsReported()
 {
-    QTemporaryDir dir;
-    const QString folder = dir.filePath("sub");
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(writeFileBytes(folder + "/prop.yop", "A;B\r\nx;1\r\n"));
-    {
-        TTextTable table;
-        table.setFileName(folder + "/prop.yop");
-        QSignalSpy failed(&table, &TTextTable::writeFailed);
-        table.Open();
-        table.setFieldText("B", "2");
-        table.Post();
-        // The folder gives way to a plain file: no write can succeed.
-        QVERIFY(QDir(folder).removeRecursively());
-        QVERIFY(writeFileBytes(folder, "plain"));
-        table.Close();
-        QCOMPARE(failed.count(), 1);
-        // The message names the file and says that the changes are lost.
-        const QString message = failed.first().first().toString();
-        QVERIFY2(message.contains(folder + "/prop.yop"), qPrintable(message));
-        QVERIFY2(message.contains(QStringLiteral("modifications n'ont pas été enregistrées")),
-                 qPrintable(message));
-        QVERIFY(!table.Active());
-    }
+    Fixture f("A;B\r\nx;1\r\n");
+    QSignalSpy failed(&f.table, &TTextTable::writeFailed);
+    f.table.Open();
+    f.table.setFieldText("B", "2");
+    f.table.Post();
+    // The folder gives way to a plain file: no write can succeed.
+    const QString folder = QFileInfo(f.path).path();
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(writeFileBytes(folder, "plain"));
+    f.table.Close();
+    QCOMPARE(failed.count(), 1);
+    // The message names the file and says that the changes are lost.
+    const QString message = failed.first().first().toString();
+    QVERIFY2(message.contains(f.path), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("modifications n'ont pas été enregistrées")),
+             qPrintable(message));
+    QVERIFY(!f.table.Active());
 }
 
 void TestTextTable::twoTablesKeepEachOthersEdits_data()
@@ -557,9 +550,8 @@ void TestTextTable::twoTablesKeepEachOthersEdits()
     QFETCH(bool, firstClosesFirst);
     Fixture f(kThreeRecords);
     TTextTable second;
-    second.setFileName(f.path);
     f.table.Open();
-    second.Open();
+    openOn(second, f.path);
     postB(f.table, 1, "p1");
     postB(second, 2, "q2");
     postB(f.table, 3, "p3");
@@ -576,14 +568,12 @@ void TestTextTable::twoTablesKeepEachOthersEdits()
 // since; a table whose copy is older than the file writes only what it changed.
 void TestTextTable::laterClosingKeepsNewerEdits()
 {
-    Fixture f(kThreeRecords);
-    f.table.Open();
+    OpenFixture f(kThreeRecords);
     postB(f.table, 1, "p1");
     f.table.Close();
     f.table.Open();
     TTextTable second;
-    second.setFileName(f.path);
-    second.Open();
+    openOn(second, f.path);
     postB(second, 1, "q1");
     second.Close();
     postB(f.table, 2, "p2"); // its copy still holds p1
@@ -598,9 +588,8 @@ void TestTextTable::insertedAndDeletedRowsKeepOtherEdits()
 {
     Fixture f("A;B\r\nr1;1\r\nr2;2\r\nr3;3\r\nr4;4\r\n");
     TTextTable second;
-    second.setFileName(f.path);
     f.table.Open();
-    second.Open();
+    openOn(second, f.path);
     f.table.setRecNo(2);
     f.table.Delete();
     f.table.Append();
@@ -660,8 +649,7 @@ void TestTextTable::unmatchedFileGetsTheWholeCopy()
 // then lays its change over this one's.
 void TestTextTable::lockKeepsTwoWritersApart()
 {
-    Fixture f(kThreeRecords);
-    f.table.Open();
+    OpenFixture f(kThreeRecords);
     postB(f.table, 1, "p1");
     std::atomic<bool> waiting{false};
     bool sawItWait = false;
