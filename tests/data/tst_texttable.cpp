@@ -68,7 +68,12 @@ void openOn(TTextTable &table, const QString &path)
 
 const QByteArray kThreeRecords("A;B\r\nr1;1\r\nr2;2\r\nr3;3\r\n");
 
+// The way an edit ends: a move on, or a post.
+using EditEnd = void (TTextTable::*)();
+
 } // namespace
+
+Q_DECLARE_METATYPE(EditEnd)
 
 class TestTextTable : public QObject
 {
@@ -84,11 +89,8 @@ private slots:
     void fileNameWhileOpen();
     void storedDataWhenKeepData();
     void missingFileTakesStoredRecordAsNames();
-    void postedChangeIsWrittenBack();
-    void editKeepsTheOtherCellsWhole();
-    void unpostedEditIsDropped();
-    void erasedValueReadsBackEmpty_data();
-    void erasedValueReadsBackEmpty();
+    void editEndsInTheFile_data();
+    void editEndsInTheFile();
     void savePostedWritesOnceAndKeepsTheRecord();
     void postRefuses_data();
     void postRefuses();
@@ -127,34 +129,6 @@ void TestTextTable::openingComputesFields()
     QCOMPARE(f.table.Bookmark(), std::optional<int>(1));
     f.table.Next();
     QCOMPARE(f.table.Bookmark(), std::optional<int>(2));
-}
-
-void TestTextTable::erasedValueReadsBackEmpty_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QByteArray>("written");
-    QTest::newRow("first field") << "A" << QByteArray("A;B;C\r\nr1;1;x\r\n;2;y\r\nr3;3;z\r\n");
-    QTest::newRow("middle field") << "B" << QByteArray("A;B;C\r\nr1;1;x\r\nr2;;y\r\nr3;3;z\r\n");
-    QTest::newRow("last field") << "C" << QByteArray("A;B;C\r\nr1;1;x\r\nr2;2;\r\nr3;3;z\r\n");
-}
-
-// A value erased (an empty text posted) is written as an empty cell, the cells around it as
-// they were, and reads back as no value.
-void TestTextTable::erasedValueReadsBackEmpty()
-{
-    QFETCH(QString, field);
-    OpenFixture f("A;B;C\r\nr1;1;x\r\nr2;2;y\r\nr3;3;z\r\n");
-    f.table.setRecNo(2);
-    f.table.setFieldText(field, QString());
-    QVERIFY(f.table.FieldEdited(field));
-    f.table.Post();
-    f.table.Close();
-    QTEST(readFileBytes(f.path), "written");
-    TTextTable again;
-    openOn(again, f.path);
-    again.setRecNo(2);
-    QCOMPARE(again.FieldValue(field), std::nullopt);
-    QCOMPARE(again.RecordCount(), 3);
 }
 
 // Writing what was posted keeps the table open on its record. What it wrote is not written
@@ -325,43 +299,90 @@ void TestTextTable::missingFileTakesStoredRecordAsNames()
     QCOMPARE(f.table.RecordCount(), 1);
 }
 
-void TestTextTable::postedChangeIsWrittenBack()
+void TestTextTable::editEndsInTheFile_data()
 {
-    OpenFixture f("A;B\r\n\"x;y\";1\r\n\xA0z;2\r\n");
-    f.table.setFieldText("B", "9");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("recNo");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("widthOfA"); // 0: A is not declared narrower
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<EditEnd>("ending"); // none: the table is closed in the middle of the edit
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QByteArray>("written");
+    using T = TTextTable;
+    QTest::newRow("posted by moving on")
+        << QByteArray("A;B\r\n\"x;y\";1\r\n\xA0z;2\r\n") << 1 << "B" << 0 << "9" << &T::Next
+        << QStringList{"x;y", "9"} << QByteArray("A;B\r\n\"x;y\";9\r\n\xA0z;2\r\n");
+    // A window may declare a field narrower than its longest text: reading cuts it, an edit
+    // of another field of the record must not.
+    QTest::newRow("beside a narrow field")
+        << QByteArray("A;B\r\nlonger than declared;1\r\n") << 1 << "B" << 6 << "2" << &T::Post
+        << QStringList{"longer", "2"} << QByteArray("A;B\r\nlonger than declared;2\r\n");
+    QTest::newRow("not posted") << QByteArray("A;B\r\nx;1\r\n") << 1 << "B" << 0 << "changed"
+                                << EditEnd()
+                                << QStringList{"x", "change"} // cut to the field's size
+                                << QByteArray("A;B\r\nx;1\r\n");
+    // A value erased is written as an empty cell, the cells around it as they were.
+    const QByteArray three("A;B;C\r\nr1;1;x\r\nr2;2;y\r\nr3;3;z\r\n");
+    QTest::newRow("first field erased")
+        << three << 2 << "A" << 0 << QString() << &T::Post << QStringList{"", "2", "y"}
+        << QByteArray("A;B;C\r\nr1;1;x\r\n;2;y\r\nr3;3;z\r\n");
+    QTest::newRow("middle field erased")
+        << three << 2 << "B" << 0 << QString() << &T::Post << QStringList{"r2", "", "y"}
+        << QByteArray("A;B;C\r\nr1;1;x\r\nr2;;y\r\nr3;3;z\r\n");
+    QTest::newRow("last field erased")
+        << three << 2 << "C" << 0 << QString() << &T::Post << QStringList{"r2", "2", ""}
+        << QByteArray("A;B;C\r\nr1;1;x\r\nr2;2;\r\nr3;3;z\r\n");
+}
+
+// A posted edit is written back on closing, the rest of the file as it was, and reads back (an
+// empty text as no value); an edit never posted is dropped.
+void TestTextTable::editEndsInTheFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, recNo);
+    QFETCH(QString, field);
+    QFETCH(int, widthOfA);
+    QFETCH(QString, typed);
+    QFETCH(EditEnd, ending);
+    Fixture f(file);
+    if (widthOfA > 0)
+        f.table.setDeclaredFields(QVector<TTextTable::FieldDecl>{{"A", widthOfA}, {"B", 0}});
+    f.table.Open();
+    f.table.setRecNo(recNo);
+    const QString before = f.table.FieldText(field);
+    f.table.setFieldText(field, typed);
+    QVERIFY(f.table.FieldEdited(field));
     QCOMPARE(f.table.state(), TTextTable::State::Edit);
-    f.table.Next(); // moving on posts the change
-    QCOMPARE(f.table.state(), TTextTable::State::Browse);
-    QVERIFY(f.table.Modified());
+    QStringList shown;
+    for (const QString &name : f.table.FieldNames())
+        shown << f.table.FieldText(name);
+    QTEST(shown, "shown");
+    const bool posted = ending != nullptr;
+    if (posted)
+        (f.table.*ending)();
+    QCOMPARE(f.table.state(), posted ? TTextTable::State::Browse : TTextTable::State::Edit);
     f.table.Close();
-    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\n\"x;y\";9\r\n\xA0z;2\r\n"));
+    QCOMPARE(f.table.Modified(), posted);
+    QTEST(readFileBytes(f.path), "written");
+    TTextTable again;
+    openOn(again, f.path);
+    again.setRecNo(recNo);
+    const QString readBack = posted ? typed : before;
+    QCOMPARE(again.FieldValue(field),
+             readBack.isEmpty() ? std::nullopt : std::optional<QString>(readBack));
+    QCOMPARE(again.RecordCount(), int(file.count('\n')) - 1);
+    again.Close();
     // The mark stays, but what was written is not written again: a later opening and closing
-    // without a change leaves the file alone, as a fresh table does.
-    TTextTable fresh;
-    fresh.setFileName(f.path);
-    for (TTextTable *table : {&f.table, &fresh}) {
+    // without a change leaves the file alone, as does one by a table that changed nothing.
+    for (TTextTable *table : {&f.table, &again}) {
         table->Open();
         QVERIFY(QFile::remove(f.path));
         table->Close();
         QVERIFY(!QFile::exists(f.path));
         QVERIFY(writeFileBytes(f.path, "A;B\r\nx;1\r\n"));
     }
-    QVERIFY(f.table.Modified());
-}
-
-void TestTextTable::editKeepsTheOtherCellsWhole()
-{
-    // A window may declare a field narrower than its longest text: reading cuts it, an edit
-    // of another field of the record must not.
-    Fixture f("A;B\r\nlonger than declared;1\r\n");
-    f.table.setDeclaredFields(QVector<TTextTable::FieldDecl>{{"A", 6}, {"B", 0}});
-    f.table.Open();
-    QCOMPARE(f.table.FieldText("A"), QStringLiteral("longer"));
-    f.table.setFieldText("B", "2");
-    QCOMPARE(f.table.FieldText("A"), QStringLiteral("longer"));
-    f.table.Post();
-    f.table.Close();
-    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\nlonger than declared;2\r\n"));
+    QCOMPARE(f.table.Modified(), posted);
 }
 
 void TestTextTable::postRefuses_data()
@@ -401,16 +422,6 @@ void TestTextTable::postRefuses()
     f.table.Cancel();
     f.table.Close();
     QCOMPARE(readFileBytes(f.path), "A;B\r\nx;a\nb\r\ny;" + wide + "\r\n");
-}
-
-void TestTextTable::unpostedEditIsDropped()
-{
-    OpenFixture f("A;B\r\nx;1\r\n");
-    f.table.setFieldText("B", "changed");
-    QCOMPARE(f.table.FieldText("B"), QStringLiteral("change")); // cut to the field's size
-    f.table.Close();
-    QVERIFY(!f.table.Modified());
-    QCOMPARE(readFileBytes(f.path), QByteArray("A;B\r\nx;1\r\n"));
 }
 
 void TestTextTable::insertAppendDelete()
