@@ -502,6 +502,7 @@ void TestTextTable::locate()
     QVERIFY(!f.table.Locate("_SYMBOLE", "s26"));
     QVERIFY(f.table.Locate("_SYMBOLE", "s26", TTextTable::CaseInsensitive));
     QCOMPARE(f.table.RecNo(), 26);
+    QVERIFY(!f.table.Locate("_NOM", "m 10")); // a part of the text only where asked for
     QVERIFY(f.table.Locate("_NOM", "m 10", TTextTable::PartialKey));
     QCOMPARE(f.table.RecNo(), 10);
     QVERIFY(!f.table.Locate("_NOM", "absent", TTextTable::PartialKey));
