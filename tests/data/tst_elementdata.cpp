@@ -87,17 +87,26 @@ std::pair<int, int> layoutCell(int z)
     return {7, offset < 3 ? offset + 1 : z - 100};
 }
 
-// Boiling points where bodr keeps an outdated value; the CRC Handbook's (K) is compared instead.
-const std::map<int, double> kHandbookBoilingPoints = {
-    {4, 2742}, {14, 3538}, {25, 2334}, {28, 3186}, {56, 2170}, {88, 2010}, {95, 2284}};
+// Values compared instead of bodr's, in its units: boiling points (K) where it keeps an
+// outdated value, the CRC Handbook's; first ionisation energies (eV) where it keeps a value
+// superseded by a measurement, the NIST Atomic Spectra Database's; mass numbers where it names
+// an isotope no longer counted as the longest-lived (its 277Hs is an unconfirmed isomer), the
+// NUBASE2020 evaluation's longest-lived isotope.
+const std::map<QString, std::map<int, double>> kNewerThanBodr = {
+    {"_TEB", {{4, 2742}, {14, 3538}, {25, 2334}, {28, 3186}, {56, 2170}, {88, 2010}, {95, 2284}}},
+    {"_8E_1ERE_I", {{43, 7.11938}, {89, 5.380226}}},
+    {"_M__AT", {{108, 269}}},
+};
 
-// First ionisation energies (eV) where bodr keeps a value superseded by a measurement; the
-// NIST Atomic Spectra Database's is compared instead.
-const std::map<int, double> kNistIonisationEnergies = {{43, 7.11938}, {89, 5.380226}};
-
-// Mass numbers where bodr names an isotope no longer counted as the longest-lived (its 277Hs
-// is an unconfirmed isomer); the NUBASE2020 evaluation's longest-lived isotope is compared.
-const std::map<int, double> kNubaseMassNumbers = {{108, 269}};
+// Adds two text columns and a row per pair, named after its first text.
+void addTextPairs(const char *first, const char *second,
+                  std::initializer_list<std::pair<const char *, const char *>> pairs)
+{
+    QTest::addColumn<QString>(first);
+    QTest::addColumn<QString>(second);
+    for (const auto &[a, b] : pairs)
+        QTest::newRow(a) << QString::fromUtf8(a) << QString::fromUtf8(b);
+}
 
 // The sections of all elements as the property sheet reads them; a section that is missing
 // or whose count line disagrees with its lines is left out, so the section tests report it.
@@ -367,10 +376,9 @@ void TestElementData::oxidationNumbers()
     }
     const QVector<int> total = parse(value(z, "_6NO_TOTAL"));
     const QVector<int> common = parse(value(z, "_7NO_COURA"));
-    QVERIFY(std::adjacent_find(total.begin(), total.end(), std::greater_equal<int>()) ==
-            total.end());
-    QVERIFY(std::adjacent_find(common.begin(), common.end(), std::greater_equal<int>()) ==
-            common.end());
+    for (const QVector<int> &list : {total, common})
+        QVERIFY(std::adjacent_find(list.begin(), list.end(), std::greater_equal<int>()) ==
+                list.end());
     for (int n : common)
         QVERIFY2(total.contains(n), qPrintable(QString::number(n)));
     QCOMPARE(value(z, "_8NO_MAXC"), QString::number(common.last()));
@@ -502,23 +510,20 @@ void TestElementData::quotedDiscoverer()
 
 void TestElementData::mineralFormulas_data()
 {
-    QTest::addColumn<QString>("mineral");
-    QTest::addColumn<QString>("formula");
     // Mineralogy handbooks' formulas; hydrates written as the file writes them.
-    const char *const minerals[][2] = {
-        {"Gypse", "CaSO4·2H2O"},    {"Natron", "Na2CO3·10H2O"},
-        {"Borax", "Na2B4O7·10H2O"}, {"Carnallite", "KMgCl3·6H2O"},
-        {"Halite", "NaCl"},         {"Sylvite", "KCl"},
-        {"Pyrite", "FeS2"},         {"Calcite", "CaCO3"},
-        {"Fluorine", "CaF2"},       {"Cryolithe", "Na3AlF6"},
-        {"Hématite", "Fe2O3"},      {"Magnétite", "Fe3O4"},
-        {"Blende", "ZnS"},          {"Galène", "PbS"},
-        {"Cinabre", "HgS"},         {"Cassitérite", "SnO2"},
-        {"Barytine", "BaSO4"},      {"Célestine", "SrSO4"},
-        {"Pechblende", "UO2"},
-    };
-    for (const auto &m : minerals)
-        QTest::newRow(m[0]) << QString::fromUtf8(m[0]) << QString::fromUtf8(m[1]);
+    addTextPairs("mineral", "formula",
+                 {
+                     {"Gypse", "CaSO4·2H2O"},    {"Natron", "Na2CO3·10H2O"},
+                     {"Borax", "Na2B4O7·10H2O"}, {"Carnallite", "KMgCl3·6H2O"},
+                     {"Halite", "NaCl"},         {"Sylvite", "KCl"},
+                     {"Pyrite", "FeS2"},         {"Calcite", "CaCO3"},
+                     {"Fluorine", "CaF2"},       {"Cryolithe", "Na3AlF6"},
+                     {"Hématite", "Fe2O3"},      {"Magnétite", "Fe3O4"},
+                     {"Blende", "ZnS"},          {"Galène", "PbS"},
+                     {"Cinabre", "HgS"},         {"Cassitérite", "SnO2"},
+                     {"Barytine", "BaSO4"},      {"Célestine", "SrSO4"},
+                     {"Pechblende", "UO2"},
+                 });
 }
 
 // Wherever a source names a mineral with a formula, the formula is the mineral's own.
@@ -539,24 +544,21 @@ void TestElementData::mineralFormulas()
 
 void TestElementData::discoverersCountries_data()
 {
-    QTest::addColumn<QString>("discoverer");
-    QTest::addColumn<QString>("country");
-    const char *const where[][2] = {
-        {"Humphry Davy", "Angleterre"},
-        {"William Ramsay", "Angleterre"},
-        {"Gay-Lussac", "France"},
-        {"Thénard", "France"},
-        {"Lecoq de Boisbaudran", "France"},
-        {"Scheele", "Suède"},
-        {"Berzelius", "Suède"},
-        {"Mosander", "Suède"},
-        {"Cleve", "Suède"},
-        {"Klaproth", "Allemagne"},
-        {"Bunsen", "Allemagne"},
-        {"Marignac", "Suisse"},
-    };
-    for (const auto &w : where)
-        QTest::newRow(w[0]) << QString::fromUtf8(w[0]) << QString::fromUtf8(w[1]);
+    addTextPairs("discoverer", "country",
+                 {
+                     {"Humphry Davy", "Angleterre"},
+                     {"William Ramsay", "Angleterre"},
+                     {"Gay-Lussac", "France"},
+                     {"Thénard", "France"},
+                     {"Lecoq de Boisbaudran", "France"},
+                     {"Scheele", "Suède"},
+                     {"Berzelius", "Suède"},
+                     {"Mosander", "Suède"},
+                     {"Cleve", "Suède"},
+                     {"Klaproth", "Allemagne"},
+                     {"Bunsen", "Allemagne"},
+                     {"Marignac", "Suisse"},
+                 });
 }
 
 // The place of discovery names the country where each named discoverer worked.
@@ -700,13 +702,10 @@ void TestElementData::againstBodr()
     const bool temperature = field == u"_TF" || field == u"_TEB";
     if (temperature && (z == 85 || z == 87 || z > 99))
         QSKIP("estimated value");
+    const auto newer = kNewerThanBodr.find(field);
+    if (newer != kNewerThanBodr.end() && newer->second.count(z))
+        *theirs = newer->second.at(z);
     *theirs *= factor;
-    if (field == u"_TEB" && kHandbookBoilingPoints.count(z))
-        *theirs = kHandbookBoilingPoints.at(z);
-    if (field == u"_M__AT" && kNubaseMassNumbers.count(z))
-        *theirs = kNubaseMassNumbers.at(z);
-    if (field == u"_8E_1ERE_I" && kNistIonisationEnergies.count(z))
-        *theirs = kNistIonisationEnergies.at(z) * factor;
     double tolerance = 0.02 * *theirs;
     if (field == u"_M__AT")
         tolerance = (std::floor(*theirs) == *theirs ? 0.025 : 0.005) * *theirs;
