@@ -111,14 +111,15 @@ private slots:
     void encartaDefaults();
     void encartaLooksByPixel_data();
     void encartaLooksByPixel();
-    void encartaCaptionIsCentredAndPressedMovesIt();
+    void encartaCaptionIsCentredUnlessHidden();
+    void pressedLookMovesTheCaption_data();
+    void pressedLookMovesTheCaption();
     void encartaFrameStaysOverTheCaption_data();
     void encartaFrameStaysOverTheCaption();
     void encartaGlyphBesideCaption();
     void encartaEventOrder();
-    void disabledButtonKeepsNormalLookButReportsMoves();
-    void rightButtonChangesNothing_data();
-    void rightButtonChangesNothing();
+    void untakenPressChangesNothing_data();
+    void untakenPressChangesNothing();
     void releaseOutsideFiresNoClick();
     void settingColorRepaintsNormalEvenUnderMouse();
     void captionFollowsNameUntilSet();
@@ -246,7 +247,7 @@ void TestHoverButtons::encartaLooksByPixel()
         QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(3, 3));
 }
 
-void TestHoverButtons::encartaCaptionIsCentredAndPressedMovesIt()
+void TestHoverButtons::encartaCaptionIsCentredUnlessHidden()
 {
     auto *button = makeButton<TEncartaButton>(QSize(33, 33));
     button->setCaption(QStringLiteral("W"));
@@ -255,13 +256,39 @@ void TestHoverButtons::encartaCaptionIsCentredAndPressedMovesIt()
     QVERIFY(!normal.isEmpty());
     // Centred within a pixel or two of font bearing.
     QVERIFY2(qAbs((normal.left() - 0) - (32 - normal.right())) <= 2, "caption not centred");
-    QTest::mouseMove(button, QPoint(3, 3));
-    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(3, 3));
-    const QRect pressed = darkBox(button->grab().toImage(), inner);
-    QCOMPARE(pressed.topLeft(), normal.topLeft() + QPoint(1, 1));
-    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(3, 3));
     button->setShowCaption(false);
     QVERIFY(darkBox(button->grab().toImage(), inner).isEmpty());
+}
+
+void TestHoverButtons::pressedLookMovesTheCaption_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("centred");
+    QTest::newRow("TEncartaButton") << "encarta" << false;
+    QTest::newRow("TSelButton, left") << "sel" << false;
+    QTest::newRow("TSelButton, centred") << "sel" << true;
+}
+
+// Pressed, the caption sinks a pixel right and down with the face; let go over the button,
+// it comes back up, lit.
+void TestHoverButtons::pressedLookMovesTheCaption()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, centred);
+    HoverButton *button = makeKind(kind);
+    if (centred)
+        static_cast<TSelButton *>(button)->setAlignment(TSelButton::CaptionAlignment::Center);
+    button->setCaption(QStringLiteral("OK"));
+    button->setFontColor(Qt::black); // the select button's own grey is too light to find
+    const QRect inner = button->rect().adjusted(2, 2, -2, -2);
+    const QRect normal = darkBox(button->grab().toImage(), inner);
+    QVERIFY(!normal.isEmpty());
+    QTest::mouseMove(button, QPoint(10, 10));
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(darkBox(button->grab().toImage(), inner).topLeft(), normal.topLeft() + QPoint(1, 1));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(darkBox(button->grab().toImage(), inner).topLeft(), normal.topLeft());
+    QCOMPARE(button->currentLook(), HoverButton::Look::Hover);
 }
 
 void TestHoverButtons::encartaFrameStaysOverTheCaption_data()
@@ -345,49 +372,46 @@ void TestHoverButtons::encartaEventOrder()
     QTRY_COMPARE(button->currentLook(), HoverButton::Look::Normal);
 }
 
-void TestHoverButtons::disabledButtonKeepsNormalLookButReportsMoves()
-{
-    auto *button = makeButton<TEncartaButton>(QSize(33, 33));
-    button->setButtonEnabled(false);
-    QSignalSpy clicks(button, &HoverButton::clicked);
-    QSignalSpy downs(button, &HoverButton::mouseDown);
-    QSignalSpy ups(button, &HoverButton::mouseUp);
-    QSignalSpy moves(button, &HoverButton::mouseMoved);
-    const QImage before = button->grab().toImage();
-    QTest::mouseMove(button, QPoint(10, 10));
-    QCOMPARE(button->grab().toImage(), before);
-    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(button->grab().toImage(), before);
-    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(button->grab().toImage(), before);
-    QCOMPARE(clicks.count(), 0);
-    QCOMPARE(downs.count(), 0);
-    QCOMPARE(ups.count(), 0);
-    QVERIFY(moves.count() >= 1);
-    QCOMPARE(moves.last().at(0).toPoint(), QPoint(10, 10));
-}
-
-void TestHoverButtons::rightButtonChangesNothing_data()
+void TestHoverButtons::untakenPressChangesNothing_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("TEncartaButton") << "encarta";
-    QTest::newRow("TAOLButton") << "aol";
-    QTest::newRow("TSelButton") << "sel";
+    QTest::addColumn<int>("mouseButton");
+    QTest::addColumn<bool>("enabled");
+    for (const char *kind : {"encarta", "aol", "sel"}) {
+        const QByteArray name(kind);
+        QTest::newRow(name + " right button") << kind << int(Qt::RightButton) << true;
+        QTest::newRow(name + " left button, Enabled off") << kind << int(Qt::LeftButton) << false;
+    }
 }
 
-void TestHoverButtons::rightButtonChangesNothing()
+// A press the button does not take, by the right button or with Enabled off, changes no look
+// and fires nothing; the moves over it are still reported.
+void TestHoverButtons::untakenPressChangesNothing()
 {
     QFETCH(QString, kind);
+    QFETCH(int, mouseButton);
+    QFETCH(bool, enabled);
+    const auto pressed = Qt::MouseButton(mouseButton);
     HoverButton *button = makeKind(kind);
+    button->setButtonEnabled(enabled);
     QSignalSpy downs(button, &HoverButton::mouseDown);
     QSignalSpy clicks(button, &HoverButton::clicked);
+    QSignalSpy ups(button, &HoverButton::mouseUp);
+    QSignalSpy moves(button, &HoverButton::mouseMoved);
+    const QImage normal = button->grab().toImage();
     QTest::mouseMove(button, QPoint(10, 10));
+    if (!enabled)
+        QCOMPARE(button->grab().toImage(), normal); // not lit by the mouse either
     const QImage before = button->grab().toImage();
-    QTest::mousePress(button, Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mousePress(button, pressed, {}, QPoint(10, 10));
     QCOMPARE(button->grab().toImage(), before);
-    QTest::mouseRelease(button, Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(button, pressed, {}, QPoint(10, 10));
+    QCOMPARE(button->grab().toImage(), before);
     QCOMPARE(downs.count(), 0);
     QCOMPARE(clicks.count(), 0);
+    QCOMPARE(ups.count(), 0);
+    QVERIFY(!moves.isEmpty());
+    QCOMPARE(moves.last().at(0).toPoint(), QPoint(10, 10));
 }
 
 void TestHoverButtons::releaseOutsideFiresNoClick()
@@ -559,15 +583,6 @@ void TestHoverButtons::selButtonCaptionPlaces()
     QCOMPARE(button->captionPlace().x(), 97 - tw - 6);
     button->setAlignment(TSelButton::CaptionAlignment::Center);
     QCOMPARE(button->captionPlace().x(), 97 / 2 - tw / 2);
-    button->setFontColor(Qt::black);
-    const QRect inner(2, 2, 93, 21);
-    const QRect normal = darkBox(button->grab().toImage(), inner);
-    QVERIFY(!normal.isEmpty());
-    QTest::mouseMove(button, QPoint(50, 12));
-    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(50, 12));
-    QCOMPARE(darkBox(button->grab().toImage(), inner).topLeft(), normal.topLeft() + QPoint(1, 1));
-    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(50, 12));
-    QCOMPARE(button->currentLook(), HoverButton::Look::Hover);
 }
 
 void TestHoverButtons::hintsFollowShowHintAndTheParent_data()

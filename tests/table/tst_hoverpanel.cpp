@@ -20,16 +20,34 @@
 
 namespace {
 
-// Types `text` over iron's melting point in the numeric legend's value box. The mouse comes
-// from manganese: a move to where it already stands would not reach the button.
+// Moves the mouse onto element z, coming from its neighbour: a move to where the mouse already
+// stands would not reach the button.
+void hover(const MainWindowFixture &f, int z)
+{
+    QTest::mouseMove(f.button(z == 1 ? 2 : z - 1), QPoint(12, 12));
+    QTest::mouseMove(f.button(z), QPoint(12, 12));
+}
+
+// The numeric legend's value box, showing `property` of element z under the mouse.
+QLineEdit *legendValueOf(const MainWindowFixture &f, const QString &property, int z)
+{
+    f.choose(property);
+    hover(f, z);
+    return f.child<QLineEdit>(QStringLiteral("DBEdit3"));
+}
+
+// Types `text` over what the box holds, as the user replaces a value.
+void typeOver(QLineEdit *box, const QString &text)
+{
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+// Types `text` over iron's melting point in the numeric legend's value box.
 QLineEdit *typeIronMeltingPoint(const MainWindowFixture &f, const QString &text)
 {
-    f.choose(QStringLiteral("Point de  fusion"));
-    QTest::mouseMove(f.button(25), QPoint(12, 12));
-    QTest::mouseMove(f.button(26), QPoint(12, 12));
-    auto *value = f.child<QLineEdit>(QStringLiteral("DBEdit3"));
-    value->selectAll();
-    QTest::keyClicks(value, text);
+    QLineEdit *value = legendValueOf(f, QStringLiteral("Point de  fusion"), 26);
+    typeOver(value, text);
     return value;
 }
 
@@ -68,13 +86,9 @@ void editIronDiscovererInTheSheet(const MainWindowFixture &f)
 // Types 8,97 as copper's density into the numeric legend's value box; hovering zinc posts it.
 void editCopperDensityInTheLegend(const MainWindowFixture &f)
 {
-    f.choose(QStringLiteral("Masse Volumique"));
-    QTest::mouseMove(f.button(28), QPoint(12, 12));
-    QTest::mouseMove(f.button(29), QPoint(12, 12));
-    auto *value = f.child<QLineEdit>(QStringLiteral("DBEdit3"));
+    QLineEdit *value = legendValueOf(f, QStringLiteral("Masse Volumique"), 29);
     QCOMPARE(value->text(), QStringLiteral("8,96"));
-    value->selectAll();
-    QTest::keyClicks(value, QStringLiteral("8,97"));
+    typeOver(value, QStringLiteral("8,97"));
     QTest::mouseMove(f.button(30), QPoint(12, 12));
 }
 
@@ -85,14 +99,6 @@ QAction *exitAction(const MainWindowFixture &f)
             if (entry->text() == u"E&xit")
                 return entry;
     return nullptr;
-}
-
-// Moves the mouse onto element z, coming from its neighbour: a move to where the mouse already
-// stands would not reach the button.
-void hover(const MainWindowFixture &f, int z)
-{
-    QTest::mouseMove(f.button(z == 1 ? 2 : z - 1), QPoint(12, 12));
-    QTest::mouseMove(f.button(z), QPoint(12, 12));
 }
 
 // The text of element z's field in the element table on disk.
@@ -130,25 +136,21 @@ private slots:
     void firstEditionTableHasNoLaterButtons();
     void panelShowsTheHoveredRecord_data();
     void panelShowsTheHoveredRecord();
-    void movingToAnotherButtonSwitchesWithoutHiding();
     void pointerAwayFromTheElementsHidesIt_data();
     void pointerAwayFromTheElementsHidesIt();
     void layoutOfThePanel();
-    void missingValueShowsEmptyBox();
     void valuesDrawnAsShaped_data();
     void valuesDrawnAsShaped();
-    void editedLegendValueIsWrittenBackOnce();
+    void legendValueIsWrittenOnce_data();
+    void legendValueIsWrittenOnce();
     void legendRefusesANonNumber_data();
     void legendRefusesANonNumber();
-    void legendValueTypedLastIsKept();
     void legendEditIsMarkedAndTakenBack_data();
     void legendEditIsMarkedAndTakenBack();
     void postedLegendValueIsWrittenAtOnce();
     void shippedValuesComeBack_data();
     void shippedValuesComeBack();
     void nothingToGoBackToWithoutShippedTables();
-    void panelBoxesShowTheirColumns_data();
-    void panelBoxesShowTheirColumns();
     void sheetAndLegendEditsAreBothKept_data();
     void sheetAndLegendEditsAreBothKept();
     void startStopsOnAnIncompleteTable_data();
@@ -157,44 +159,65 @@ private slots:
 
 void TestHoverPanel::panelShowsTheHoveredRecord_data()
 {
+    QTest::addColumn<QString>("box");
     QTest::addColumn<int>("z");
-    QTest::addColumn<QString>("symbol");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("H, first record") << 1 << "H"
-                                     << "Hydrogène";
-    QTest::newRow("Fe") << 26 << "Fe"
-                        << "Fer";
-    QTest::newRow("Lr, last record") << 103 << "Lr"
-                                     << "Lawrencium";
+    QTest::addColumn<QString>("text");
+    // Read by hand from the shipped table: no two boxes of an element show the same text.
+    QTest::newRow("H symbol, first record") << "Edit_SYMBOLE" << 1 << "H";
+    QTest::newRow("H name") << "Edit_NOM" << 1 << "Hydrogène";
+    QTest::newRow("He electronegativity, none") << "Edit_EN" << 2 << "";
+    QTest::newRow("O density") << "Edit_M__VOL" << 8 << "1,141";
+    QTest::newRow("O boiling point") << "Edit_TEB" << 8 << "90,2";
+    QTest::newRow("O atomic volume") << "Edit_VOL_AT" << 8 << "14";
+    QTest::newRow("O electron affinity") << "Edit_AE" << 8 << "141";
+    QTest::newRow("O melting point") << "Edit_TF" << 8 << "54,36";
+    QTest::newRow("Fe symbol") << "Edit_SYMBOLE" << 26 << "Fe";
+    QTest::newRow("Fe name") << "Edit_NOM" << 26 << "Fer";
+    QTest::newRow("Fe atomic mass") << "Edit_M__AT" << 26 << "55,85";
+    QTest::newRow("Fe melting point") << "Edit_TF" << 26 << "1810";
+    QTest::newRow("Fe configuration") << "Edit_CONFIG__" << 26 << "[Ar] 3d6 4s2";
+    QTest::newRow("Fe density") << "Edit_M__VOL" << 26 << "7,87";
+    QTest::newRow("Fe boiling point") << "Edit_TEB" << 26 << "3020";
+    QTest::newRow("Fe atomic volume") << "Edit_VOL_AT" << 26 << "7,1";
+    QTest::newRow("Fe electron affinity") << "Edit_AE" << 26 << "14,6";
+    QTest::newRow("Fe electronegativity") << "Edit_EN" << 26 << "1,6";
+    QTest::newRow("Co symbol") << "Edit_SYMBOLE" << 27 << "Co";
+    QTest::newRow("Lr symbol, last record") << "Edit_SYMBOLE" << 103 << "Lr";
+    QTest::newRow("Lr name") << "Edit_NOM" << 103 << "Lawrencium";
 }
 
+// The first move makes the panel and fills it; going to a neighbour and back switches it
+// without hiding it, and each box shows its own column of the element under the mouse (a
+// value the element lacks leaves the box empty rather than showing the neighbour's).
 void TestHoverPanel::panelShowsTheHoveredRecord()
 {
+    QFETCH(QString, box);
     QFETCH(int, z);
+    QFETCH(QString, text);
     MainWindowFixture f;
     // Made at the first move, the panel is not in the start-up picture.
     const auto *before = f.child<QWidget>(QStringLiteral("Panel1"));
     QVERIFY(!before || !before->isVisible());
+    // From the bare window: a move to where the mouse already stands would not reach the button.
+    QTest::mouseMove(f.child<QWidget>(QStringLiteral("client")), QPoint(600, 420));
     QTest::mouseMove(f.button(z), QPoint(12, 12));
-    QVERIFY(f.child<QWidget>(QStringLiteral("Panel1"))->isVisible());
+    auto *panel = f.child<QWidget>(QStringLiteral("Panel1"));
+    QVERIFY(panel && panel->isVisible());
+    const auto *number = f.child<QLineEdit>(QStringLiteral("Edit_NO_AT"));
+    const auto *shown = f.child<QLineEdit>(box);
+    QVERIFY(number && shown);
     QCOMPARE(f.form->hoveredElement(), z);
-    QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_NO_AT"))->text(), QString::number(z));
-    QTEST(f.child<QLineEdit>(QStringLiteral("Edit_SYMBOLE"))->text(), "symbol");
-    QTEST(f.child<QLineEdit>(QStringLiteral("Edit_NOM"))->text(), "name");
-}
-
-void TestHoverPanel::movingToAnotherButtonSwitchesWithoutHiding()
-{
-    MainWindowFixture f;
-    QTest::mouseMove(f.button(26), QPoint(12, 12));
-    QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_M__AT"))->text(), QStringLiteral("55,85"));
-    QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_TF"))->text(), QStringLiteral("1810"));
-    QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_CONFIG__"))->text(),
-             QStringLiteral("[Ar] 3d6 4s2"));
-    QTest::mouseMove(f.button(27), QPoint(12, 12));
-    QVERIFY(f.child<QWidget>(QStringLiteral("Panel1"))->isVisible());
-    QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_NO_AT"))->text(), QStringLiteral("27"));
-    QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_SYMBOLE"))->text(), QStringLiteral("Co"));
+    QCOMPARE(number->text(), QString::number(z));
+    QCOMPARE(shown->text(), text);
+    const int neighbour = z == 1 ? 2 : z - 1;
+    QTest::mouseMove(f.button(neighbour), QPoint(12, 12));
+    QVERIFY(panel->isVisible());
+    QCOMPARE(number->text(), QString::number(neighbour));
+    QTest::mouseMove(f.button(z), QPoint(12, 12));
+    QVERIFY(panel->isVisible());
+    QCOMPARE(f.form->hoveredElement(), z);
+    QCOMPARE(number->text(), QString::number(z));
+    QCOMPARE(shown->text(), text);
 }
 
 void TestHoverPanel::pointerAwayFromTheElementsHidesIt_data()
@@ -269,14 +292,6 @@ void TestHoverPanel::layoutOfThePanel()
     }
 }
 
-void TestHoverPanel::missingValueShowsEmptyBox()
-{
-    MainWindowFixture f;
-    QTest::mouseMove(f.button(2), QPoint(12, 12)); // helium: no electronegativity
-    QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_NO_AT"))->text(), QStringLiteral("2"));
-    QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_EN"))->text(), QString());
-}
-
 void TestHoverPanel::valuesDrawnAsShaped_data()
 {
     QTest::addColumn<QString>("box");
@@ -309,36 +324,34 @@ void TestHoverPanel::valuesDrawnAsShaped()
     }
 }
 
-void TestHoverPanel::editedLegendValueIsWrittenBackOnce()
+void TestHoverPanel::legendValueIsWrittenOnce_data()
 {
-    QByteArray before;
-    QByteArray after;
-    {
-        MainWindowFixture f;
-        const QString original = f.path(&DataFolder::propFile);
-        before = readFileBytes(original);
-        QVERIFY(!before.isEmpty());
-        f.choose(QStringLiteral("Point de  fusion"));
-        QTest::mouseMove(f.button(26), QPoint(12, 12));
-        auto *value = f.child<QLineEdit>(QStringLiteral("DBEdit3"));
-        QCOMPARE(value->text(), QStringLiteral("1810"));
-        value->selectAll();
-        QTest::keyClicks(value, QStringLiteral("1811"));
-        QTest::mouseMove(f.button(27), QPoint(12, 12)); // the move posts the change
-        QCOMPARE(value->text(), QStringLiteral("1768"));
-        f.form.reset(); // the view writes the table back as the window goes
-        after = readFileBytes(original);
-        QVERIFY(!after.isEmpty());
-    }
-    const QList<QByteArray> oldLines = before.split('\n');
-    const QList<QByteArray> newLines = after.split('\n');
-    QCOMPARE(newLines.size(), oldLines.size());
-    for (int i = 0; i < oldLines.size(); ++i) {
-        if (i == 26)
-            QCOMPARE(newLines[i], QByteArray(oldLines[i]).replace(";1810;", ";1811;"));
-        else
-            QCOMPARE(newLines[i], oldLines[i]);
-    }
+    QTest::addColumn<int>("thenOnto"); // where the mouse goes after the typing, 0: nowhere
+    QTest::addColumn<QString>("boxShows");
+    QTest::newRow("posted by the move onto cobalt") << 27 << "1768";
+    QTest::newRow("still being typed as the program ends") << 0 << "1811";
+}
+
+// A value typed into the legend reaches the file, whether a move posted it or it was still
+// in the box when the program ended; nothing else in the file changes.
+void TestHoverPanel::legendValueIsWrittenOnce()
+{
+    QFETCH(int, thenOnto);
+    MainWindowFixture f;
+    const QByteArray before = readFileBytes(f.path(&DataFolder::propFile));
+    QCOMPARE(before.count(";1810;3020;"), 1); // iron's line, and no other
+    QLineEdit *value = legendValueOf(f, QStringLiteral("Point de  fusion"), 26);
+    QCOMPARE(value->text(), QStringLiteral("1810"));
+    typeOver(value, QStringLiteral("1811"));
+    // The hover panel shows iron's record as it is being edited.
+    QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_TF"))->text(), QStringLiteral("1811"));
+    if (thenOnto)
+        QTest::mouseMove(f.button(thenOnto), QPoint(12, 12));
+    QTEST(value->text(), "boxShows");
+    // The view writes the table back as the window goes.
+    QVERIFY(messageBoxesDuring([&] { f.form.reset(); }).isEmpty());
+    QCOMPARE(readFileBytes(f.path(&DataFolder::propFile)).split('\n'),
+             QByteArray(before).replace(";1810;3020;", ";1811;3020;").split('\n'));
 }
 
 void TestHoverPanel::legendRefusesANonNumber_data()
@@ -370,19 +383,6 @@ void TestHoverPanel::legendRefusesANonNumber()
     QCOMPARE(value->text(), QStringLiteral("1810"));
     f.form.reset();
     QCOMPARE(readFileBytes(f.path(&DataFolder::propFile)), before);
-}
-
-// A value typed into the legend and not yet posted by a move is saved as the program ends.
-void TestHoverPanel::legendValueTypedLastIsKept()
-{
-    MainWindowFixture f;
-    const QByteArray before = readFileBytes(f.path(&DataFolder::propFile));
-    typeIronMeltingPoint(f, QStringLiteral("1811"));
-    // The hover panel shows iron's record as it is being edited.
-    QCOMPARE(f.child<QLineEdit>(QStringLiteral("Edit_TF"))->text(), QStringLiteral("1811"));
-    QVERIFY(messageBoxesDuring([&] { f.form.reset(); }).isEmpty());
-    QCOMPARE(readFileBytes(f.path(&DataFolder::propFile)),
-             QByteArray(before).replace(";1810;3020;", ";1811;3020;"));
 }
 
 void TestHoverPanel::legendEditIsMarkedAndTakenBack_data()
@@ -503,43 +503,6 @@ void TestHoverPanel::nothingToGoBackToWithoutShippedTables()
     QVERIFY(restore);
     QVERIFY(!restore->isEnabled());
     closePopup();
-}
-
-void TestHoverPanel::panelBoxesShowTheirColumns_data()
-{
-    QTest::addColumn<int>("z");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("text");
-    // Read by hand from the shipped table: no two boxes of an element show the same text.
-    QTest::newRow("Fe density") << 26 << "Edit_M__VOL"
-                                << "7,87";
-    QTest::newRow("Fe boiling point") << 26 << "Edit_TEB"
-                                      << "3020";
-    QTest::newRow("Fe atomic volume") << 26 << "Edit_VOL_AT"
-                                      << "7,1";
-    QTest::newRow("Fe electron affinity") << 26 << "Edit_AE"
-                                          << "14,6";
-    QTest::newRow("Fe electronegativity") << 26 << "Edit_EN"
-                                          << "1,6";
-    QTest::newRow("O density") << 8 << "Edit_M__VOL"
-                               << "1,141";
-    QTest::newRow("O boiling point") << 8 << "Edit_TEB"
-                                     << "90,2";
-    QTest::newRow("O atomic volume") << 8 << "Edit_VOL_AT"
-                                     << "14";
-    QTest::newRow("O electron affinity") << 8 << "Edit_AE"
-                                         << "141";
-    QTest::newRow("O melting point") << 8 << "Edit_TF"
-                                     << "54,36";
-}
-
-void TestHoverPanel::panelBoxesShowTheirColumns()
-{
-    QFETCH(int, z);
-    QFETCH(QString, box);
-    MainWindowFixture f;
-    hover(f, z);
-    QTEST(f.child<QLineEdit>(box)->text(), "text");
 }
 
 void TestHoverPanel::sheetAndLegendEditsAreBothKept_data()
