@@ -181,10 +181,9 @@ private slots:
     void topsInTheHautColourAndBarsWithoutValueInNA();
     void axesOnlyWhenTicked();
     void bitmapIsTheClientAreaWithoutNotification();
-    void noneModeIgnoresTheMouse();
+    void dragTurnsTheView_data();
+    void dragTurnsTheView();
     void firstMoveBlanksAndReleaseDrawsAgain();
-    void rotateTurnsByHalfTurnPerWidth();
-    void shortMovesTurnNothing();
     void zoomStopsAtItsBounds();
     void panFollowsTheMouseAndCentreBringsItBack();
     void leavingEndsTheDrag();
@@ -327,15 +326,50 @@ void TestGraph3DWidgets::bitmapIsTheClientAreaWithoutNotification()
         QCOMPARE(plain.pixelColor(edge), QColor(Qt::white));
 }
 
-void TestGraph3DWidgets::noneModeIgnoresTheMouse()
+// Rotation: half a turn per width across, per height down, rounded; from 240, 300.
+void TestGraph3DWidgets::dragTurnsTheView_data()
 {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QPolygon>("path");
+    QTest::addColumn<int>("theta");
+    QTest::addColumn<int>("phi");
+    QTest::addColumn<bool>("pictureKept"); // while the button is held
+    QTest::newRow("none mode ignores the drag")
+        << "none" << QPolygon{{300, 200}, {100, 300}, {50, 20}} << 240 << 300 << true;
+    // 358 * 180 / 717 = 89.9, so 90 degrees more.
+    QTest::newRow("half the width to the left")
+        << "rotate" << QPolygon{{600, 200}, {242, 200}} << 330 << 300 << false;
+    // Further left wraps past 360: 179 pixels more turn 45 degrees.
+    QTest::newRow("wraps past 360")
+        << "rotate" << QPolygon{{600, 200}, {242, 200}, {63, 200}} << 15 << 300 << false;
+    // 300 + 180 wraps to 120, as 300 - 180 would: half the height tells down from up.
+    QTest::newRow("full height down")
+        << "rotate" << QPolygon{{100, 0}, {100, 486}} << 240 << 120 << false;
+    QTest::newRow("half the height down")
+        << "rotate" << QPolygon{{100, 100}, {100, 343}} << 240 << 30 << false;
+    // 0.25 degree across, 0.37 down, each time: every move rounds to nothing.
+    QPolygon shortMoves = {{300, 200}};
+    for (int i = 1; i <= 100; ++i)
+        shortMoves << QPoint(300 - i, 200 + i);
+    QTest::newRow("short moves turn nothing") << "rotate" << shortMoves << 240 << 300 << false;
+}
+
+void TestGraph3DWidgets::dragTurnsTheView()
+{
+    QFETCH(QString, mode);
+    QFETCH(QPolygon, path);
+    QFETCH(bool, pictureKept);
     Window w;
+    w.choose(qPrintable(mode));
     const QImage before = w.shot();
-    drag(w.graph, {{300, 200}, {100, 300}, {50, 20}}, false);
-    QCOMPARE(w.shot(), before);
-    mouse(w.graph, QEvent::MouseButtonRelease, {50, 20});
-    QCOMPARE(w.graph->Theta(), 240);
-    QCOMPARE(w.graph->Phi(), 300);
+    drag(w.graph, path, false);
+    QCOMPARE(w.shot() == before, pictureKept);
+    // The view turns while the button is held, and the release leaves it there.
+    QTEST(w.graph->Theta(), "theta");
+    QTEST(w.graph->Phi(), "phi");
+    mouse(w.graph, QEvent::MouseButtonRelease, path.back());
+    QTEST(w.graph->Theta(), "theta");
+    QTEST(w.graph->Phi(), "phi");
 }
 
 void TestGraph3DWidgets::firstMoveBlanksAndReleaseDrawsAgain()
@@ -353,34 +387,6 @@ void TestGraph3DWidgets::firstMoveBlanksAndReleaseDrawsAgain()
     image = w.shot();
     QVERIFY(countPixels(image, HautColour) > 10000);
     QCOMPARE(countPixels(image, PureBlue), 0);
-}
-
-void TestGraph3DWidgets::rotateTurnsByHalfTurnPerWidth()
-{
-    Window w;
-    w.choose("rotate");
-    // Half of 717 pixels to the left: 358 * 180 / 717 = 89.9, so 90 degrees more.
-    drag(w.graph, {{600, 200}, {242, 200}}, false);
-    QCOMPARE(w.graph->Theta(), 330);
-    // Further left wraps past 360: 179 pixels turn 45 degrees.
-    mouse(w.graph, QEvent::MouseMove, {63, 200});
-    QCOMPARE(w.graph->Theta(), 15);
-    // Down by the full height raises Phi by half a turn: 300 + 180 wraps to 120.
-    mouse(w.graph, QEvent::MouseButtonRelease, {63, 200});
-    drag(w.graph, {{100, 0}, {100, 486}});
-    QCOMPARE(w.graph->Phi(), 120);
-}
-
-void TestGraph3DWidgets::shortMovesTurnNothing()
-{
-    Window w;
-    w.choose("rotate");
-    QList<QPoint> path = {{300, 200}};
-    for (int i = 1; i <= 100; ++i)
-        path << QPoint(300 - i, 200 + i); // 0.25 degree across, 0.37 down, each time
-    drag(w.graph, path);
-    QCOMPARE(w.graph->Theta(), 240);
-    QCOMPARE(w.graph->Phi(), 300);
 }
 
 void TestGraph3DWidgets::zoomStopsAtItsBounds()
