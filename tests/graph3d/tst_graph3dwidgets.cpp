@@ -168,7 +168,17 @@ struct Window
     {
         main.findChild<QPushButton *>(QString::fromLatin1(button))->click();
     }
+    void tick(const char *box) { main.findChild<QCheckBox *>(QString::fromLatin1(box))->click(); }
 };
+
+// Gives the copy window a picture of one colour, and returns it to compare with the saves.
+QImage givePicture(TfrmCopy &copy, QSize size)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(HautColour);
+    copy.setPicture(picture);
+    return picture;
+}
 
 } // namespace
 
@@ -181,10 +191,9 @@ private slots:
     void topsInTheHautColourAndBarsWithoutValueInNA();
     void axesOnlyWhenTicked();
     void bitmapIsTheClientAreaWithoutNotification();
-    void noneModeIgnoresTheMouse();
+    void dragTurnsTheView_data();
+    void dragTurnsTheView();
     void firstMoveBlanksAndReleaseDrawsAgain();
-    void rotateTurnsByHalfTurnPerWidth();
-    void shortMovesTurnNothing();
     void zoomStopsAtItsBounds();
     void panFollowsTheMouseAndCentreBringsItBack();
     void leavingEndsTheDrag();
@@ -291,7 +300,7 @@ void TestGraph3DWidgets::axesOnlyWhenTicked()
 {
     Window w;
     QCOMPARE(countPixels(w.shot(), PureBlue), 0);
-    w.main.findChild<QCheckBox *>("cbAxes")->click();
+    w.tick("cbAxes");
     QVERIFY(w.graph->DrawAxes());
     const QImage image = w.shot();
     const auto &segments = Graph3DGeometry::axisSegments();
@@ -327,15 +336,50 @@ void TestGraph3DWidgets::bitmapIsTheClientAreaWithoutNotification()
         QCOMPARE(plain.pixelColor(edge), QColor(Qt::white));
 }
 
-void TestGraph3DWidgets::noneModeIgnoresTheMouse()
+// Rotation: half a turn per width across, per height down, rounded; from 240, 300.
+void TestGraph3DWidgets::dragTurnsTheView_data()
 {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QPolygon>("path");
+    QTest::addColumn<int>("theta");
+    QTest::addColumn<int>("phi");
+    QTest::addColumn<bool>("pictureKept"); // while the button is held
+    QTest::newRow("none mode ignores the drag")
+        << "none" << QPolygon{{300, 200}, {100, 300}, {50, 20}} << 240 << 300 << true;
+    // 358 * 180 / 717 = 89.9, so 90 degrees more.
+    QTest::newRow("half the width to the left")
+        << "rotate" << QPolygon{{600, 200}, {242, 200}} << 330 << 300 << false;
+    // Further left wraps past 360: 179 pixels more turn 45 degrees.
+    QTest::newRow("wraps past 360")
+        << "rotate" << QPolygon{{600, 200}, {242, 200}, {63, 200}} << 15 << 300 << false;
+    // 300 + 180 wraps to 120, as 300 - 180 would: half the height tells down from up.
+    QTest::newRow("full height down")
+        << "rotate" << QPolygon{{100, 0}, {100, 486}} << 240 << 120 << false;
+    QTest::newRow("half the height down")
+        << "rotate" << QPolygon{{100, 100}, {100, 343}} << 240 << 30 << false;
+    // 0.25 degree across, 0.37 down, each time: every move rounds to nothing.
+    QPolygon shortMoves = {{300, 200}};
+    for (int i = 1; i <= 100; ++i)
+        shortMoves << QPoint(300 - i, 200 + i);
+    QTest::newRow("short moves turn nothing") << "rotate" << shortMoves << 240 << 300 << false;
+}
+
+void TestGraph3DWidgets::dragTurnsTheView()
+{
+    QFETCH(QString, mode);
+    QFETCH(QPolygon, path);
+    QFETCH(bool, pictureKept);
     Window w;
+    w.choose(qPrintable(mode));
     const QImage before = w.shot();
-    drag(w.graph, {{300, 200}, {100, 300}, {50, 20}}, false);
-    QCOMPARE(w.shot(), before);
-    mouse(w.graph, QEvent::MouseButtonRelease, {50, 20});
-    QCOMPARE(w.graph->Theta(), 240);
-    QCOMPARE(w.graph->Phi(), 300);
+    drag(w.graph, path, false);
+    QCOMPARE(w.shot() == before, pictureKept);
+    // The view turns while the button is held, and the release leaves it there.
+    QTEST(w.graph->Theta(), "theta");
+    QTEST(w.graph->Phi(), "phi");
+    mouse(w.graph, QEvent::MouseButtonRelease, path.back());
+    QTEST(w.graph->Theta(), "theta");
+    QTEST(w.graph->Phi(), "phi");
 }
 
 void TestGraph3DWidgets::firstMoveBlanksAndReleaseDrawsAgain()
@@ -353,34 +397,6 @@ void TestGraph3DWidgets::firstMoveBlanksAndReleaseDrawsAgain()
     image = w.shot();
     QVERIFY(countPixels(image, HautColour) > 10000);
     QCOMPARE(countPixels(image, PureBlue), 0);
-}
-
-void TestGraph3DWidgets::rotateTurnsByHalfTurnPerWidth()
-{
-    Window w;
-    w.choose("rotate");
-    // Half of 717 pixels to the left: 358 * 180 / 717 = 89.9, so 90 degrees more.
-    drag(w.graph, {{600, 200}, {242, 200}}, false);
-    QCOMPARE(w.graph->Theta(), 330);
-    // Further left wraps past 360: 179 pixels turn 45 degrees.
-    mouse(w.graph, QEvent::MouseMove, {63, 200});
-    QCOMPARE(w.graph->Theta(), 15);
-    // Down by the full height raises Phi by half a turn: 300 + 180 wraps to 120.
-    mouse(w.graph, QEvent::MouseButtonRelease, {63, 200});
-    drag(w.graph, {{100, 0}, {100, 486}});
-    QCOMPARE(w.graph->Phi(), 120);
-}
-
-void TestGraph3DWidgets::shortMovesTurnNothing()
-{
-    Window w;
-    w.choose("rotate");
-    QList<QPoint> path = {{300, 200}};
-    for (int i = 1; i <= 100; ++i)
-        path << QPoint(300 - i, 200 + i); // 0.25 degree across, 0.37 down, each time
-    drag(w.graph, path);
-    QCOMPARE(w.graph->Theta(), 240);
-    QCOMPARE(w.graph->Phi(), 300);
 }
 
 void TestGraph3DWidgets::zoomStopsAtItsBounds()
@@ -470,7 +486,7 @@ void TestGraph3DWidgets::sizeChangesRescaleAndCentre()
 void TestGraph3DWidgets::manyMovesAndTinySizes()
 {
     Window w;
-    w.main.findChild<QCheckBox *>("CheckBox1")->click();
+    w.tick("CheckBox1");
     w.choose("rotate");
     QList<QPoint> path = {{300, 200}};
     for (int i = 0; i < 10000; ++i)
@@ -556,7 +572,7 @@ void TestGraph3DWidgets::swatchesRecolourThePicture()
     emit w.main.findChild<ColourSwatch *>("CouleurAxe")->clicked();
     QCOMPARE(w.graph->AxesColor(), next);
     QCOMPARE(countPixels(w.shot(), next), 0); // axes still off
-    w.main.findChild<QCheckBox *>("cbAxes")->click();
+    w.tick("cbAxes");
     QVERIFY(countPixels(w.shot(), next) > 300);
 
     next = QColor(10, 20, 30);
@@ -603,9 +619,7 @@ void TestGraph3DWidgets::copyHoldsThePictureAndItsCaption()
 
     // A picture larger than the visible area can be scrolled.
     TfrmCopy copy;
-    QImage large(1200, 900, QImage::Format_RGB32);
-    large.fill(Qt::gray);
-    copy.setPicture(large);
+    givePicture(copy, {1200, 900});
     copy.show();
     QVERIFY(QTest::qWaitForWindowExposed(&copy));
     auto *scroll = copy.findChild<QScrollArea *>("ScrollBox1");
@@ -618,16 +632,11 @@ void TestGraph3DWidgets::completedName_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
-    QTest::newRow("no extension") << "iron"
-                                  << "iron.bmp";
-    QTest::newRow("bitmap extension") << "iron.bmp"
-                                      << "iron.bmp";
-    QTest::newRow("other extension kept") << "iron.img"
-                                          << "iron.img";
-    QTest::newRow("trailing dot") << "iron."
-                                  << "iron.bmp";
-    QTest::newRow("dotted folder") << "a.b/iron"
-                                   << "a.b/iron.bmp";
+    QTest::newRow("no extension") << QStringLiteral("iron") << "iron.bmp";
+    QTest::newRow("bitmap extension") << QStringLiteral("iron.bmp") << "iron.bmp";
+    QTest::newRow("other extension kept") << QStringLiteral("iron.img") << "iron.img";
+    QTest::newRow("trailing dot") << QStringLiteral("iron.") << "iron.bmp";
+    QTest::newRow("dotted folder") << QStringLiteral("a.b/iron") << "a.b/iron.bmp";
 }
 
 void TestGraph3DWidgets::completedName()
@@ -636,45 +645,35 @@ void TestGraph3DWidgets::completedName()
     QTEST(TfrmCopy::completedFileName(typed), "written");
 }
 
-// The copy saves under the completed name, and the question before replacing names that file
-// ("iron" asks about iron.bmp); the dialog's own cases are tst_picturesavedialog's.
+// The copy saves under the completed name, and the question before replacing names the file
+// that is there ("iron" asks about iron.bmp); the dialog's own cases are tst_picturesavedialog's.
 void TestGraph3DWidgets::savingCompletesTheName_data()
 {
     QTest::addColumn<QString>("typed");    // empty: cancelled
-    QTest::addColumn<QString>("existing"); // a file there before, empty for none
-    QTest::addColumn<QString>("asked");    // the file the question names, empty for none
+    QTest::addColumn<QString>("existing"); // a file there before, which the question names
     QTest::addColumn<QString>("written");  // empty: nothing written
-    QTest::newRow("completed name exists") << "iron"
-                                           << "iron.bmp"
-                                           << "iron.bmp"
-                                           << "iron.bmp";
-    QTest::newRow("cancelled") << ""
-                               << ""
-                               << ""
-                               << "";
+    QTest::newRow("completed name exists") << "iron" << QStringLiteral("iron.bmp") << "iron.bmp";
+    QTest::newRow("cancelled") << QString() << QString() << QString();
 }
 
 void TestGraph3DWidgets::savingCompletesTheName()
 {
     QFETCH(QString, typed);
     QFETCH(QString, existing);
-    QFETCH(QString, asked);
     QFETCH(QString, written);
     QTemporaryDir dir;
     if (!existing.isEmpty())
         QVERIFY(writeFileBytes(dir.filePath(existing), "old"));
     TfrmCopy copy;
-    QImage picture(40, 30, QImage::Format_RGB32);
-    picture.fill(HautColour);
-    copy.setPicture(picture);
+    const QImage picture = givePicture(copy, {40, 30});
     const SaveDialogSeen seen =
         playSaveDialog([&] { copy.Button1Click(); },
                        {typed.isEmpty() ? QString() : dir.filePath(typed), -1, QMessageBox::Yes});
     QCOMPARE(seen.types, (QStringList{"Bitmaps (*.bmp)", "Image PNG (*.png)", "Image SVG (*.svg)",
                                       "Document PDF (*.pdf)"}));
-    QCOMPARE(seen.asked.size(), asked.isEmpty() ? 0 : 1);
-    if (!asked.isEmpty())
-        QVERIFY(seen.asked.front().startsWith(QDir::toNativeSeparators(dir.filePath(asked)) +
+    QCOMPARE(seen.asked.size(), existing.isEmpty() ? 0 : 1);
+    if (!existing.isEmpty())
+        QVERIFY(seen.asked.front().startsWith(QDir::toNativeSeparators(dir.filePath(existing)) +
                                               " existe déjà."));
     const QStringList files = QDir(dir.path()).entryList(QDir::Files);
     if (written.isEmpty()) {
@@ -697,7 +696,7 @@ void TestGraph3DWidgets::saveFailuresAreReported()
     PictureSaves pictures;
     TfrmCopy copy;
     copy.setPictureSaves(&pictures);
-    copy.setPicture(QImage(10, 10, QImage::Format_RGB32));
+    givePicture(copy, {10, 10});
     copy.show();
     MessageBoxAnswerer boxes(10);
     SaveDialogSeen seen =
@@ -714,7 +713,7 @@ void TestGraph3DWidgets::saveFailuresAreReported()
     QVERIFY(QFileInfo::exists(dir.filePath("sub/iron.bmp")));
     TfrmCopy next;
     next.setPictureSaves(&pictures);
-    next.setPicture(QImage(10, 10, QImage::Format_RGB32));
+    givePicture(next, {10, 10});
     seen = playSaveDialog([&] { next.Button1Click(); }, {});
     QCOMPARE(seen.folder, dir.filePath("sub"));
 }
@@ -736,9 +735,7 @@ void TestGraph3DWidgets::titledCopies()
     QTemporaryDir dir;
     TfrmCopy copy;
     copy.setWindowTitle(QStringLiteral("Graphique3D : masse atomique"));
-    QImage picture(300, 200, QImage::Format_RGB32);
-    picture.fill(HautColour);
-    copy.setPicture(picture);
+    const QImage picture = givePicture(copy, {300, 200});
     playSaveDialog([&] { copy.Button1Click(); }, {dir.filePath("copie"), type, QMessageBox::Yes});
     const QString path = dir.filePath(written);
     QVERIFY(QFile::exists(path));
